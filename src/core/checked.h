@@ -1,0 +1,62 @@
+// Checked extended arithmetic. Each function performs exactly one rounded x87
+// operation and raises the fault of that operation at once, so a calculation
+// stops where it goes wrong.
+//
+// Invariant: no infinity or NaN is ever a valid operand, so an infinite or NaN
+// result (together with the operands) tells which fault happened; no
+// floating-point status flags are read.
+#pragma once
+
+#include <cmath>
+
+#include "errors.h"
+#include "extended.h"
+
+namespace parabel {
+
+namespace detail {
+inline Extended CheckFinite(Extended result) {
+    if (std::isnan(result)) {
+        throw EInvalidOp();
+    }
+    if (std::isinf(result)) {
+        throw EOverflow();
+    }
+    return result;
+}
+}  // namespace detail
+
+inline Extended Add(Extended a, Extended b) { return detail::CheckFinite(a + b); }
+inline Extended Sub(Extended a, Extended b) { return detail::CheckFinite(a - b); }
+inline Extended Mul(Extended a, Extended b) { return detail::CheckFinite(a * b); }
+
+inline Extended Div(Extended a, Extended b) {
+    if (b == 0) {
+        if (a == 0) {
+            throw EInvalidOp();
+        }
+        throw EZeroDivide();
+    }
+    return detail::CheckFinite(a / b);
+}
+
+// The root of -0 is -0; any value below zero is invalid.
+inline Extended Sqrt(Extended a) {
+    if (a < 0) {
+        throw EInvalidOp();
+    }
+    return std::sqrt(a);
+}
+
+// Narrowing to double rounds to nearest, ties to even; a result beyond the
+// largest finite double overflows, one below the smallest normal double comes
+// out denormal or 0 without error.
+inline double ToDouble(Extended a) {
+    double result = static_cast<double>(a);
+    if (std::isinf(result)) {
+        throw EOverflow();
+    }
+    return result;
+}
+
+}  // namespace parabel

@@ -1,0 +1,166 @@
+#include "real_to_text.h"
+
+#include <cassert>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "decimal_separator.h"
+#include "pow10.h"
+
+namespace parabel {
+
+namespace {
+
+constexpr int kScaledDigits = 18;
+constexpr int kShownDigits = 15;
+
+// The decimal form of a finite non-zero normal value: `count` digits (no
+// trailing zeros) with value = 0.d1d2... * 10^exponent.
+struct DecimalForm {
+    char digits[kScaledDigits + 1];
+    int count;
+    int exponent;
+};
+
+// floor(a / b) for b > 0, rounding towards minus infinity.
+int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// Step 3: eighteen digits.
+void ScaleToEighteenDigits(Extended magnitude, int binaryExponent, DecimalForm& form) {
+    // 19728 / 65536 stands for log10 2 (slightly below it); the estimate is the
+    // true decimal exponent or one above or below it.
+    int exponent = FloorDiv(binaryExponent * 19728, 65536) + 1;
+    Extended y = std::rint(ScaleByPowerOfTen(magnitude, kScaledDigits - exponent));
+    constexpr Extended kTenTo18 = 1e18L;
+    if (y >= kTenTo18) {
+        y = y / 10.0L;
+        exponent += 1;
+        y = std::rint(y);
+        // A value just below a power of ten may round up to 10^18 again;
+        // its eighteen digits are then 1 followed by zeros, one place up.
+        if (y >= kTenTo18) {
+            y = 1e17L;
+            exponent += 1;
+        }
+    }
+    assert(y >= 0 && y < kTenTo18);
+    std::uint64_t integer = static_cast<std::uint64_t>(y);
+    for (int i = kScaledDigits - 1; i >= 0; --i) {
+        form.digits[i] = static_cast<char>('0' + integer % 10);
+        integer /= 10;
+    }
+    form.count = kScaledDigits;
+    form.exponent = exponent;
+}
+
+// Step 4: fifteen digits, half-up on the sixteenth digit alone.
+void CutToFifteenDigits(DecimalForm& form) {
+    const bool roundUp = form.digits[kShownDigits] >= '5';
+    form.count = kShownDigits;
+    if (roundUp) {
+        int i = kShownDigits - 1;
+        while (i >= 0 && form.digits[i] == '9') {
+            form.digits[i] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            form.digits[i] += 1;
+        } else {
+            form.digits[0] = '1';
+            form.count = 1;
+            form.exponent += 1;
+        }
+    }
+    while (form.count > 0 && form.digits[form.count - 1] == '0') {
+        --form.count;
+    }
+}
+
+char* WriteUnsigned(char* out, int value) {
+    char buffer[12];
+    int length = 0;
+    do {
+        buffer[length++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    while (length > 0) {
+        *out++ = buffer[--length];
+    }
+    return out;
+}
+
+// Step 5: layout.
+char* Layout(const DecimalForm& form, char separator, char* out) {
+    const int e = form.exponent;
+    if (e > 15 || e < -3) {
+        *out++ = form.digits[0];
+        if (form.count > 1) {
+            *out++ = separator;
+            std::memcpy(out, form.digits + 1, form.count - 1);
+            out += form.count - 1;
+        }
+        *out++ = 'E';
+        const int shown = e - 1;
+        if (shown < 0) {
+            *out++ = '-';
+        }
+        return WriteUnsigned(out, shown < 0 ? -shown : shown);
+    }
+    if (e <= 0) {
+        *out++ = '0';
+        *out++ = separator;
+        for (int i = 0; i < -e; ++i) {
+            *out++ = '0';
+        }
+        std::memcpy(out, form.digits, form.count);
+        return out + form.count;
+    }
+    for (int i = 0; i < e; ++i) {
+        *out++ = i < form.count ? form.digits[i] : '0';
+    }
+    if (form.count > e) {
+        *out++ = separator;
+        std::memcpy(out, form.digits + e, form.count - e);
+        out += form.count - e;
+    }
+    return out;
+}
+
+std::size_t WriteLiteral(const char* text, char* out) {
+    const std::size_t length = std::strlen(text);
+    std::memcpy(out, text, length);
+    return length;
+}
+
+}  // namespace
+
+std::size_t RealToText(Extended value, char* out) {
+    if (std::isnan(value)) {
+        return WriteLiteral("NAN", out);
+    }
+    if (std::isinf(value)) {
+        return WriteLiteral(value < 0 ? "-INF" : "INF", out);
+    }
+    const ExtendedBits bits = ExtendedBits::Of(value);
+    if (bits.exponent == 0) {  // +0, -0 and denormal values
+        return WriteLiteral("0", out);
+    }
+    DecimalForm form;
+    ScaleToEighteenDigits(std::fabs(value), bits.exponent - ExtendedBits::kBias, form);
+    CutToFifteenDigits(form);
+
+    char* end = out;
+    if (bits.negative) {
+        *end++ = '-';
+    }
+    end = Layout(form, DecimalSeparator(), end);
+    return static_cast<std::size_t>(end - out);
+}
+
+std::string RealToText(Extended value) {
+    char buffer[kRealTextMax + 1];
+    return std::string(buffer, RealToText(value, buffer));
+}
+
+}  // namespace parabel

@@ -1,0 +1,162 @@
+#include "core/real_to_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "core/decimal_separator.h"
+#include "support/extended_printing.h"
+
+namespace parabel {
+namespace {
+
+Extended Nearest(const char* decimal) { return std::strtold(decimal, nullptr); }
+
+struct TextRow {
+    const char* name;
+    Extended value;
+    const char* text;  // with '.' as the separator
+};
+
+const TextRow kWorkedExamples[] = {
+    {"zero", 0.0L, "0"},
+    {"negative zero", -0.0L, "0"},
+    {"one", 1, "1"},
+    {"minus one", -1, "-1"},
+    {"nearest 0.1", Nearest("0.1"), "0.1"},
+    {"2.5", 2.5L, "2.5"},
+    {"-0.5", -0.5L, "-0.5"},
+    {"1/3", 1.0L / 3.0L, "0.333333333333333"},
+    {"2/3", 2.0L / 3.0L, "0.666666666666667"},
+    {"sqrt 2", std::sqrt(2.0L), "1.4142135623731"},
+    {"15 digits", 123456789012345.0L, "123456789012345"},
+    {"15 nines", 999999999999999.0L, "999999999999999"},
+    {"15 nines and a half", 999999999999999.5L, "1E15"},
+    {"16 digits", 1234567890123456.0L, "1.23456789012346E15"},
+    {"10^15", 1e15L, "1E15"},
+    {"10^16", 1e16L, "1E16"},
+    {"nearest 0.0001", Nearest("0.0001"), "0.0001"},
+    {"nearest 0.00012345", Nearest("0.00012345"), "0.00012345"},
+    {"nearest 0.00001", Nearest("0.00001"), "1E-5"},
+    {"nearest 1.5e-7", Nearest("1.5e-7"), "1.5E-7"},
+    {"-2.5e20", -2.5e20L, "-2.5E20"},
+    {"2^31-1", 2147483647.0L, "2147483647"},
+    {"2^63", 0x1p63L, "9.22337203685478E18"},
+    {"nearest 10^100", Nearest("1e100"), "1E100"},
+    {"nearest 10^-100", Nearest("1e-100"), "1E-100"},
+    {"nearest 1.0000000000000005", Nearest("1.0000000000000005"), "1"},
+    {"nearest 0.99999999999999949", Nearest("0.99999999999999949"), "0.999999999999999"},
+    {"nearest 1234567.891", Nearest("1234567.891"), "1234567.891"},
+    {"two-stage rounding", Nearest("0.004343065267350215"), "0.00434306526735022"},
+    {"denormal 2^-16400", 0x1p-16400L, "0"},
+    {"smallest denormal", 0x1p-16445L, "0"},
+    {"negative denormal", -0x1p-16400L, "0"},
+    {"largest extended", LDBL_MAX, "1.18973149535723E4932"},
+    {"smallest normal", LDBL_MIN, "3.36210314311209E-4932"},
+    {"negative largest", -LDBL_MAX, "-1.18973149535723E4932"},
+    {"infinity", std::numeric_limits<Extended>::infinity(), "INF"},
+    {"minus infinity", -std::numeric_limits<Extended>::infinity(), "-INF"},
+    {"NaN", std::numeric_limits<Extended>::quiet_NaN(), "NAN"},
+    {"negative NaN", -std::numeric_limits<Extended>::quiet_NaN(), "NAN"},
+    {"E = 0 boundary", 0.5L, "0.5"},
+    {"E = -3 boundary", Nearest("0.000999"), "0.000999"},
+    {"zeros up to E places", 1.2e14L, "120000000000000"},
+    {"scientific with one digit", 1e20L, "1E20"},
+    {"exponent of four digits", Nearest("-1.5e-1234"), "-1.5E-1234"},
+};
+
+std::string WithSeparator(std::string text, char separator) {
+    for (char& c : text) {
+        if (c == '.') {
+            c = separator;
+        }
+    }
+    return text;
+}
+
+class RealToTextExamples : public ::testing::TestWithParam<char> {};
+
+TEST_P(RealToTextExamples, WorkedExamplesWithEitherSeparator) {
+    ScopedDecimalSeparator separator(GetParam());
+    for (const TextRow& row : kWorkedExamples) {
+        SCOPED_TRACE(std::string(row.name) + " " + testing::Describe(row.value));
+        EXPECT_EQ(RealToText(row.value), WithSeparator(row.text, GetParam()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, RealToTextExamples, ::testing::Values('.', ','));
+
+TEST(RealToText, TextsNeverExceedTwentyThreeCharacters) {
+    const Extended longest = -Nearest("1.23456789012345e-4321");
+    EXPECT_EQ(RealToText(longest), "-1.23456789012345E-4321");
+    EXPECT_EQ(RealToText(longest).size(), kRealTextMax);
+}
+
+// Every 32-bit integer divided by ten reads back as the exact decimal n/10.
+TEST(RealToText, TenthsOfIntegersAreExact) {
+    auto exactTenth = [](std::int64_t n) {
+        std::string text = n < 0 ? "-" : "";
+        const std::int64_t magnitude = n < 0 ? -n : n;
+        text += std::to_string(magnitude / 10);
+        if (magnitude % 10 != 0) {
+            text += '.';
+            text += std::to_string(magnitude % 10);
+        }
+        return n == 0 ? std::string("0") : text;
+    };
+    const std::int64_t fixed[] = {157, -3, 20, 0, -10, 2147483647, -2147483648LL, 1, -1, 99999};
+    for (std::int64_t n : fixed) {
+        EXPECT_EQ(RealToText(static_cast<Extended>(n) / 10), exactTenth(n)) << n;
+    }
+    std::mt19937_64 random(20261207);
+    std::uniform_int_distribution<std::int32_t> any;
+    for (int i = 0; i < 100000; ++i) {
+        const std::int64_t n = any(random);
+        ASSERT_EQ(RealToText(static_cast<Extended>(n) / 10), exactTenth(n)) << n;
+    }
+}
+
+// A value read from a decimal of at most 15 significant digits is written
+// back as that decimal: the 18-digit scaling errs by a few units of the 18th
+// digit, never enough to move the half-up decision on the 16th.
+TEST(RealToText, FifteenDigitDecimalsRoundTrip) {
+    std::mt19937_64 random(42);
+    std::uniform_int_distribution<std::uint64_t> mantissa(100000000000000ULL, 999999999999999ULL);
+    std::uniform_int_distribution<int> exponent(-190, 4900);
+    for (int i = 0; i < 50000; ++i) {
+        std::string digits = std::to_string(mantissa(random));
+        while (digits.back() == '0') {
+            digits.pop_back();
+        }
+        const int e = exponent(random);  // value = 0.digits * 10^e
+        const std::string decimal = "0." + digits + "e" + std::to_string(e);
+        const Extended value = std::strtold(decimal.c_str(), nullptr);
+
+        std::string expected;
+        if (e > 15 || e < -3) {
+            expected = digits.substr(0, 1);
+            if (digits.size() > 1) {
+                expected += '.';
+                expected += digits.substr(1);
+            }
+            expected += 'E';
+            expected += std::to_string(e - 1);
+        } else if (e <= 0) {
+            expected = std::string("0.") + std::string(-e, '0');
+            expected += digits;
+        } else {
+            expected = digits.size() <= static_cast<std::size_t>(e)
+                           ? digits + std::string(e - digits.size(), '0')
+                           : digits.substr(0, e) + "." + digits.substr(e);
+        }
+        ASSERT_EQ(RealToText(value), expected) << decimal << " " << testing::Describe(value);
+    }
+}
+
+}  // namespace
+}  // namespace parabel

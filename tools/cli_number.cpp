@@ -1,0 +1,70 @@
+// parabel-cli number: reads each text as the program reads a coefficient and
+// writes it back as the program shows numbers.
+#include <cinttypes>
+#include <cstdio>
+#include <string>
+
+#include "cli_commands.h"
+#include "cli_input.h"
+#include "core/errors.h"
+#include "core/real_to_text.h"
+#include "core/text_to_real.h"
+
+namespace parabel::cli {
+
+namespace {
+
+// The 80-bit pattern as 20 hexadecimal digits, sign and exponent first.
+std::string BitPattern(Extended value) {
+    const ExtendedBits bits = ExtendedBits::Of(value);
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "%04X%016" PRIX64,
+                  static_cast<unsigned>(bits.exponent | (bits.negative ? 0x8000u : 0u)),
+                  bits.significand);
+    return buffer;
+}
+
+bool ConvertOne(const std::string& text, bool showBits) {
+    try {
+        const Extended value = TextToReal(text);
+        const std::string shown = RealToText(value);
+        if (showBits) {
+            std::printf("%s\t%s\n", BitPattern(value).c_str(), shown.c_str());
+        } else {
+            std::printf("%s\n", shown.c_str());
+        }
+        return true;
+    } catch (const EConvertError& error) {
+        std::fputs("error: conversion\n", stdout);
+        std::fprintf(stderr, "%s\n", error.what());
+        return false;
+    }
+}
+
+}  // namespace
+
+int RunNumber(const std::vector<std::string>& args) {
+    bool showBits = false;
+    bool operandsOnly = false;
+    std::vector<std::string> texts;
+    for (const std::string& arg : args) {
+        if (!operandsOnly && arg == "--bits") {
+            showBits = true;
+        } else if (!operandsOnly && arg == "--") {
+            operandsOnly = true;
+        } else if (!operandsOnly && arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
+            Complain("number: unknown option " + arg + " (see parabel-cli --help)");
+            return 2;
+        } else {
+            texts.push_back(arg);
+        }
+    }
+    bool allValid = true;
+    const bool allRead = ForEachInput(texts, [&](const std::string& text) {
+        allValid = ConvertOne(text, showBits) && allValid;
+    });
+    std::fflush(stdout);
+    return allValid && allRead ? 0 : 1;
+}
+
+}  // namespace parabel::cli

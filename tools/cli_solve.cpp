@@ -1,0 +1,93 @@
+// parabel-cli solve: the worked solution of each equation, as the program
+// would save it.
+#include <cstdio>
+#include <string>
+
+#include "cli_commands.h"
+#include "cli_input.h"
+#include "core/lower_case.h"
+#include "core/real_to_text.h"
+#include "core/solver.h"
+#include "core/windows1251.h"
+
+namespace parabel::cli {
+
+namespace {
+
+void PrintLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+}
+
+std::string ValuesLine(const SolveOutcome& outcome) {
+    return "values: " + RealToText(outcome.a) + ";" + RealToText(outcome.b) + ";" +
+           RealToText(outcome.c) + ";" + RealToText(outcome.root1) + ";" +
+           RealToText(outcome.root2);
+}
+
+const char* FailureName(SolveFailure failure) {
+    return failure == SolveFailure::kForm ? "form" : "conversion";
+}
+
+const char* FailureMessage(SolveFailure failure) {
+    return failure == SolveFailure::kForm ? kFormMessage : kConversionMessage;
+}
+
+// Solves one equation and prints its block; false when it failed.
+bool SolveOne(const std::string& input, bool values) {
+    if (!FitsWindows1251(input)) {
+        Complain("the equation holds characters that the equation field does not accept"
+                 " (only UTF-8 text of the Windows-1251 characters)");
+        if (values) {
+            std::fputs("error: text\n\n", stdout);
+        }
+        return false;
+    }
+    const SolveOutcome outcome = Solve(ToLowerCase(input));
+    const bool solved = outcome.failure == SolveFailure::kNone;
+    if (!solved) {
+        std::fprintf(stderr, "%s\n", FailureMessage(outcome.failure));
+    }
+    if (solved || values) {
+        PrintLines(outcome.saved);
+    }
+    if (values) {
+        const std::string last =
+            solved ? ValuesLine(outcome) : std::string("error: ") + FailureName(outcome.failure);
+        std::printf("%s\n", last.c_str());
+    }
+    if (solved || values) {
+        std::fputc('\n', stdout);
+    }
+    return solved;
+}
+
+}  // namespace
+
+int RunSolve(const std::vector<std::string>& args) {
+    bool values = false;
+    std::vector<std::string> equations;
+    bool operandsOnly = false;
+    for (const std::string& arg : args) {
+        if (!operandsOnly && arg == "--values") {
+            values = true;
+        } else if (!operandsOnly && arg == "--") {
+            operandsOnly = true;
+        } else if (!operandsOnly && arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
+            Complain("solve: unknown option " + arg + " (see parabel-cli --help)");
+            return 2;
+        } else {
+            equations.push_back(arg);
+        }
+    }
+    bool allSolved = true;
+    const bool allRead = ForEachInput(equations, [&](const std::string& equation) {
+        allSolved = SolveOne(equation, values) && allSolved;
+    });
+    std::fflush(stdout);
+    return allSolved && allRead ? 0 : 1;
+}
+
+}  // namespace parabel::cli
