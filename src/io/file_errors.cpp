@@ -1,0 +1,29 @@
+#include "file_errors.h"
+
+#include <cstring>
+
+namespace parabel {
+
+namespace {
+
+std::string FileMessage(const char* verb, const std::string& path, const std::string& reason) {
+    return std::string("Cannot ") + verb + " file \"" + path + "\". " + reason;
+}
+
+}  // namespace
+
+EFCreateError::EFCreateError(const std::string& path, const std::string& reason)
+    : std::runtime_error(FileMessage("create", path, reason)) {}
+
+EFOpenError::EFOpenError(const std::string& path, const std::string& reason)
+    : std::runtime_error(FileMessage("open", path, reason)) {}
+
+std::string ReasonText(int errorNumber) {
+    std::string reason = std::strerror(errorNumber);
+    while (!reason.empty() && (reason.back() == ' ' || reason.back() == '.')) {
+        reason.pop_back();
+    }
+    return reason;
+}
+
+}  // namespace parabel

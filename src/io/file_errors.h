@@ -1,0 +1,30 @@
+// Errors of file access, each with the exact message the program shows.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace parabel {
+
+// "Cannot create file "<path>". <reason>"
+class EFCreateError : public std::runtime_error {
+public:
+    EFCreateError(const std::string& path, const std::string& reason);
+};
+
+// "Cannot open file "<path>". <reason>"
+class EFOpenError : public std::runtime_error {
+public:
+    EFOpenError(const std::string& path, const std::string& reason);
+};
+
+// "Stream write error": fewer bytes could be written than asked.
+class EWriteError : public std::runtime_error {
+public:
+    EWriteError() : std::runtime_error("Stream write error") {}
+};
+
+// The platform's reason for an error number, without trailing blanks and dots.
+std::string ReasonText(int errorNumber);
+
+}  // namespace parabel

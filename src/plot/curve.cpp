@@ -1,0 +1,21 @@
+#include "curve.h"
+
+#include "core/checked.h"
+#include "core/round.h"
+#include "core/solver.h"
+
+namespace parabel {
+
+std::int64_t CurveRow(std::int64_t i, Extended a, Extended b, Extended c) {
+    const Extended x = Div(static_cast<Extended>(i), 10);
+    const Extended v = Mul(Add(Add(Mul(Mul(x, a), x), Mul(x, b)), c), 10);
+    return RoundToInteger(v);
+}
+
+bool RootHasLabel(double root) { return root != kNoRoot && root != 0 && root != 1; }
+
+std::int32_t RootColumn(double root) {
+    return WrapToInt32(RoundToInteger(Mul(static_cast<Extended>(root), 10)));
+}
+
+}  // namespace parabel

@@ -1,0 +1,31 @@
+// The arithmetic shared by both plots: the curve's value at a pixel column
+// and the position of a root label.
+#pragma once
+
+#include <cstdint>
+
+#include "core/extended.h"
+
+namespace parabel {
+
+// R = round(((((x a) x) + (x b)) + c) * 10) for x = i / 10, each operation
+// rounded to extended in exactly this order and grouping, rounded to a
+// signed 64-bit integer ties to even. Raises EOverflow or EInvalidOp.
+std::int64_t CurveRow(std::int64_t i, Extended a, Extended b, Extended c);
+
+// Whether a root gets a label: not NoRoot, not 0 (either sign), not 1.
+bool RootHasLabel(double root);
+
+// s = round(root * 10) (multiplied in extended), as its low 32 bits.
+// Raises EInvalidOp when the rounded value leaves the signed 64-bit range.
+std::int32_t RootColumn(double root);
+
+// a + b wrapping in 32 bits, as the coordinates do.
+constexpr std::int32_t WrapAdd(std::int32_t a, std::int32_t b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+}
+constexpr std::int32_t WrapSub(std::int32_t a, std::int32_t b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
+}
+
+}  // namespace parabel

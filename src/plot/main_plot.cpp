@@ -1,0 +1,109 @@
+#include "main_plot.h"
+
+#include "core/checked.h"
+#include "core/real_to_text.h"
+#include "core/round.h"
+#include "curve.h"
+
+namespace parabel {
+
+namespace {
+
+constexpr ColorValue kBlack = 0x000000;
+constexpr ColorValue kWhite = 0xFFFFFF;
+// "No previous point yet", as one coordinate of the previous point.
+constexpr Extended kNoPoint = 2147483647.0L;
+
+void Line(Surface& surface, std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
+    surface.MoveTo(x0, y0);
+    surface.LineTo(x1, y1);
+}
+
+// The 300 segments joining P(i) = (i + 150, 160 - r(i)); the previous point's
+// y is 160 - R from the full 64-bit R, held exactly in extended precision
+// (it may leave the signed 64-bit range), and reaches the surface as its low
+// 32 bits.
+void DrawCurve(Surface& surface, Extended a, Extended b, Extended c) {
+    Extended previousX = kNoPoint;
+    Extended previousY = kNoPoint;
+    std::int32_t previousYLow = 0;
+    for (std::int32_t i = -150; i <= 150; ++i) {
+        const std::int64_t r = CurveRow(i, a, b, c);
+        const std::int32_t y = WrapSub(160, WrapToInt32(r));
+        if (previousX != kNoPoint && previousY != kNoPoint) {
+            surface.MoveTo(static_cast<std::int32_t>(previousX), previousYLow);
+            surface.LineTo(i + 150, y);
+        }
+        previousX = i + 150;
+        previousY = 160.0L - static_cast<Extended>(r);
+        previousYLow = y;
+    }
+}
+
+void DrawRootLabel(Surface& surface, double root) {
+    if (!RootHasLabel(root)) {
+        return;
+    }
+    const std::int32_t s = RootColumn(root);
+    surface.TextOut(WrapAdd(s, 153), 145, RealToText(static_cast<Extended>(root)));
+}
+
+}  // namespace
+
+void RePay(Surface& surface, PlotState& state) {
+    Line(surface, 0, 160, 300, 160);    // x-axis
+    Line(surface, 150, 0, 150, 320);    // y-axis
+    Line(surface, 150, 0, 146, 10);     // y arrowhead
+    Line(surface, 150, 0, 154, 10);
+    Line(surface, 300, 160, 290, 156);  // x arrowhead
+    Line(surface, 300, 160, 290, 164);
+    surface.SetBrushColor(kWhite);
+    surface.SetFontColor(kBlack);
+    surface.TextOut(156, -1, "Y");
+    surface.TextOut(291, 143, "X");
+    surface.TextOut(152, 162, "0");
+    surface.TextOut(162, 162, "1");
+    for (std::int32_t k = 1; k <= 29; ++k) {
+        Line(surface, 10 * k, 159, 10 * k, 162);
+    }
+    for (std::int32_t k = 1; k <= 29; ++k) {
+        Line(surface, 149, 10 * k, 152, 10 * k);
+    }
+    state.axesDrawn = true;
+}
+
+void PbPaint(Surface& surface, PlotState& state, Extended a, Extended b, Extended c, double root1,
+             double root2) {
+    surface.Repaint();
+    surface.SetPenColor(kBlack);
+    RePay(surface, state);
+    surface.SetPenColor(state.funcColor);
+    DrawCurve(surface, a, b, c);
+    DrawRootLabel(surface, root1);
+    DrawRootLabel(surface, root2);
+    state.coefA = a;
+    state.coefB = b;
+    state.coefC = c;
+    state.root1 = root1;
+    state.root2 = root2;
+}
+
+void FormPaint(Surface& surface, PlotState& state) {
+    if (!state.axesDrawn) {
+        RePay(surface, state);
+    }
+}
+
+void RedrawFromState(Surface& surface, PlotState& state) {
+    if (state.HasPlot()) {
+        PbPaint(surface, state, state.coefA, state.coefB, state.coefC, state.root1, state.root2);
+    }
+}
+
+std::string MainReadout(std::int32_t px, std::int32_t py) {
+    const Extended x = Div(static_cast<Extended>(WrapSub(px, 158)), 10);
+    const Extended y = Div(static_cast<Extended>(WrapSub(168, py)), 10);
+    return "График функции [" + RealToText(x) + ";" + RealToText(y) + "]";
+}
+
+}  // namespace parabel

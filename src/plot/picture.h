@@ -1,0 +1,37 @@
+// The pictures the plot windows export: each window's frame with its drawing
+// surface inside, composed from the surface's pixels (never a screen grab).
+#pragma once
+
+#include <vector>
+
+#include "color.h"
+#include "full_screen_plot.h"
+#include "raster_surface.h"
+
+namespace parabel {
+
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<Pixel> pixels;  // row-major, top row first
+
+    Pixel At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+
+// The main window's 322 x 338 frame (white, one-pixel black outline) with the
+// 300 x 320 panel at (8, 8).
+Picture ComposeMainPicture(const RasterSurface& panel);
+
+// The full-screen window's W x (H - 40) frame with its surface at (8, 9),
+// clipped to the frame.
+Picture ComposeFullScreenPicture(const RasterSurface& surface, ScreenSize screen);
+
+// What lies under the full-screen surface, row by row: the frame's white
+// interior, its black bottom outline on row H - 50, the window's background
+// below.
+std::vector<Pixel> FullScreenBackdrop(ScreenSize screen, Pixel windowBackground);
+
+// A full-screen surface for the screen: (W - 16) x (H - 16) over that backdrop.
+RasterSurface MakeFullScreenSurface(ScreenSize screen, Pixel windowBackground);
+
+}  // namespace parabel
