@@ -4,11 +4,11 @@
 #include <string>
 
 #include "cli_commands.h"
+#include "cli_equation.h"
 #include "cli_input.h"
-#include "core/lower_case.h"
 #include "core/real_to_text.h"
-#include "core/solver.h"
-#include "core/windows1251.h"
+#include "plot/plot_state.h"
+#include "plot/surface.h"
 
 namespace parabel::cli {
 
@@ -31,21 +31,19 @@ const char* FailureName(SolveFailure failure) {
     return failure == SolveFailure::kForm ? "form" : "conversion";
 }
 
-const char* FailureMessage(SolveFailure failure) {
-    return failure == SolveFailure::kForm ? kFormMessage : kConversionMessage;
-}
-
 // Solves one equation and prints its block; false when it failed.
 bool SolveOne(const std::string& input, bool values) {
-    if (!FitsWindows1251(input)) {
-        Complain("the equation holds characters that the equation field does not accept"
-                 " (only UTF-8 text of the Windows-1251 characters)");
+    if (!AcceptedByTheField(input)) {
         if (values) {
             std::fputs("error: text\n\n", stdout);
         }
         return false;
     }
-    const SolveOutcome outcome = Solve(ToLowerCase(input));
+    // The last step, the plot, runs on a surface that keeps nothing: only its
+    // arithmetic counts.
+    NullSurface panel;
+    PlotState state;
+    const SolveOutcome outcome = SolveAndPlot(input, panel, state);
     const bool solved = outcome.failure == SolveFailure::kNone;
     if (!solved) {
         std::fprintf(stderr, "%s\n", FailureMessage(outcome.failure));

@@ -1,0 +1,86 @@
+// Drawing and picture writing. Run: build/bench/plot_bench
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "io/bmp.h"
+#include "io/safe_save.h"
+#include "plot/full_screen_plot.h"
+#include "plot/main_plot.h"
+#include "plot/picture.h"
+#include "plot/raster_surface.h"
+
+namespace {
+
+using namespace parabel;
+
+void PaintPanel(benchmark::State& state, Extended a, Extended b, Extended c) {
+    RasterSurface surface(kPanelWidth, kPanelHeight, kWhitePixel);
+    PlotState plot;
+    plot.funcColor = 0x0000FF;
+    for (auto _ : state) {
+        PbPaint(surface, plot, a, b, c, 3, 2);
+        benchmark::DoNotOptimize(surface.pixels().data());
+    }
+}
+
+void BM_PbPaint(benchmark::State& state) { PaintPanel(state, 1, -5, 6); }
+BENCHMARK(BM_PbPaint);
+
+// a = 1000000: segments from far below the panel to far above it.
+void BM_PbPaintWrapping(benchmark::State& state) { PaintPanel(state, 1000000, 0, 0); }
+BENCHMARK(BM_PbPaintWrapping);
+
+void BM_FullScreenRefresh(benchmark::State& state) {
+    const ScreenSize screen{static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
+    RasterSurface surface = MakeFullScreenSurface(screen, 0xFFD4D0C8);
+    PlotState main;
+    main.funcColor = 0x0000FF;
+    main.coefA = 1;
+    main.coefB = -5;
+    main.coefC = 6;
+    main.root1 = 3;
+    main.root2 = 2;
+    for (auto _ : state) {
+        FullScreenRefresh(surface, screen, main);
+        benchmark::DoNotOptimize(surface.pixels().data());
+    }
+    state.counters["pixels"] = static_cast<double>(screen.width) * screen.height;
+}
+BENCHMARK(BM_FullScreenRefresh)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Args({7680, 4320})
+    ->Unit(benchmark::kMillisecond);
+
+std::vector<Pixel> LargePicture() { return std::vector<Pixel>(3840u * 2120, 0xFFFFFFFF); }
+
+void BM_SaveBmp3840x2160(benchmark::State& state) {
+    const std::vector<Pixel> pixels = LargePicture();
+    const std::string path = "/tmp/parabel-bench.bmp";
+    for (auto _ : state) {
+        SaveFileSafely(path, EncodeBmp({3840, 2120, pixels.data()}));
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_SaveBmp3840x2160)->Unit(benchmark::kMillisecond);
+
+// The same bytes with a plain fwrite (and the same flush to the disk).
+void BM_PlainFwrite3840x2160(benchmark::State& state) {
+    const std::vector<Pixel> pixels = LargePicture();
+    const std::vector<std::uint8_t> bytes = EncodeBmp({3840, 2120, pixels.data()});
+    const std::string path = "/tmp/parabel-bench-plain.bmp";
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fflush(file);
+        fsync(fileno(file));
+        std::fclose(file);
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_PlainFwrite3840x2160)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,26 @@
+// Solving an equation as the program's solve command does, down to its last
+// step: the plot of the solved equation on the panel.
+#pragma once
+
+#include <string>
+
+#include "core/solver.h"
+#include "plot/plot_state.h"
+#include "plot/surface.h"
+
+namespace parabel::cli {
+
+// Whether the equation could stand in the equation field: UTF-8 text of the
+// characters of Windows-1251. Reports it when not.
+bool AcceptedByTheField(const std::string& equation);
+
+// Solves the equation (taken in lower case, as the field holds it) and, when
+// that succeeds, draws it with PbPaint on `panel`. A fault of the drawing is
+// reported as the solve reports it: a conversion failure with every line
+// saved; `plotError` then holds the fault's own message.
+SolveOutcome SolveAndPlot(const std::string& equation, Surface& panel, PlotState& state,
+                          std::string* plotError = nullptr);
+
+const char* FailureMessage(SolveFailure failure);
+
+}  // namespace parabel::cli
