@@ -1,0 +1,27 @@
+// The line text format of the solution file: Windows-1251 bytes, CR LF after
+// every line, nothing else.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace parabel {
+
+// The file content of the lines (UTF-8): each line's bytes then CR LF; an
+// empty list gives no bytes at all. ["A", "B"] gives 41 0D 0A 42 0D 0A.
+std::string EncodeLines(const std::vector<std::string>& lines);
+
+// The first line of a file's content, in UTF-8: the bytes up to, not
+// including, the first CR, LF or NUL. Nothing when the content yields no
+// line (it is empty, or begins with NUL).
+std::optional<std::string> DecodeFirstLine(std::string_view content);
+
+// All lines of a file's content: a line ends at CR, LF or NUL; then one CR is
+// skipped if it stands there, and after it one LF; reading stops at NUL or at
+// the end. So LF CR yields an empty line after it, and a final line end no
+// extra empty line.
+std::vector<std::string> DecodeLines(std::string_view content);
+
+}  // namespace parabel

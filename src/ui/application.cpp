@@ -1,0 +1,56 @@
+#include "application.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <stdexcept>
+
+#include "io/settings.h"
+
+namespace parabel::ui {
+
+AppContext::AppContext(Platform& platform, QString title)
+    : settingsPath(SettingsPathBesideProgram()),
+      screenSize([] {
+          const QScreen* screen = QGuiApplication::primaryScreen();
+          return screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
+      }),
+      platform_(platform),
+      title_(std::move(title)) {}
+
+void AppContext::Guard(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}
+
+void AppContext::ReportError(const std::exception& error) {
+    platform_.ShowError(title_, WithFinalDot(QString::fromUtf8(error.what())));
+}
+
+QString AppContext::TitleFromExecutable() {
+    return TitleFromFileName(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget());
+}
+
+QString AppContext::TitleFromFileName(const QString& path) {
+    QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.indexOf('.');
+    if (dot >= 0) {
+        name.truncate(dot);
+    }
+    if (name.isEmpty()) {
+        return name;
+    }
+    return name.left(1) + name.mid(1).toLower();
+}
+
+QString AppContext::WithFinalDot(const QString& message) {
+    if (!message.isEmpty() && message.back().unicode() > u'.') {
+        return message + '.';
+    }
+    return message;
+}
+
+}  // namespace parabel::ui

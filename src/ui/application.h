@@ -1,0 +1,55 @@
+// What the program's windows share: the platform layer, the one replaceable
+// hint handler, and the general error report.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <exception>
+#include <functional>
+
+#include "platform.h"
+
+namespace parabel::ui {
+
+class AppContext {
+public:
+    explicit AppContext(Platform& platform, QString title = TitleFromExecutable());
+
+    Platform& platform() { return platform_; }
+    const QString& title() const { return title_; }
+
+    // Where the settings file lives: Inf.ini beside the program.
+    std::string settingsPath;
+    // The screen's size in pixels, read afresh at every use.
+    std::function<QSize()> screenSize;
+
+    // The hint handler: every change of the current hint (status tip) of a
+    // control, menu item or toolbar button reaches the one handler set now.
+    using HintHandler = std::function<void(const QString&)>;
+    void SetHintHandler(HintHandler handler) { hintHandler_ = std::move(handler); }
+    void ShowHint(const QString& hint) const {
+        if (hintHandler_) {
+            hintHandler_(hint);
+        }
+    }
+
+    // The general error report: runs a handler and shows any error that
+    // escapes it in a box captioned with the title; the program goes on.
+    void Guard(const std::function<void()>& handler);
+    void ReportError(const std::exception& error);
+
+    // The application's title: the program file's name cut at its first ".",
+    // every character after the first in lower case ("PARABEL.x" -> "Parabel").
+    static QString TitleFromExecutable();
+    static QString TitleFromFileName(const QString& fileName);
+    // A "." is appended when the message is not empty and its last character
+    // sorts after "." (so a message ending in "." or ")" gets none).
+    static QString WithFinalDot(const QString& message);
+
+private:
+    Platform& platform_;
+    QString title_;
+    HintHandler hintHandler_;
+};
+
+}  // namespace parabel::ui

@@ -1,0 +1,13 @@
+// The author's details shown in the About window, kept in one place.
+#pragma once
+
+namespace parabel::ui::author {
+
+inline constexpr const char* kName = "Parabel";
+inline constexpr const char* kNickName = "Parabel";
+inline constexpr const char* kYearAndPlace = "2026, проект Parabel";
+inline constexpr const char* kSite = "http://parabel.example.org";
+inline constexpr const char* kMail = "parabel@example.org";
+inline constexpr const char* kIcq = "000-000-000";
+
+}  // namespace parabel::ui::author

@@ -1,0 +1,147 @@
+#include "images.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <cmath>
+
+namespace parabel::ui {
+
+namespace {
+
+using Draw = void (*)(QPainter&);
+
+void HardDisk(QPainter& p) {
+    p.setBrush(QColor(190, 190, 190));
+    p.drawRect(1, 5, 14, 7);
+    p.setBrush(QColor(90, 90, 90));
+    p.drawRect(3, 8, 6, 2);
+    p.setBrush(QColor(0, 200, 0));
+    p.drawRect(12, 9, 1, 1);
+}
+
+void Window(QPainter& p) {
+    p.setBrush(Qt::white);
+    p.drawRect(1, 2, 14, 12);
+    p.setBrush(QColor(10, 36, 106));
+    p.drawRect(1, 2, 14, 3);
+}
+
+void OpenFolder(QPainter& p) {
+    p.setBrush(QColor(230, 190, 60));
+    p.drawPolygon(QPolygon({{1, 3}, {6, 3}, {7, 5}, {13, 5}, {13, 13}, {1, 13}}));
+    p.setBrush(QColor(250, 220, 110));
+    p.drawPolygon(QPolygon({{3, 8}, {15, 8}, {13, 13}, {1, 13}}));
+}
+
+void Printer(QPainter& p) {
+    p.setBrush(Qt::white);
+    p.drawRect(4, 1, 8, 6);
+    p.setBrush(QColor(170, 170, 170));
+    p.drawRect(1, 6, 14, 6);
+    p.setBrush(Qt::white);
+    p.drawRect(4, 10, 8, 5);
+}
+
+void BlankPage(QPainter& p) {
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygon({{3, 1}, {10, 1}, {13, 4}, {13, 15}, {3, 15}}));
+    p.drawPolyline(QPolygon({{10, 1}, {10, 4}, {13, 4}}));
+}
+
+void Floppy(QPainter& p) {
+    p.setBrush(QColor(40, 60, 140));
+    p.drawRect(1, 1, 14, 14);
+    p.setBrush(Qt::white);
+    p.drawRect(4, 1, 8, 5);
+    p.setBrush(QColor(200, 200, 200));
+    p.drawRect(3, 9, 10, 6);
+}
+
+void Gear(QPainter& p, QPointF centre, double radius) {
+    QPainterPath path;
+    for (int tooth = 0; tooth < 16; ++tooth) {
+        const double angle = tooth * M_PI / 8;
+        const double r = tooth % 2 == 0 ? radius : radius * 0.7;
+        const QPointF point(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
+        tooth == 0 ? path.moveTo(point) : path.lineTo(point);
+    }
+    path.closeSubpath();
+    p.setBrush(QColor(150, 150, 160));
+    p.drawPath(path);
+    p.setBrush(Qt::white);
+    p.drawEllipse(centre, radius * 0.25, radius * 0.25);
+}
+
+void GearWheels(QPainter& p) {
+    Gear(p, {5.5, 6.0}, 5.0);
+    Gear(p, {11.0, 11.0}, 4.5);
+}
+
+void CirclingArrows(QPainter& p) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 120, 0), 2));
+    p.drawArc(QRectF(2.5, 2.5, 11, 11), 30 * 16, 150 * 16);
+    p.drawArc(QRectF(2.5, 2.5, 11, 11), 210 * 16, 150 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 120, 0));
+    p.drawPolygon(QPolygon({{13, 1}, {14, 7}, {9, 5}}));
+    p.drawPolygon(QPolygon({{3, 15}, {2, 9}, {7, 11}}));
+}
+
+void Power(QPainter& p) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(200, 0, 0), 2));
+    p.drawArc(QRectF(2.5, 3.5, 11, 11), 120 * 16, 300 * 16);
+    p.drawLine(QPointF(8, 1.5), QPointF(8, 8));
+}
+
+void MagnifyingGlass(QPainter& p) {
+    p.setBrush(QColor(200, 230, 255));
+    p.setPen(QPen(Qt::black, 1.5));
+    p.drawEllipse(QRectF(1.5, 1.5, 9, 9));
+    p.setPen(QPen(QColor(120, 70, 20), 3));
+    p.drawLine(QPointF(9.5, 9.5), QPointF(14, 14));
+}
+
+void RunningFigure(QPainter& p) {
+    p.setBrush(Qt::black);
+    p.drawEllipse(QRectF(9, 0.5, 3.5, 3.5));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 1.6));
+    p.drawPolyline(QPolygonF({{10, 4.5}, {8, 9}, {4, 11}, {2, 14}}));  // body, back leg
+    p.drawPolyline(QPolygonF({{8, 9}, {11, 11}, {11, 15}}));            // front leg
+    p.drawPolyline(QPolygonF({{4, 6}, {7, 5}, {10, 4.5}, {13, 7}}));     // arms
+}
+
+constexpr Draw kDrawings[kToolbarImageCount] = {
+    HardDisk, Window,     OpenFolder,     Printer, BlankPage,       Floppy,
+    GearWheels, CirclingArrows, Power, MagnifyingGlass, RunningFigure,
+};
+
+QIcon Paint(Draw draw) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    draw(painter);
+    painter.end();
+    return QIcon(pixmap);
+}
+
+void Dot(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 128));
+    p.drawEllipse(QRectF(5, 5, 6, 6));
+}
+
+}  // namespace
+
+QIcon ToolbarImage(int index) {
+    return index >= 0 && index < kToolbarImageCount ? Paint(kDrawings[index]) : QIcon();
+}
+
+QIcon DotImage() { return Paint(Dot); }
+
+}  // namespace parabel::ui

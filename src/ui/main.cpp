@@ -1,0 +1,75 @@
+// Start-up: the application, the main window (whose creation reads the
+// settings), the full-screen and About windows, then the event loop.
+#include <QApplication>
+#include <QEvent>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/decimal_separator.h"
+#include "qt_platform.h"
+#include "system_colors.h"
+#include "uAbout.h"
+#include "uFullScreen.h"
+#include "uMain.h"
+
+namespace {
+
+// Hints appear only in the status bars, never as pop-ups.
+class NoToolTips final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return event->type() == QEvent::ToolTip || QObject::eventFilter(watched, event);
+    }
+};
+
+bool HasDisplay() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (platform != nullptr && *platform != '\0') || (x11 != nullptr && *x11 != '\0') ||
+           (wayland != nullptr && *wayland != '\0');
+}
+
+// A display that cannot be opened ends the program with one clear line
+// instead of the toolkit's messages and an abort.
+void QuietPlatformMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const QByteArray category(context.category != nullptr ? context.category : "");
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "parabel: cannot show the window: no usable display (%s)\n",
+                     qPrintable(text.section('\n', 0, 0)));
+        std::_Exit(1);
+    }
+    if (category.startsWith("qt.qpa") || category.startsWith("qt.glx") ||
+        text.startsWith(QStringLiteral("QStandardPaths:"))) {
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A write beyond the file size limit fails with an error instead of
+    // ending the process, so a save can report it.
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (!HasDisplay()) {
+        std::fprintf(stderr, "parabel: cannot show the window: no display (DISPLAY is not set)\n");
+        return 1;
+    }
+    qInstallMessageHandler(QuietPlatformMessages);
+    QApplication application(argc, argv);
+    parabel::ReadDecimalSeparatorFromLocale();
+    parabel::ui::ApplyPaletteToSystemColors(application.palette());
+    NoToolTips noToolTips;
+    application.installEventFilter(&noToolTips);
+
+    parabel::ui::QtPlatform platform;
+    parabel::ui::AppContext context(platform);
+    parabel::ui::TFrmMain frmMain(context);
+    parabel::ui::TFrmFullScreen frmFullScreen(context, frmMain);
+    parabel::ui::TFrmAbout frmAbout(context, frmMain);
+    frmMain.SetWindows(&frmFullScreen, &frmAbout);
+    frmMain.show();
+    return application.exec();
+}

@@ -1,0 +1,37 @@
+#include "plot_widgets.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace parabel::ui {
+
+void TShape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+TSurfaceView::TSurfaceView(RasterSurface& surface, QWidget* parent)
+    : QWidget(parent), surface_(surface) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TSurfaceView::paintEvent(QPaintEvent*) {
+    const QImage image(reinterpret_cast<const uchar*>(surface_.pixels().data()), surface_.width(),
+                       surface_.height(), surface_.width() * 4, QImage::Format_RGB32);
+    QPainter painter(this);
+    painter.drawImage(0, 0, image);
+}
+
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+
+void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+    if (onMouseMove) {
+        const QPoint position = event->position().toPoint();
+        onMouseMove(position.x(), position.y());
+    }
+}
+
+}  // namespace parabel::ui

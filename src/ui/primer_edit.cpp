@@ -1,0 +1,67 @@
+#include "primer_edit.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+
+#include "core/lower_case.h"
+#include "core/windows1251.h"
+
+namespace parabel::ui {
+
+namespace {
+
+// Lowers and filters what is typed or pasted, keeping the cursor in place.
+class LowerCaseValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override {
+        const QString before = input.left(position);
+        input = TPrimerEdit::Accepted(input);
+        position = static_cast<int>(TPrimerEdit::Accepted(before).size());
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+TPrimerEdit::TPrimerEdit(QWidget* parent) : QLineEdit(parent) {
+    setValidator(new LowerCaseValidator(this));
+}
+
+QString TPrimerEdit::Accepted(const QString& text) {
+    QString accepted;
+    accepted.reserve(text.size());
+    for (const QChar character : text) {
+        if (character.isSurrogate() ||
+            !IsWindows1251CodePoint(character.unicode()) || character.unicode() == 0) {
+            continue;
+        }
+        accepted += character;
+    }
+    return QString::fromStdString(ToLowerCase(accepted.toStdString()));
+}
+
+void TPrimerEdit::SetText(const QString& text) { setText(Accepted(text)); }
+
+void TPrimerEdit::keyPressEvent(QKeyEvent* event) {
+    if (onKeyDown) {
+        onKeyDown(event->key(), event->modifiers());
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+bool TPrimerEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QKeySequence& shortcut : windowShortcuts) {
+            if (shortcut == pressed) {
+                event->ignore();  // the window's shortcut runs, not the field's editing key
+                return true;
+            }
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+}  // namespace parabel::ui

@@ -1,0 +1,94 @@
+#include "qt_platform.h"
+
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace parabel::ui {
+
+namespace {
+
+// "Description|*.ext" as a Qt name filter: "Description (*.ext)".
+QString NameFilter(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        filters << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    }
+    return filters.join(";;");
+}
+
+std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogOptions& options,
+                                     const QString& fileName, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::AnyFile
+                                                       : QFileDialog::AnyFile);
+    if (!options.filter.isEmpty()) {
+        dialog.setNameFilter(NameFilter(options.filter));
+    }
+    dialog.setDefaultSuffix(options.defaultExtension);
+    QFileDialog::Options flags = QFileDialog::DontUseNativeDialog;
+    if (!options.askOverwrite) {
+        flags |= QFileDialog::DontConfirmOverwrite;
+    }
+    dialog.setOptions(flags);
+    if (!fileName.isEmpty()) {
+        dialog.selectFile(fileName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first();
+}
+
+// Custom colours live in QColorDialog for the whole run; they start empty.
+void ClearCustomColorsOnce() {
+    static bool cleared = false;
+    if (!cleared) {
+        for (int i = 0; i < QColorDialog::customCount(); ++i) {
+            QColorDialog::setCustomColor(i, Qt::white);
+        }
+        cleared = true;
+    }
+}
+
+}  // namespace
+
+void QtPlatform::ShowError(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+bool QtPlatform::AskYesNo(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtPlatform::OpenFile(QWidget* parent, const FileDialogOptions& options,
+                                            const QString& fileName) {
+    return RunFileDialog(parent, options, fileName, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPlatform::SaveFile(QWidget* parent, const FileDialogOptions& options,
+                                            const QString& fileName) {
+    return RunFileDialog(parent, options, fileName, QFileDialog::AcceptSave);
+}
+
+std::optional<QColor> QtPlatform::ChooseColor(QWidget* parent, const QColor& initial) {
+    ClearCustomColorsOnce();
+    QColorDialog dialog(initial, parent);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.selectedColor();
+}
+
+void QtPlatform::OpenUrl(const QString& target) { QDesktopServices::openUrl(QUrl(target)); }
+
+}  // namespace parabel::ui

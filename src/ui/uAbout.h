@@ -1,0 +1,41 @@
+// The About window: the product title and the author's contact details.
+#pragma once
+
+#include <QDialog>
+
+#include "application.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace parabel::ui {
+
+class TFrmMain;
+class TLink;
+
+class TFrmAbout : public QDialog {
+    Q_OBJECT
+public:
+    TFrmAbout(AppContext& app, TFrmMain& main);
+
+    QFrame* Pnl_1 = nullptr;
+    QLabel *Lb_Autor = nullptr, *Lb_NickName = nullptr, *Lb_Local = nullptr,
+           *Lb_Contacts = nullptr, *Lb_Site = nullptr, *Lb_EMail = nullptr, *Lb_ICQ = nullptr;
+    TLink *Link_Site = nullptr, *Link_EMail = nullptr;
+    QLineEdit* Ed_ICQ = nullptr;
+    QPushButton* Btn_OK = nullptr;
+
+    void Btn_OKClick();
+    // FormClose: however the window closes, the main plot it covered is drawn again.
+    void FormClose();
+
+    void done(int result) override;
+
+private:
+    AppContext& app_;
+    TFrmMain& main_;
+};
+
+}  // namespace parabel::ui

@@ -1,0 +1,172 @@
+#include "uFullScreen.h"
+
+#include <QLabel>
+#include <QStatusTipEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "io/bmp.h"
+#include "io/safe_save.h"
+#include "plot/picture.h"
+#include "uMain.h"
+#include "window_font.h"
+
+namespace parabel::ui {
+
+namespace {
+
+const FileDialogOptions kPictureDialog{QStringLiteral("Растровые изображения|*.bmp"),
+                                       QStringLiteral("bmp"), false};
+
+}  // namespace
+
+TFrmFullScreen::TFrmFullScreen(AppContext& app, TFrmMain& main)
+    : QDialog(&main, Qt::Dialog | Qt::FramelessWindowHint), app_(app), main_(main) {
+    setWindowTitle(QStringLiteral("Полноэкранный режим построения графика"));
+    setFont(WindowFont());
+    const QSize screen = app_.screenSize();
+    createdSize_ = {screen.width(), screen.height()};
+    surface_ = std::make_unique<RasterSurface>(
+        MakeFullScreenSurface(createdSize_, SystemColor(15)));
+
+    Menu = new QMenuBar(this);
+    auto command = [this](const QString& caption, const QKeySequence& shortcut, const QString& hint,
+                          void (TFrmFullScreen::*handler)()) {
+        QAction* action = Menu->addAction(caption);
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setStatusTip(hint);
+        addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, handler] { app_.Guard([&] { (this->*handler)(); }); });
+        return action;
+    };
+    auto divider = [this] {
+        QAction* action = Menu->addAction(QStringLiteral("|"));
+        action->setEnabled(false);
+        return action;
+    };
+    N2 = command(QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                 QStringLiteral("Сохранить график (Ctrl+S)"), &TFrmFullScreen::N2Click);
+    N1 = divider();
+    N5 = command(QStringLiteral("Обновить"), QKeySequence(Qt::CTRL | Qt::Key_F5),
+                 QStringLiteral("Обновить (Ctrl+F5)"), &TFrmFullScreen::N5Click);
+    N3 = divider();
+    N4 = command(QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_E),
+                 QStringLiteral("Выход из полноэкранного режима (Ctrl+E)"), &TFrmFullScreen::N4Click);
+
+    auto* client = new QWidget(this);
+    Shape1 = new TShape(client);
+    Shape1->setGeometry(0, 0, createdSize_.width, createdSize_.height - 40);
+    MPB = new TSurfaceView(*surface_, client);
+    MPB->setGeometry(8, 9, createdSize_.width - 16, createdSize_.height - 16);
+    Back = new TPaintBox(client);
+    Back->setGeometry(0, 0, createdSize_.width, createdSize_.height - 40);
+    Back->onMouseMove = [this](int, int) {
+        const QPoint global = QCursor::pos();
+        app_.Guard([&] { BackMouseMove(global.x(), global.y()); });
+    };
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel = new QLabel(StatusBar1);
+    StatusBar1->addWidget(StatusPanel, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(Menu);
+    layout->addWidget(client, 1);
+    layout->addWidget(StatusBar1);
+    setGeometry(0, 0, screen.width(), screen.height());
+}
+
+TFrmFullScreen::~TFrmFullScreen() = default;
+
+ScreenSize TFrmFullScreen::CurrentScreen() const {
+    const QSize screen = app_.screenSize();
+    return {screen.width(), screen.height()};
+}
+
+void TFrmFullScreen::Open() {
+    app_.SetHintHandler([this](const QString& hint) { ShowHint2(hint); });
+    FAxesDrawn = false;
+    drawingFailed_ = false;
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    exec();
+}
+
+void TFrmFullScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The picture appears as soon as the window does, also for a keyboard user.
+    QTimer::singleShot(0, this, [this] { DrawOnce(); });
+}
+
+void TFrmFullScreen::hideEvent(QHideEvent* event) {
+    // FormClose: hints go back to the main window, however this one closed.
+    app_.SetHintHandler([this](const QString& hint) { main_.ShowHint(hint); });
+    QDialog::hideEvent(event);
+}
+
+bool TFrmFullScreen::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        app_.ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void TFrmFullScreen::DrawOnce() {
+    if (FAxesDrawn || drawingFailed_ || !isVisible()) {
+        return;
+    }
+    try {
+        N5Click();
+        FAxesDrawn = true;
+    } catch (const std::exception& error) {
+        drawingFailed_ = true;  // reported once per opening, not at every pointer move
+        app_.ReportError(error);
+    }
+}
+
+void TFrmFullScreen::N5Click() {
+    try {
+        FullScreenRefresh(*surface_, CurrentScreen(), main_.FState);
+    } catch (...) {
+        MPB->Changed();
+        throw;
+    }
+    MPB->Changed();
+}
+
+void TFrmFullScreen::BackMouseMove(int screenX, int screenY) {
+    DrawOnce();
+    StatusPanel->setText(QString::fromStdString(FullScreenReadout(screenX, screenY, CurrentScreen())));
+}
+
+void TFrmFullScreen::N4Click() { close(); }
+
+void TFrmFullScreen::ShowHint2(const QString& hint) { StatusPanel->setText(hint); }
+
+void TFrmFullScreen::N2Click() {
+    const std::optional<QString> chosen =
+        app_.platform().SaveFile(this, kPictureDialog, saveDialog1FileName);
+    if (chosen) {
+        saveDialog1FileName = *chosen;
+    }
+    N5Click();
+    if (!saveDialog1FileName.isEmpty()) {
+        SaveAsLargeBmp(saveDialog1FileName);
+    }
+    saveDialog1FileName.clear();
+}
+
+void TFrmFullScreen::SaveAsLargeBmp(const QString& fileName) {
+    const Picture picture = ComposeFullScreenPicture(*surface_, createdSize_);
+    SaveFileSafely(fileName.toStdString(),
+                   EncodeBmp({picture.width, picture.height, picture.pixels.data()}));
+}
+
+}  // namespace parabel::ui

@@ -1,0 +1,108 @@
+// The main window's commands: solve, clear, refresh, the modal windows, exit,
+// the redraw timer and the hints.
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+#include "core/decimal_separator.h"
+#include "core/solver.h"
+#include "uAbout.h"
+#include "uFullScreen.h"
+#include "uMain.h"
+
+namespace parabel::ui {
+
+namespace {
+
+const QString kErrorCaption = QStringLiteral("Error");
+
+}  // namespace
+
+void TFrmMain::Button1Click() {
+    const SolveOutcome outcome = Solve(Primer->text().toStdString());
+    Primer->SetText(QString::fromStdString(outcome.fieldText));
+    FSolution = outcome.saved;
+    if (outcome.listReplaced) {
+        ShowSolveOutcomeLines(outcome.displayed);
+    }
+    if (outcome.failure == SolveFailure::kForm) {
+        app_.platform().ShowError(kErrorCaption, QString::fromUtf8(kFormMessage));
+        return;
+    }
+    if (outcome.failure == SolveFailure::kConversion) {
+        app_.platform().ShowError(kErrorCaption, QString::fromUtf8(kConversionMessage));
+        return;
+    }
+    Ex->viewport()->update();  // the list is drawn anew with its new items
+    try {
+        PbPaint(outcome.a, outcome.b, outcome.c, outcome.root1, outcome.root2);
+    } catch (const std::exception&) {
+        app_.platform().ShowError(kErrorCaption, QString::fromUtf8(kConversionMessage));
+    }
+}
+
+void TFrmMain::PrimerKeyDown(int key, Qt::KeyboardModifiers) {
+    // Enter with any modifiers; plain Enter reaches the menu's shortcut
+    // first, so one press solves once.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        Button1->click();
+    }
+}
+
+void TFrmMain::N12Click() { Button1->click(); }
+
+void TFrmMain::N13Click() { RedrawFromState(); }
+
+void TFrmMain::N2Click() {
+    Ex->clear();
+    Primer->clear();
+    pbSurface_.Repaint();
+    PB->Changed();
+    FState.coefA = 0;
+    FState.coefB = 0;
+    FState.coefC = 0;
+}
+
+void TFrmMain::N15Click() {
+    fullScreen_->Open();
+    Timer1->start();
+}
+
+void TFrmMain::N9Click() {
+    about_->exec();
+    Timer1->start();
+}
+
+void TFrmMain::N5Click() { close(); }
+
+void TFrmMain::closeEvent(QCloseEvent* event) {
+    const bool yes = app_.platform().AskYesNo(QStringLiteral("Выход"),
+                                              QStringLiteral("Подтверждаете выход из программы ?"));
+    if (yes) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TFrmMain::Timer1Timer() {
+    if ((about_ != nullptr && about_->isVisible()) ||
+        (fullScreen_ != nullptr && fullScreen_->isVisible())) {
+        return;  // tried again at the next tick
+    }
+    RedrawFromState();
+    Timer1->stop();
+}
+
+void TFrmMain::ShowHint(const QString& hint) { StatusPanel->setText(hint); }
+
+void TFrmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LocaleChange) {
+        ReadDecimalSeparatorFromLocale();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+}  // namespace parabel::ui

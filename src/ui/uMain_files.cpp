@@ -1,0 +1,117 @@
+// The main window's file and colour commands: save the solution, load an
+// equation, save the plot as a picture, choose the curve colour; and the
+// start-up read of the colour.
+#include <QPushButton>
+#include <span>
+#include <stdexcept>
+
+#include "io/bmp.h"
+#include "io/color_names.h"
+#include "io/safe_save.h"
+#include "io/settings.h"
+#include "io/text_files.h"
+#include "plot/picture.h"
+#include "uMain.h"
+
+namespace parabel::ui {
+
+namespace {
+
+const FileDialogOptions kSolutionDialog{QStringLiteral("Текстовые файлы|*.txt"),
+                                        QStringLiteral("txt"), true};
+const FileDialogOptions kOpenDialog{QString(), QString(), false};
+const FileDialogOptions kPictureDialog{QStringLiteral("Растровые изображения|*.bmp"),
+                                       QStringLiteral("bmp"), false};
+
+// A dialog keeps its file name: confirming sets it, cancelling leaves it.
+void Remember(const std::optional<QString>& chosen, QString& fileName) {
+    if (chosen) {
+        fileName = *chosen;
+    }
+}
+
+// The error of a load that finds no line in its file.
+class EListError : public std::runtime_error {
+public:
+    explicit EListError(int index)
+        : std::runtime_error("List index out of bounds (" + std::to_string(index) + ")") {}
+};
+
+QColor ToQColor(Pixel pixel) { return QColor::fromRgb(pixel); }
+
+ColorValue FromQColor(const QColor& color) {
+    return static_cast<ColorValue>(color.blue() << 16 | color.green() << 8 | color.red());
+}
+
+}  // namespace
+
+void TFrmMain::FormCreate() {
+    app_.SetHintHandler([this](const QString& hint) { ShowHint(hint); });
+    FState.axesDrawn = false;
+    app_.Guard([this] { FState.funcColor = TextToColor(ReadColorText(app_.settingsPath)); });
+}
+
+void TFrmMain::N10Click() {
+    Remember(app_.platform().SaveFile(this, kSolutionDialog, saveDialog1FileName),
+             saveDialog1FileName);
+    RedrawFromState();
+    if (!saveDialog1FileName.isEmpty()) {
+        // Before the first solve there is no saved solution: an empty file.
+        SaveLinesFile(saveDialog1FileName.toStdString(), FSolution.value_or(std::vector<std::string>{}));
+    }
+    saveDialog1FileName.clear();
+}
+
+void TFrmMain::N4Click() {
+    Remember(app_.platform().OpenFile(this, kOpenDialog, openDialogFileName), openDialogFileName);
+    const std::string name = openDialogFileName.toStdString();
+    if (!name.empty() && IsExistingFile(name)) {
+        PbPaint(FState.coefA, FState.coefB, FState.coefC, FState.root1, FState.root2);
+        Primer->clear();
+        const std::optional<std::string> firstLine = ReadFirstLine(name);
+        if (!firstLine) {
+            throw EListError(0);
+        }
+        Primer->SetText(QString::fromStdString(*firstLine));
+        Button1->click();
+    }
+    if (!name.empty() && !IsExistingFile(name)) {
+        app_.platform().ShowError(QStringLiteral("Ошибка"),
+                                  QStringLiteral("Файл ") + QString::fromStdString(name) +
+                                      QStringLiteral(" не существует."));
+        openDialogFileName.clear();
+        N4Click();  // the open dialog again; an error here ends every level
+    }
+    openDialogFileName.clear();
+    RedrawFromState();
+}
+
+void TFrmMain::N11Click() {
+    Remember(app_.platform().SaveFile(this, kPictureDialog, saveDialog2FileName),
+             saveDialog2FileName);
+    RedrawFromState();
+    if (!saveDialog2FileName.isEmpty()) {
+        SaveAsBmp(saveDialog2FileName);
+    }
+    saveDialog2FileName.clear();
+}
+
+void TFrmMain::SaveAsBmp(const QString& fileName) {
+    const Picture picture = ComposeMainPicture(pbSurface_);
+    const std::vector<std::uint8_t> bytes =
+        EncodeBmp({picture.width, picture.height, picture.pixels.data()});
+    SaveFileSafely(fileName.toStdString(), bytes);
+}
+
+void TFrmMain::N18Click() {
+    const std::optional<QColor> chosen =
+        app_.platform().ChooseColor(this, ToQColor(ResolveColor(FState.funcColor)));
+    if (chosen) {
+        FState.funcColor = FromQColor(*chosen);
+    }
+    // Written back after Cancel too, so the file holds the canonical text.
+    WriteColorText(app_.settingsPath, ColorToText(FState.funcColor));
+    RedrawFromState();
+}
+
+}  // namespace parabel::ui
