@@ -231,6 +231,7 @@ void TFrmMain::showEvent(QShowEvent* event) {
         const QRect area = screen()->geometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
+    activateWindow();  // the focus in the equation field, also without a window manager
 }
 
 }  // namespace parabel::ui

@@ -1,0 +1,82 @@
+// A platform layer for tests: it records every box, dialog and link, and
+// answers from scripts instead of asking a person.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "ui/platform.h"
+
+namespace parabel::testing {
+
+class ScriptedPlatform final : public ui::Platform {
+public:
+    struct Box {
+        QString caption;
+        QString text;
+        bool question = false;
+    };
+    struct FileCall {
+        bool save = false;
+        ui::FileDialogOptions options;
+        QString initialName;
+    };
+
+    std::vector<Box> boxes;
+    std::deque<bool> yesNoAnswers;  // an empty script answers Yes
+    std::vector<FileCall> fileCalls;
+    std::deque<std::optional<QString>> fileAnswers;  // an empty script cancels
+    std::vector<QColor> colorCalls;
+    std::deque<std::optional<QColor>> colorAnswers;  // an empty script cancels
+    std::vector<QString> openedUrls;
+    std::function<void()> onBox;  // runs while a box is "shown"
+
+    void ShowError(const QString& caption, const QString& text) override {
+        boxes.push_back({caption, text, false});
+        if (onBox) {
+            onBox();
+        }
+    }
+    bool AskYesNo(const QString& caption, const QString& text) override {
+        boxes.push_back({caption, text, true});
+        if (yesNoAnswers.empty()) {
+            return true;
+        }
+        const bool answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
+    }
+    std::optional<QString> OpenFile(QWidget*, const ui::FileDialogOptions& options,
+                                    const QString& fileName) override {
+        return FileAnswer(false, options, fileName);
+    }
+    std::optional<QString> SaveFile(QWidget*, const ui::FileDialogOptions& options,
+                                    const QString& fileName) override {
+        return FileAnswer(true, options, fileName);
+    }
+    std::optional<QColor> ChooseColor(QWidget*, const QColor& initial) override {
+        colorCalls.push_back(initial);
+        if (colorAnswers.empty()) {
+            return std::nullopt;
+        }
+        const auto answer = colorAnswers.front();
+        colorAnswers.pop_front();
+        return answer;
+    }
+    void OpenUrl(const QString& target) override { openedUrls.push_back(target); }
+
+private:
+    std::optional<QString> FileAnswer(bool save, const ui::FileDialogOptions& options,
+                                      const QString& fileName) {
+        fileCalls.push_back({save, options, fileName});
+        if (fileAnswers.empty()) {
+            return std::nullopt;
+        }
+        const auto answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace parabel::testing
