@@ -1,0 +1,113 @@
+#include "io/text_files.h"
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "io/file_errors.h"
+#include "io/settings.h"
+
+namespace parabel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TextFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/parabel-files-test-XXXXXX";
+        folder_ = mkdtemp(pattern);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    static void Write(const std::string& path, const std::string& content) {
+        std::ofstream(path, std::ios::binary) << content;
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream stream(path, std::ios::binary);
+        std::ostringstream content;
+        content << stream.rdbuf();
+        return content.str();
+    }
+    fs::path folder_;
+};
+
+TEST_F(TextFiles, ExistenceCountsEveryEntryButFolders) {
+    Write(Path("file"), "x");
+    fs::create_directory(Path("folder"));
+    fs::create_symlink(Path("nowhere"), Path("dangling"));
+    mkfifo(Path("fifo").c_str(), 0600);
+    // Dates outside 1980 .. 2107 do not matter.
+    Write(Path("old"), "x");
+    fs::last_write_time(Path("old"), fs::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 60));
+    EXPECT_TRUE(IsExistingFile(Path("file")));
+    EXPECT_TRUE(IsExistingFile(Path("fifo")));
+    EXPECT_TRUE(IsExistingFile(Path("old")));
+    EXPECT_FALSE(IsExistingFile(Path("folder")));
+    EXPECT_FALSE(IsExistingFile(Path("dangling")));
+    EXPECT_FALSE(IsExistingFile(Path("missing")));
+    EXPECT_FALSE(IsExistingFile(""));
+}
+
+TEST_F(TextFiles, SavedLinesLoadBack) {
+    SaveLinesFile(Path("s.txt"), {"x^2-5x+6=0", "Решение"});
+    EXPECT_EQ(Read(Path("s.txt")), "x^2-5x+6=0\r\n\xD0\xE5\xF8\xE5\xED\xE8\xE5\r\n");
+    EXPECT_EQ(ReadFirstLine(Path("s.txt")), "x^2-5x+6=0");
+    SaveLinesFile(Path("empty.txt"), {});
+    EXPECT_EQ(Read(Path("empty.txt")), "");
+    EXPECT_EQ(ReadFirstLine(Path("empty.txt")), std::nullopt);
+}
+
+TEST_F(TextFiles, FirstLineOfEndlessOrHugeSources) {
+    EXPECT_EQ(ReadFirstLine("/dev/zero"), std::nullopt);  // NUL first
+    mkfifo(Path("fifo").c_str(), 0600);
+    EXPECT_EQ(ReadFirstLine(Path("fifo")), std::nullopt);  // no writer: nothing, no stall
+    Write(Path("huge"), std::string(100000, '7'));
+    EXPECT_EQ(ReadFirstLine(Path("huge"))->size(), kMaxFirstLine);
+}
+
+TEST_F(TextFiles, FilesThatCannotBeOpened) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = Path("socket");
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    try {
+        ReadFirstLine(socketPath);
+        ADD_FAILURE();
+    } catch (const EFOpenError& error) {
+        EXPECT_EQ(error.what(), "Cannot open file \"" + socketPath + "\". No such device or address");
+    }
+    close(fd);
+    fs::create_directory(Path("folder"));
+    EXPECT_THROW(ReadFirstLine(Path("folder")), EFOpenError);
+    EXPECT_THROW(ReadFirstLine(Path("missing")), EFOpenError);
+}
+
+TEST_F(TextFiles, SettingsColourText) {
+    const std::string ini = Path("Inf.ini");
+    EXPECT_EQ(ReadColorText(ini), "clRed");  // no file
+    WriteColorText(ini, "clRed");
+    EXPECT_EQ(Read(ini), "[1]\r\nColor=clRed\r\n");
+    Write(ini, "; mine\r\n[1]\r\nColor = \"clBlue\" \r\n");
+    EXPECT_EQ(ReadColorText(ini), "clBlue");
+    WriteColorText(ini, "$00030201");
+    EXPECT_EQ(Read(ini), "; mine\r\n[1]\r\nColor =$00030201\r\n");
+    try {
+        WriteColorText(Path("missing/Inf.ini"), "clRed");
+        ADD_FAILURE();
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(error.what(), "Unable to write to " + Path("missing/Inf.ini"));
+    }
+    EXPECT_NE(SettingsPathBesideProgram().find("/Inf.ini"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace parabel

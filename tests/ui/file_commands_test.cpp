@@ -1,0 +1,287 @@
+// The main window's file and colour commands with scripted dialogs.
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QTest>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "program_fixture.h"
+
+using parabel::testing::Program;
+
+namespace {
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void Write(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(content);
+}
+
+void Solve(Program& program, const QString& equation) {
+    program.main->Primer->SetText(equation);
+    program.main->N12->trigger();
+}
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void saveSolutionWritesWindows1251Lines() {
+        Program program;
+        program.Show();
+        Solve(program, QStringLiteral("x^2+2x+5"));
+        const QString path = program.Path(QStringLiteral("solution.txt"));
+        program.platform.fileAnswers = {path};
+        QTest::keyClick(program.main.get(), Qt::Key_S, Qt::ControlModifier);
+        const QByteArray expected =
+            QByteArray("x^2+2x+5=0\r\n") + "\xD0\xE5\xF8\xE5\xED\xE8\xE5\r\n" +
+            "__________________________\r\nD=(2)^2-4*(1)*(5)=-16\r\n" +
+            "D<0 - \xCA\xEE\xF0\xED\xE5\xE9 \xED\xE5\xF2.\r\n__________________________\r\n" +
+            "\xCE\xF2\xE2\xE5\xF2: \xCA\xEE\xF0\xED\xE5\xE9 \xED\xE5\xF2.\r\n";
+        QCOMPARE(Read(path), expected);
+        const auto& call = program.platform.fileCalls.back();
+        QVERIFY(call.save);
+        QCOMPARE(call.options.filter, QStringLiteral("Текстовые файлы|*.txt"));
+        QCOMPARE(call.options.defaultExtension, QStringLiteral("txt"));
+        QVERIFY(call.options.askOverwrite);
+        QCOMPARE(program.main->saveDialog1FileName, QString());
+
+        // Loading the saved file gives the same equation.
+        program.main->N2Click();
+        program.platform.fileAnswers = {path};
+        QTest::keyClick(program.main.get(), Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(program.main->Primer->text(), QStringLiteral("x^2+2x+5=0"));
+        QCOMPARE(program.main->Ex->count(), 6);
+    }
+
+    void saveBeforeTheFirstSolveWritesAnEmptyFile() {
+        Program program;
+        const QString path = program.Path(QStringLiteral("empty.txt"));
+        Write(path, "old content");
+        program.platform.fileAnswers = {path};
+        program.main->N10Click();
+        QCOMPARE(Read(path), QByteArray());
+    }
+
+    void cancelledSaveWritesNothing() {
+        Program program;
+        Solve(program, QStringLiteral("x^2-1"));
+        program.main->N10Click();  // the script cancels
+        QCOMPARE(QDir(program.folder.path()).entryList(QDir::Files).size(), 0);
+    }
+
+    void failedSaveKeepsTheFileAndTheName() {
+        Program program;
+        Solve(program, QStringLiteral("x^2-1"));
+        const QString path = program.Path(QStringLiteral("missing/s.txt"));
+        program.platform.fileAnswers = {path};
+        program.main->N10->trigger();
+        QCOMPARE(program.platform.boxes.size(), size_t(1));
+        QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Parabel"));
+        QCOMPARE(program.platform.boxes[0].text,
+                 QStringLiteral("Cannot create file \"%1\". No such file or directory.").arg(path));
+        QCOMPARE(program.main->saveDialog1FileName, path);
+        program.main->N10->trigger();
+        QCOMPARE(program.platform.fileCalls.back().initialName, path);
+    }
+
+    void saveThatRunsOutOfSpaceLeavesTheOldFile() {
+        Program program;
+        Solve(program, QStringLiteral("x^2-5x+6"));
+        const QString path = program.Path(QStringLiteral("s.txt"));
+        const QByteArray old(20, 'o');
+        Write(path, old);
+        const pid_t child = fork();
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{50, 50};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            program.platform.fileAnswers = {path};
+            program.main->N10->trigger();
+            const bool reported = program.platform.boxes.size() == 1 &&
+                                  program.platform.boxes[0].text == "Stream write error.";
+            _exit(reported ? 42 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 42);
+        QCOMPARE(Read(path), old);
+    }
+
+    void loadTakesTheFirstLineWithAnyLineEnd() {
+        const QByteArray contents[] = {"2X^2+3x-5=0\r\njunk", "2x^2+3x-5=0\njunk",
+                                       "2x^2+3x-5=0\rjunk", "2x^2+3x-5=0"};
+        for (const QByteArray& content : contents) {
+            Program program;
+            const QString path = program.Path(QStringLiteral("e.txt"));
+            Write(path, content);
+            program.platform.fileAnswers = {path};
+            program.main->N4->trigger();
+            QCOMPARE(program.main->Primer->text(), QStringLiteral("2x^2+3x-5=0"));
+            QCOMPARE(program.main->Ex->count(), 9);
+            QCOMPARE(program.main->FState.coefA, 2.0L);
+            QCOMPARE(program.main->openDialogFileName, QString());
+            QVERIFY(program.platform.boxes.empty());
+        }
+    }
+
+    void loadOfAFileWithoutALine() {
+        const QByteArray contents[] = {QByteArray(), QByteArray("\0x", 2)};
+        for (const QByteArray& content : contents) {
+            Program program;
+            Solve(program, QStringLiteral("x^2-1"));
+            const QString path = program.Path(QStringLiteral("e.txt"));
+            Write(path, content);
+            program.platform.fileAnswers = {path};
+            program.main->N4->trigger();
+            QCOMPARE(program.platform.boxes.size(), size_t(1));
+            QCOMPARE(program.platform.boxes[0].text, QStringLiteral("List index out of bounds (0)"));
+            QCOMPARE(program.main->Primer->text(), QString());
+            QCOMPARE(program.main->openDialogFileName, path);  // kept after an error
+        }
+    }
+
+    void loadOfAnEmptyFirstLineSolvesTheEmptyText() {
+        Program program;
+        const QString path = program.Path(QStringLiteral("e.txt"));
+        Write(path, "\r\nx^2-1");
+        program.platform.fileAnswers = {path};
+        program.main->N4->trigger();
+        QCOMPARE(program.platform.boxes.size(), size_t(1));
+        QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Error"));
+        QVERIFY(program.platform.boxes[0].text.startsWith(QStringLiteral("Уравнение")));
+        QCOMPARE(*program.main->FSolution, std::vector<std::string>{"=0"});
+    }
+
+    void missingFilesAskAgainNested() {
+        Program program;
+        const QString missing = program.Path(QStringLiteral("nothing.txt"));
+        const QString folder = program.Path(QString());
+        program.platform.fileAnswers = {missing, folder};  // then cancel
+        program.main->N4->trigger();
+        QCOMPARE(program.platform.fileCalls.size(), size_t(3));
+        QCOMPARE(program.platform.boxes.size(), size_t(2));
+        QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Ошибка"));
+        QCOMPARE(program.platform.boxes[0].text,
+                 QStringLiteral("Файл %1 не существует.").arg(missing));
+        QCOMPARE(program.platform.boxes[1].text, QStringLiteral("Файл %1 не существует.").arg(folder));
+        QCOMPARE(program.platform.fileCalls[1].initialName, QString());
+        QCOMPARE(program.main->openDialogFileName, QString());
+    }
+
+    void loadFromEndlessSources() {
+        Program program;
+        program.platform.fileAnswers = {QStringLiteral("/dev/zero")};
+        program.main->N4->trigger();
+        QCOMPARE(program.platform.boxes.size(), size_t(1));
+        QCOMPARE(program.platform.boxes[0].text, QStringLiteral("List index out of bounds (0)"));
+    }
+
+    void savePlotWritesTheFramedPicture() {
+        Program program;
+        program.Show();
+        Solve(program, QStringLiteral("x^2-5x+6"));
+        const QString path = program.Path(QStringLiteral("p.bmp"));
+        Write(path, "old");
+        program.platform.fileAnswers = {path};
+        QTest::keyClick(program.main.get(), Qt::Key_G, Qt::ControlModifier);
+        const QByteArray bmp = Read(path);
+        QCOMPARE(bmp.size(), 436422);
+        QCOMPARE(bmp.left(2), QByteArray("BM"));
+        // The first stored row is the frame's black bottom edge.
+        QCOMPARE(bmp.mid(1078, 4), QByteArray("\0\0\0\0", 4));
+        const auto& call = program.platform.fileCalls.back();
+        QCOMPARE(call.options.filter, QStringLiteral("Растровые изображения|*.bmp"));
+        QVERIFY(!call.options.askOverwrite);
+        QCOMPARE(program.main->saveDialog2FileName, QString());
+    }
+
+    void colourCommandWritesTheCanonicalText() {
+        Program program;
+        const QString ini = QString::fromStdString(program.context->settingsPath);
+        QCOMPARE(program.main->FState.funcColor, 0x0000FF);  // no file: red
+        program.main->N18->trigger();  // cancelled
+        QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=clRed\r\n"));
+        QCOMPARE(program.platform.colorCalls.back(), QColor(255, 0, 0));
+        program.platform.colorAnswers = {QColor(1, 2, 3)};
+        Solve(program, QStringLiteral("x^2-4"));
+        program.main->N18->trigger();
+        QCOMPARE(program.main->FState.funcColor, 0x00030201);
+        QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=$00030201\r\n"));
+        QCOMPARE(program.main->PbSurface().PixelAt(150, 200), 0xFF010203u);  // redrawn in it
+        program.platform.colorAnswers = {QColor(255, 0, 0)};
+        program.main->N18->trigger();
+        QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=clRed\r\n"));
+    }
+
+    void startUpReadsTheColour() {
+        struct Row {
+            QByteArray file;
+            int color;
+            QString error;
+        };
+        const Row rows[] = {
+            {"[1]\r\nColor=clBlue\r\n", 0x00FF0000, {}},
+            {"[1]\r\nColor=CLBLUE\r\n", 0x00FF0000, {}},
+            {"[1]\r\nColor=$00FF8000\r\n", 0x00FF8000, {}},
+            {"[1]\r\nColor=16711680\r\n", 0x00FF0000, {}},
+            {"[1]\r\nColor=12   \r\n", 12, {}},
+            {"[1]\r\nColor=-1\r\n", -1, {}},
+            {"[1]\r\nColor=red\r\n", 0, QStringLiteral("'red' is not a valid integer value.")},
+            {"[1]\r\nColor=\r\n", 0, QStringLiteral("'' is not a valid integer value.")},
+            {"[1]\r\nColor=$100000000\r\n", 0,
+             QStringLiteral("'$100000000' is not a valid integer value.")},
+        };
+        for (const Row& row : rows) {
+            Program program(row.file, true);
+            QCOMPARE(program.main->FState.funcColor, row.color);
+            if (row.error.isEmpty()) {
+                QVERIFY(program.platform.boxes.empty());
+            } else {
+                QCOMPARE(program.platform.boxes.size(), size_t(1));
+                QCOMPARE(program.platform.boxes[0].text, row.error);
+                QVERIFY(!program.main->isVisible());  // before the window is shown
+            }
+        }
+    }
+
+    void cancelledColourCommandWritesCanonicalForms() {
+        const std::pair<QByteArray, QByteArray> rows[] = {
+            {"[1]\r\nColor=255\r\n", "[1]\r\nColor=clRed\r\n"},
+            {"[1]\r\nColor=clbtnface\r\n", "[1]\r\nColor=clBtnFace\r\n"},
+            {"[1]\r\nColor=-1\r\n", "[1]\r\nColor=$FFFFFFFF\r\n"},
+        };
+        for (const auto& [before, after] : rows) {
+            Program program(before, true);
+            program.main->N18Click();
+            QCOMPARE(Read(QString::fromStdString(program.context->settingsPath)), after);
+        }
+    }
+
+    void unwritableSettingsKeepTheColourForTheRun() {
+        Program program;
+        program.context->settingsPath = program.Path(QStringLiteral("missing/Inf.ini")).toStdString();
+        program.platform.colorAnswers = {QColor(0, 0, 255)};
+        program.main->N18->trigger();
+        QCOMPARE(program.platform.boxes.size(), size_t(1));
+        QCOMPARE(program.platform.boxes[0].text,
+                 QStringLiteral("Unable to write to %1.").arg(program.Path("missing/Inf.ini")));
+        QCOMPARE(program.main->FState.funcColor, 0x00FF0000);
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "file_commands_test.moc"
