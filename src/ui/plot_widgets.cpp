@@ -13,14 +13,23 @@ void TShape::paintEvent(QPaintEvent*) {
     painter.drawRect(0, 0, width() - 1, height() - 1);
 }
 
-TSurfaceView::TSurfaceView(RasterSurface& surface, QWidget* parent)
-    : QWidget(parent), surface_(surface) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+TSurfaceView::TSurfaceView(RasterSurface* surface, QWidget* parent)
+    : QWidget(parent), surface_(nullptr) {
+    SetSurface(surface);
+}
+
+void TSurfaceView::SetSurface(RasterSurface* surface) {
+    surface_ = surface;
+    setAttribute(Qt::WA_OpaquePaintEvent, surface != nullptr);
+    update();
 }
 
 void TSurfaceView::paintEvent(QPaintEvent*) {
-    const QImage image(reinterpret_cast<const uchar*>(surface_.pixels().data()), surface_.width(),
-                       surface_.height(), surface_.width() * 4, QImage::Format_RGB32);
+    if (surface_ == nullptr) {
+        return;
+    }
+    const QImage image(reinterpret_cast<const uchar*>(surface_->pixels().data()), surface_->width(),
+                       surface_->height(), surface_->width() * 4, QImage::Format_RGB32);
     QPainter painter(this);
     painter.drawImage(0, 0, image);
 }

@@ -18,11 +18,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// Shows the pixels of a raster surface, which keeps its picture.
+// Shows the pixels of a raster surface, which keeps its picture; without a
+// surface yet, what lies under it shows.
 class TSurfaceView : public QWidget {
 public:
-    TSurfaceView(RasterSurface& surface, QWidget* parent);
-    RasterSurface& surface() { return surface_; }
+    TSurfaceView(RasterSurface* surface, QWidget* parent);
+    void SetSurface(RasterSurface* surface);
     // Call after drawing on the surface.
     void Changed() { update(); }
 
@@ -30,7 +31,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    RasterSurface& surface_;
+    RasterSurface* surface_;
 };
 
 // An invisible box over the frame: reports pointer moves in its own

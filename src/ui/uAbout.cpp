@@ -61,7 +61,9 @@ TFrmAbout::TFrmAbout(AppContext& app, TFrmMain& main)
     Ed_ICQ->setGeometry(82, 141, 81, 21);
     Ed_ICQ->setReadOnly(true);
     Ed_ICQ->setFrame(false);
-    Ed_ICQ->setStyleSheet(QStringLiteral("QLineEdit { background: palette(button); }"));
+    QPalette icqColors = Ed_ICQ->palette();
+    icqColors.setColor(QPalette::Base, icqColors.color(QPalette::Button));
+    Ed_ICQ->setPalette(icqColors);
     Ed_ICQ->setFocusPolicy(Qt::ClickFocus);
 
     Btn_OK = new QPushButton(QStringLiteral("OK"), this);

@@ -29,8 +29,6 @@ TFrmFullScreen::TFrmFullScreen(AppContext& app, TFrmMain& main)
     setFont(WindowFont());
     const QSize screen = app_.screenSize();
     createdSize_ = {screen.width(), screen.height()};
-    surface_ = std::make_unique<RasterSurface>(
-        MakeFullScreenSurface(createdSize_, SystemColor(15)));
 
     Menu = new QMenuBar(this);
     auto command = [this](const QString& caption, const QKeySequence& shortcut, const QString& hint,
@@ -61,7 +59,7 @@ TFrmFullScreen::TFrmFullScreen(AppContext& app, TFrmMain& main)
     auto* client = new QWidget(this);
     Shape1 = new TShape(client);
     Shape1->setGeometry(0, 0, createdSize_.width, createdSize_.height - 40);
-    MPB = new TSurfaceView(*surface_, client);
+    MPB = new TSurfaceView(nullptr, client);
     MPB->setGeometry(8, 9, createdSize_.width - 16, createdSize_.height - 16);
     Back = new TPaintBox(client);
     Back->setGeometry(0, 0, createdSize_.width, createdSize_.height - 40);
@@ -84,6 +82,15 @@ TFrmFullScreen::TFrmFullScreen(AppContext& app, TFrmMain& main)
 }
 
 TFrmFullScreen::~TFrmFullScreen() = default;
+
+RasterSurface& TFrmFullScreen::surface() {
+    if (!surface_) {
+        surface_ = std::make_unique<RasterSurface>(
+            MakeFullScreenSurface(createdSize_, SystemColor(15)));
+        MPB->SetSurface(surface_.get());
+    }
+    return *surface_;
+}
 
 ScreenSize TFrmFullScreen::CurrentScreen() const {
     const QSize screen = app_.screenSize();
@@ -133,7 +140,7 @@ void TFrmFullScreen::DrawOnce() {
 
 void TFrmFullScreen::N5Click() {
     try {
-        FullScreenRefresh(*surface_, CurrentScreen(), main_.FState);
+        FullScreenRefresh(surface(), CurrentScreen(), main_.FState);
     } catch (...) {
         MPB->Changed();
         throw;
@@ -164,7 +171,7 @@ void TFrmFullScreen::N2Click() {
 }
 
 void TFrmFullScreen::SaveAsLargeBmp(const QString& fileName) {
-    const Picture picture = ComposeFullScreenPicture(*surface_, createdSize_);
+    const Picture picture = ComposeFullScreenPicture(surface(), createdSize_);
     SaveFileSafely(fileName.toStdString(),
                    EncodeBmp({picture.width, picture.height, picture.pixels.data()}));
 }

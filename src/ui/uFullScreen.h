@@ -47,7 +47,8 @@ public:
     void ShowHint2(const QString& hint);
     void SaveAsLargeBmp(const QString& fileName);
 
-    RasterSurface& surface() { return *surface_; }
+    // The drawing surface; its pixels are made at the first drawing.
+    RasterSurface& surface();
     // The screen size the controls were sized from.
     ScreenSize createdSize() const { return createdSize_; }
 

@@ -158,7 +158,6 @@ void TFrmMain::CreateControls(QWidget* client) {
     Primer->setGeometry(8, 32, 289, 26);
     Primer->setFont(WindowFont(16, true));
     Primer->setStatusTip(QStringLiteral("Введите в это поле уравнение вида Ax^2+Bx+C=0"));
-    Primer->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #808080; background: white; }"));
     Primer->onKeyDown = [this](int key, Qt::KeyboardModifiers shift) {
         app_.Guard([&] { PrimerKeyDown(key, shift); });
     };
@@ -185,7 +184,7 @@ void TFrmMain::CreateControls(QWidget* client) {
 
     Shape1 = new TShape(client);
     Shape1->setGeometry(304, 32, 322, 338);
-    PB = new TSurfaceView(pbSurface_, client);
+    PB = new TSurfaceView(&pbSurface_, client);
     PB->setObjectName(QStringLiteral("PB"));
     PB->setGeometry(312, 40, 300, 320);
     PaintBox1 = new TPaintBox(client);

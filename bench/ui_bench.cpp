@@ -1,0 +1,129 @@
+// Window timings: Enter to the plot painted, the full-screen window from
+// opening to its picture, and the pointer read-outs.
+//   QT_QPA_PLATFORM=offscreen build/bench/ui_bench
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+#include "ui/application.h"
+#include "ui/uAbout.h"
+#include "ui/uFullScreen.h"
+#include "ui/uMain.h"
+
+namespace {
+
+using namespace parabel::ui;
+
+// Answers nothing: the measured commands open no dialog.
+class SilentPlatform final : public Platform {
+public:
+    void ShowError(const QString&, const QString&) override {}
+    bool AskYesNo(const QString&, const QString&) override { return true; }
+    std::optional<QString> OpenFile(QWidget*, const FileDialogOptions&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> SaveFile(QWidget*, const FileDialogOptions&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return std::nullopt; }
+    void OpenUrl(const QString&) override {}
+};
+
+struct Windows {
+    explicit Windows(QSize screen) : context(platform, QStringLiteral("Parabel")) {
+        context.settingsPath = "/nonexistent/Inf.ini";
+        context.screenSize = [screen] { return screen; };
+        main = std::make_unique<TFrmMain>(context);
+        fullScreen = std::make_unique<TFrmFullScreen>(context, *main);
+        about = std::make_unique<TFrmAbout>(context, *main);
+        main->SetWindows(fullScreen.get(), about.get());
+        main->show();
+        QApplication::setActiveWindow(main.get());
+        (void)QTest::qWaitForWindowActive(main.get());
+    }
+    ~Windows() {
+        about.reset();
+        fullScreen.reset();
+        main->hide();
+        main.reset();
+    }
+    SilentPlatform platform;
+    AppContext context;
+    std::unique_ptr<TFrmMain> main;
+    std::unique_ptr<TFrmFullScreen> fullScreen;
+    std::unique_ptr<TFrmAbout> about;
+};
+
+void BM_EnterToPlotPainted(benchmark::State& state) {
+    Windows windows(QSize(1024, 768));
+    for (auto _ : state) {
+        windows.main->Primer->setText(QStringLiteral("x^2-5x+6"));
+        QTest::keyClick(windows.main->Primer, Qt::Key_Return);
+        windows.main->PB->repaint();
+        windows.main->Ex->repaint();
+    }
+}
+BENCHMARK(BM_EnterToPlotPainted)->Unit(benchmark::kMicrosecond);
+
+void BM_FullScreenOpenToPicture(benchmark::State& state) {
+    Windows windows(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+    windows.main->Primer->setText(QStringLiteral("x^2-5x+6"));
+    windows.main->N12Click();
+    auto& full = *windows.fullScreen;
+    for (auto _ : state) {
+        full.FAxesDrawn = false;
+        full.show();
+        while (!full.FAxesDrawn) {
+            QCoreApplication::processEvents();
+        }
+        full.MPB->repaint();
+        state.PauseTiming();
+        full.hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FullScreenOpenToPicture)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_MainReadout(benchmark::State& state) {
+    Windows windows(QSize(1024, 768));
+    int x = 0;
+    for (auto _ : state) {
+        windows.main->PaintBox1MouseMove(x++ % 322, 100);
+        windows.main->StatusPanel->repaint();
+    }
+}
+BENCHMARK(BM_MainReadout)->Unit(benchmark::kMicrosecond);
+
+void BM_FullScreenReadout(benchmark::State& state) {
+    Windows windows(QSize(1920, 1080));
+    auto& full = *windows.fullScreen;
+    full.show();
+    while (!full.FAxesDrawn) {
+        QCoreApplication::processEvents();
+    }
+    int x = 0;
+    for (auto _ : state) {
+        full.BackMouseMove(x++ % 1920, 500);
+        full.StatusPanel->repaint();
+    }
+    full.hide();
+}
+BENCHMARK(BM_FullScreenReadout)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
