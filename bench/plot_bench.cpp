@@ -26,11 +26,15 @@ void PaintPanel(benchmark::State& state, Extended a, Extended b, Extended c) {
     }
 }
 
-void BM_PbPaint(benchmark::State& state) { PaintPanel(state, 1, -5, 6); }
+void BM_PbPaint(benchmark::State& state) {
+    PaintPanel(state, 1, -5, 6);
+}
 BENCHMARK(BM_PbPaint);
 
 // a = 1000000: segments from far below the panel to far above it.
-void BM_PbPaintWrapping(benchmark::State& state) { PaintPanel(state, 1000000, 0, 0); }
+void BM_PbPaintWrapping(benchmark::State& state) {
+    PaintPanel(state, 1000000, 0, 0);
+}
 BENCHMARK(BM_PbPaintWrapping);
 
 void BM_FullScreenRefresh(benchmark::State& state) {
@@ -55,7 +59,9 @@ BENCHMARK(BM_FullScreenRefresh)
     ->Args({7680, 4320})
     ->Unit(benchmark::kMillisecond);
 
-std::vector<Pixel> LargePicture() { return std::vector<Pixel>(3840u * 2120, 0xFFFFFFFF); }
+std::vector<Pixel> LargePicture() {
+    return std::vector<Pixel>(3840u * 2120, 0xFFFFFFFF);
+}
 
 void BM_SaveBmp3840x2160(benchmark::State& state) {
     const std::vector<Pixel> pixels = LargePicture();

@@ -20,7 +20,7 @@
 namespace {
 
 class QuitOnPaint final : public QObject {
-public:
+  public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !painted_) {
             painted_ = true;
@@ -31,7 +31,7 @@ public:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     // startup_timer passes the moment it started this process.
     static void ReportStartToPaint() {
         const char* start = std::getenv("PARABEL_PROBE_START_NS");

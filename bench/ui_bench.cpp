@@ -19,7 +19,7 @@ using namespace parabel::ui;
 
 // Answers nothing: the measured commands open no dialog.
 class SilentPlatform final : public Platform {
-public:
+  public:
     void ShowError(const QString&, const QString&) override {}
     bool AskYesNo(const QString&, const QString&) override { return true; }
     std::optional<QString> OpenFile(QWidget*, const FileDialogOptions&, const QString&) override {
@@ -119,8 +119,8 @@ BENCHMARK(BM_FullScreenReadout)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

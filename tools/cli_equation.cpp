@@ -12,8 +12,9 @@ bool AcceptedByTheField(const std::string& equation) {
     if (FitsWindows1251(equation)) {
         return true;
     }
-    Complain("the equation holds characters that the equation field does not accept"
-             " (only UTF-8 text of the Windows-1251 characters)");
+    Complain(
+        "the equation holds characters that the equation field does not accept"
+        " (only UTF-8 text of the Windows-1251 characters)");
     return false;
 }
 

@@ -15,13 +15,13 @@ constexpr std::size_t kMaxLineLength = 16 * 1024 * 1024;
 // Reads lines (ended by LF or the end of the stream; one trailing CR dropped)
 // without ever holding more than kMaxLineLength bytes of one line.
 class LineReader {
-public:
+  public:
     explicit LineReader(std::FILE* stream) : stream_(stream) {}
     // False at the end of the stream. `tooLong` tells that the line was cut
     // off and must not be used.
     bool Next(std::string& line, bool& tooLong);
 
-private:
+  private:
     std::FILE* stream_;
 };
 

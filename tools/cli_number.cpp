@@ -60,9 +60,8 @@ int RunNumber(const std::vector<std::string>& args) {
         }
     }
     bool allValid = true;
-    const bool allRead = ForEachInput(texts, [&](const std::string& text) {
-        allValid = ConvertOne(text, showBits) && allValid;
-    });
+    const bool allRead = ForEachInput(
+        texts, [&](const std::string& text) { allValid = ConvertOne(text, showBits) && allValid; });
     std::fflush(stdout);
     return allValid && allRead ? 0 : 1;
 }

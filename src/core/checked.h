@@ -26,9 +26,15 @@ inline Extended CheckFinite(Extended result) {
 }
 }  // namespace detail
 
-inline Extended Add(Extended a, Extended b) { return detail::CheckFinite(a + b); }
-inline Extended Sub(Extended a, Extended b) { return detail::CheckFinite(a - b); }
-inline Extended Mul(Extended a, Extended b) { return detail::CheckFinite(a * b); }
+inline Extended Add(Extended a, Extended b) {
+    return detail::CheckFinite(a + b);
+}
+inline Extended Sub(Extended a, Extended b) {
+    return detail::CheckFinite(a - b);
+}
+inline Extended Mul(Extended a, Extended b) {
+    return detail::CheckFinite(a * b);
+}
 
 inline Extended Div(Extended a, Extended b) {
     if (b == 0) {

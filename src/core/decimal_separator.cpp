@@ -11,9 +11,13 @@ namespace {
 char g_separator = '.';
 }
 
-char DecimalSeparator() { return g_separator; }
+char DecimalSeparator() {
+    return g_separator;
+}
 
-void SetDecimalSeparator(char separator) { g_separator = separator; }
+void SetDecimalSeparator(char separator) {
+    g_separator = separator;
+}
 
 char ReadDecimalSeparatorFromLocale() {
     char separator = '.';
@@ -22,7 +26,10 @@ char ReadDecimalSeparatorFromLocale() {
     locale_t locale = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
     if (locale != static_cast<locale_t>(nullptr)) {
         const char* radix = nl_langinfo_l(RADIXCHAR, locale);
-        if (radix != nullptr && std::strlen(radix) == 1) {
+        // One byte only, and a character of its own in UTF-8 text (the
+        // program's strings are UTF-8), so an ASCII byte.
+        if (radix != nullptr && std::strlen(radix) == 1 &&
+            static_cast<unsigned char>(radix[0]) < 0x80) {
             separator = radix[0];
         }
         freelocale(locale);

@@ -2,7 +2,7 @@
 //
 // It is one byte, read from the locale's LC_NUMERIC category at start-up and
 // again when the locale changes; '.' when the locale's separator is not a
-// single byte. Both conversions read it at every call.
+// single ASCII byte. Both conversions read it at every call.
 #pragma once
 
 namespace parabel {
@@ -17,7 +17,7 @@ char ReadDecimalSeparatorFromLocale();
 // Sets a separator for the lifetime of the object and restores the previous
 // one afterwards; for tests and tools.
 class ScopedDecimalSeparator {
-public:
+  public:
     explicit ScopedDecimalSeparator(char separator) : saved_(DecimalSeparator()) {
         SetDecimalSeparator(separator);
     }
@@ -25,7 +25,7 @@ public:
     ScopedDecimalSeparator(const ScopedDecimalSeparator&) = delete;
     ScopedDecimalSeparator& operator=(const ScopedDecimalSeparator&) = delete;
 
-private:
+  private:
     char saved_;
 };
 

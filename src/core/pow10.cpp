@@ -8,38 +8,38 @@ namespace parabel {
 // recomputes each one from its decimal text by an independent, correctly
 // rounded route.
 const Extended kPow10Small[32] = {
-    0x8p-3L,                 // 10^0
-    0xap+0L,                 // 10^1
-    0xc.8p+3L,               // 10^2
-    0xf.ap+6L,               // 10^3
-    0x9.c4p+10L,             // 10^4
-    0xc.35p+13L,             // 10^5
-    0xf.424p+16L,            // 10^6
-    0x9.8968p+20L,           // 10^7
-    0xb.ebc2p+23L,           // 10^8
-    0xe.e6b28p+26L,          // 10^9
-    0x9.502f9p+30L,          // 10^10
-    0xb.a43b74p+33L,         // 10^11
-    0xe.8d4a51p+36L,         // 10^12
-    0x9.184e72ap+40L,        // 10^13
-    0xb.5e620f48p+43L,       // 10^14
-    0xe.35fa931ap+46L,       // 10^15
-    0x8.e1bc9bf04p+50L,      // 10^16
-    0xb.1a2bc2ec5p+53L,      // 10^17
-    0xd.e0b6b3a764p+56L,     // 10^18
-    0x8.ac7230489e8p+60L,    // 10^19
-    0xa.d78ebc5ac62p+63L,    // 10^20
-    0xd.8d726b7177a8p+66L,   // 10^21
-    0x8.78678326eac9p+70L,   // 10^22
-    0xa.968163f0a57b4p+73L,  // 10^23
-    0xd.3c21bcecceda1p+76L,  // 10^24
-    0x8.4595161401484ap+80L,    // 10^25
-    0xa.56fa5b99019a5c8p+83L,   // 10^26
-    0xc.ecb8f27f4200f3ap+86L,   // 10^27, the last exact power
-    0x8.13f3978f8940984p+90L,   // 10^28
-    0xa.18f07d736b90be5p+93L,   // 10^29
-    0xc.9f2c9cd04674edfp+96L,   // 10^30
-    0xf.c6f7c4045812296p+99L,   // 10^31
+    0x8p-3L,                   // 10^0
+    0xap+0L,                   // 10^1
+    0xc.8p+3L,                 // 10^2
+    0xf.ap+6L,                 // 10^3
+    0x9.c4p+10L,               // 10^4
+    0xc.35p+13L,               // 10^5
+    0xf.424p+16L,              // 10^6
+    0x9.8968p+20L,             // 10^7
+    0xb.ebc2p+23L,             // 10^8
+    0xe.e6b28p+26L,            // 10^9
+    0x9.502f9p+30L,            // 10^10
+    0xb.a43b74p+33L,           // 10^11
+    0xe.8d4a51p+36L,           // 10^12
+    0x9.184e72ap+40L,          // 10^13
+    0xb.5e620f48p+43L,         // 10^14
+    0xe.35fa931ap+46L,         // 10^15
+    0x8.e1bc9bf04p+50L,        // 10^16
+    0xb.1a2bc2ec5p+53L,        // 10^17
+    0xd.e0b6b3a764p+56L,       // 10^18
+    0x8.ac7230489e8p+60L,      // 10^19
+    0xa.d78ebc5ac62p+63L,      // 10^20
+    0xd.8d726b7177a8p+66L,     // 10^21
+    0x8.78678326eac9p+70L,     // 10^22
+    0xa.968163f0a57b4p+73L,    // 10^23
+    0xd.3c21bcecceda1p+76L,    // 10^24
+    0x8.4595161401484ap+80L,   // 10^25
+    0xa.56fa5b99019a5c8p+83L,  // 10^26
+    0xc.ecb8f27f4200f3ap+86L,  // 10^27, the last exact power
+    0x8.13f3978f8940984p+90L,  // 10^28
+    0xa.18f07d736b90be5p+93L,  // 10^29
+    0xc.9f2c9cd04674edfp+96L,  // 10^30
+    0xf.c6f7c4045812296p+99L,  // 10^31
 };
 
 const Extended kPow10Medium[16] = {

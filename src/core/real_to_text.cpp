@@ -24,7 +24,9 @@ struct DecimalForm {
 };
 
 // floor(a / b) for b > 0, rounding towards minus infinity.
-int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+int FloorDiv(int a, int b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
 
 // Step 3: eighteen digits.
 void ScaleToEighteenDigits(Extended magnitude, int binaryExponent, DecimalForm& form) {

@@ -21,7 +21,9 @@ namespace {
 
 using LineMaker = std::function<std::string()>;
 
-std::string T(Extended value) { return RealToText(value); }
+std::string T(Extended value) {
+    return RealToText(value);
+}
 
 // Adds the lines to the displayed list, then the same lines to the saved
 // solution; each line is made anew, so a fault leaves the lines before it.
@@ -39,8 +41,8 @@ LineMaker Fixed(const char* text) {
 }
 
 void SolveNoRoot(SolveOutcome& outcome) {
-    AddLines(outcome, {Fixed("D<0 - Корней нет."), Fixed(kSeparatorLine),
-                       Fixed("Ответ: Корней нет.")});
+    AddLines(outcome,
+             {Fixed("D<0 - Корней нет."), Fixed(kSeparatorLine), Fixed("Ответ: Корней нет.")});
     outcome.root1 = kNoRoot;
     outcome.root2 = kNoRoot;
 }
@@ -49,10 +51,9 @@ void SolveOneRoot(SolveOutcome& outcome) {
     const Extended a = outcome.a;
     const Extended b = outcome.b;
     auto root = [a, b] { return Div(-b, Mul(a, 2)); };
-    AddLines(outcome,
-             {Fixed("D=0 - Один корень."),
-              [&] { return "x=(" + T(-b) + ")/(2*(" + T(a) + "))=" + T(root()); },
-              Fixed(kSeparatorLine), [&] { return "Ответ: " + T(root()); }});
+    AddLines(outcome, {Fixed("D=0 - Один корень."),
+                       [&] { return "x=(" + T(-b) + ")/(2*(" + T(a) + "))=" + T(root()); },
+                       Fixed(kSeparatorLine), [&] { return "Ответ: " + T(root()); }});
     outcome.root1 = ToDouble(root());
     outcome.root2 = kNoRoot;
 }
@@ -65,9 +66,7 @@ void SolveTwoRoots(SolveOutcome& outcome, Extended d) {
     auto root2 = [a, b, s] { return Div(Sub(-b, s), Mul(a, 2)); };
     AddLines(outcome,
              {Fixed("D>0 - Два корня."),
-              [&] {
-                  return "x(1,2)=((" + T(-b) + ")±(" + T(d) + "^(1/2)))/(2*(" + T(a) + "))";
-              },
+              [&] { return "x(1,2)=((" + T(-b) + ")±(" + T(d) + "^(1/2)))/(2*(" + T(a) + "))"; },
               [&] { return "x(1)=" + T(root1()); }, [&] { return "x(2)=" + T(root2()); },
               Fixed(kSeparatorLine),
               [&] { return "Ответ: x(1)=" + T(root1()) + " ; x(2)=" + T(root2()); }});
@@ -93,8 +92,8 @@ void SolveFromText(SolveOutcome& outcome) {
     const Extended t3 = Mul(t2, outcome.c);
     const Extended d = Sub(t1, t3);
 
-    const std::string head = "D=(" + T(outcome.b) + ")^2-4*(" + T(outcome.a) + ")*(" +
-                             T(outcome.c) + ")=" + T(d);
+    const std::string head =
+        "D=(" + T(outcome.b) + ")^2-4*(" + T(outcome.a) + ")*(" + T(outcome.c) + ")=" + T(d);
     AddLines(outcome, {Fixed("Решение"), Fixed(kSeparatorLine), [&] { return head; }});
 
     if (d < 0) {

@@ -21,11 +21,13 @@ namespace {
     throw EConvertError(message);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A cursor over the text that reads '\0' at and beyond its end.
 class Cursor {
-public:
+  public:
     explicit Cursor(std::string_view text) : text_(text) {}
     char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
     void Take() { ++pos_; }
@@ -36,7 +38,7 @@ public:
         }
     }
 
-private:
+  private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };

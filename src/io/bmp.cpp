@@ -50,7 +50,7 @@ std::vector<std::uint8_t> MakeColorTable() {
 }
 
 class ByteWriter {
-public:
+  public:
     explicit ByteWriter(std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
     void U16(std::uint16_t value) {
         bytes_.push_back(static_cast<std::uint8_t>(value));
@@ -61,7 +61,7 @@ public:
         U16(static_cast<std::uint16_t>(value >> 16));
     }
 
-private:
+  private:
     std::vector<std::uint8_t>& bytes_;
 };
 
@@ -81,23 +81,23 @@ std::vector<std::uint8_t> EncodeBmp(const BmpSource& picture, int depth) {
     std::vector<std::uint8_t> bytes;
     bytes.reserve(pixelOffset + imageSize);
     ByteWriter out(bytes);
-    bytes.push_back('B');                        // signature
+    bytes.push_back('B');  // signature
     bytes.push_back('M');
-    out.U32(pixelOffset + imageSize);            // file size
-    out.U16(0);                                  // reserved
-    out.U16(0);                                  // reserved
-    out.U32(pixelOffset);                        // offset of the pixel data
-    out.U32(kInfoHeaderSize);                    // header size
+    out.U32(pixelOffset + imageSize);                     // file size
+    out.U16(0);                                           // reserved
+    out.U16(0);                                           // reserved
+    out.U32(pixelOffset);                                 // offset of the pixel data
+    out.U32(kInfoHeaderSize);                             // header size
     out.U32(static_cast<std::uint32_t>(picture.width));   // width
     out.U32(static_cast<std::uint32_t>(picture.height));  // height: bottom row first
-    out.U16(1);                                  // planes
-    out.U16(static_cast<std::uint16_t>(depth));  // bits per pixel
-    out.U32(0);                                  // compression: none
-    out.U32(imageSize);                          // image size
-    out.U32(0);                                  // horizontal resolution
-    out.U32(0);                                  // vertical resolution
-    out.U32(kColorTableEntries);                 // colours used
-    out.U32(0);                                  // important colours
+    out.U16(1);                                           // planes
+    out.U16(static_cast<std::uint16_t>(depth));           // bits per pixel
+    out.U32(0);                                           // compression: none
+    out.U32(imageSize);                                   // image size
+    out.U32(0);                                           // horizontal resolution
+    out.U32(0);                                           // vertical resolution
+    out.U32(kColorTableEntries);                          // colours used
+    out.U32(0);                                           // important colours
     const std::vector<std::uint8_t>& table = BmpColorTable();
     bytes.insert(bytes.end(), table.begin(), table.end());
 

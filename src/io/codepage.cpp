@@ -12,7 +12,7 @@ namespace {
 // An iconv conversion that replaces each character it cannot convert by '?'
 // and goes on after it.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
         if (handle_ == reinterpret_cast<iconv_t>(-1)) {
             throw std::runtime_error(std::string("no conversion from ") + from + " to " + to);
@@ -44,7 +44,7 @@ public:
         return output;
     }
 
-private:
+  private:
     static std::size_t Utf8SequenceLength(char lead, std::size_t left) {
         const auto byte = static_cast<unsigned char>(lead);
         std::size_t length = 1;

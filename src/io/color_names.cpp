@@ -63,7 +63,9 @@ const ColorIdentifier kColorIdentifiers[52] = {
 
 namespace {
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
 
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {

@@ -8,19 +8,19 @@ namespace parabel {
 
 // "Cannot create file "<path>". <reason>"
 class EFCreateError : public std::runtime_error {
-public:
+  public:
     EFCreateError(const std::string& path, const std::string& reason);
 };
 
 // "Cannot open file "<path>". <reason>"
 class EFOpenError : public std::runtime_error {
-public:
+  public:
     EFOpenError(const std::string& path, const std::string& reason);
 };
 
 // "Stream write error": fewer bytes could be written than asked.
 class EWriteError : public std::runtime_error {
-public:
+  public:
     EWriteError() : std::runtime_error("Stream write error") {}
 };
 

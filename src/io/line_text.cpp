@@ -36,7 +36,8 @@ std::optional<std::string> DecodeFirstLine(std::string_view content) {
         return std::nullopt;
     }
     const std::size_t end = content.find_first_of(std::string_view("\r\n\0", 3));
-    return Windows1251ToUtf8(content.substr(0, end == std::string_view::npos ? content.size() : end));
+    return Windows1251ToUtf8(
+        content.substr(0, end == std::string_view::npos ? content.size() : end));
 }
 
 }  // namespace parabel

@@ -33,7 +33,9 @@ std::vector<TextLine> SplitLines(std::string_view text) {
     return lines;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) {
@@ -45,7 +47,9 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {

@@ -20,8 +20,8 @@ bool IsExistingFile(const std::string& path) {
 
 void SaveLinesFile(const std::string& path, const std::vector<std::string>& lines) {
     const std::string content = EncodeLines(lines);
-    SaveFileSafely(path, std::span(reinterpret_cast<const std::uint8_t*>(content.data()),
-                                   content.size()));
+    SaveFileSafely(
+        path, std::span(reinterpret_cast<const std::uint8_t*>(content.data()), content.size()));
 }
 
 std::optional<std::string> ReadFirstLine(const std::string& path) {

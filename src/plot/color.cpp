@@ -55,7 +55,9 @@ Pixel SystemColor(int number) {
     return number >= 0 && number < kSystemColorCount ? g_systemColors[number] : kBlackPixel;
 }
 
-void ResetSystemColors() { g_systemColors = kClassicScheme; }
+void ResetSystemColors() {
+    g_systemColors = kClassicScheme;
+}
 
 Pixel ResolveColor(ColorValue value) {
     const auto bits = static_cast<std::uint32_t>(value);

@@ -12,7 +12,9 @@ std::int64_t CurveRow(std::int64_t i, Extended a, Extended b, Extended c) {
     return RoundToInteger(v);
 }
 
-bool RootHasLabel(double root) { return root != kNoRoot && root != 0 && root != 1; }
+bool RootHasLabel(double root) {
+    return root != kNoRoot && root != 0 && root != 1;
+}
 
 std::int32_t RootColumn(double root) {
     return WrapToInt32(RoundToInteger(Mul(static_cast<Extended>(root), 10)));

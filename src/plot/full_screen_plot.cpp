@@ -100,7 +100,12 @@ std::string FullScreenReadout(std::int64_t cx, std::int64_t cy, ScreenSize scree
     const std::int64_t hy = RoundedQuotient(screen.height, 2);
     const Extended x = Div(static_cast<Extended>(cx - hx - 8), 10);
     const Extended y = Div(static_cast<Extended>(hy + 9 - cy), 10);
-    return "[" + RealToText(x) + ";" + RealToText(y) + "]";
+    std::string text = "[";
+    text += RealToText(x);
+    text += ';';
+    text += RealToText(y);
+    text += ']';
+    return text;
 }
 
 }  // namespace parabel

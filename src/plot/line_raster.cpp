@@ -9,7 +9,9 @@ namespace {
 using Wide = __int128;
 
 // ceil(a / b) for b > 0.
-Wide CeilDiv(Wide a, Wide b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); }
+Wide CeilDiv(Wide a, Wide b) {
+    return a >= 0 ? (a + b - 1) / b : -((-a) / b);
+}
 
 }  // namespace
 

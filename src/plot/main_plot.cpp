@@ -51,9 +51,9 @@ void DrawRootLabel(Surface& surface, double root) {
 }  // namespace
 
 void RePay(Surface& surface, PlotState& state) {
-    Line(surface, 0, 160, 300, 160);    // x-axis
-    Line(surface, 150, 0, 150, 320);    // y-axis
-    Line(surface, 150, 0, 146, 10);     // y arrowhead
+    Line(surface, 0, 160, 300, 160);  // x-axis
+    Line(surface, 150, 0, 150, 320);  // y-axis
+    Line(surface, 150, 0, 146, 10);   // y arrowhead
     Line(surface, 150, 0, 154, 10);
     Line(surface, 300, 160, 290, 156);  // x arrowhead
     Line(surface, 300, 160, 290, 164);

@@ -39,7 +39,8 @@ void Place(Picture& picture, const RasterSurface& surface, int left, int top) {
     const int rows = std::min(surface.height(), picture.height - top);
     for (int y = 0; y < rows; ++y) {
         const Pixel* from = surface.pixels().data() + static_cast<std::size_t>(y) * surface.width();
-        Pixel* to = picture.pixels.data() + static_cast<std::size_t>(top + y) * picture.width + left;
+        Pixel* to =
+            picture.pixels.data() + static_cast<std::size_t>(top + y) * picture.width + left;
         std::copy(from, from + columns, to);
     }
 }
@@ -62,7 +63,8 @@ std::vector<Pixel> FullScreenBackdrop(ScreenSize screen, Pixel windowBackground)
     std::vector<Pixel> rows(std::max(screen.height - 16, 0), kWhitePixel);
     for (int y = 0; y < static_cast<int>(rows.size()); ++y) {
         const int frameBottom = screen.height - 50;
-        rows[y] = y < frameBottom ? kWhitePixel : (y == frameBottom ? kBlackPixel : windowBackground);
+        rows[y] =
+            y < frameBottom ? kWhitePixel : (y == frameBottom ? kBlackPixel : windowBackground);
     }
     return rows;
 }

@@ -8,9 +8,9 @@
 namespace parabel {
 
 struct PlotState {
-    bool axesDrawn = false;  // FAxesDrawn: RePay has run at least once
+    bool axesDrawn = false;    // FAxesDrawn: RePay has run at least once
     ColorValue funcColor = 0;  // FFuncColor: pen colour of the curve
-    Extended coefA = 0;  // FCoefA, FCoefB, FCoefC: the equation last drawn
+    Extended coefA = 0;        // FCoefA, FCoefB, FCoefC: the equation last drawn
     Extended coefB = 0;
     Extended coefC = 0;
     double root1 = 0;  // FRoot1, FRoot2: its roots, or kNoRoot

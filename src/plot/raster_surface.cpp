@@ -8,7 +8,9 @@
 namespace parabel {
 
 RasterSurface::RasterSurface(int width, int height, std::vector<Pixel> rowBackdrop)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)), rowBackdrop_(std::move(rowBackdrop)) {
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      rowBackdrop_(std::move(rowBackdrop)) {
     rowBackdrop_.resize(height_, kWhitePixel);
     pixels_.resize(static_cast<std::size_t>(width_) * height_);
     Repaint();
@@ -72,7 +74,8 @@ void RasterSurface::TextOut(std::int32_t x, std::int32_t y, const std::string& t
         left += glyph.advance;
     }
     // The position wraps in 32 bits like every coordinate.
-    x_ = static_cast<std::int32_t>(static_cast<std::uint32_t>(x) + static_cast<std::uint32_t>(width));
+    x_ = static_cast<std::int32_t>(static_cast<std::uint32_t>(x) +
+                                   static_cast<std::uint32_t>(width));
     y_ = y;
 }
 

@@ -8,7 +8,7 @@
 namespace parabel {
 
 class RasterSurface final : public Surface {
-public:
+  public:
     // A surface of width x height pixels over a backdrop given row by row:
     // repaint fills row y with rowBackdrop[y]. The picture starts as the
     // backdrop; the pen, brush and font start black, white and black.
@@ -30,7 +30,7 @@ public:
     const std::vector<Pixel>& pixels() const { return pixels_; }
     Pixel PixelAt(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
 
-private:
+  private:
     void FillRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
                   Pixel pixel);
 

@@ -38,12 +38,24 @@ std::string DrawOp::ToString() const {
     return {};
 }
 
-DrawOp RepaintOp() { return {DrawOp::Kind::kRepaint, 0, 0, 0, {}}; }
-DrawOp PenOp(ColorValue color) { return {DrawOp::Kind::kPen, 0, 0, color, {}}; }
-DrawOp BrushOp(ColorValue color) { return {DrawOp::Kind::kBrush, 0, 0, color, {}}; }
-DrawOp FontOp(ColorValue color) { return {DrawOp::Kind::kFont, 0, 0, color, {}}; }
-DrawOp MoveToOp(std::int32_t x, std::int32_t y) { return {DrawOp::Kind::kMoveTo, x, y, 0, {}}; }
-DrawOp LineToOp(std::int32_t x, std::int32_t y) { return {DrawOp::Kind::kLineTo, x, y, 0, {}}; }
+DrawOp RepaintOp() {
+    return {DrawOp::Kind::kRepaint, 0, 0, 0, {}};
+}
+DrawOp PenOp(ColorValue color) {
+    return {DrawOp::Kind::kPen, 0, 0, color, {}};
+}
+DrawOp BrushOp(ColorValue color) {
+    return {DrawOp::Kind::kBrush, 0, 0, color, {}};
+}
+DrawOp FontOp(ColorValue color) {
+    return {DrawOp::Kind::kFont, 0, 0, color, {}};
+}
+DrawOp MoveToOp(std::int32_t x, std::int32_t y) {
+    return {DrawOp::Kind::kMoveTo, x, y, 0, {}};
+}
+DrawOp LineToOp(std::int32_t x, std::int32_t y) {
+    return {DrawOp::Kind::kLineTo, x, y, 0, {}};
+}
 DrawOp TextOutOp(std::int32_t x, std::int32_t y, std::string text) {
     return {DrawOp::Kind::kTextOut, x, y, 0, std::move(text)};
 }

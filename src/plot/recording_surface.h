@@ -33,7 +33,7 @@ DrawOp LineToOp(std::int32_t x, std::int32_t y);
 DrawOp TextOutOp(std::int32_t x, std::int32_t y, std::string text);
 
 class RecordingSurface final : public Surface {
-public:
+  public:
     void Repaint() override { ops_.push_back(RepaintOp()); }
     void SetPenColor(ColorValue color) override { ops_.push_back(PenOp(color)); }
     void SetBrushColor(ColorValue color) override { ops_.push_back(BrushOp(color)); }
@@ -47,7 +47,7 @@ public:
     const std::vector<DrawOp>& ops() const { return ops_; }
     void Clear() { ops_.clear(); }
 
-private:
+  private:
     std::vector<DrawOp> ops_;
 };
 

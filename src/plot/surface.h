@@ -12,7 +12,7 @@
 namespace parabel {
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // The whole surface shows again what lies under it.
@@ -33,7 +33,7 @@ public:
 
 // A surface that keeps nothing: for running the drawing arithmetic alone.
 class NullSurface final : public Surface {
-public:
+  public:
     void Repaint() override {}
     void SetPenColor(ColorValue) override {}
     void SetBrushColor(ColorValue) override {}

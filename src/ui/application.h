@@ -12,7 +12,7 @@
 namespace parabel::ui {
 
 class AppContext {
-public:
+  public:
     explicit AppContext(Platform& platform, QString title = TitleFromExecutable());
 
     Platform& platform() { return platform_; }
@@ -46,7 +46,7 @@ public:
     // sorts after "." (so a message ending in "." or ")" gets none).
     static QString WithFinalDot(const QString& message);
 
-private:
+  private:
     Platform& platform_;
     QString title_;
     HintHandler hintHandler_;

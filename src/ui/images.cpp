@@ -110,13 +110,13 @@ void RunningFigure(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Qt::black, 1.6));
     p.drawPolyline(QPolygonF({{10, 4.5}, {8, 9}, {4, 11}, {2, 14}}));  // body, back leg
-    p.drawPolyline(QPolygonF({{8, 9}, {11, 11}, {11, 15}}));            // front leg
-    p.drawPolyline(QPolygonF({{4, 6}, {7, 5}, {10, 4.5}, {13, 7}}));     // arms
+    p.drawPolyline(QPolygonF({{8, 9}, {11, 11}, {11, 15}}));           // front leg
+    p.drawPolyline(QPolygonF({{4, 6}, {7, 5}, {10, 4.5}, {13, 7}}));   // arms
 }
 
 constexpr Draw kDrawings[kToolbarImageCount] = {
-    HardDisk, Window,     OpenFolder,     Printer, BlankPage,       Floppy,
-    GearWheels, CirclingArrows, Power, MagnifyingGlass, RunningFigure,
+    HardDisk,   Window,         OpenFolder, Printer,         BlankPage,     Floppy,
+    GearWheels, CirclingArrows, Power,      MagnifyingGlass, RunningFigure,
 };
 
 QIcon Paint(Draw draw) {
@@ -142,6 +142,8 @@ QIcon ToolbarImage(int index) {
     return index >= 0 && index < kToolbarImageCount ? Paint(kDrawings[index]) : QIcon();
 }
 
-QIcon DotImage() { return Paint(Dot); }
+QIcon DotImage() {
+    return Paint(Dot);
+}
 
 }  // namespace parabel::ui

@@ -17,7 +17,7 @@ namespace {
 
 // Hints appear only in the status bars, never as pop-ups.
 class NoToolTips final : public QObject {
-public:
+  public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         return event->type() == QEvent::ToolTip || QObject::eventFilter(watched, event);
     }

@@ -19,7 +19,7 @@ struct FileDialogOptions {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // An error box: error icon, OK, modal for the whole program.

@@ -34,7 +34,9 @@ void TSurfaceView::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, image);
 }
 
-TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+}
 
 void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
     if (onMouseMove) {

@@ -11,37 +11,37 @@ namespace parabel::ui {
 
 // A rectangle with a white interior and a one-pixel black outline.
 class TShape : public QWidget {
-public:
+  public:
     using QWidget::QWidget;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
 // Shows the pixels of a raster surface, which keeps its picture; without a
 // surface yet, what lies under it shows.
 class TSurfaceView : public QWidget {
-public:
+  public:
     TSurfaceView(RasterSurface* surface, QWidget* parent);
     void SetSurface(RasterSurface* surface);
     // Call after drawing on the surface.
     void Changed() { update(); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     RasterSurface* surface_;
 };
 
 // An invisible box over the frame: reports pointer moves in its own
 // coordinates.
 class TPaintBox : public QWidget {
-public:
+  public:
     explicit TPaintBox(QWidget* parent);
     std::function<void(int x, int y)> onMouseMove;
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 };
 

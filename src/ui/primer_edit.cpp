@@ -12,7 +12,7 @@ namespace {
 
 // Lowers and filters what is typed or pasted, keeping the cursor in place.
 class LowerCaseValidator final : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& input, int& position) const override {
         const QString before = input.left(position);
@@ -32,8 +32,8 @@ QString TPrimerEdit::Accepted(const QString& text) {
     QString accepted;
     accepted.reserve(text.size());
     for (const QChar character : text) {
-        if (character.isSurrogate() ||
-            !IsWindows1251CodePoint(character.unicode()) || character.unicode() == 0) {
+        if (character.isSurrogate() || !IsWindows1251CodePoint(character.unicode()) ||
+            character.unicode() == 0) {
             continue;
         }
         accepted += character;
@@ -41,7 +41,9 @@ QString TPrimerEdit::Accepted(const QString& text) {
     return QString::fromStdString(ToLowerCase(accepted.toStdString()));
 }
 
-void TPrimerEdit::SetText(const QString& text) { setText(Accepted(text)); }
+void TPrimerEdit::SetText(const QString& text) {
+    setText(Accepted(text));
+}
 
 void TPrimerEdit::keyPressEvent(QKeyEvent* event) {
     if (onKeyDown) {

@@ -9,7 +9,7 @@ namespace parabel::ui {
 
 class TPrimerEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit TPrimerEdit(QWidget* parent = nullptr);
 
     // Sets the text in lower case, without the characters it cannot hold.
@@ -25,7 +25,7 @@ public:
     // The text in lower case without the characters the field cannot hold.
     static QString Accepted(const QString& text);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 };

@@ -89,6 +89,8 @@ std::optional<QColor> QtPlatform::ChooseColor(QWidget* parent, const QColor& ini
     return dialog.selectedColor();
 }
 
-void QtPlatform::OpenUrl(const QString& target) { QDesktopServices::openUrl(QUrl(target)); }
+void QtPlatform::OpenUrl(const QString& target) {
+    QDesktopServices::openUrl(QUrl(target));
+}
 
 }  // namespace parabel::ui

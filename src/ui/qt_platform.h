@@ -7,7 +7,7 @@
 namespace parabel::ui {
 
 class QtPlatform final : public Platform {
-public:
+  public:
     void ShowError(const QString& caption, const QString& text) override;
     bool AskYesNo(const QString& caption, const QString& text) override;
     std::optional<QString> OpenFile(QWidget* parent, const FileDialogOptions& options,

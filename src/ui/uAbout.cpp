@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "author_details.h"
 #include "uLink.h"
@@ -14,9 +15,17 @@ namespace parabel::ui {
 
 namespace {
 
+// Labels size themselves to their text, as laid out at least: the window's
+// font may be wider than the one the layout was drawn with.
+void PlaceLabel(QLabel* label, QRect geometry) {
+    const QSize hint = label->sizeHint();
+    label->setGeometry(geometry.x(), geometry.y(), std::max(geometry.width(), hint.width()),
+                       std::max(geometry.height(), hint.height()));
+}
+
 QLabel* Label(QWidget* parent, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
+    PlaceLabel(label, geometry);
     return label;
 }
 
@@ -37,11 +46,12 @@ TFrmAbout::TFrmAbout(AppContext& app, TFrmMain& main)
     Pnl_1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Pnl_1->setLineWidth(2);
 
-    Lb_Autor = Label(Pnl_1, QString::fromUtf8(author::kName) + QStringLiteral(" aka"),
-                     {25, 39, 94, 13});
+    Lb_Autor =
+        Label(Pnl_1, QString::fromUtf8(author::kName) + QStringLiteral(" aka"), {25, 39, 94, 13});
     Lb_NickName = Label(Pnl_1, QStringLiteral("{ %1 }").arg(QString::fromUtf8(author::kNickName)),
                         {123, 39, 78, 13});
     Lb_NickName->setFont(WindowFont(11, true));
+    PlaceLabel(Lb_NickName, {123, 39, 78, 13});
     Lb_Local = Label(Pnl_1, QString::fromUtf8(author::kYearAndPlace), {25, 56, 131, 13});
     Lb_Contacts = Label(Pnl_1, QStringLiteral("Мои координаты:"), {26, 85, 88, 13});
     Lb_Site = Label(Pnl_1, QStringLiteral("Cайт:"), {26, 104, 27, 13});
@@ -51,11 +61,11 @@ TFrmAbout::TFrmAbout(AppContext& app, TFrmMain& main)
     Link_Site = new TLink(app_.platform(), Pnl_1);
     Link_Site->setText(QString::fromUtf8(author::kSite));
     Link_Site->Link = QString::fromUtf8(author::kSite);
-    Link_Site->setGeometry(82, 104, 135, 13);
+    PlaceLabel(Link_Site, {82, 104, 135, 13});
     Link_EMail = new TLink(app_.platform(), Pnl_1);
     Link_EMail->setText(QString::fromUtf8(author::kMail));
     Link_EMail->Link = QStringLiteral("mailto: ") + QString::fromUtf8(author::kMail);
-    Link_EMail->setGeometry(82, 122, 91, 13);
+    PlaceLabel(Link_EMail, {82, 122, 91, 13});
 
     Ed_ICQ = new QLineEdit(QString::fromUtf8(author::kIcq), Pnl_1);
     Ed_ICQ->setGeometry(82, 141, 81, 21);
@@ -73,9 +83,13 @@ TFrmAbout::TFrmAbout(AppContext& app, TFrmMain& main)
     connect(Btn_OK, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
 }
 
-void TFrmAbout::Btn_OKClick() { accept(); }
+void TFrmAbout::Btn_OKClick() {
+    accept();
+}
 
-void TFrmAbout::FormClose() { main_.RedrawFromState(); }
+void TFrmAbout::FormClose() {
+    main_.RedrawFromState();
+}
 
 void TFrmAbout::done(int result) {
     app_.Guard([this] { FormClose(); });

@@ -17,12 +17,12 @@ class TLink;
 
 class TFrmAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     TFrmAbout(AppContext& app, TFrmMain& main);
 
     QFrame* Pnl_1 = nullptr;
-    QLabel *Lb_Autor = nullptr, *Lb_NickName = nullptr, *Lb_Local = nullptr,
-           *Lb_Contacts = nullptr, *Lb_Site = nullptr, *Lb_EMail = nullptr, *Lb_ICQ = nullptr;
+    QLabel *Lb_Autor = nullptr, *Lb_NickName = nullptr, *Lb_Local = nullptr, *Lb_Contacts = nullptr,
+           *Lb_Site = nullptr, *Lb_EMail = nullptr, *Lb_ICQ = nullptr;
     TLink *Link_Site = nullptr, *Link_EMail = nullptr;
     QLineEdit* Ed_ICQ = nullptr;
     QPushButton* Btn_OK = nullptr;
@@ -33,7 +33,7 @@ public:
 
     void done(int result) override;
 
-private:
+  private:
     AppContext& app_;
     TFrmMain& main_;
 };

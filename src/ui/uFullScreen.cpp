@@ -1,10 +1,10 @@
 #include "uFullScreen.h"
 
 #include <QLabel>
-#include <QStatusTipEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -54,7 +54,8 @@ TFrmFullScreen::TFrmFullScreen(AppContext& app, TFrmMain& main)
                  QStringLiteral("Обновить (Ctrl+F5)"), &TFrmFullScreen::N5Click);
     N3 = divider();
     N4 = command(QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_E),
-                 QStringLiteral("Выход из полноэкранного режима (Ctrl+E)"), &TFrmFullScreen::N4Click);
+                 QStringLiteral("Выход из полноэкранного режима (Ctrl+E)"),
+                 &TFrmFullScreen::N4Click);
 
     auto* client = new QWidget(this);
     Shape1 = new TShape(client);
@@ -85,8 +86,8 @@ TFrmFullScreen::~TFrmFullScreen() = default;
 
 RasterSurface& TFrmFullScreen::surface() {
     if (!surface_) {
-        surface_ = std::make_unique<RasterSurface>(
-            MakeFullScreenSurface(createdSize_, SystemColor(15)));
+        surface_ =
+            std::make_unique<RasterSurface>(MakeFullScreenSurface(createdSize_, SystemColor(15)));
         MPB->SetSurface(surface_.get());
     }
     return *surface_;
@@ -150,12 +151,17 @@ void TFrmFullScreen::N5Click() {
 
 void TFrmFullScreen::BackMouseMove(int screenX, int screenY) {
     DrawOnce();
-    StatusPanel->setText(QString::fromStdString(FullScreenReadout(screenX, screenY, CurrentScreen())));
+    StatusPanel->setText(
+        QString::fromStdString(FullScreenReadout(screenX, screenY, CurrentScreen())));
 }
 
-void TFrmFullScreen::N4Click() { close(); }
+void TFrmFullScreen::N4Click() {
+    close();
+}
 
-void TFrmFullScreen::ShowHint2(const QString& hint) { StatusPanel->setText(hint); }
+void TFrmFullScreen::ShowHint2(const QString& hint) {
+    StatusPanel->setText(hint);
+}
 
 void TFrmFullScreen::N2Click() {
     const std::optional<QString> chosen =

@@ -21,7 +21,7 @@ class TFrmMain;
 
 class TFrmFullScreen : public QDialog {
     Q_OBJECT
-public:
+  public:
     TFrmFullScreen(AppContext& app, TFrmMain& main);
     ~TFrmFullScreen() override;
 
@@ -52,12 +52,12 @@ public:
     // The screen size the controls were sized from.
     ScreenSize createdSize() const { return createdSize_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     ScreenSize CurrentScreen() const;
     // Draws the picture once per opening; an error is reported once.
     void DrawOnce();

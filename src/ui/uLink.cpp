@@ -12,7 +12,9 @@ TLink::TLink(Platform& platform, QWidget* parent) : QLabel(parent), platform_(pl
     setCursor(Qt::PointingHandCursor);
 }
 
-QColor TLink::FontColor() const { return palette().color(QPalette::WindowText); }
+QColor TLink::FontColor() const {
+    return palette().color(QPalette::WindowText);
+}
 
 void TLink::SetFontColor(const QColor& color) {
     QPalette colors = palette();

@@ -11,7 +11,7 @@ namespace parabel::ui {
 
 class TLink : public QLabel {
     Q_OBJECT
-public:
+  public:
     TLink(Platform& platform, QWidget* parent);
 
     QString Link;            // the target opened when GoCaption is false
@@ -24,12 +24,12 @@ public:
 
     QColor FontColor() const;
 
-protected:
+  protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void SetFontColor(const QColor& color);
     Platform& platform_;
 };

@@ -3,13 +3,13 @@
 #include "uMain.h"
 
 #include <QFrame>
-#include <QStatusTipEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolButton>
 
@@ -82,7 +82,8 @@ QAction* TFrmMain::AddCommand(QMenu* menu, const QString& caption, const QKeySeq
     QAction* action = menu->addAction(caption);
     action->setShortcut(shortcut);
     action->setStatusTip(hint);
-    connect(action, &QAction::triggered, this, [this, handler] { app_.Guard([&] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this,
+            [this, handler] { app_.Guard([&] { (this->*handler)(); }); });
     return action;
 }
 
@@ -180,7 +181,8 @@ void TFrmMain::CreateControls(QWidget* client) {
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(-1000, 376, 97, 25);
     Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, [this] { app_.Guard([this] { Button1Click(); }); });
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { app_.Guard([this] { Button1Click(); }); });
 
     Shape1 = new TShape(client);
     Shape1->setGeometry(304, 32, 322, 338);
@@ -190,7 +192,9 @@ void TFrmMain::CreateControls(QWidget* client) {
     PaintBox1 = new TPaintBox(client);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(304, 32, 322, 338);
-    PaintBox1->onMouseMove = [this](int x, int y) { app_.Guard([&] { PaintBox1MouseMove(x, y); }); };
+    PaintBox1->onMouseMove = [this](int x, int y) {
+        app_.Guard([&] { PaintBox1MouseMove(x, y); });
+    };
 
     setTabOrder(Primer, Ex);
     setTabOrder(Ex, Button1);

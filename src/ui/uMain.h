@@ -29,7 +29,7 @@ class TFrmAbout;
 
 class TFrmMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TFrmMain(AppContext& app);
     ~TFrmMain() override;
 
@@ -95,14 +95,14 @@ public:
     QString saveDialog1FileName;
     QString saveDialog2FileName;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     void CreateMenu();
     void CreateToolBar(QWidget* client);
     void CreateControls(QWidget* client);

@@ -51,9 +51,13 @@ void TFrmMain::PrimerKeyDown(int key, Qt::KeyboardModifiers) {
     }
 }
 
-void TFrmMain::N12Click() { Button1->click(); }
+void TFrmMain::N12Click() {
+    Button1->click();
+}
 
-void TFrmMain::N13Click() { RedrawFromState(); }
+void TFrmMain::N13Click() {
+    RedrawFromState();
+}
 
 void TFrmMain::N2Click() {
     Ex->clear();
@@ -75,7 +79,9 @@ void TFrmMain::N9Click() {
     Timer1->start();
 }
 
-void TFrmMain::N5Click() { close(); }
+void TFrmMain::N5Click() {
+    close();
+}
 
 void TFrmMain::closeEvent(QCloseEvent* event) {
     const bool yes = app_.platform().AskYesNo(QStringLiteral("Выход"),
@@ -96,7 +102,9 @@ void TFrmMain::Timer1Timer() {
     Timer1->stop();
 }
 
-void TFrmMain::ShowHint(const QString& hint) { StatusPanel->setText(hint); }
+void TFrmMain::ShowHint(const QString& hint) {
+    StatusPanel->setText(hint);
+}
 
 void TFrmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LocaleChange) {

@@ -32,12 +32,14 @@ void Remember(const std::optional<QString>& chosen, QString& fileName) {
 
 // The error of a load that finds no line in its file.
 class EListError : public std::runtime_error {
-public:
+  public:
     explicit EListError(int index)
         : std::runtime_error("List index out of bounds (" + std::to_string(index) + ")") {}
 };
 
-QColor ToQColor(Pixel pixel) { return QColor::fromRgb(pixel); }
+QColor ToQColor(Pixel pixel) {
+    return QColor::fromRgb(pixel);
+}
 
 ColorValue FromQColor(const QColor& color) {
     return static_cast<ColorValue>(color.blue() << 16 | color.green() << 8 | color.red());
@@ -57,7 +59,8 @@ void TFrmMain::N10Click() {
     RedrawFromState();
     if (!saveDialog1FileName.isEmpty()) {
         // Before the first solve there is no saved solution: an empty file.
-        SaveLinesFile(saveDialog1FileName.toStdString(), FSolution.value_or(std::vector<std::string>{}));
+        SaveLinesFile(saveDialog1FileName.toStdString(),
+                      FSolution.value_or(std::vector<std::string>{}));
     }
     saveDialog1FileName.clear();
 }
@@ -76,9 +79,9 @@ void TFrmMain::N4Click() {
         Button1->click();
     }
     if (!name.empty() && !IsExistingFile(name)) {
-        app_.platform().ShowError(QStringLiteral("Ошибка"),
-                                  QStringLiteral("Файл ") + QString::fromStdString(name) +
-                                      QStringLiteral(" не существует."));
+        app_.platform().ShowError(QStringLiteral("Ошибка"), QStringLiteral("Файл ") +
+                                                                QString::fromStdString(name) +
+                                                                QStringLiteral(" не существует."));
         openDialogFileName.clear();
         N4Click();  // the open dialog again; an error here ends every level
     }

@@ -51,18 +51,12 @@ TEST(PowerOfTenScaling, EdgesOfTheExponentRange) {
         Extended expected;
     };
     const Row rows[] = {
-        {7.25L, 0, 7.25L},
-        {1, 5120, kInfinity},
-        {0, 5120, kInfinity},
-        {1, 9999, kInfinity},
-        {1e300L, -5120, 0},
-        {1, -9999, 0},
-        {3, 5, 300000},
-        {300000, -5, 3},
-        {1, 27, kPow10Small[27]},
-        {1, 32, kPow10Medium[1]},
-        {1, 512, kPow10Large[1]},
-        {1, 4999, kInfinity},  // overflow of the last step
+        {7.25L, 0, 7.25L},        {1, 5120, kInfinity},
+        {0, 5120, kInfinity},     {1, 9999, kInfinity},
+        {1e300L, -5120, 0},       {1, -9999, 0},
+        {3, 5, 300000},           {300000, -5, 3},
+        {1, 27, kPow10Small[27]}, {1, 32, kPow10Medium[1]},
+        {1, 512, kPow10Large[1]}, {1, 4999, kInfinity},  // overflow of the last step
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("v=" + testing::Describe(row.v) + " n=" + std::to_string(row.n));
@@ -76,7 +70,8 @@ TEST(PowerOfTenScaling, UsesAtMostThreeRoundedSteps) {
     // the nearest value.
     const Extended nearest = NearestPowerOfTen(1000);
     const Extended scaled = ScaleByPowerOfTen(1, 1000);
-    EXPECT_SAME_EXTENDED(scaled, std::nextafter(nearest, std::numeric_limits<Extended>::infinity()));
+    EXPECT_SAME_EXTENDED(scaled,
+                         std::nextafter(nearest, std::numeric_limits<Extended>::infinity()));
     // 10^500 happens to come out nearest.
     EXPECT_SAME_EXTENDED(ScaleByPowerOfTen(1, 500), NearestPowerOfTen(500));
 }

@@ -15,7 +15,9 @@
 namespace parabel {
 namespace {
 
-Extended Nearest(const char* decimal) { return std::strtold(decimal, nullptr); }
+Extended Nearest(const char* decimal) {
+    return std::strtold(decimal, nullptr);
+}
 
 struct TextRow {
     const char* name;

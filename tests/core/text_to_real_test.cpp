@@ -79,9 +79,9 @@ TEST_P(TextToRealBothSeparators, ValidTexts) {
 }
 
 const char* const kInvalid[] = {
-    "",       " ",      "+",      "-",      "E5",     "1 2",    "1 E5",   "- 5",
-    "1e 5",   "1.5.",   "12x",    "\t1",    "1e5000", "0e9999", "1e4933", "1.2e4932",
-    "1e4999", "..",     "1e5 1",  "x",      "+-1",    "1e+-5",  "0x10",
+    "",       " ",    "+",     "-",   "E5",     "1 2",    "1 E5",   "- 5",
+    "1e 5",   "1.5.", "12x",   "\t1", "1e5000", "0e9999", "1e4933", "1.2e4932",
+    "1e4999", "..",   "1e5 1", "x",   "+-1",    "1e+-5",  "0x10",
 };
 
 TEST_P(TextToRealBothSeparators, InvalidTextsRaiseTheConversionErrorWithTheWholeText) {
@@ -115,7 +115,10 @@ TEST(TextToReal, TheOtherSeparatorIsRejected) {
 
 TEST(TextToReal, NulByteEndsTheText) {
     EXPECT_EQ(TextToReal(std::string("12\0junk", 7)), 12);
-    EXPECT_THROW(TextToReal(std::string("\0" "12", 3)), EConvertError);
+    EXPECT_THROW(TextToReal(std::string("\0"
+                                        "12",
+                                        3)),
+                 EConvertError);
 }
 
 TEST(TextToReal, AccumulatorOverflowIsInvalidEvenWhenTheExponentWouldBringItBack) {
@@ -170,7 +173,8 @@ TEST(TextToReal, CorrectlyRoundedWithinTheExactRange) {
                            digits.substr(count - fraction) + "e" + std::to_string(shown);
         const Extended expected = std::strtold(text.c_str(), nullptr);
         ASSERT_TRUE(testing::SameBits(TextToReal(text), expected))
-            << text << "\n" << testing::Describe(TextToReal(text)) << "\n"
+            << text << "\n"
+            << testing::Describe(TextToReal(text)) << "\n"
             << testing::Describe(expected);
     }
 }

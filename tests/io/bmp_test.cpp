@@ -67,8 +67,8 @@ TEST(EncodeBmp, RowsBottomUpWithPadding) {
     EXPECT_EQ(bytes24[1078 + 0], 7);
     EXPECT_EQ(bytes24[1078 + 1], 337 & 0xFF);
     EXPECT_EQ(bytes24[1078 + 2], 0);
-    EXPECT_EQ(bytes24[1078 + 3 * 5 + 2], 5);       // x = 5
-    EXPECT_EQ(bytes24[1078 + 966], 0);             // two padding bytes per row
+    EXPECT_EQ(bytes24[1078 + 3 * 5 + 2], 5);  // x = 5
+    EXPECT_EQ(bytes24[1078 + 966], 0);        // two padding bytes per row
     EXPECT_EQ(bytes24[1078 + 967], 0);
     EXPECT_EQ(bytes24[1078 + 968 + 1], 336 & 0xFF);  // next row up
     const auto bytes32 = EncodeBmp({322, 338, pixels.data()}, 32);

@@ -69,10 +69,9 @@ TEST(TextToColor, NamesAndNumbers) {
 }
 
 TEST(TextToColor, InvalidTextsNameThemselves) {
-    const char* rows[] = {"red",         "$",  "2147483648", "$100000000", "12 ",
-                          "",            " clRed", "-2147483649", "0x", "1.5",
-                          "12a",         "--1", "$-1",        "0x1g",       "+",
-                          "$123456789"};
+    const char* rows[] = {"red",    "$",           "2147483648", "$100000000", "12 ", "",
+                          " clRed", "-2147483649", "0x",         "1.5",        "12a", "--1",
+                          "$-1",    "0x1g",        "+",          "$123456789"};
     for (const char* text : rows) {
         try {
             TextToColor(text);

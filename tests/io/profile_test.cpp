@@ -52,8 +52,7 @@ TEST(SetProfileValue, ChangesOnlyWhatItMust) {
     const WriteRow rows[] = {
         {"new file", "", "[1]\r\nColor=clRed\r\n"},
         {"replace the value only", "[1]\r\n  color = clBlue ;x\r\n", "[1]\r\n  color =clRed\r\n"},
-        {"other lines kept byte for byte",
-         "; note\n[2]\r\nA=1\r\n[1]\r\nColor=1\r\nZ=2\r\n",
+        {"other lines kept byte for byte", "; note\n[2]\r\nA=1\r\n[1]\r\nColor=1\r\nZ=2\r\n",
          "; note\n[2]\r\nA=1\r\n[1]\r\nColor=clRed\r\nZ=2\r\n"},
         {"missing key after the section's last line", "[1]\r\nA=1\r\n\r\n[2]\r\nB=2\r\n",
          "[1]\r\nA=1\r\nColor=clRed\r\n\r\n[2]\r\nB=2\r\n"},

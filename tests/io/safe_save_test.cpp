@@ -20,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class SafeSave : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/parabel-save-test-XXXXXX";
         folder_ = mkdtemp(pattern);

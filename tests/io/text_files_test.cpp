@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class TextFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/parabel-files-test-XXXXXX";
         folder_ = mkdtemp(pattern);
@@ -45,7 +45,8 @@ TEST_F(TextFiles, ExistenceCountsEveryEntryButFolders) {
     mkfifo(Path("fifo").c_str(), 0600);
     // Dates outside 1980 .. 2107 do not matter.
     Write(Path("old"), "x");
-    fs::last_write_time(Path("old"), fs::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 60));
+    fs::last_write_time(Path("old"),
+                        fs::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 60));
     EXPECT_TRUE(IsExistingFile(Path("file")));
     EXPECT_TRUE(IsExistingFile(Path("fifo")));
     EXPECT_TRUE(IsExistingFile(Path("old")));
@@ -83,7 +84,8 @@ TEST_F(TextFiles, FilesThatCannotBeOpened) {
         ReadFirstLine(socketPath);
         ADD_FAILURE();
     } catch (const EFOpenError& error) {
-        EXPECT_EQ(error.what(), "Cannot open file \"" + socketPath + "\". No such device or address");
+        EXPECT_EQ(error.what(),
+                  "Cannot open file \"" + socketPath + "\". No such device or address");
     }
     close(fd);
     fs::create_directory(Path("folder"));

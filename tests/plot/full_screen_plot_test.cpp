@@ -20,11 +20,24 @@ constexpr ScreenSize kScreen{1024, 768};
 std::vector<DrawOp> AxesOps1024x768() {
     std::vector<DrawOp> ops = {
         RepaintOp(),
-        MoveToOp(0, 364),    LineToOp(1008, 364),  MoveToOp(512, 0),     LineToOp(512, 718),
-        MoveToOp(512, 0),    LineToOp(508, 10),    MoveToOp(512, 0),     LineToOp(516, 10),
-        MoveToOp(1008, 364), LineToOp(998, 360),   MoveToOp(1008, 364),  LineToOp(998, 368),
-        BrushOp(0xFFFFFF),   FontOp(0),            TextOutOp(518, -1, "Y"),
-        TextOutOp(999, 369, "X"), TextOutOp(514, 366, "0"), TextOutOp(524, 366, "1"),
+        MoveToOp(0, 364),
+        LineToOp(1008, 364),
+        MoveToOp(512, 0),
+        LineToOp(512, 718),
+        MoveToOp(512, 0),
+        LineToOp(508, 10),
+        MoveToOp(512, 0),
+        LineToOp(516, 10),
+        MoveToOp(1008, 364),
+        LineToOp(998, 360),
+        MoveToOp(1008, 364),
+        LineToOp(998, 368),
+        BrushOp(0xFFFFFF),
+        FontOp(0),
+        TextOutOp(518, -1, "Y"),
+        TextOutOp(999, 369, "X"),
+        TextOutOp(514, 366, "0"),
+        TextOutOp(524, 366, "1"),
     };
     for (int k = 1; k <= 102; ++k) {
         ops.push_back(MoveToOp(10 * k, 363));
@@ -59,7 +72,7 @@ TEST(FullScreenRefresh, CurveAndLabelsOfXSquaredMinus5XPlus6) {
     // i = -512 .. 512: 1024 segments, then two labels and the black pen.
     ASSERT_EQ(ops.size(), curve + 1 + 2 * 1024 + 2 + 1);
     const auto points = SegmentPoints(ops, curve);
-    const Point expected[] = {{0, -28470}, {512, 304}, {532, 364}, {537, 366},
+    const Point expected[] = {{0, -28470}, {512, 304}, {532, 364},    {537, 366},
                               {542, 364},  {547, 356}, {1024, -23350}};
     for (const Point& point : expected) {
         EXPECT_TRUE(points.count(point)) << point.first << "," << point.second;

@@ -13,8 +13,9 @@ using Pixels = std::vector<std::pair<std::int64_t, std::int64_t>>;
 
 Pixels Walk(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, int w, int h) {
     Pixels pixels;
-    WalkLine(ClipLine(x0, y0, x1, y1, w, h),
-             [&](std::int64_t x, std::int64_t y) { pixels.push_back({x, y}); });
+    WalkLine(ClipLine(x0, y0, x1, y1, w, h), [&](std::int64_t x, std::int64_t y) {
+        pixels.push_back({x, y});
+    });
     return pixels;
 }
 
@@ -29,7 +30,8 @@ Pixels Naive(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
     for (std::int64_t t = 0; t < n; ++t) {
         const std::int64_t minorDelta = xMajor ? dy : dx;
         const std::int64_t offset = (2 * t * std::llabs(minorDelta) + n) / (2 * n);
-        const std::int64_t major = (xMajor ? x0 : y0) + (xMajor ? (dx > 0 ? t : -t) : (dy > 0 ? t : -t));
+        const std::int64_t major =
+            (xMajor ? x0 : y0) + (xMajor ? (dx > 0 ? t : -t) : (dy > 0 ? t : -t));
         const std::int64_t minor = (xMajor ? y0 : x0) + (minorDelta >= 0 ? offset : -offset);
         const std::int64_t x = xMajor ? major : minor;
         const std::int64_t y = xMajor ? minor : major;

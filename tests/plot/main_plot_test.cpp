@@ -4,8 +4,8 @@
 
 #include "core/errors.h"
 #include "core/solver.h"
-#include "plot_ops.h"
 #include "plot/recording_surface.h"
+#include "plot_ops.h"
 #include "support/extended_printing.h"
 
 namespace parabel {
@@ -20,10 +20,11 @@ constexpr ColorValue kCurveColor = 0x000000FF;
 // The operations of RePay, in order.
 std::vector<DrawOp> AxesOps() {
     std::vector<DrawOp> ops = {
-        MoveToOp(0, 160),   LineToOp(300, 160), MoveToOp(150, 0),   LineToOp(150, 320),
-        MoveToOp(150, 0),   LineToOp(146, 10),  MoveToOp(150, 0),   LineToOp(154, 10),
-        MoveToOp(300, 160), LineToOp(290, 156), MoveToOp(300, 160), LineToOp(290, 164),
-        BrushOp(0xFFFFFF),  FontOp(0x000000),   TextOutOp(156, -1, "Y"),
+        MoveToOp(0, 160),         LineToOp(300, 160),       MoveToOp(150, 0),
+        LineToOp(150, 320),       MoveToOp(150, 0),         LineToOp(146, 10),
+        MoveToOp(150, 0),         LineToOp(154, 10),        MoveToOp(300, 160),
+        LineToOp(290, 156),       MoveToOp(300, 160),       LineToOp(290, 164),
+        BrushOp(0xFFFFFF),        FontOp(0x000000),         TextOutOp(156, -1, "Y"),
         TextOutOp(291, 143, "X"), TextOutOp(152, 162, "0"), TextOutOp(162, 162, "1"),
     };
     for (int k = 1; k <= 29; ++k) {
@@ -89,7 +90,7 @@ TEST(PbPaint, OperationListOfXSquaredMinus5XPlus6) {
         EXPECT_EQ(line.x, i + 150);
     }
     const auto points = SegmentPoints(ops, kCurveStart);
-    const Point expected[] = {{0, -2900}, {1, -2865}, {150, 100}, {170, 160}, {175, 162},
+    const Point expected[] = {{0, -2900}, {1, -2865}, {150, 100},   {170, 160},  {175, 162},
                               {180, 160}, {185, 152}, {299, -1375}, {300, -1400}};
     for (const Point& point : expected) {
         EXPECT_TRUE(points.count(point)) << point.first << "," << point.second;
@@ -122,15 +123,33 @@ TEST(PbPaint, RootLabelsAndCurvePoints) {
         {"x^2", 1, 0, 0, -0.0, kNoRoot, {}, {{150, 160}}},
         {"x^2+1", 1, 0, 1, kNoRoot, kNoRoot, {}, {{150, 150}}},
         {"x^2+x-2", 1, 1, -2, 1, -2, {TextOutOp(133, 145, "-2")}, {}},
-        {"-x^2+4", -1, 0, 4, -2, 2, {TextOutOp(133, 145, "-2"), TextOutOp(173, 145, "2")},
+        {"-x^2+4",
+         -1,
+         0,
+         4,
+         -2,
+         2,
+         {TextOutOp(133, 145, "-2"), TextOutOp(173, 145, "2")},
          {{150, 120}}},
         {"root 2.5", 1, 0, 0, 2.5, kNoRoot, {TextOutOp(178, 145, "2.5")}, {}},
-        {"root 2.25 (22.5 rounds to 22)", 1, 0, 0, 2.25, kNoRoot, {TextOutOp(175, 145, "2.25")},
+        {"root 2.25 (22.5 rounds to 22)",
+         1,
+         0,
+         0,
+         2.25,
+         kNoRoot,
+         {TextOutOp(175, 145, "2.25")},
          {}},
         // The double nearest 0.05 lies just above it: 0.5000000000000000277 rounds to 1.
         {"root 0.05", 1, 0, 0, 0.05, kNoRoot, {TextOutOp(154, 145, "0.05")}, {}},
-        {"root 0.15 (double just below)", 1, 0, 0, 0.15, kNoRoot,
-         {TextOutOp(154, 145, "0.15")}, {}},
+        {"root 0.15 (double just below)",
+         1,
+         0,
+         0,
+         0.15,
+         kNoRoot,
+         {TextOutOp(154, 145, "0.15")},
+         {}},
     };
     for (const LabelRow& row : rows) {
         SCOPED_TRACE(row.name);

@@ -76,15 +76,15 @@ TEST(RasterSurface, PlotPixelsOfXSquaredMinus5XPlus6) {
     PlotState state;
     state.funcColor = 0x0000FF;
     PbPaint(surface, state, 1, -5, 6, 3, 2);
-    EXPECT_EQ(surface.PixelAt(0, 160), kBlackPixel);    // x-axis
+    EXPECT_EQ(surface.PixelAt(0, 160), kBlackPixel);  // x-axis
     EXPECT_EQ(surface.PixelAt(299, 160), kBlackPixel);
     EXPECT_EQ(surface.PixelAt(150, 319), kBlackPixel);  // y-axis
     EXPECT_EQ(surface.PixelAt(10, 159), kBlackPixel);   // a tick covers rows 159 to 161
     EXPECT_EQ(surface.PixelAt(10, 161), kBlackPixel);
-    EXPECT_EQ(surface.PixelAt(10, 162), kWhitePixel);   // its end point is not drawn
-    EXPECT_EQ(surface.PixelAt(151, 10), kBlackPixel);   // a y tick covers columns 149 to 151
+    EXPECT_EQ(surface.PixelAt(10, 162), kWhitePixel);  // its end point is not drawn
+    EXPECT_EQ(surface.PixelAt(151, 10), kBlackPixel);  // a y tick covers columns 149 to 151
     EXPECT_EQ(surface.PixelAt(152, 10), kWhitePixel);
-    EXPECT_EQ(surface.PixelAt(150, 100), kRed);          // the curve at x = 0, y = 6
+    EXPECT_EQ(surface.PixelAt(150, 100), kRed);  // the curve at x = 0, y = 6
     // The label cell of "3" is opaque white over the curve.
     const int width = TextWidth("3");
     for (int y = 145; y < 145 + kGlyphCellHeight; ++y) {

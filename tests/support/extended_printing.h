@@ -20,11 +20,13 @@ inline std::string Describe(Extended value) {
 }
 
 // Equal bit for bit (so -0 differs from 0).
-inline bool SameBits(Extended a, Extended b) { return ExtendedBits::Of(a) == ExtendedBits::Of(b); }
+inline bool SameBits(Extended a, Extended b) {
+    return ExtendedBits::Of(a) == ExtendedBits::Of(b);
+}
 
 }  // namespace parabel::testing
 
-#define EXPECT_SAME_EXTENDED(actual, expected)                                              \
-    EXPECT_TRUE(::parabel::testing::SameBits((actual), (expected)))                         \
-        << "actual   " << ::parabel::testing::Describe(actual) << "\nexpected "            \
+#define EXPECT_SAME_EXTENDED(actual, expected)                                  \
+    EXPECT_TRUE(::parabel::testing::SameBits((actual), (expected)))             \
+        << "actual   " << ::parabel::testing::Describe(actual) << "\nexpected " \
         << ::parabel::testing::Describe(expected)

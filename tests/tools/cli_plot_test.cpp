@@ -31,7 +31,7 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 class CliPlot : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/parabel-cli-plot-XXXXXX";
         folder_ = mkdtemp(pattern);
@@ -61,8 +61,8 @@ TEST_F(CliPlot, WritesTheMainWindowsPicture) {
 }
 
 TEST_F(CliPlot, ColourNamesAndFullScreenSize) {
-    const auto result = RunProgram(PARABEL_CLI, {"plot", "x^2-5x+6", "-o", Path("f.bmp"),
-                                                 "--color", "clBlue", "--screen", "1024x768"});
+    const auto result = RunProgram(PARABEL_CLI, {"plot", "x^2-5x+6", "-o", Path("f.bmp"), "--color",
+                                                 "clBlue", "--screen", "1024x768"});
     EXPECT_EQ(result.status, 0) << result.err;
     const std::string bmp = Read(Path("f.bmp"));
     EXPECT_EQ(bmp.size(), 1078u + 1024u * 728 * 4);
@@ -131,7 +131,8 @@ TEST_F(CliPlot, BadArgumentsAndUnwritablePaths) {
         {{"plot", "x^2", "--trace", "--screen", "1024x"}, 2, "--screen"},
         {{"plot", "x^2", "x^2", "--trace"}, 2, "one equation"},
         {{"plot", "x^2", "-o"}, 2, "needs a value"},
-        {{"plot", "x^2", "-o", Path("missing/p.bmp")}, 1,
+        {{"plot", "x^2", "-o", Path("missing/p.bmp")},
+         1,
          "Cannot create file \"" + Path("missing/p.bmp") + "\". No such file or directory"},
         {{"plot", "5+3", "-o", Path("q.bmp")}, 1, "Уравнение не соответствует"},
     };

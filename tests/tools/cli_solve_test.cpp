@@ -50,21 +50,21 @@ TEST(CliSolve, ValuesAreMachineReadable) {
     const std::string expected =
         "x^2-5x+6=0\nРешение\n" + kSep +
         "\nD=(-5)^2-4*(1)*(6)=1\nD>0 - Два корня.\nx(1,2)=((5)±(1^(1/2)))/(2*(1))\nx(1)=3\n"
-        "x(2)=2\n" + kSep + "\nОтвет: x(1)=3 ; x(2)=2\nvalues: 1;-5;6;3;2\n\n" +
-        "x^2+1=0\nРешение\n" + kSep + "\nD=(0)^2-4*(1)*(1)=-4\nD<0 - Корней нет.\n" + kSep +
-        "\nОтвет: Корней нет.\nvalues: 1;0;1;2147483647;2147483647\n\n" +
-        "5+3=0\nerror: form\n\n" +
+        "x(2)=2\n" +
+        kSep + "\nОтвет: x(1)=3 ; x(2)=2\nvalues: 1;-5;6;3;2\n\n" + "x^2+1=0\nРешение\n" + kSep +
+        "\nD=(0)^2-4*(1)*(1)=-4\nD<0 - Корней нет.\n" + kSep +
+        "\nОтвет: Корней нет.\nvalues: 1;0;1;2147483647;2147483647\n\n" + "5+3=0\nerror: form\n\n" +
         "1e-4000x^2+x=0\nРешение\n" + kSep +
         "\nD=(1)^2-4*(1E-4000)*(0)=1\nD>0 - Два корня.\nx(1,2)=((-1)±(1^(1/2)))/(2*(1E-4000))\n"
-        "x(1)=0\nx(2)=-1E4000\n" + kSep +
-        "\nОтвет: x(1)=0 ; x(2)=-1E4000\nerror: conversion\n\n";
+        "x(1)=0\nx(2)=-1E4000\n" +
+        kSep + "\nОтвет: x(1)=0 ; x(2)=-1E4000\nerror: conversion\n\n";
     EXPECT_EQ(result.out, expected);
 }
 
 TEST(CliSolve, SeparatorFollowsTheLocaleWhenOneIsInstalled) {
     // Without any installed comma locale this falls back to '.', like the program.
-    const auto result = RunProgram(PARABEL_CLI, {"solve", "--values", "x^2-0.25"}, "",
-                                   {"LC_ALL=C"});
+    const auto result =
+        RunProgram(PARABEL_CLI, {"solve", "--values", "x^2-0.25"}, "", {"LC_ALL=C"});
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(result.out.find("values: 1;0;-0.25;0.5;-0.5\n"), std::string::npos) << result.out;
 }

@@ -1,11 +1,11 @@
 // The main window's file and colour commands with scripted dialogs.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QTest>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <csignal>
 
@@ -37,7 +37,7 @@ void Solve(Program& program, const QString& equation) {
 class FileCommandsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void saveSolutionWritesWindows1251Lines() {
         Program program;
         program.Show();
@@ -148,7 +148,8 @@ private slots:
             program.platform.fileAnswers = {path};
             program.main->N4->trigger();
             QCOMPARE(program.platform.boxes.size(), size_t(1));
-            QCOMPARE(program.platform.boxes[0].text, QStringLiteral("List index out of bounds (0)"));
+            QCOMPARE(program.platform.boxes[0].text,
+                     QStringLiteral("List index out of bounds (0)"));
             QCOMPARE(program.main->Primer->text(), QString());
             QCOMPARE(program.main->openDialogFileName, path);  // kept after an error
         }
@@ -177,7 +178,8 @@ private slots:
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Ошибка"));
         QCOMPARE(program.platform.boxes[0].text,
                  QStringLiteral("Файл %1 не существует.").arg(missing));
-        QCOMPARE(program.platform.boxes[1].text, QStringLiteral("Файл %1 не существует.").arg(folder));
+        QCOMPARE(program.platform.boxes[1].text,
+                 QStringLiteral("Файл %1 не существует.").arg(folder));
         QCOMPARE(program.platform.fileCalls[1].initialName, QString());
         QCOMPARE(program.main->openDialogFileName, QString());
     }
@@ -213,7 +215,7 @@ private slots:
         Program program;
         const QString ini = QString::fromStdString(program.context->settingsPath);
         QCOMPARE(program.main->FState.funcColor, 0x0000FF);  // no file: red
-        program.main->N18->trigger();  // cancelled
+        program.main->N18->trigger();                        // cancelled
         QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=clRed\r\n"));
         QCOMPARE(program.platform.colorCalls.back(), QColor(255, 0, 0));
         program.platform.colorAnswers = {QColor(1, 2, 3)};
@@ -273,7 +275,8 @@ private slots:
 
     void unwritableSettingsKeepTheColourForTheRun() {
         Program program;
-        program.context->settingsPath = program.Path(QStringLiteral("missing/Inf.ini")).toStdString();
+        program.context->settingsPath =
+            program.Path(QStringLiteral("missing/Inf.ini")).toStdString();
         program.platform.colorAnswers = {QColor(0, 0, 255)};
         program.main->N18->trigger();
         QCOMPARE(program.platform.boxes.size(), size_t(1));

@@ -47,7 +47,7 @@ void MovePointerTo(QWidget* widget, QPoint global) {
 class FullScreenAboutTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void fullScreenDrawsAtOnceAndReadsThePointer() {
         Program program;
         program.Show();
@@ -57,20 +57,23 @@ private slots:
         QCOMPARE(full.MPB->size(), QSize(1008, 752));
         QCOMPARE(full.Back->size(), QSize(1024, 728));
         bool checked = false;
-        WhileOpen(&full, [&] {
-            QTRY_VERIFY(full.FAxesDrawn);  // drawn as soon as shown
-            QCOMPARE(full.surface().PixelAt(512, 364), parabel::kBlackPixel);  // origin
-            QCOMPARE(full.surface().PixelAt(512, 304), 0xFFFF0000u);  // the curve at x = 0
-            MovePointerTo(full.Back, QPoint(520, 373));
-            QCOMPARE(full.StatusPanel->text(), QStringLiteral("[0;2]"));
-            MovePointerTo(full.Back, QPoint(0, 0));
-            QCOMPARE(full.StatusPanel->text(), QStringLiteral("[-52;39.3]"));
-            // Hints go to this window's status bar while it is open.
-            QStatusTipEvent tip(QStringLiteral("Обновить (Ctrl+F5)"));
-            QApplication::sendEvent(full.Menu, &tip);
-            QCOMPARE(full.StatusPanel->text(), QStringLiteral("Обновить (Ctrl+F5)"));
-            checked = true;
-        }, [&] { program.main->N15->trigger(); });
+        WhileOpen(
+            &full,
+            [&] {
+                QTRY_VERIFY(full.FAxesDrawn);  // drawn as soon as shown
+                QCOMPARE(full.surface().PixelAt(512, 364), parabel::kBlackPixel);  // origin
+                QCOMPARE(full.surface().PixelAt(512, 304), 0xFFFF0000u);  // the curve at x = 0
+                MovePointerTo(full.Back, QPoint(520, 373));
+                QCOMPARE(full.StatusPanel->text(), QStringLiteral("[0;2]"));
+                MovePointerTo(full.Back, QPoint(0, 0));
+                QCOMPARE(full.StatusPanel->text(), QStringLiteral("[-52;39.3]"));
+                // Hints go to this window's status bar while it is open.
+                QStatusTipEvent tip(QStringLiteral("Обновить (Ctrl+F5)"));
+                QApplication::sendEvent(full.Menu, &tip);
+                QCOMPARE(full.StatusPanel->text(), QStringLiteral("Обновить (Ctrl+F5)"));
+                checked = true;
+            },
+            [&] { program.main->N15->trigger(); });
         QVERIFY(checked);
         QVERIFY(program.main->Timer1->isActive());
         // And back to the main window's after it closed.
@@ -93,16 +96,19 @@ private slots:
         QCOMPARE(full.N4->statusTip(), QStringLiteral("Выход из полноэкранного режима (Ctrl+E)"));
         const QString path = program.Path(QStringLiteral("large.bmp"));
         program.platform.fileAnswers = {path};
-        WhileOpen(&full, [&] {
-            QTRY_VERIFY(full.FAxesDrawn);
-            QApplication::setActiveWindow(&full);
-            full.surface().Repaint();
-            QTest::keyClick(&full, Qt::Key_F5, Qt::ControlModifier);  // Refresh
-            QCOMPARE(full.surface().PixelAt(512, 304), 0xFFFF0000u);
-            QTest::keyClick(&full, Qt::Key_S, Qt::ControlModifier);  // Save
-            QTest::keyClick(&full, Qt::Key_E, Qt::ControlModifier);  // Exit
-            QVERIFY(!full.isVisible());
-        }, [&] { program.main->N15Click(); });
+        WhileOpen(
+            &full,
+            [&] {
+                QTRY_VERIFY(full.FAxesDrawn);
+                QApplication::setActiveWindow(&full);
+                full.surface().Repaint();
+                QTest::keyClick(&full, Qt::Key_F5, Qt::ControlModifier);  // Refresh
+                QCOMPARE(full.surface().PixelAt(512, 304), 0xFFFF0000u);
+                QTest::keyClick(&full, Qt::Key_S, Qt::ControlModifier);  // Save
+                QTest::keyClick(&full, Qt::Key_E, Qt::ControlModifier);  // Exit
+                QVERIFY(!full.isVisible());
+            },
+            [&] { program.main->N15Click(); });
         QFile file(path);
         QCOMPARE(file.size(), qint64(1078 + 1024 * 728 * 4));
         QCOMPARE(program.platform.fileCalls.back().options.filter,
@@ -127,28 +133,34 @@ private slots:
         program.Show();
         program.main->FState.coefA = 4e14L;  // the main panel draws it, this window cannot
         auto& full = *program.fullScreen;
-        WhileOpen(&full, [&] {
-            QTRY_COMPARE(program.platform.boxes.size(), size_t(1));
-            for (int x = 0; x < 5; ++x) {
-                MovePointerTo(full.Back, QPoint(100 + x, 100));
-            }
-            QCOMPARE(program.platform.boxes.size(), size_t(1));
-            QCOMPARE(program.platform.boxes[0].text,
-                     QStringLiteral("Invalid floating point operation."));
-            full.N5->trigger();  // an explicit Refresh reports again
-            QCOMPARE(program.platform.boxes.size(), size_t(2));
-        }, [&] { program.main->N15Click(); });
+        WhileOpen(
+            &full,
+            [&] {
+                QTRY_COMPARE(program.platform.boxes.size(), size_t(1));
+                for (int x = 0; x < 5; ++x) {
+                    MovePointerTo(full.Back, QPoint(100 + x, 100));
+                }
+                QCOMPARE(program.platform.boxes.size(), size_t(1));
+                QCOMPARE(program.platform.boxes[0].text,
+                         QStringLiteral("Invalid floating point operation."));
+                full.N5->trigger();  // an explicit Refresh reports again
+                QCOMPARE(program.platform.boxes.size(), size_t(2));
+            },
+            [&] { program.main->N15Click(); });
         QCOMPARE(program.platform.boxes.size(), size_t(2));
     }
 
     void fullScreenBeforeAnySolveShowsTheAxesOnly() {
         Program program;
         auto& full = *program.fullScreen;
-        WhileOpen(&full, [&] {
-            QTRY_VERIFY(full.FAxesDrawn);
-            QCOMPARE(full.surface().PixelAt(530, 300), parabel::kWhitePixel);
-            QCOMPARE(full.surface().PixelAt(100, 364), parabel::kBlackPixel);
-        }, [&] { program.main->N15Click(); });
+        WhileOpen(
+            &full,
+            [&] {
+                QTRY_VERIFY(full.FAxesDrawn);
+                QCOMPARE(full.surface().PixelAt(530, 300), parabel::kWhitePixel);
+                QCOMPARE(full.surface().PixelAt(100, 364), parabel::kBlackPixel);
+            },
+            [&] { program.main->N15Click(); });
     }
 
     void aboutWindowLayoutAndLinks() {
@@ -177,7 +189,8 @@ private slots:
         QTest::mouseClick(about.Link_EMail, Qt::LeftButton);
         QCOMPARE(program.platform.openedUrls.size(), size_t(2));
         QCOMPARE(program.platform.openedUrls[0], about.Link_Site->text());
-        QCOMPARE(program.platform.openedUrls[1], QStringLiteral("mailto: ") + about.Link_EMail->text());
+        QCOMPARE(program.platform.openedUrls[1],
+                 QStringLiteral("mailto: ") + about.Link_EMail->text());
 
         parabel::ui::TLink empty(program.platform, nullptr);
         empty.Click();
@@ -193,12 +206,15 @@ private slots:
         program.Show();
         Solve(program, QStringLiteral("x^2-5x+6"));
         auto& about = *program.about;
-        WhileOpen(&about, [&] {
-            program.main->PbSurface().Repaint();
-            about.Ed_ICQ->setFocus();
-            QTest::keyClick(about.Ed_ICQ, Qt::Key_Return);
-            QVERIFY(!about.isVisible());
-        }, [&] { program.main->N9->trigger(); });
+        WhileOpen(
+            &about,
+            [&] {
+                program.main->PbSurface().Repaint();
+                about.Ed_ICQ->setFocus();
+                QTest::keyClick(about.Ed_ICQ, Qt::Key_Return);
+                QVERIFY(!about.isVisible());
+            },
+            [&] { program.main->N9->trigger(); });
         QCOMPARE(program.main->PbSurface().PixelAt(150, 100), 0xFFFF0000u);
         QVERIFY(program.main->Timer1->isActive());
     }

@@ -3,8 +3,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QTimer>
@@ -86,7 +86,7 @@ void TypeAndEnter(Program& program, const QString& text) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void layoutAsDesigned() {
         Program program;
         program.Show();
@@ -118,16 +118,17 @@ private slots:
         QCOMPARE(main.N12->shortcut(), QKeySequence(Qt::Key_Return));
         QCOMPARE(main.N15->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         QCOMPARE(main.N9->text(), QStringLiteral("О Прогрмме"));
-        QCOMPARE(main.N18->statusTip(), QStringLiteral("Настроить цвет прорисовки функции (Ctrl+W)"));
+        QCOMPARE(main.N18->statusTip(),
+                 QStringLiteral("Настроить цвет прорисовки функции (Ctrl+W)"));
         // File menu: Решать, Обновить, -, Полноэкранный режим, -, Очистить, -,
         // Сохранить..., Загрузить, -, Выход.
         QStringList captions;
         for (QAction* action : main.N1->actions()) {
             captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
         }
-        QCOMPARE(captions, QStringList({"Решать", "Обновить", "-", "Полноэкранный режим", "-",
-                                        "Очистить", "-", "Сохранить...", "Загрузить", "-",
-                                        "Выход"}));
+        QCOMPARE(captions,
+                 QStringList({"Решать", "Обновить", "-", "Полноэкранный режим", "-", "Очистить",
+                              "-", "Сохранить...", "Загрузить", "-", "Выход"}));
     }
 
     void typingAndEnterSolvesAndPlots() {
@@ -145,7 +146,7 @@ private slots:
         QCOMPARE(main.FState.coefC, 6.0L);
         QCOMPARE(main.FState.root1, 3.0);
         QCOMPARE(main.FState.root2, 2.0);
-        QCOMPARE(main.PbSurface().PixelAt(150, 100), kRed);  // the curve at x = 0
+        QCOMPARE(main.PbSurface().PixelAt(150, 100), kRed);                // the curve at x = 0
         QCOMPARE(main.PbSurface().PixelAt(0, 160), parabel::kBlackPixel);  // the x-axis
         QVERIFY(program.platform.boxes.empty());
         QCOMPARE(main.Ex->item(0)->icon().isNull(), false);  // the dot before each line
@@ -154,9 +155,9 @@ private slots:
     void enterSolvesOncePerPressWithAnyModifier() {
         // "x^2=0=0" fails once (its "=0" goes); solved a second time, "x^2=0"
         // would give x^2 and succeed.
-        for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::NoModifier),
-                                                Qt::KeyboardModifiers(Qt::ControlModifier),
-                                                Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        for (Qt::KeyboardModifiers modifiers :
+             {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
+              Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
             Program program;
             program.Show();
             QTest::keyClicks(program.main->Primer, QStringLiteral("x^2=0=0"));
@@ -341,7 +342,8 @@ private slots:
         QTest::keyClick(&main, Qt::Key_F5);
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Parabel"));
-        QCOMPARE(program.platform.boxes[0].text, QStringLiteral("Invalid floating point operation."));
+        QCOMPARE(program.platform.boxes[0].text,
+                 QStringLiteral("Invalid floating point operation."));
         QVERIFY(main.isVisible());  // and the program goes on
         QCOMPARE(parabel::ui::AppContext::TitleFromFileName("/usr/bin/PARABEL.EXE"),
                  QStringLiteral("Parabel"));

@@ -11,7 +11,7 @@
 namespace parabel::testing {
 
 class ScriptedPlatform final : public ui::Platform {
-public:
+  public:
     struct Box {
         QString caption;
         QString text;
@@ -66,7 +66,7 @@ public:
     }
     void OpenUrl(const QString& target) override { openedUrls.push_back(target); }
 
-private:
+  private:
     std::optional<QString> FileAnswer(bool save, const ui::FileDialogOptions& options,
                                       const QString& fileName) {
         fileCalls.push_back({save, options, fileName});

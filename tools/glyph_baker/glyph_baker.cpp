@@ -63,7 +63,10 @@ int main(int argc, char** argv) {
             }
             std::printf("0x%04X%s", bits, y + 1 < kCellHeight ? ", " : "");
         }
-        std::printf("}},  // '%s'\n", code == '\\' ? "\\\\" : (code == '\'' ? "\\'" : QString(character).toLatin1().constData()));
+        std::printf("}},  // '%s'\n",
+                    code == '\\'
+                        ? "\\\\"
+                        : (code == '\'' ? "\\'" : QString(character).toLatin1().constData()));
     }
     return 0;
 }
