@@ -11,11 +11,9 @@
 #include <ctime>
 
 #include "core/decimal_separator.h"
+#include "ui/program_windows.h"
 #include "ui/qt_platform.h"
 #include "ui/system_colors.h"
-#include "ui/uAbout.h"
-#include "ui/uFullScreen.h"
-#include "ui/uMain.h"
 
 namespace {
 
@@ -63,11 +61,8 @@ int main(int argc, char** argv) {
     parabel::ui::ApplyPaletteToSystemColors(application.palette());
     parabel::ui::QtPlatform platform;
     parabel::ui::AppContext context(platform);
-    parabel::ui::TFrmMain frmMain(context);
-    parabel::ui::TFrmFullScreen frmFullScreen(context, frmMain);
-    parabel::ui::TFrmAbout frmAbout(context, frmMain);
-    frmMain.SetWindows(&frmFullScreen, &frmAbout);
-    frmMain.installEventFilter(&quitOnPaint);
-    frmMain.show();
+    parabel::ui::ProgramWindows windows(context);
+    windows.FrmMain.installEventFilter(&quitOnPaint);
+    windows.FrmMain.show();
     return application.exec();
 }

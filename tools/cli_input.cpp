@@ -51,6 +51,26 @@ bool ForEachInput(const std::vector<std::string>& operands,
     return allRead;
 }
 
+std::optional<std::vector<std::string>> SplitOperands(const std::vector<std::string>& args,
+                                                      const std::string& command,
+                                                      const std::string& flag, bool& flagSet) {
+    std::vector<std::string> operands;
+    bool operandsOnly = false;
+    for (const std::string& arg : args) {
+        if (!operandsOnly && arg == flag) {
+            flagSet = true;
+        } else if (!operandsOnly && arg == "--") {
+            operandsOnly = true;
+        } else if (!operandsOnly && arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
+            Complain(command + ": unknown option " + arg + " (see parabel-cli --help)");
+            return std::nullopt;
+        } else {
+            operands.push_back(arg);
+        }
+    }
+    return operands;
+}
+
 void Complain(const std::string& message) {
     std::fprintf(stderr, "parabel-cli: %s\n", message.c_str());
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,13 @@ class LineReader {
 // there are none. Returns false when a line was too long (reported).
 bool ForEachInput(const std::vector<std::string>& operands,
                   const std::function<void(const std::string&)>& handle);
+
+// Splits a command's arguments into its one flag option (`flag`, such as
+// "--bits") and its operands; "--" ends the options. Nothing, after a
+// message, for an unknown option.
+std::optional<std::vector<std::string>> SplitOperands(const std::vector<std::string>& args,
+                                                      const std::string& command,
+                                                      const std::string& flag, bool& flagSet);
 
 // Writes a message line "parabel-cli: ..." to standard error.
 void Complain(const std::string& message);

@@ -45,23 +45,14 @@ bool ConvertOne(const std::string& text, bool showBits) {
 
 int RunNumber(const std::vector<std::string>& args) {
     bool showBits = false;
-    bool operandsOnly = false;
-    std::vector<std::string> texts;
-    for (const std::string& arg : args) {
-        if (!operandsOnly && arg == "--bits") {
-            showBits = true;
-        } else if (!operandsOnly && arg == "--") {
-            operandsOnly = true;
-        } else if (!operandsOnly && arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
-            Complain("number: unknown option " + arg + " (see parabel-cli --help)");
-            return 2;
-        } else {
-            texts.push_back(arg);
-        }
+    const auto texts = SplitOperands(args, "number", "--bits", showBits);
+    if (!texts) {
+        return 2;
     }
     bool allValid = true;
-    const bool allRead = ForEachInput(
-        texts, [&](const std::string& text) { allValid = ConvertOne(text, showBits) && allValid; });
+    const bool allRead = ForEachInput(*texts, [&](const std::string& text) {
+        allValid = ConvertOne(text, showBits) && allValid;
+    });
     std::fflush(stdout);
     return allValid && allRead ? 0 : 1;
 }

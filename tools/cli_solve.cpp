@@ -66,22 +66,12 @@ bool SolveOne(const std::string& input, bool values) {
 
 int RunSolve(const std::vector<std::string>& args) {
     bool values = false;
-    std::vector<std::string> equations;
-    bool operandsOnly = false;
-    for (const std::string& arg : args) {
-        if (!operandsOnly && arg == "--values") {
-            values = true;
-        } else if (!operandsOnly && arg == "--") {
-            operandsOnly = true;
-        } else if (!operandsOnly && arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
-            Complain("solve: unknown option " + arg + " (see parabel-cli --help)");
-            return 2;
-        } else {
-            equations.push_back(arg);
-        }
+    const auto equations = SplitOperands(args, "solve", "--values", values);
+    if (!equations) {
+        return 2;
     }
     bool allSolved = true;
-    const bool allRead = ForEachInput(equations, [&](const std::string& equation) {
+    const bool allRead = ForEachInput(*equations, [&](const std::string& equation) {
         allSolved = SolveOne(equation, values) && allSolved;
     });
     std::fflush(stdout);

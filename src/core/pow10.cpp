@@ -89,25 +89,17 @@ Extended ScaleByPowerOfTen(Extended v, int n) {
     const unsigned small = m % 32;
     const unsigned medium = (m / 32) % 16;
     const unsigned large = m / 512;
-    if (n > 0) {
-        v = v * kPow10Small[small];
-        if (m / 32 != 0) {
-            if (medium != 0) {
-                v = v * kPow10Medium[medium];
-            }
-            if (large != 0) {
-                v = v * kPow10Large[large];
-            }
+    // Each step is one rounded multiplication (or division, for n < 0).
+    const auto step = [n](Extended value, Extended power) {
+        return n > 0 ? value * power : value / power;
+    };
+    v = step(v, kPow10Small[small]);
+    if (m / 32 != 0) {
+        if (medium != 0) {
+            v = step(v, kPow10Medium[medium]);
         }
-    } else {
-        v = v / kPow10Small[small];
-        if (m / 32 != 0) {
-            if (medium != 0) {
-                v = v / kPow10Medium[medium];
-            }
-            if (large != 0) {
-                v = v / kPow10Large[large];
-            }
+        if (large != 0) {
+            v = step(v, kPow10Large[large]);
         }
     }
     return v;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/ascii.h"
 #include "core/errors.h"
 
 namespace parabel {
@@ -62,22 +63,6 @@ const ColorIdentifier kColorIdentifiers[52] = {
 };
 
 namespace {
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 [[noreturn]] void Reject(std::string_view text) {
     std::string message = "'";
@@ -153,7 +138,7 @@ std::string ColorToText(std::int32_t color) {
 
 std::int32_t TextToColor(std::string_view text) {
     for (const ColorIdentifier& identifier : kColorIdentifiers) {
-        if (SameName(text, identifier.name)) {
+        if (EqualIgnoringAsciiCase(text, identifier.name)) {
             return identifier.value;
         }
     }

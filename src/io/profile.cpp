@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/ascii.h"
+
 namespace parabel {
 
 namespace {
@@ -47,22 +49,6 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Lower(a[i]) != Lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::string_view LineText(std::string_view text, const TextLine& line) {
     return text.substr(line.start, line.end - line.start);
 }
@@ -83,7 +69,7 @@ std::optional<std::size_t> FindSection(std::string_view text, const std::vector<
                                        std::string_view section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto name = SectionName(LineText(text, lines[i]));
-        if (name && SameName(*name, section)) {
+        if (name && EqualIgnoringAsciiCase(*name, section)) {
             return i;
         }
     }
@@ -110,7 +96,7 @@ KeySearch FindKey(std::string_view text, const std::vector<TextLine>& lines, std
         }
         const std::size_t equals = line.find('=');
         if (!search.keyLine && equals != std::string_view::npos &&
-            SameName(Trim(line.substr(0, equals)), key)) {
+            EqualIgnoringAsciiCase(Trim(line.substr(0, equals)), key)) {
             search.keyLine = i;
         }
     }

@@ -7,11 +7,9 @@
 #include <cstdlib>
 
 #include "core/decimal_separator.h"
+#include "program_windows.h"
 #include "qt_platform.h"
 #include "system_colors.h"
-#include "uAbout.h"
-#include "uFullScreen.h"
-#include "uMain.h"
 
 namespace {
 
@@ -66,10 +64,7 @@ int main(int argc, char** argv) {
 
     parabel::ui::QtPlatform platform;
     parabel::ui::AppContext context(platform);
-    parabel::ui::TFrmMain frmMain(context);
-    parabel::ui::TFrmFullScreen frmFullScreen(context, frmMain);
-    parabel::ui::TFrmAbout frmAbout(context, frmMain);
-    frmMain.SetWindows(&frmFullScreen, &frmAbout);
-    frmMain.show();
+    parabel::ui::ProgramWindows windows(context);
+    windows.FrmMain.show();
     return application.exec();
 }

@@ -13,31 +13,15 @@
 #include <sstream>
 
 #include "io/file_errors.h"
+#include "support/temp_folder.h"
 
 namespace parabel {
 namespace {
 
 namespace fs = std::filesystem;
 
-class SafeSave : public ::testing::Test {
+class SafeSave : public testing::TempFolderTest {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/parabel-save-test-XXXXXX";
-        folder_ = mkdtemp(pattern);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-
-    static std::string Read(const std::string& path) {
-        std::ifstream stream(path, std::ios::binary);
-        std::ostringstream content;
-        content << stream.rdbuf();
-        return content.str();
-    }
-    static void Write(const std::string& path, const std::string& content) {
-        std::ofstream(path, std::ios::binary) << content;
-    }
     static std::span<const std::uint8_t> Bytes(const std::string& text) {
         return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
     }
@@ -45,8 +29,6 @@ class SafeSave : public ::testing::Test {
     std::size_t EntryCount() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
     }
-
-    fs::path folder_;
 };
 
 TEST_F(SafeSave, CreatesAndReplacesWholly) {

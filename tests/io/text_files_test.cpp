@@ -12,31 +12,14 @@
 
 #include "io/file_errors.h"
 #include "io/settings.h"
+#include "support/temp_folder.h"
 
 namespace parabel {
 namespace {
 
 namespace fs = std::filesystem;
 
-class TextFiles : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/parabel-files-test-XXXXXX";
-        folder_ = mkdtemp(pattern);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-    static void Write(const std::string& path, const std::string& content) {
-        std::ofstream(path, std::ios::binary) << content;
-    }
-    static std::string Read(const std::string& path) {
-        std::ifstream stream(path, std::ios::binary);
-        std::ostringstream content;
-        content << stream.rdbuf();
-        return content.str();
-    }
-    fs::path folder_;
-};
+using TextFiles = testing::TempFolderTest;
 
 TEST_F(TextFiles, ExistenceCountsEveryEntryButFolders) {
     Write(Path("file"), "x");

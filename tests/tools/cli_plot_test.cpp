@@ -7,19 +7,13 @@
 #include <string>
 
 #include "support/run_program.h"
+#include "support/temp_folder.h"
 
 namespace parabel {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::RunProgram;
-
-std::string Read(const std::string& path) {
-    std::ifstream stream(path, std::ios::binary);
-    std::ostringstream content;
-    content << stream.rdbuf();
-    return content.str();
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -30,16 +24,7 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-class CliPlot : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/parabel-cli-plot-XXXXXX";
-        folder_ = mkdtemp(pattern);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-    fs::path folder_;
-};
+using CliPlot = testing::TempFolderTest;
 
 // The red of the curve as a 32-bit BMP pixel: blue, green, red, 0.
 bool HasRedPixel(const std::string& bmp) {
