@@ -28,13 +28,11 @@ int FloorDiv(int a, int b) {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
-// Step 3: eighteen digits.
-void ScaleToEighteenDigits(Extended magnitude, int binaryExponent, DecimalForm& form) {
-    // 19728 / 65536 stands for log10 2 (slightly below it); the estimate is the
-    // true decimal exponent or one above or below it.
-    int exponent = FloorDiv(binaryExponent * 19728, 65536) + 1;
-    Extended y = std::rint(ScaleByPowerOfTen(magnitude, kScaledDigits - exponent));
+// Steps 3.2 and 3.3: |x| scaled by 10^(18 - E) and rounded to an integer,
+// divided by ten once more when that reaches 10^18.
+Extended ScaledInteger(Extended magnitude, int& exponent) {
     constexpr Extended kTenTo18 = 1e18L;
+    Extended y = std::rint(ScaleByPowerOfTen(magnitude, kScaledDigits - exponent));
     if (y >= kTenTo18) {
         y = y / 10.0L;
         exponent += 1;
@@ -46,7 +44,23 @@ void ScaleToEighteenDigits(Extended magnitude, int binaryExponent, DecimalForm& 
             exponent += 1;
         }
     }
-    assert(y >= 0 && y < kTenTo18);
+    return y;
+}
+
+// Step 3: eighteen digits.
+void ScaleToEighteenDigits(Extended magnitude, int binaryExponent, DecimalForm& form) {
+    // 19728 / 65536 stands for log10 2 (slightly below it); the estimate is
+    // the true decimal exponent or one above it.
+    int exponent = FloorDiv(binaryExponent * 19728, 65536) + 1;
+    Extended y = ScaledInteger(magnitude, exponent);
+    // Below 2^-680 the estimate can be one too high, which would leave a
+    // leading zero digit (0.999E-205 for 9.99E-206) and only 14 digits that
+    // count: such values are scaled again with the exponent one lower.
+    if (y < 1e17L) {
+        exponent -= 1;
+        y = ScaledInteger(magnitude, exponent);
+    }
+    assert(y >= 1e17L && y < 1e18L);
     std::uint64_t integer = static_cast<std::uint64_t>(y);
     for (int i = kScaledDigits - 1; i >= 0; --i) {
         form.digits[i] = static_cast<char>('0' + integer % 10);

@@ -21,7 +21,9 @@ constexpr std::size_t kRealTextMax = 23;
 //   1 <= E <= 15    fixed:       123456789012345, 2.5, 1234567.891
 //   -3 <= E <= 0    fixed:       0.0001, 0.00012345
 //   otherwise       scientific:  1E15, 1.5E-7, -2.5E20 (no '+', no leading zeros)
-// +-0 and denormal values give "0"; infinities "INF"/"-INF", NaN "NAN".
+// The first digit is never 0 (tiny values whose exponent estimate is one too
+// high are scaled again). +-0 and denormal values give "0"; infinities
+// "INF"/"-INF", NaN "NAN".
 // The decimal separator is the process-wide one.
 std::size_t RealToText(Extended value, char* out);
 

@@ -31,6 +31,9 @@ TFrmFullScreen::TFrmFullScreen(AppContext& app, TFrmMain& main)
     createdSize_ = {screen.width(), screen.height()};
 
     Menu = new QMenuBar(this);
+    // The client area starts 20 pixels below the screen's top, where the
+    // pointer read-out expects the plot's origin.
+    Menu->setFixedHeight(20);
     auto command = [this](const QString& caption, const QKeySequence& shortcut, const QString& hint,
                           void (TFrmFullScreen::*handler)()) {
         QAction* action = Menu->addAction(caption);

@@ -4,11 +4,13 @@
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QListWidget>
 #include <QTest>
 
 #include <csignal>
 
+#include "plot/picture.h"
 #include "program_fixture.h"
 
 using parabel::testing::Program;
@@ -205,6 +207,15 @@ class FileCommandsTest : public QObject {
         QCOMPARE(bmp.left(2), QByteArray("BM"));
         // The first stored row is the frame's black bottom edge.
         QCOMPARE(bmp.mid(1078, 4), QByteArray("\0\0\0\0", 4));
+        // Read back by Qt's own BMP reader: the frame with the panel inside.
+        const QImage image(path);
+        QCOMPARE(image.size(), QSize(322, 338));
+        const parabel::Picture picture = parabel::ComposeMainPicture(program.main->PbSurface());
+        for (int y = 0; y < 338; ++y) {
+            for (int x = 0; x < 322; ++x) {
+                QCOMPARE(image.pixel(x, y), QRgb(picture.At(x, y)));
+            }
+        }
         const auto& call = program.platform.fileCalls.back();
         QCOMPARE(call.options.filter, QStringLiteral("Растровые изображения|*.bmp"));
         QVERIFY(!call.options.askOverwrite);
