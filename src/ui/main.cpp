@@ -2,6 +2,9 @@
 // settings), the full-screen and About windows, then the event loop.
 #include <QApplication>
 #include <QEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -57,6 +60,13 @@ int main(int argc, char** argv) {
     }
     qInstallMessageHandler(QuietPlatformMessages);
     QApplication application(argc, argv);
+    // The toolkit's own dialogs speak the user's language where Qt's
+    // translations are installed; the program's texts are Russian anyway.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        application.installTranslator(&toolkitTexts);
+    }
     parabel::ReadDecimalSeparatorFromLocale();
     parabel::ui::ApplyPaletteToSystemColors(application.palette());
     NoToolTips noToolTips;
