@@ -282,6 +282,14 @@ class FileCommandsTest : public QObject {
             program.main->N18Click();
             QCOMPARE(Read(QString::fromStdString(program.context->settingsPath)), after);
         }
+        // A system colour opens the dialog on its current RGB colour; after OK
+        // the chosen RGB colour is written instead.
+        Program program("[1]\r\nColor=clBtnFace\r\n", true);
+        program.platform.colorAnswers = {QColor(10, 20, 30)};
+        program.main->N18Click();
+        QCOMPARE(program.platform.colorCalls.back(), QColor::fromRgb(parabel::SystemColor(15)));
+        QCOMPARE(Read(QString::fromStdString(program.context->settingsPath)),
+                 QByteArray("[1]\r\nColor=$001E140A\r\n"));
     }
 
     void unwritableSettingsKeepTheColourForTheRun() {
