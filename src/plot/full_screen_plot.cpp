@@ -9,18 +9,11 @@ namespace parabel {
 
 namespace {
 
-constexpr ColorValue kBlack = 0x000000;
-constexpr ColorValue kWhite = 0xFFFFFF;
 constexpr std::int32_t kNoPoint = 2147483647;
 
 // n / d rounded ties to even, as its low 32 bits.
 std::int32_t RoundedQuotient(std::int32_t n, std::int32_t d) {
     return WrapToInt32(RoundToInteger(Div(static_cast<Extended>(n), d)));
-}
-
-void Line(Surface& surface, std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
-    surface.MoveTo(x0, y0);
-    surface.LineTo(x1, y1);
 }
 
 void DrawAxes(Surface& surface, ScreenSize screen, std::int32_t hx, std::int32_t hy) {
@@ -29,14 +22,14 @@ void DrawAxes(Surface& surface, ScreenSize screen, std::int32_t hx, std::int32_t
     const std::int32_t axisY = WrapSub(hy, 20);
     const std::int32_t right = WrapSub(w, 16);
     const std::int32_t arrowX = WrapSub(w, 26);
-    Line(surface, 0, axisY, right, axisY);
-    Line(surface, hx, 0, hx, WrapSub(h, 50));
-    Line(surface, hx, 0, WrapSub(hx, 4), 10);
-    Line(surface, hx, 0, WrapAdd(hx, 4), 10);
-    Line(surface, right, axisY, arrowX, WrapSub(hy, 24));
-    Line(surface, right, axisY, arrowX, WrapSub(hy, 16));
-    surface.SetBrushColor(kWhite);
-    surface.SetFontColor(kBlack);
+    DrawLine(surface, 0, axisY, right, axisY);
+    DrawLine(surface, hx, 0, hx, WrapSub(h, 50));
+    DrawLine(surface, hx, 0, WrapSub(hx, 4), 10);
+    DrawLine(surface, hx, 0, WrapAdd(hx, 4), 10);
+    DrawLine(surface, right, axisY, arrowX, WrapSub(hy, 24));
+    DrawLine(surface, right, axisY, arrowX, WrapSub(hy, 16));
+    surface.SetBrushColor(kWhiteColor);
+    surface.SetFontColor(kBlackColor);
     surface.TextOut(WrapAdd(hx, 6), -1, "Y");
     surface.TextOut(WrapSub(w, 25), WrapSub(hy, 15), "X");
     surface.TextOut(WrapAdd(hx, 2), WrapSub(hy, 18), "0");
@@ -44,12 +37,12 @@ void DrawAxes(Surface& surface, ScreenSize screen, std::int32_t hx, std::int32_t
     const std::int32_t xTicks = RoundedQuotient(w, 10);
     for (std::int32_t k = 1; k <= xTicks; ++k) {
         const std::int32_t x = WrapToInt32(10LL * k);
-        Line(surface, x, WrapSub(hy, 21), x, WrapSub(hy, 18));
+        DrawLine(surface, x, WrapSub(hy, 21), x, WrapSub(hy, 18));
     }
     const std::int32_t yTicks = RoundedQuotient(h, 10);
     for (std::int32_t k = 1; k <= yTicks; ++k) {
         const std::int32_t y = WrapToInt32(10LL * k);
-        Line(surface, WrapSub(hx, 1), y, WrapAdd(hx, 2), y);
+        DrawLine(surface, WrapSub(hx, 1), y, WrapAdd(hx, 2), y);
     }
 }
 
@@ -91,7 +84,7 @@ void FullScreenRefresh(Surface& surface, ScreenSize screen, const PlotState& mai
         DrawCurve(surface, main, hx, hy);
         DrawRootLabel(surface, main.root1, hx, hy);
         DrawRootLabel(surface, main.root2, hx, hy);
-        surface.SetPenColor(kBlack);
+        surface.SetPenColor(kBlackColor);
     }
 }
 

@@ -9,15 +9,8 @@ namespace parabel {
 
 namespace {
 
-constexpr ColorValue kBlack = 0x000000;
-constexpr ColorValue kWhite = 0xFFFFFF;
 // "No previous point yet", as one coordinate of the previous point.
 constexpr Extended kNoPoint = 2147483647.0L;
-
-void Line(Surface& surface, std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
-    surface.MoveTo(x0, y0);
-    surface.LineTo(x1, y1);
-}
 
 // The 300 segments joining P(i) = (i + 150, 160 - r(i)); the previous point's
 // y is 160 - R from the full 64-bit R, held exactly in extended precision
@@ -51,23 +44,23 @@ void DrawRootLabel(Surface& surface, double root) {
 }  // namespace
 
 void RePay(Surface& surface, PlotState& state) {
-    Line(surface, 0, 160, 300, 160);  // x-axis
-    Line(surface, 150, 0, 150, 320);  // y-axis
-    Line(surface, 150, 0, 146, 10);   // y arrowhead
-    Line(surface, 150, 0, 154, 10);
-    Line(surface, 300, 160, 290, 156);  // x arrowhead
-    Line(surface, 300, 160, 290, 164);
-    surface.SetBrushColor(kWhite);
-    surface.SetFontColor(kBlack);
+    DrawLine(surface, 0, 160, 300, 160);  // x-axis
+    DrawLine(surface, 150, 0, 150, 320);  // y-axis
+    DrawLine(surface, 150, 0, 146, 10);   // y arrowhead
+    DrawLine(surface, 150, 0, 154, 10);
+    DrawLine(surface, 300, 160, 290, 156);  // x arrowhead
+    DrawLine(surface, 300, 160, 290, 164);
+    surface.SetBrushColor(kWhiteColor);
+    surface.SetFontColor(kBlackColor);
     surface.TextOut(156, -1, "Y");
     surface.TextOut(291, 143, "X");
     surface.TextOut(152, 162, "0");
     surface.TextOut(162, 162, "1");
     for (std::int32_t k = 1; k <= 29; ++k) {
-        Line(surface, 10 * k, 159, 10 * k, 162);
+        DrawLine(surface, 10 * k, 159, 10 * k, 162);
     }
     for (std::int32_t k = 1; k <= 29; ++k) {
-        Line(surface, 149, 10 * k, 152, 10 * k);
+        DrawLine(surface, 149, 10 * k, 152, 10 * k);
     }
     state.axesDrawn = true;
 }
@@ -75,7 +68,7 @@ void RePay(Surface& surface, PlotState& state) {
 void PbPaint(Surface& surface, PlotState& state, Extended a, Extended b, Extended c, double root1,
              double root2) {
     surface.Repaint();
-    surface.SetPenColor(kBlack);
+    surface.SetPenColor(kBlackColor);
     RePay(surface, state);
     surface.SetPenColor(state.funcColor);
     DrawCurve(surface, a, b, c);

@@ -31,6 +31,17 @@ class Surface {
     virtual void TextOut(std::int32_t x, std::int32_t y, const std::string& text) = 0;
 };
 
+// The colour values the plots draw their axes and texts with.
+constexpr ColorValue kBlackColor = 0x000000;
+constexpr ColorValue kWhiteColor = 0xFFFFFF;
+
+// Move to (x0, y0), then line to (x1, y1).
+inline void DrawLine(Surface& surface, std::int32_t x0, std::int32_t y0, std::int32_t x1,
+                     std::int32_t y1) {
+    surface.MoveTo(x0, y0);
+    surface.LineTo(x1, y1);
+}
+
 // A surface that keeps nothing: for running the drawing arithmetic alone.
 class NullSurface final : public Surface {
   public:

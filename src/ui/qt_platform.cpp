@@ -24,8 +24,9 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogOptions& o
                                      const QString& fileName, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::AnyFile
-                                                       : QFileDialog::AnyFile);
+    // Any name may be typed, also of a file that does not exist: the
+    // commands check what they were given.
+    dialog.setFileMode(QFileDialog::AnyFile);
     if (!options.filter.isEmpty()) {
         dialog.setNameFilter(NameFilter(options.filter));
     }

@@ -24,7 +24,7 @@ namespace {
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 391;
 
-struct ToolButtonSpec {
+struct ToolButtonLayout {
     int number;  // ToolButtonN
     int left;
     int image;  // -1: separator
@@ -32,7 +32,7 @@ struct ToolButtonSpec {
     void (TFrmMain::*handler)();
 };
 
-const ToolButtonSpec kToolButtons[] = {
+const ToolButtonLayout kToolButtons[] = {
     {1, 0, 4, "Очистить (Ctrl+A)", &TFrmMain::N2Click},
     {2, 23, 2, "Загрузить (Ctrl+L)", &TFrmMain::N4Click},
     {3, 46, 5, "Сохранить решение (Ctrl+S)", &TFrmMain::N10Click},
@@ -130,26 +130,26 @@ void TFrmMain::CreateToolBar(QWidget* client) {
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setGeometry(11, 2, 615, 24);
     ToolButtons.assign(12, nullptr);
-    for (const ToolButtonSpec& spec : kToolButtons) {
-        if (spec.image < 0) {
+    for (const ToolButtonLayout& entry : kToolButtons) {
+        if (entry.image < 0) {
             auto* separator = new QFrame(ToolBar1);
             separator->setFrameShape(QFrame::VLine);
             separator->setFrameShadow(QFrame::Sunken);
-            separator->setGeometry(spec.left, 2, 8, 20);
+            separator->setGeometry(entry.left, 2, 8, 20);
             continue;
         }
         auto* button = new QToolButton(ToolBar1);
-        button->setObjectName(QStringLiteral("ToolButton%1").arg(spec.number));
-        button->setGeometry(spec.left, 0, 23, 22);
-        button->setIcon(ToolbarImage(spec.image));
+        button->setObjectName(QStringLiteral("ToolButton%1").arg(entry.number));
+        button->setGeometry(entry.left, 0, 23, 22);
+        button->setIcon(ToolbarImage(entry.image));
         button->setIconSize(QSize(16, 16));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setStatusTip(QString::fromUtf8(spec.hint));
-        const auto handler = spec.handler;
+        button->setStatusTip(QString::fromUtf8(entry.hint));
+        const auto handler = entry.handler;
         connect(button, &QToolButton::clicked, this,
                 [this, handler] { app_.Guard([&] { (this->*handler)(); }); });
-        ToolButtons[spec.number - 1] = button;
+        ToolButtons[entry.number - 1] = button;
     }
 }
 

@@ -1,5 +1,7 @@
 #include "run_program.h"
 
+#include "files.h"
+
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,13 +14,6 @@
 namespace parabel::testing {
 
 namespace {
-
-std::string ReadWhole(const std::string& path) {
-    std::ifstream stream(path, std::ios::binary);
-    std::ostringstream content;
-    content << stream.rdbuf();
-    return content.str();
-}
 
 std::string TempPath() {
     char pattern[] = "/tmp/parabel-test-XXXXXX";
@@ -64,8 +59,8 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     int status = 0;
     waitpid(child, &status, 0);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadWhole(outPath);
-    result.err = ReadWhole(errPath);
+    result.out = ReadWholeFile(outPath);
+    result.err = ReadWholeFile(errPath);
     std::remove(inPath.c_str());
     std::remove(outPath.c_str());
     std::remove(errPath.c_str());

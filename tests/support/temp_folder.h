@@ -7,8 +7,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "files.h"
 
 namespace parabel::testing {
 
@@ -22,12 +23,7 @@ class TempFolderTest : public ::testing::Test {
 
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
 
-    static std::string Read(const std::string& path) {
-        std::ifstream stream(path, std::ios::binary);
-        std::ostringstream content;
-        content << stream.rdbuf();
-        return content.str();
-    }
+    static std::string Read(const std::string& path) { return ReadWholeFile(path); }
     static void Write(const std::string& path, const std::string& content) {
         std::ofstream(path, std::ios::binary) << content;
     }
