@@ -89,8 +89,11 @@ void FullScreenRefresh(Surface& surface, ScreenSize screen, const PlotState& mai
 }
 
 std::string FullScreenReadout(std::int64_t cx, std::int64_t cy, ScreenSize screen) {
-    const std::int64_t hx = RoundedQuotient(screen.width, 2);
-    const std::int64_t hy = RoundedQuotient(screen.height, 2);
+    // The numerators are 64-bit sums; taken in 128 bits they are exact for
+    // every pointer position, and convert to the same extended value as the
+    // 64-bit sum wherever that one does not overflow.
+    const __int128 hx = RoundedQuotient(screen.width, 2);
+    const __int128 hy = RoundedQuotient(screen.height, 2);
     const Extended x = Div(static_cast<Extended>(cx - hx - 8), 10);
     const Extended y = Div(static_cast<Extended>(hy + 9 - cy), 10);
     std::string text = "[";

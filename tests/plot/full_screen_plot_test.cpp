@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/errors.h"
 #include "core/solver.h"
 #include "plot/main_plot.h"
@@ -121,6 +123,19 @@ TEST(FullScreenReadout, CountsFromTheScreenPointOfTheOrigin) {
     EXPECT_EQ(FullScreenReadout(520, 373, kScreen), "[0;2]");
     EXPECT_EQ(FullScreenReadout(0, 0, kScreen), "[-52;39.3]");
     EXPECT_EQ(FullScreenReadout(1023, 767, kScreen), "[50.3;-37.4]");
+}
+
+TEST(FullScreenReadout, ExtremePointerPositionsGiveTheirQuotients) {
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    // (cx - 520) / 10 and (393 - cy) / 10 with numerators beyond 64 bits:
+    // -9223372036854776328 / 10 and -9223372036854775414 / 10, each
+    // rounded to 64 significant bits and printed to 15 digits.
+    EXPECT_EQ(FullScreenReadout(kMin, kMax, kScreen),
+              "[-9.22337203685478E17;-9.22337203685478E17]");
+    EXPECT_EQ(FullScreenReadout(kMax, kMin, kScreen), "[9.22337203685478E17;9.22337203685478E17]");
+    // Near zero on either side the arithmetic stays exact.
+    EXPECT_EQ(FullScreenReadout(kMin + 600, 393, kScreen), "[-9.22337203685478E17;0]");
 }
 
 }  // namespace
