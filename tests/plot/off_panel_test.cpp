@@ -94,14 +94,14 @@ TEST_P(OffPanelLabels, PanelAndPictureEqualTheCroppedWholeDrawing) {
 
     RasterSurface panel(kPanelWidth, kPanelHeight, kWhitePixel);
     PlotState state;
-    state.funcColor = 0x0000FF;
-    PbPaint(panel, state, solved.a, solved.b, solved.c, solved.root1, solved.root2);
+    state.curveColor = 0x0000FF;
+    DrawPlot(panel, state, solved.a, solved.b, solved.c, solved.root1, solved.root2);
 
     RasterSurface whole(kPanelWidth + 2 * kMargin, kPanelHeight + 2 * kMargin, kWhitePixel);
     ShiftedSurface shifted(whole);
     PlotState wholeState;
-    wholeState.funcColor = 0x0000FF;
-    PbPaint(shifted, wholeState, solved.a, solved.b, solved.c, solved.root1, solved.root2);
+    wholeState.curveColor = 0x0000FF;
+    DrawPlot(shifted, wholeState, solved.a, solved.b, solved.c, solved.root1, solved.root2);
 
     EXPECT_EQ(FirstDifference(panel, whole), "") << GetParam().where;
 
@@ -138,23 +138,23 @@ TEST_P(TinyScreens, SurfaceAndPictureEqualTheCroppedWholeDrawing) {
         const SolveOutcome solved = Solve(equation);
         ASSERT_EQ(solved.failure, SolveFailure::kNone);
         PlotState state;
-        state.funcColor = 0x00FF00;
-        state.coefA = solved.a;
-        state.coefB = solved.b;
-        state.coefC = solved.c;
+        state.curveColor = 0x00FF00;
+        state.a = solved.a;
+        state.b = solved.b;
+        state.c = solved.c;
         state.root1 = solved.root1;
         state.root2 = solved.root2;
 
         const Pixel background = 0xFFD4D0C8;
         RasterSurface surface = MakeFullScreenSurface(screens.created, background);
-        FullScreenRefresh(surface, screens.drawn, state);
+        DrawFullScreenPlot(surface, screens.drawn, state);
 
         const std::vector<Pixel> rows = FullScreenBackdrop(screens.created, background);
         const int wholeHeight = surface.height() + 2 * kMargin;
         RasterSurface whole(surface.width() + 2 * kMargin, wholeHeight,
                             PaddedBackdrop(rows, wholeHeight));
         ShiftedSurface shifted(whole);
-        FullScreenRefresh(shifted, screens.drawn, state);
+        DrawFullScreenPlot(shifted, screens.drawn, state);
         EXPECT_EQ(FirstDifference(surface, whole), "")
             << equation << " on " << screens.drawn.width << "x" << screens.drawn.height;
 
