@@ -36,7 +36,7 @@ class Converter {
             output.append(buffer, out - buffer);
             if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
                 output += '?';
-                const std::size_t skip = fromUtf8 ? Utf8SequenceLength(*in, inLeft) : 1;
+                const std::size_t skip = fromUtf8 ? InvalidSequenceLength(in, inLeft) : 1;
                 in += skip;
                 inLeft -= skip;
             }
@@ -45,17 +45,25 @@ class Converter {
     }
 
   private:
-    static std::size_t Utf8SequenceLength(char lead, std::size_t left) {
-        const auto byte = static_cast<unsigned char>(lead);
-        std::size_t length = 1;
+    // The bytes of the invalid UTF-8 sequence at `lead`: the lead byte and
+    // the continuation bytes that follow it, at most as many as it announces.
+    // A byte after it that is no continuation byte starts the next character.
+    static std::size_t InvalidSequenceLength(const char* lead, std::size_t left) {
+        const auto byte = static_cast<unsigned char>(*lead);
+        std::size_t announced = 1;
         if ((byte & 0xE0) == 0xC0) {
-            length = 2;
+            announced = 2;
         } else if ((byte & 0xF0) == 0xE0) {
-            length = 3;
+            announced = 3;
         } else if ((byte & 0xF8) == 0xF0) {
-            length = 4;
+            announced = 4;
         }
-        return length <= left ? length : left;
+        std::size_t length = 1;
+        while (length < announced && length < left &&
+               (static_cast<unsigned char>(lead[length]) & 0xC0) == 0x80) {
+            ++length;
+        }
+        return length;
     }
 
     iconv_t handle_;

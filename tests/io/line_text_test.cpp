@@ -55,5 +55,23 @@ TEST(Codepage, RoundTripOfEveryAssignedByte) {
     EXPECT_EQ(Utf8ToWindows1251(std::string("\xFF\xC3", 2)), "??");
 }
 
+// Each invalid UTF-8 sequence is one '?' (its lead byte with the
+// continuation bytes that follow it) and the character after it is kept.
+TEST(Codepage, InvalidUtf8BecomesOneQuestionMarkAndKeepsWhatFollows) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"\xE0.", "?."},                    // three-byte lead, no continuation
+        {"\xC3x", "?x"},                    // two-byte lead, no continuation
+        {"\xE2\x82+", "?+"},                // three-byte lead, one continuation
+        {"\xF0\x9F\x98=0", "?=0"},          // four-byte lead, two continuations
+        {"\x80^", "?^"},                    // a lone continuation byte
+        {"\xC3\xA9\xA9", "??"},             // a character that does not fit, a stray byte
+        {"\xF0\x9F\x98\x80!", "?!"},        // a whole character that does not fit
+        {"\xE2\x82\xAC\xE2\x82", "\x88?"},  // the euro sign, then a cut sequence at the end
+    };
+    for (const auto& [utf8, bytes] : rows) {
+        EXPECT_EQ(Utf8ToWindows1251(utf8), bytes) << testing::PrintToString(utf8);
+    }
+}
+
 }  // namespace
 }  // namespace parabel
