@@ -15,7 +15,9 @@
 // - In any other line each character that does not fit, and each invalid
 //   UTF-8 sequence (the lead byte with the continuation bytes that follow
 //   it, at most as many as the lead byte announces), becomes one '?', and
-//   every other character comes back in its place.
+//   every other character comes back in its place; the language tag
+//   characters U+E0000 .. U+E007F alone vanish (the C library's converter
+//   ignores them, as Unicode recommends where language tags do not matter).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -73,9 +75,17 @@ std::size_t AnnouncedLength(unsigned char lead) {
     return 1;
 }
 
+// Whether the unit is one of U+E0000 .. U+E007F: F3 A0 80 80 .. F3 A0 81 BF.
+bool IsLanguageTag(std::string_view unit) {
+    return unit.size() == 4 && unit.substr(0, 2) == "\xF3\xA0" &&
+           (unit[2] == '\x80' || unit[2] == '\x81') &&
+           (static_cast<unsigned char>(unit[3]) & 0xC0) == 0x80;
+}
+
 // The line as it must come back: each unit (a lead byte and the
 // continuation bytes that follow it, up to its announced length) as it is
-// when it is a character that fits Windows-1251, else '?'.
+// when it is a character that fits Windows-1251, nothing when it is a
+// language tag, else '?'.
 std::string ExpectedBack(std::string_view line) {
     std::string expected;
     std::size_t i = 0;
@@ -87,7 +97,11 @@ std::string ExpectedBack(std::string_view line) {
             ++length;
         }
         const std::string_view unit = line.substr(i, length);
-        expected += FitsWindows1251(unit) ? std::string(unit) : std::string("?");
+        if (FitsWindows1251(unit)) {
+            expected += unit;
+        } else if (!IsLanguageTag(unit)) {
+            expected += '?';
+        }
         i += length;
     }
     return expected;

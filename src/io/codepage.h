@@ -7,7 +7,10 @@
 
 namespace parabel {
 
-// Characters that Windows-1251 cannot hold, and invalid UTF-8, become '?'.
+// Characters that Windows-1251 cannot hold become '?', and so does each
+// invalid UTF-8 sequence (a lead byte with the continuation bytes that follow
+// it); the language tag characters U+E0000 .. U+E007F are dropped, as the C
+// library's converter ignores them.
 std::string Utf8ToWindows1251(std::string_view utf8);
 
 // The one unassigned byte (0x98) becomes '?'.

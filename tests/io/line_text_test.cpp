@@ -73,5 +73,12 @@ TEST(Codepage, InvalidUtf8BecomesOneQuestionMarkAndKeepsWhatFollows) {
     }
 }
 
+// The flag of Scotland: a black flag that does not fit, then language tags.
+TEST(Codepage, LanguageTagCharactersAreDropped) {
+    EXPECT_EQ(Utf8ToWindows1251("x\xF0\x9F\x8F\xB4\xF3\xA0\x81\xA7\xF3\xA0\x81\xA2\xF3\xA0\x81\xB3"
+                                "\xF3\xA0\x81\xA3\xF3\xA0\x81\xB4\xF3\xA0\x81\xBFy"),
+              "x?y");
+}
+
 }  // namespace
 }  // namespace parabel
