@@ -9,9 +9,6 @@ namespace parabel {
 
 namespace {
 
-constexpr int kMainFrameWidth = 322;
-constexpr int kMainFrameHeight = 338;
-
 Picture Frame(int width, int height) {
     Picture picture;
     picture.width = std::max(width, 0);
@@ -47,18 +44,29 @@ void Place(Picture& picture, const RasterSurface& surface, int left, int top) {
     }
 }
 
-}  // namespace
-
-Picture ComposeMainPicture(const RasterSurface& panel) {
-    Picture picture = Frame(kMainFrameWidth, kMainFrameHeight);
-    Place(picture, panel, 8, 8);
+// The frame of the layout with the surface placed in it.
+Picture Compose(const PictureLayout& layout, const RasterSurface& surface) {
+    Picture picture = Frame(layout.width, layout.height);
+    Place(picture, surface, layout.surfaceLeft, layout.surfaceTop);
     return picture;
 }
 
+}  // namespace
+
+PictureLayout MainPictureLayout() {
+    return {322, 338, 8, 8, kPanelWidth, kPanelHeight};
+}
+
+PictureLayout FullScreenPictureLayout(ScreenSize screen) {
+    return {screen.width, screen.height - 40, 8, 9, screen.width - 16, screen.height - 16};
+}
+
+Picture ComposeMainPicture(const RasterSurface& panel) {
+    return Compose(MainPictureLayout(), panel);
+}
+
 Picture ComposeFullScreenPicture(const RasterSurface& surface, ScreenSize screen) {
-    Picture picture = Frame(screen.width, screen.height - 40);
-    Place(picture, surface, 8, 9);
-    return picture;
+    return Compose(FullScreenPictureLayout(screen), surface);
 }
 
 std::vector<Pixel> FullScreenBackdrop(ScreenSize screen, Pixel windowBackground) {

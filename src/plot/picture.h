@@ -18,6 +18,23 @@ struct Picture {
     Pixel At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
+// Where a picture's drawing surface lies: the frame, which is the whole
+// picture, and the surface's top-left corner and size within it. The surface
+// is clipped to the frame.
+struct PictureLayout {
+    int width = 0;
+    int height = 0;
+    int surfaceLeft = 0;
+    int surfaceTop = 0;
+    int surfaceWidth = 0;
+    int surfaceHeight = 0;
+};
+
+// 322 x 338 with the 300 x 320 panel at (8, 8).
+PictureLayout MainPictureLayout();
+// W x (H - 40) with the (W - 16) x (H - 16) surface at (8, 9).
+PictureLayout FullScreenPictureLayout(ScreenSize screen);
+
 // The main window's 322 x 338 frame (white, one-pixel black outline) with the
 // 300 x 320 panel at (8, 8).
 Picture ComposeMainPicture(const RasterSurface& panel);

@@ -1,0 +1,33 @@
+// The SVG picture file: the drawing operations of a plot as vector shapes, so
+// the picture stays crisp at any size.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "plot/picture.h"
+#include "plot/recording_surface.h"
+
+namespace parabel {
+
+// The picture of the layout (view box width x height) with `ops` drawn on its
+// surface, as the raster export composes it:
+//   - the frame: white, its one-pixel black outline as a filled path;
+//   - the surface clipped to its rectangle within the frame (a clipPath), its
+//     backdrop (`surfaceBackdrop`, one pixel per surface row, as repaint
+//     fills it) at the start and at every repaint;
+//   - every line as an SVG line through pixel centres (+0.5) in the pen
+//     colour, with square caps: a line of n steps ends (n - 1) / n of the way
+//     to its end point, since the end point itself is not drawn, so at one
+//     unit per pixel it covers the pixels the raster line sets; lines are cut
+//     to just outside the surface, so no coordinate grows beyond it;
+//   - every text as its cell, a TextWidth x kGlyphCellHeight rectangle in the
+//     brush colour, and a <text> in the font colour, DejaVu Sans 11px, on the
+//     cell's baseline and stretched to the cell's width; texts whose cell lies
+//     wholly outside the surface are left out.
+// Pen, brush and font start black, white and black; colour values draw as
+// ResolveColor resolves them. Output is UTF-8 with LF line ends.
+std::string EncodeSvg(const PictureLayout& layout, const std::vector<Pixel>& surfaceBackdrop,
+                      const std::vector<DrawOp>& ops);
+
+}  // namespace parabel
