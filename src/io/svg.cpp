@@ -193,6 +193,10 @@ class SvgWriter {
         if (steps == 0) {
             return;  // only the end point, which is not drawn
         }
+        if (steps == 1) {
+            Dot();
+            return;
+        }
         const double reach = (steps - 1) / steps;
         Segment segment{double(x_), double(y_), x_ + dx * reach, y_ + dy * reach};
         // One pixel of margin keeps the square caps' ends outside the surface.
@@ -203,6 +207,15 @@ class SvgWriter {
         out_ += "<line x1=\"" + Number(segment.x0 + 0.5) + "\" y1=\"" + Number(segment.y0 + 0.5) +
                 "\" x2=\"" + Number(segment.x1 + 0.5) + "\" y2=\"" + Number(segment.y1 + 0.5) +
                 "\" stroke=\"" + Color(pen_) + "\"/>\n";
+    }
+
+    // A line of one step sets its start pixel alone: a pixel-sized square,
+    // since renderers draw no cap on a line of no length.
+    void Dot() {
+        if (x_ >= 0 && y_ >= 0 && x_ < layout_.surfaceWidth && y_ < layout_.surfaceHeight) {
+            out_ += "<rect x=\"" + std::to_string(x_) + "\" y=\"" + std::to_string(y_) +
+                    "\" width=\"1\" height=\"1\" fill=\"" + Color(pen_) + "\"/>\n";
+        }
     }
 
     void Text(std::int32_t x, std::int32_t y, const std::string& text) {

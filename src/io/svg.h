@@ -19,8 +19,9 @@ namespace parabel {
 //   - every line as an SVG line through pixel centres (+0.5) in the pen
 //     colour, with square caps: a line of n steps ends (n - 1) / n of the way
 //     to its end point, since the end point itself is not drawn, so at one
-//     unit per pixel it covers the pixels the raster line sets; lines are cut
-//     to just outside the surface, so no coordinate grows beyond it;
+//     unit per pixel it covers the pixels the raster line sets; a line of
+//     one step is its start pixel, a 1 x 1 rectangle in the pen colour; lines
+//     are cut to just outside the surface, so no coordinate grows beyond it;
 //   - every text as its cell, a TextWidth x kGlyphCellHeight rectangle in the
 //     brush colour, and a <text> in the font colour, DejaVu Sans 11px, on the
 //     cell's baseline and stretched to the cell's width; texts whose cell lies

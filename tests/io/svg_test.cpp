@@ -38,8 +38,6 @@ TEST(Svg, LinesRunThroughPixelCentresAndStopBeforeTheirEnd) {
         {MoveToOp(3, 7), LineToOp(3, 0), "x1=\"3.5\" y1=\"7.5\" x2=\"3.5\" y2=\"1.5\""},
         // Four steps: three quarters of the way.
         {MoveToOp(0, 0), LineToOp(4, 2), "x1=\"0.5\" y1=\"0.5\" x2=\"3.5\" y2=\"2\""},
-        // One step draws only the start pixel: a square cap on no length.
-        {MoveToOp(5, 5), LineToOp(6, 6), "x1=\"5.5\" y1=\"5.5\" x2=\"5.5\" y2=\"5.5\""},
         {MoveToOp(5, 5), LineToOp(5, 5), nullptr},
         // Far ends are cut to one pixel outside the surface.
         {MoveToOp(4, -2000000000), LineToOp(4, 2000000000),
@@ -57,6 +55,15 @@ TEST(Svg, LinesRunThroughPixelCentresAndStopBeforeTheirEnd) {
                 << svg;
         }
     }
+}
+
+TEST(Svg, AOneStepLineIsItsStartPixel) {
+    const std::string svg = Svg({PenOp(0x0000FF), MoveToOp(5, 5), LineToOp(6, 6), LineToOp(7, 6),
+                                 MoveToOp(10, 0), LineToOp(11, 0)});
+    EXPECT_FALSE(Has(svg, "<line"));
+    EXPECT_TRUE(Has(svg, "<rect x=\"5\" y=\"5\" width=\"1\" height=\"1\" fill=\"#ff0000\"/>"));
+    EXPECT_TRUE(Has(svg, "<rect x=\"6\" y=\"6\" width=\"1\" height=\"1\" fill=\"#ff0000\"/>"));
+    EXPECT_EQ(Count(svg, "width=\"1\" height=\"1\""), 2);  // (10, 0) lies outside
 }
 
 TEST(Svg, ColoursFollowThePenBrushAndFont) {
