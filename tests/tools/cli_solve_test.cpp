@@ -2,7 +2,11 @@
 
 #include <string>
 
+#include "app/solve_and_draw.h"
+#include "core/lower_case.h"
+#include "io/text_files.h"
 #include "support/run_program.h"
+#include "support/temp_folder.h"
 
 namespace parabel {
 namespace {
@@ -36,11 +40,22 @@ TEST(CliSolve, ReadsLinesOfStandardInputInLowerCaseWithoutCarriageReturns) {
                               "\nОтвет: Корней нет.\n\n");
 }
 
-TEST(CliSolve, FailuresGoToStandardErrorAndTheRestIsSolved) {
+TEST(CliSolve, FailuresGoToStandardErrorNamingTheirInputAndTheRestIsSolved) {
     const auto result = RunProgram(PARABEL_CLI, {"solve", "5+3", "5x+3", "x^2-5x+6"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, std::string(kFormMessage) + "Коэффициент выражен в неприемлимом виде.\n");
+    EXPECT_EQ(result.err, std::string("operand 1: ") + kFormMessage +
+                              "operand 2: Коэффициент выражен в неприемлимом виде.\n");
     EXPECT_EQ(result.out.substr(0, 11), "x^2-5x+6=0\n");
+
+    const auto lines = RunProgram(PARABEL_CLI, {"solve"}, "x^2-5x+6\nx^2+1\n5x+3\nx²\n");
+    EXPECT_EQ(lines.status, 1);
+    EXPECT_EQ(lines.err,
+              "line 3: Коэффициент выражен в неприемлимом виде.\n"
+              "parabel-cli: line 4: the equation holds characters that the equation field does not"
+              " accept (only UTF-8 text of the Windows-1251 characters)\n");
+
+    const auto single = RunProgram(PARABEL_CLI, {"solve", "5x+3"});
+    EXPECT_EQ(single.err, "Коэффициент выражен в неприемлимом виде.\n");
 }
 
 TEST(CliSolve, ValuesAreMachineReadable) {
@@ -95,11 +110,74 @@ TEST(CliSolve, BadInputGetsAClearMessage) {
     }
 }
 
+using CliSolveSaved = testing::TempFolderTest;
+
+// The file the program's save command writes after solving the equation.
+std::string SavedByTheProgram(const std::string& path, const std::string& equation) {
+    NullSurface panel;
+    PlotState state;
+    SaveLinesFile(path, SolveAndDraw(ToLowerCase(equation), panel, state).outcome.saved);
+    return testing::ReadWholeFile(path);
+}
+
+TEST_F(CliSolveSaved, WritesTheBytesOfTheSaveCommand) {
+    // Solved, no root, one root, a form and a conversion failure, a fault of
+    // the plot after every line.
+    const char* const equations[] = {"X^2+x-1", "x^2+1", "2x^2+4x+2", "5+3", "5x+3", "1e16x^2-1"};
+    std::string all;
+    for (const char* equation : equations) {
+        SCOPED_TRACE(equation);
+        const auto result = RunProgram(PARABEL_CLI, {"solve", "--saved", equation});
+        const std::string file = SavedByTheProgram(Path("s.txt"), equation);
+        EXPECT_EQ(result.out, file);
+        all += file;
+    }
+    EXPECT_EQ(RunProgram(PARABEL_CLI, {"solve", "--saved", "x^2+1"}).out,
+              "x^2+1=0\r\n\xD0\xE5\xF8\xE5\xED\xE8\xE5\r\n" + kSep +
+                  "\r\nD=(0)^2-4*(1)*(1)=-4\r\nD<0 - \xCA\xEE\xF0\xED\xE5\xE9 \xED\xE5\xF2."
+                  "\r\n" +
+                  kSep + "\r\n\xCE\xF2\xE2\xE5\xF2: \xCA\xEE\xF0\xED\xE5\xE9 \xED\xE5\xF2.\r\n");
+    // Several equations: one file after the other; text the field cannot hold
+    // gives nothing.
+    std::string input;
+    for (const char* equation : equations) {
+        input += std::string(equation) + "\nx²\n";
+    }
+    const auto several = RunProgram(PARABEL_CLI, {"solve", "--saved"}, input);
+    EXPECT_EQ(several.status, 1);
+    EXPECT_EQ(several.out, all);
+}
+
+TEST(CliSolve, OneOutputAtATime) {
+    const auto result = RunProgram(PARABEL_CLI, {"solve", "--json", "--saved", "x^2"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("exclude each other"), std::string::npos);
+}
+
 TEST(CliSolve, HelpExplainsTheCommands) {
     const auto result = RunProgram(PARABEL_CLI, {"--help"});
     EXPECT_EQ(result.status, 0);
-    EXPECT_NE(result.out.find("parabel-cli solve [--values] [EQUATION...]"), std::string::npos);
+    EXPECT_NE(result.out.find("parabel-cli solve [--values | --json | --saved] [EQUATION...]"),
+              std::string::npos);
     EXPECT_NE(result.out.find("parabel-cli number [--bits] [TEXT...]"), std::string::npos);
+    EXPECT_NE(result.out.find("UTF-8 text with LF line ends unless --saved"), std::string::npos);
+    EXPECT_NE(result.out.find("Windows-1251, CR LF"), std::string::npos);
+    EXPECT_NE(result.out.find(".svg  vector"), std::string::npos);
+
+    // The help of one command: its usage and its own part.
+    for (const auto& args :
+         {std::vector<std::string>{"help", "plot"}, std::vector<std::string>{"plot", "--help"},
+          std::vector<std::string>{"plot", "x^2", "-h"}}) {
+        const auto plot = RunProgram(PARABEL_CLI, args);
+        EXPECT_EQ(plot.status, 0);
+        EXPECT_EQ(plot.out.rfind("Usage:\n  parabel-cli plot EQUATION -o FILE", 0), 0u) << plot.out;
+        EXPECT_NE(plot.out.find("pink #ffc0cb"), std::string::npos);
+        EXPECT_EQ(plot.out.find("parabel-cli solve"), std::string::npos);
+    }
+    EXPECT_EQ(RunProgram(PARABEL_CLI, {"help", "frobnicate"}).status, 2);
+    const auto version = RunProgram(PARABEL_CLI, {"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "parabel-cli 1.0\n");
 }
 
 }  // namespace
