@@ -118,7 +118,8 @@ PlotOptions ParseOptions(const std::vector<std::string>& args) {
             if (!color) {
                 Usage("--color " + text +
                       ": not a colour; give a colour name of the program (clRed, clNavy, ...),"
-                      " a common name (red, blue, green, ...; see parabel-cli --help), #rrggbb,"
+                      " a common name (red, blue, green, ...; see parabel-cli plot --help),"
+                      " #rrggbb,"
                       " or a number as the settings file holds it ($00FF0000, 16711680)");
             }
             options.color = *color;

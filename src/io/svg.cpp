@@ -1,8 +1,8 @@
 #include "svg.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "plot/glyphs.h"
 #include "plot/pixel_rect.h"
