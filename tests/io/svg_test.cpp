@@ -57,15 +57,6 @@ TEST(Svg, LinesRunThroughPixelCentresAndStopBeforeTheirEnd) {
     }
 }
 
-TEST(Svg, AOneStepLineIsItsStartPixel) {
-    const std::string svg = Svg({PenOp(0x0000FF), MoveToOp(5, 5), LineToOp(6, 6), LineToOp(7, 6),
-                                 MoveToOp(10, 0), LineToOp(11, 0)});
-    EXPECT_FALSE(Has(svg, "<line"));
-    EXPECT_TRUE(Has(svg, "<rect x=\"5\" y=\"5\" width=\"1\" height=\"1\" fill=\"#ff0000\"/>"));
-    EXPECT_TRUE(Has(svg, "<rect x=\"6\" y=\"6\" width=\"1\" height=\"1\" fill=\"#ff0000\"/>"));
-    EXPECT_EQ(Count(svg, "width=\"1\" height=\"1\""), 2);  // (10, 0) lies outside
-}
-
 TEST(Svg, ColoursFollowThePenBrushAndFont) {
     const std::string svg =
         Svg({PenOp(0x0000FF), MoveToOp(0, 0), LineToOp(3, 0), PenOp(-2147483633 /* clBtnFace */),
