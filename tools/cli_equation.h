@@ -21,6 +21,10 @@ bool AcceptedByTheField(const std::string& equation);
 SolveOutcome SolveAndPlot(const std::string& equation, Surface& panel, PlotState& state,
                           std::string* plotError = nullptr);
 
+// What SolveAndPlot returns, without a picture: the plot is drawn only when
+// a cheap bound cannot rule out its faults.
+SolveOutcome SolveWithoutPlot(const std::string& equation);
+
 const char* FailureMessage(SolveFailure failure);
 
 }  // namespace parabel::cli
