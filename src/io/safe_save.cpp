@@ -261,7 +261,7 @@ void WriteInPlace(const std::string& shownPath, const std::string& target, const
         // Space first: when the disk or the size limit cannot take the
         // content, the old content is still whole.
         const off_t size = static_cast<off_t>(bytes.size());
-        if (fallocate(fd, 0, 0, size) != 0 && errno != EOPNOTSUPP) {
+        if (fallocate(fd, 0, 0, size) != 0 && errno != EOPNOTSUPP && errno != ENOSYS) {
             if (ftruncate(fd, info.st_size) != 0) {
                 // Nothing more can be done for the file; the error follows.
             }
