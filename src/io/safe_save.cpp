@@ -90,9 +90,46 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
+// Writes the content through a buffer of its own, so that small pieces cost
+// no system call each. False when a write fails, errno telling why; a
+// producer that throws counts as a failed write.
+bool WriteContent(int fd, const FileContent& content) {
+    constexpr std::size_t kBufferSize = 1 << 16;
+    struct WriteFailed {};
+    std::vector<std::uint8_t> buffer;
+    buffer.reserve(std::min<std::uint64_t>(kBufferSize, content.size()));
+    const auto flush = [&] {
+        if (!WriteAll(fd, buffer)) {
+            throw WriteFailed{};
+        }
+        buffer.clear();
+    };
+    try {
+        content.Produce([&](std::span<const std::uint8_t> piece) {
+            if (buffer.size() + piece.size() > kBufferSize) {
+                flush();
+            }
+            if (piece.size() >= kBufferSize) {
+                if (!WriteAll(fd, piece)) {
+                    throw WriteFailed{};
+                }
+                return;
+            }
+            buffer.insert(buffer.end(), piece.begin(), piece.end());
+        });
+        flush();
+    } catch (const WriteFailed&) {
+        return false;
+    } catch (...) {
+        errno = EIO;
+        return false;
+    }
+    return true;
+}
+
 // WriteAll with SIGPIPE held back in this thread: a pipe or socket whose
 // reader went away fails the write with EPIPE instead of ending the process.
-bool WriteAllWithoutBrokenPipeSignal(int fd, std::span<const std::uint8_t> bytes) {
+bool WriteAllWithoutBrokenPipeSignal(int fd, const FileContent& content) {
     sigset_t brokenPipe;
     sigemptyset(&brokenPipe);
     sigaddset(&brokenPipe, SIGPIPE);
@@ -101,7 +138,7 @@ bool WriteAllWithoutBrokenPipeSignal(int fd, std::span<const std::uint8_t> bytes
     sigset_t pendingBefore;
     sigpending(&pendingBefore);
 
-    const bool written = WriteAll(fd, bytes);
+    const bool written = WriteContent(fd, content);
     if (!written && errno == EPIPE && sigismember(&pendingBefore, SIGPIPE) == 0) {
         const timespec noWait{0, 0};
         sigtimedwait(&brokenPipe, nullptr, &noWait);  // the SIGPIPE this write raised
@@ -133,11 +170,11 @@ void TakeOverOwnerAndMode(int fd, const struct stat& old) {
 }
 
 // The first writes of a new file: owner and mode, content, flush.
-bool FillNewFile(int fd, const struct stat* old, std::span<const std::uint8_t> bytes) {
+bool FillNewFile(int fd, const struct stat* old, const FileContent& content) {
     if (old != nullptr) {
         TakeOverOwnerAndMode(fd, *old);
     }
-    return WriteAll(fd, bytes) && fsync(fd) == 0;
+    return WriteContent(fd, content) && fsync(fd) == 0;
 }
 
 void CallAfterWriteHook(const char* temporaryPath) {
@@ -167,7 +204,7 @@ enum class Outcome { kSaved, kUnsupported };
 // Replaces by an unnamed file (O_TMPFILE). kUnsupported when the file system
 // has no unnamed files or the file cannot be given a name.
 Outcome ReplaceByUnnamedFile(const std::string& shownPath, const std::string& target,
-                             const struct stat* old, std::span<const std::uint8_t> bytes) {
+                             const struct stat* old, const FileContent& content) {
     const std::string folder = FolderOf(target);
     const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, CreationMode(old));
     if (fd < 0) {
@@ -178,7 +215,7 @@ Outcome ReplaceByUnnamedFile(const std::string& shownPath, const std::string& ta
     }
     // Closing the descriptor is all it takes to drop the file from here on,
     // whatever ends the process.
-    if (!FillNewFile(fd, old, bytes)) {
+    if (!FillNewFile(fd, old, content)) {
         close(fd);
         throw EWriteError();
     }
@@ -204,7 +241,7 @@ Outcome ReplaceByUnnamedFile(const std::string& shownPath, const std::string& ta
 
 // Replaces by a temporary file that has a name from its creation on.
 void ReplaceByNamedFile(const std::string& shownPath, const std::string& target,
-                        const struct stat* old, std::span<const std::uint8_t> bytes) {
+                        const struct stat* old, const FileContent& content) {
     const std::string folder = FolderOf(target);
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const std::string temporary = TemporaryName(folder);
@@ -219,7 +256,7 @@ void ReplaceByNamedFile(const std::string& shownPath, const std::string& target,
             }
             throw EFCreateError(shownPath, ReasonText(errno));
         }
-        const bool filled = FillNewFile(fd, old, bytes);
+        const bool filled = FillNewFile(fd, old, content);
         if (close(fd) != 0 || !filled) {
             unlink(temporary.c_str());
             throw EWriteError();
@@ -232,17 +269,17 @@ void ReplaceByNamedFile(const std::string& shownPath, const std::string& target,
 }
 
 void Replace(const std::string& shownPath, const std::string& target, const struct stat* old,
-             std::span<const std::uint8_t> bytes) {
+             const FileContent& content) {
     if (namedTemporaryOnly.load() ||
-        ReplaceByUnnamedFile(shownPath, target, old, bytes) == Outcome::kUnsupported) {
-        ReplaceByNamedFile(shownPath, target, old, bytes);
+        ReplaceByUnnamedFile(shownPath, target, old, content) == Outcome::kUnsupported) {
+        ReplaceByNamedFile(shownPath, target, old, content);
     }
 }
 
 // Writes over an existing node that is kept: a regular file with other
 // names, a FIFO, a device, a socket.
 void WriteInPlace(const std::string& shownPath, const std::string& target, const struct stat& info,
-                  std::span<const std::uint8_t> bytes) {
+                  const FileContent& content) {
     const bool regular = S_ISREG(info.st_mode);
     // Opened without blocking, so a FIFO without a reader fails at once
     // (ENXIO) instead of waiting for one; O_NOFOLLOW, because the links were
@@ -257,10 +294,10 @@ void WriteInPlace(const std::string& shownPath, const std::string& target, const
     if (flags != -1) {
         fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     }
-    if (regular && !bytes.empty()) {
+    if (regular && !content.size() == 0) {
         // Space first: when the disk or the size limit cannot take the
         // content, the old content is still whole.
-        const off_t size = static_cast<off_t>(bytes.size());
+        const off_t size = static_cast<off_t>(content.size());
         if (fallocate(fd, 0, 0, size) != 0 && errno != EOPNOTSUPP && errno != ENOSYS) {
             if (ftruncate(fd, info.st_size) != 0) {
                 // Nothing more can be done for the file; the error follows.
@@ -269,9 +306,9 @@ void WriteInPlace(const std::string& shownPath, const std::string& target, const
             throw EWriteError();
         }
     }
-    bool written = WriteAllWithoutBrokenPipeSignal(fd, bytes);
+    bool written = WriteAllWithoutBrokenPipeSignal(fd, content);
     if (regular) {
-        written = written && ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && fsync(fd) == 0;
+        written = written && ftruncate(fd, static_cast<off_t>(content.size())) == 0 && fsync(fd) == 0;
     }
     if (close(fd) != 0 && regular) {
         written = false;
@@ -296,6 +333,10 @@ void SetAfterWriteHook(AfterWriteHook hook) {
 }  // namespace safe_save_testing
 
 void SaveFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
+    SaveFileSafely(path, FileContent(bytes));
+}
+
+void SaveFileSafely(const std::string& path, const FileContent& content) {
     if (path.empty() || path.back() == '/') {
         throw EFCreateError(path, ReasonText(EISDIR));
     }
@@ -303,13 +344,13 @@ void SaveFileSafely(const std::string& path, std::span<const std::uint8_t> bytes
     struct stat info;
     if (lstat(target.c_str(), &info) != 0) {
         // Nothing there (or an unreachable folder, which the creation reports).
-        Replace(path, target, nullptr, bytes);
+        Replace(path, target, nullptr, content);
     } else if (S_ISDIR(info.st_mode)) {
         throw EFCreateError(path, ReasonText(EISDIR));
     } else if (S_ISREG(info.st_mode) && info.st_nlink == 1) {
-        Replace(path, target, &info, bytes);
+        Replace(path, target, &info, content);
     } else {
-        WriteInPlace(path, target, info, bytes);
+        WriteInPlace(path, target, info, content);
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -43,5 +44,30 @@ namespace parabel {
 // the content cannot be written in full (disk full, file size limit). Write
 // failures need SIGXFSZ ignored, which the programs do at start-up.
 void SaveFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// A file's content made piece by piece while it is written, so that a large
+// picture never needs to be held whole: `size` bytes in all, which the
+// producer hands, in order, to the sink it is given.
+class FileContent {
+  public:
+    using Sink = std::function<void(std::span<const std::uint8_t> piece)>;
+    using Producer = std::function<void(const Sink& sink)>;
+
+    FileContent(std::uint64_t size, Producer producer)
+        : size_(size), producer_(std::move(producer)) {}
+    explicit FileContent(std::span<const std::uint8_t> bytes)
+        : size_(bytes.size()), producer_([bytes](const Sink& sink) { sink(bytes); }) {}
+
+    std::uint64_t size() const { return size_; }
+    void Produce(const Sink& sink) const { producer_(sink); }
+
+  private:
+    std::uint64_t size_;
+    Producer producer_;
+};
+
+// The same for content made while it is written. A producer that throws
+// fails the save as a failed write does.
+void SaveFileSafely(const std::string& path, const FileContent& content);
 
 }  // namespace parabel
