@@ -19,9 +19,9 @@ using namespace parabel;
 void PaintPanel(benchmark::State& state, Extended a, Extended b, Extended c) {
     RasterSurface surface(kPanelWidth, kPanelHeight, kWhitePixel);
     PlotState plot;
-    plot.funcColor = 0x0000FF;
+    plot.curveColor = 0x0000FF;
     for (auto _ : state) {
-        PbPaint(surface, plot, a, b, c, 3, 2);
+        DrawPlot(surface, plot, a, b, c, 3, 2);
         benchmark::DoNotOptimize(surface.pixels().data());
     }
 }
@@ -41,14 +41,14 @@ void BM_FullScreenRefresh(benchmark::State& state) {
     const ScreenSize screen{static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
     RasterSurface surface = MakeFullScreenSurface(screen, 0xFFD4D0C8);
     PlotState main;
-    main.funcColor = 0x0000FF;
-    main.coefA = 1;
-    main.coefB = -5;
-    main.coefC = 6;
+    main.curveColor = 0x0000FF;
+    main.a = 1;
+    main.b = -5;
+    main.c = 6;
     main.root1 = 3;
     main.root2 = 2;
     for (auto _ : state) {
-        FullScreenRefresh(surface, screen, main);
+        DrawFullScreenPlot(surface, screen, main);
         benchmark::DoNotOptimize(surface.pixels().data());
     }
     state.counters["pixels"] = static_cast<double>(screen.width) * screen.height;

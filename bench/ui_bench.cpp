@@ -74,9 +74,9 @@ void BM_FullScreenOpenToPicture(benchmark::State& state) {
     windows.main->N12Click();
     auto& full = *windows.fullScreen;
     for (auto _ : state) {
-        full.FAxesDrawn = false;
+        full.BeginOpening();
         full.show();
-        while (!full.FAxesDrawn) {
+        while (!full.drawnSinceOpened()) {
             QCoreApplication::processEvents();
         }
         full.MPB->repaint();
@@ -104,7 +104,7 @@ void BM_FullScreenReadout(benchmark::State& state) {
     Windows windows(QSize(1920, 1080));
     auto& full = *windows.fullScreen;
     full.show();
-    while (!full.FAxesDrawn) {
+    while (!full.drawnSinceOpened()) {
         QCoreApplication::processEvents();
     }
     int x = 0;

@@ -1,10 +1,9 @@
 #include "cli_equation.h"
 
+#include "app/solve_and_draw.h"
 #include "cli_input.h"
-#include "core/errors.h"
 #include "core/lower_case.h"
 #include "core/windows1251.h"
-#include "plot/main_plot.h"
 
 namespace parabel::cli {
 
@@ -20,19 +19,15 @@ bool AcceptedByTheField(const std::string& equation) {
 
 SolveOutcome SolveAndPlot(const std::string& equation, Surface& panel, PlotState& state,
                           std::string* plotError) {
-    SolveOutcome outcome = Solve(ToLowerCase(equation));
-    if (outcome.failure != SolveFailure::kNone) {
-        return outcome;
+    SolveAndDrawResult result = SolveAndDraw(ToLowerCase(equation), panel, state);
+    if (result.drawingFaulted && plotError != nullptr) {
+        *plotError = result.drawingFault;
     }
-    try {
-        PbPaint(panel, state, outcome.a, outcome.b, outcome.c, outcome.root1, outcome.root2);
-    } catch (const EMathError& error) {
-        outcome.failure = SolveFailure::kConversion;
-        if (plotError != nullptr) {
-            *plotError = error.what();
-        }
-    }
-    return outcome;
+    return std::move(result.outcome);
+}
+
+SolveOutcome SolveWithoutPlot(const std::string& equation) {
+    return SolveWithoutPicture(ToLowerCase(equation)).outcome;
 }
 
 const char* FailureMessage(SolveFailure failure) {

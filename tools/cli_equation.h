@@ -15,11 +15,15 @@ namespace parabel::cli {
 bool AcceptedByTheField(const std::string& equation);
 
 // Solves the equation (taken in lower case, as the field holds it) and, when
-// that succeeds, draws it with PbPaint on `panel`. A fault of the drawing is
+// that succeeds, draws it on `panel` as the solve command does. A fault of the drawing is
 // reported as the solve reports it: a conversion failure with every line
 // saved; `plotError` then holds the fault's own message.
 SolveOutcome SolveAndPlot(const std::string& equation, Surface& panel, PlotState& state,
                           std::string* plotError = nullptr);
+
+// What SolveAndPlot returns, without a picture: the plot is drawn only when
+// a cheap bound cannot rule out its faults.
+SolveOutcome SolveWithoutPlot(const std::string& equation);
 
 const char* FailureMessage(SolveFailure failure);
 

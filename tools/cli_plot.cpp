@@ -118,7 +118,7 @@ void PrintTrace(const RecordingSurface& surface) {
 
 int Trace(const PlotOptions& options) {
     PlotState state;
-    state.funcColor = options.color;
+    state.curveColor = options.color;
     RecordingSurface panel;
     std::string plotError;
     NullSurface keepsNothing;
@@ -139,7 +139,7 @@ int Trace(const PlotOptions& options) {
     }
     RecordingSurface fullScreen;
     try {
-        FullScreenRefresh(fullScreen, *options.screen, state);
+        DrawFullScreenPlot(fullScreen, *options.screen, state);
     } catch (const EMathError& error) {
         PrintTrace(fullScreen);
         std::printf("error %s\n", error.what());
@@ -151,7 +151,7 @@ int Trace(const PlotOptions& options) {
 
 int WritePicture(const PlotOptions& options) {
     PlotState state;
-    state.funcColor = options.color;
+    state.curveColor = options.color;
     RasterSurface panel(kPanelWidth, kPanelHeight, kWhitePixel);
     const SolveOutcome outcome = SolveAndPlot(options.equation, panel, state);
     if (outcome.failure != SolveFailure::kNone) {
@@ -162,7 +162,7 @@ int WritePicture(const PlotOptions& options) {
     if (options.screen) {
         RasterSurface surface = MakeFullScreenSurface(*options.screen, SystemColor(15));
         try {
-            FullScreenRefresh(surface, *options.screen, state);
+            DrawFullScreenPlot(surface, *options.screen, state);
         } catch (const EMathError& error) {
             std::fprintf(stderr, "%s\n", error.what());
             return 1;

@@ -7,8 +7,6 @@
 #include "cli_equation.h"
 #include "cli_input.h"
 #include "core/real_to_text.h"
-#include "plot/plot_state.h"
-#include "plot/surface.h"
 
 namespace parabel::cli {
 
@@ -39,11 +37,8 @@ bool SolveOne(const std::string& input, bool values) {
         }
         return false;
     }
-    // The last step, the plot, runs on a surface that keeps nothing: only its
-    // arithmetic counts.
-    NullSurface panel;
-    PlotState state;
-    const SolveOutcome outcome = SolveAndPlot(input, panel, state);
+    // The last step, the plot, counts only for its faults.
+    const SolveOutcome outcome = SolveWithoutPlot(input);
     const bool solved = outcome.failure == SolveFailure::kNone;
     if (!solved) {
         std::fprintf(stderr, "%s\n", FailureMessage(outcome.failure));

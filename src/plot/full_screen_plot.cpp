@@ -16,7 +16,7 @@ std::int32_t RoundedQuotient(std::int32_t n, std::int32_t d) {
     return WrapToInt32(RoundToInteger(Div(static_cast<Extended>(n), d)));
 }
 
-void DrawAxes(Surface& surface, ScreenSize screen, std::int32_t hx, std::int32_t hy) {
+void DrawFullScreenAxes(Surface& surface, ScreenSize screen, std::int32_t hx, std::int32_t hy) {
     const std::int32_t w = screen.width;
     const std::int32_t h = screen.height;
     const std::int32_t axisY = WrapSub(hy, 20);
@@ -51,7 +51,7 @@ void DrawCurve(Surface& surface, const PlotState& main, std::int32_t hx, std::in
     std::int32_t previousX = kNoPoint;
     std::int32_t previousY = kNoPoint;
     for (std::int64_t i = -static_cast<std::int64_t>(hx); i <= hx; ++i) {
-        const std::int32_t r = WrapToInt32(CurveRow(i, main.coefA, main.coefB, main.coefC));
+        const std::int32_t r = WrapToInt32(CurveRow(i, main.a, main.b, main.c));
         const std::int32_t x = WrapAdd(hx, static_cast<std::int32_t>(i));
         const std::int32_t y = WrapSub(WrapSub(hy, 20), r);
         if (previousX != kNoPoint && previousY != kNoPoint) {
@@ -74,13 +74,13 @@ void DrawRootLabel(Surface& surface, double root, std::int32_t hx, std::int32_t 
 
 }  // namespace
 
-void FullScreenRefresh(Surface& surface, ScreenSize screen, const PlotState& main) {
+void DrawFullScreenPlot(Surface& surface, ScreenSize screen, const PlotState& main) {
     const std::int32_t hx = RoundedQuotient(screen.width, 2);
     const std::int32_t hy = RoundedQuotient(screen.height, 2);
     surface.Repaint();
-    DrawAxes(surface, screen, hx, hy);
+    DrawFullScreenAxes(surface, screen, hx, hy);
     if (main.HasPlot()) {
-        surface.SetPenColor(main.funcColor);
+        surface.SetPenColor(main.curveColor);
         DrawCurve(surface, main, hx, hy);
         DrawRootLabel(surface, main.root1, hx, hy);
         DrawRootLabel(surface, main.root2, hx, hy);
@@ -88,9 +88,12 @@ void FullScreenRefresh(Surface& surface, ScreenSize screen, const PlotState& mai
     }
 }
 
-std::string FullScreenReadout(std::int64_t cx, std::int64_t cy, ScreenSize screen) {
-    const std::int64_t hx = RoundedQuotient(screen.width, 2);
-    const std::int64_t hy = RoundedQuotient(screen.height, 2);
+std::string FullScreenPointerText(std::int64_t cx, std::int64_t cy, ScreenSize screen) {
+    // The numerators are 64-bit sums; taken in 128 bits they are exact for
+    // every pointer position, and convert to the same extended value as the
+    // 64-bit sum wherever that one does not overflow.
+    const __int128 hx = RoundedQuotient(screen.width, 2);
+    const __int128 hy = RoundedQuotient(screen.height, 2);
     const Extended x = Div(static_cast<Extended>(cx - hx - 8), 10);
     const Extended y = Div(static_cast<Extended>(hy + 9 - cy), 10);
     std::string text = "[";

@@ -21,10 +21,10 @@ struct ScreenSize {
 // the curve for i = -hx .. hx in its colour and the root labels, and the pen
 // black again. An arithmetic fault (EOverflow, EInvalidOp) stops it where it
 // happens, leaving the pen at the curve colour.
-void FullScreenRefresh(Surface& surface, ScreenSize screen, const PlotState& main);
+void DrawFullScreenPlot(Surface& surface, ScreenSize screen, const PlotState& main);
 
 // The status text for the pointer at screen point (cx, cy): "[X;Y]" with
 // X = (cx - hx - 8) / 10 and Y = (hy + 9 - cy) / 10.
-std::string FullScreenReadout(std::int64_t cx, std::int64_t cy, ScreenSize screen);
+std::string FullScreenPointerText(std::int64_t cx, std::int64_t cy, ScreenSize screen);
 
 }  // namespace parabel

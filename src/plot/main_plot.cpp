@@ -43,7 +43,7 @@ void DrawRootLabel(Surface& surface, double root) {
 
 }  // namespace
 
-void RePay(Surface& surface, PlotState& state) {
+void DrawAxes(Surface& surface, PlotState& state) {
     DrawLine(surface, 0, 160, 300, 160);  // x-axis
     DrawLine(surface, 150, 0, 150, 320);  // y-axis
     DrawLine(surface, 150, 0, 146, 10);   // y arrowhead
@@ -65,35 +65,23 @@ void RePay(Surface& surface, PlotState& state) {
     state.axesDrawn = true;
 }
 
-void PbPaint(Surface& surface, PlotState& state, Extended a, Extended b, Extended c, double root1,
-             double root2) {
+void DrawPlot(Surface& surface, PlotState& state, Extended a, Extended b, Extended c, double root1,
+              double root2) {
     surface.Repaint();
     surface.SetPenColor(kBlackColor);
-    RePay(surface, state);
-    surface.SetPenColor(state.funcColor);
+    DrawAxes(surface, state);
+    surface.SetPenColor(state.curveColor);
     DrawCurve(surface, a, b, c);
     DrawRootLabel(surface, root1);
     DrawRootLabel(surface, root2);
-    state.coefA = a;
-    state.coefB = b;
-    state.coefC = c;
+    state.a = a;
+    state.b = b;
+    state.c = c;
     state.root1 = root1;
     state.root2 = root2;
 }
 
-void FormPaint(Surface& surface, PlotState& state) {
-    if (!state.axesDrawn) {
-        RePay(surface, state);
-    }
-}
-
-void RedrawFromState(Surface& surface, PlotState& state) {
-    if (state.HasPlot()) {
-        PbPaint(surface, state, state.coefA, state.coefB, state.coefC, state.root1, state.root2);
-    }
-}
-
-std::string MainReadout(std::int32_t px, std::int32_t py) {
+std::string PointerText(std::int32_t px, std::int32_t py) {
     const Extended x = Div(static_cast<Extended>(WrapSub(px, 158)), 10);
     const Extended y = Div(static_cast<Extended>(WrapSub(168, py)), 10);
     return "График функции [" + RealToText(x) + ";" + RealToText(y) + "]";

@@ -14,26 +14,19 @@ constexpr int kPanelHeight = 320;
 
 // Axes, arrowheads, axis letters and ticks in the current pen colour; leaves
 // the brush white and the font black; sets state.axesDrawn.
-void RePay(Surface& surface, PlotState& state);
+void DrawAxes(Surface& surface, PlotState& state);
 
 // The whole panel for the given equation: repaint, black axes, the curve in
-// state.funcColor through the 301 points i = -150 .. 150, the root labels;
+// state.curveColor through the 301 points i = -150 .. 150, the root labels;
 // then stores a, b, c, root1 and root2 in the state. An arithmetic fault
 // (EOverflow, EInvalidOp) leaves it where it happens: what was drawn stays,
 // nothing is stored, the pen stays at the curve colour.
-void PbPaint(Surface& surface, PlotState& state, Extended a, Extended b, Extended c, double root1,
-             double root2);
-
-// The window's paint hook: the empty axes, once.
-void FormPaint(Surface& surface, PlotState& state);
-
-// The stored-state redraw: PbPaint with the stored values when at least one
-// coefficient is non-zero; otherwise nothing.
-void RedrawFromState(Surface& surface, PlotState& state);
+void DrawPlot(Surface& surface, PlotState& state, Extended a, Extended b, Extended c, double root1,
+              double root2);
 
 // The status text for the pointer at (px, py) of the box over the frame,
 // whose coordinates are the panel's plus (8, 8):
 // "График функции [X;Y]" with X = (px - 158) / 10, Y = (168 - py) / 10.
-std::string MainReadout(std::int32_t px, std::int32_t py);
+std::string PointerText(std::int32_t px, std::int32_t py);
 
 }  // namespace parabel

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "main_plot.h"
+#include "pixel_rect.h"
 
 namespace parabel {
 
@@ -35,13 +36,14 @@ Picture Frame(int width, int height) {
 // Copies the surface into the picture with its top-left corner at (left, top),
 // clipped to the picture.
 void Place(Picture& picture, const RasterSurface& surface, int left, int top) {
-    const int columns = std::min(surface.width(), picture.width - left);
-    const int rows = std::min(surface.height(), picture.height - top);
-    for (int y = 0; y < rows; ++y) {
-        const Pixel* from = surface.pixels().data() + static_cast<std::size_t>(y) * surface.width();
-        Pixel* to =
-            picture.pixels.data() + static_cast<std::size_t>(top + y) * picture.width + left;
-        std::copy(from, from + columns, to);
+    const PixelRect target =
+        ClipRect(left, top, std::int64_t(left) + surface.width(),
+                 std::int64_t(top) + surface.height(), picture.width, picture.height);
+    for (std::int64_t y = target.top; y < target.bottom; ++y) {
+        const Pixel* from =
+            surface.pixels().data() + (y - top) * surface.width() + (target.left - left);
+        Pixel* to = picture.pixels.data() + y * picture.width + target.left;
+        std::copy(from, from + target.Width(), to);
     }
 }
 

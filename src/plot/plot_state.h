@@ -8,17 +8,17 @@
 namespace parabel {
 
 struct PlotState {
-    bool axesDrawn = false;    // FAxesDrawn: RePay has run at least once
-    ColorValue funcColor = 0;  // FFuncColor: pen colour of the curve
-    Extended coefA = 0;        // FCoefA, FCoefB, FCoefC: the equation last drawn
-    Extended coefB = 0;
-    Extended coefC = 0;
-    double root1 = 0;  // FRoot1, FRoot2: its roots, or kNoRoot
+    bool axesDrawn = false;     // DrawAxes has run at least once
+    ColorValue curveColor = 0;  // pen colour of the curve
+    Extended a = 0;             // the equation last drawn: a x^2 + b x + c
+    Extended b = 0;
+    Extended c = 0;
+    double root1 = 0;  // its roots, or kNoRoot
     double root2 = 0;
 
     // All three coefficients zero: nothing to plot (before the first solve,
     // or after Clear).
-    bool HasPlot() const { return coefA != 0 || coefB != 0 || coefC != 0; }
+    bool HasPlot() const { return a != 0 || b != 0 || c != 0; }
 };
 
 }  // namespace parabel

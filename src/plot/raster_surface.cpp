@@ -4,6 +4,7 @@
 
 #include "glyphs.h"
 #include "line_raster.h"
+#include "pixel_rect.h"
 
 namespace parabel {
 
@@ -43,30 +44,31 @@ void RasterSurface::LineTo(std::int32_t x, std::int32_t y) {
 
 void RasterSurface::FillRect(std::int64_t left, std::int64_t top, std::int64_t right,
                              std::int64_t bottom, Pixel pixel) {
-    left = std::max<std::int64_t>(left, 0);
-    top = std::max<std::int64_t>(top, 0);
-    right = std::min<std::int64_t>(right, width_);
-    bottom = std::min<std::int64_t>(bottom, height_);
-    for (std::int64_t y = top; y < bottom; ++y) {
+    const PixelRect clip = ClipRect(left, top, right, bottom, width_, height_);
+    for (std::int64_t y = clip.top; y < clip.bottom; ++y) {
         Pixel* row = pixels_.data() + y * width_;
-        std::fill(row + left, row + right, pixel);
+        std::fill(row + clip.left, row + clip.right, pixel);
     }
 }
 
 void RasterSurface::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
     const std::int64_t width = TextWidth(text);
-    FillRect(x, y, std::int64_t(x) + width, std::int64_t(y) + kGlyphCellHeight, brush_);
+    const std::int64_t right = std::int64_t(x) + width;
+    const std::int64_t bottom = std::int64_t(y) + kGlyphCellHeight;
+    FillRect(x, y, right, bottom, brush_);
+    // The glyphs' ink lies within the cell, so the cell clipped once bounds
+    // every pixel written below.
+    const PixelRect cell = ClipRect(x, y, right, bottom, width_, height_);
     std::int64_t left = x;
     for (char character : text) {
         const Glyph& glyph = GlyphOf(character);
-        for (int row = 0; row < kGlyphCellHeight; ++row) {
-            const std::int64_t py = std::int64_t(y) + row;
-            if (py < 0 || py >= height_ || glyph.rows[row] == 0) {
-                continue;
-            }
-            for (int column = 0; column < glyph.advance; ++column) {
-                const std::int64_t px = left + column;
-                if ((glyph.rows[row] >> column & 1) != 0 && px >= 0 && px < width_) {
+        const PixelRect glyphCell =
+            ClipRect(std::max(left, cell.left), cell.top,
+                     std::min(left + glyph.advance, cell.right), cell.bottom, width_, height_);
+        for (std::int64_t py = glyphCell.top; py < glyphCell.bottom; ++py) {
+            const std::uint16_t ink = glyph.rows[py - y];
+            for (std::int64_t px = glyphCell.left; px < glyphCell.right; ++px) {
+                if ((ink >> (px - left) & 1) != 0) {
                     pixels_[py * width_ + px] = font_;
                 }
             }

@@ -101,10 +101,13 @@ ScreenSize TFrmFullScreen::CurrentScreen() const {
     return {screen.width(), screen.height()};
 }
 
-void TFrmFullScreen::Open() {
+void TFrmFullScreen::BeginOpening() {
     app_.SetHintHandler([this](const QString& hint) { ShowHint2(hint); });
-    FAxesDrawn = false;
-    drawingFailed_ = false;
+    drawing_.Reset();
+}
+
+void TFrmFullScreen::Open() {
+    BeginOpening();
     setWindowState(windowState() | Qt::WindowFullScreen);
     exec();
 }
@@ -130,21 +133,22 @@ bool TFrmFullScreen::event(QEvent* event) {
 }
 
 void TFrmFullScreen::DrawOnce() {
-    if (FAxesDrawn || drawingFailed_ || !isVisible()) {
+    if (!isVisible()) {
         return;
     }
     try {
-        N5Click();
-        FAxesDrawn = true;
+        drawing_.DrawOnce(surface(), CurrentScreen(), main_.FState);
     } catch (const std::exception& error) {
-        drawingFailed_ = true;  // reported once per opening, not at every pointer move
+        MPB->Changed();
         app_.ReportError(error);
+        return;
     }
+    MPB->Changed();
 }
 
 void TFrmFullScreen::N5Click() {
     try {
-        FullScreenRefresh(surface(), CurrentScreen(), main_.FState);
+        FullScreenDrawing::Draw(surface(), CurrentScreen(), main_.FState);
     } catch (...) {
         MPB->Changed();
         throw;
@@ -155,7 +159,7 @@ void TFrmFullScreen::N5Click() {
 void TFrmFullScreen::BackMouseMove(int screenX, int screenY) {
     DrawOnce();
     StatusPanel->setText(
-        QString::fromStdString(FullScreenReadout(screenX, screenY, CurrentScreen())));
+        QString::fromStdString(FullScreenPointerText(screenX, screenY, CurrentScreen())));
 }
 
 void TFrmFullScreen::N4Click() {

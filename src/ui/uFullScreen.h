@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "app/full_screen_drawing.h"
 #include "application.h"
 #include "plot/full_screen_plot.h"
 #include "plot/raster_surface.h"
@@ -28,6 +29,9 @@ class TFrmFullScreen : public QDialog {
     // The opening command's part: hints to this window's status bar, the
     // drawn-once flag cleared, shown modally until it closes.
     void Open();
+    // The opening's first part, before the window shows: hints here, the
+    // drawn-once flag cleared.
+    void BeginOpening();
 
     QMenuBar* Menu = nullptr;
     QAction *N2 = nullptr, *N1 = nullptr, *N5 = nullptr, *N3 = nullptr, *N4 = nullptr;
@@ -37,7 +41,8 @@ class TFrmFullScreen : public QDialog {
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel = nullptr;
 
-    bool FAxesDrawn = false;  // drawn since the window was last opened
+    // Drawn since the window was last opened.
+    bool drawnSinceOpened() const { return drawing_.drawn(); }
     QString saveDialog1FileName;
 
     void N2Click();  // Save
@@ -66,7 +71,7 @@ class TFrmFullScreen : public QDialog {
     TFrmMain& main_;
     ScreenSize createdSize_;
     std::unique_ptr<RasterSurface> surface_;
-    bool drawingFailed_ = false;
+    FullScreenDrawing drawing_;
 };
 
 }  // namespace parabel::ui

@@ -80,9 +80,9 @@ class TFrmMain : public QMainWindow {
     void PaintBox1MouseMove(int x, int y);
 
     // --- Operations ---
-    void PbPaint(Extended a, Extended b, Extended c, double root1, double root2);
-    void RePay();
-    // PbPaint with the stored state when a coefficient is non-zero.
+    void DrawPlot(Extended a, Extended b, Extended c, double root1, double root2);
+    void DrawAxes();
+    // DrawPlot with the stored state when a coefficient is non-zero.
     void RedrawFromState();
     void SaveAsBmp(const QString& fileName);
 

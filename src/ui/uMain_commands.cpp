@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/solve_and_draw.h"
 #include "core/decimal_separator.h"
-#include "core/solver.h"
 #include "uAbout.h"
 #include "uFullScreen.h"
 #include "uMain.h"
@@ -21,24 +21,18 @@ const QString kErrorCaption = QStringLiteral("Error");
 }  // namespace
 
 void TFrmMain::Button1Click() {
-    const SolveOutcome outcome = Solve(Primer->text().toStdString());
+    const SolveAndDrawResult result =
+        SolveAndDraw(Primer->text().toStdString(), pbSurface_, FState);
+    const SolveOutcome& outcome = result.outcome;
     Primer->SetText(QString::fromStdString(outcome.fieldText));
     FSolution = outcome.saved;
     if (outcome.listReplaced) {
         ShowSolveOutcomeLines(outcome.displayed);
     }
+    PB->Changed();
     if (outcome.failure == SolveFailure::kForm) {
         app_.platform().ShowError(kErrorCaption, QString::fromUtf8(kFormMessage));
-        return;
-    }
-    if (outcome.failure == SolveFailure::kConversion) {
-        app_.platform().ShowError(kErrorCaption, QString::fromUtf8(kConversionMessage));
-        return;
-    }
-    Ex->viewport()->update();  // the list is drawn anew with its new items
-    try {
-        PbPaint(outcome.a, outcome.b, outcome.c, outcome.root1, outcome.root2);
-    } catch (const std::exception&) {
+    } else if (outcome.failure == SolveFailure::kConversion) {
         app_.platform().ShowError(kErrorCaption, QString::fromUtf8(kConversionMessage));
     }
 }
@@ -64,9 +58,9 @@ void TFrmMain::N2Click() {
     Primer->clear();
     pbSurface_.Repaint();
     PB->Changed();
-    FState.coefA = 0;
-    FState.coefB = 0;
-    FState.coefC = 0;
+    FState.a = 0;
+    FState.b = 0;
+    FState.c = 0;
 }
 
 void TFrmMain::N15Click() {

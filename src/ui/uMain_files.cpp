@@ -50,7 +50,7 @@ ColorValue FromQColor(const QColor& color) {
 void TFrmMain::FormCreate() {
     app_.SetHintHandler([this](const QString& hint) { ShowHint(hint); });
     FState.axesDrawn = false;
-    app_.Guard([this] { FState.funcColor = TextToColor(ReadColorText(app_.settingsPath)); });
+    app_.Guard([this] { FState.curveColor = TextToColor(ReadColorText(app_.settingsPath)); });
 }
 
 void TFrmMain::N10Click() {
@@ -69,7 +69,7 @@ void TFrmMain::N4Click() {
     Remember(app_.platform().OpenFile(this, kOpenDialog, openDialogFileName), openDialogFileName);
     const std::string name = openDialogFileName.toStdString();
     if (!name.empty() && IsExistingFile(name)) {
-        PbPaint(FState.coefA, FState.coefB, FState.coefC, FState.root1, FState.root2);
+        DrawPlot(FState.a, FState.b, FState.c, FState.root1, FState.root2);
         Primer->clear();
         const std::optional<std::string> firstLine = ReadFirstLine(name);
         if (!firstLine) {
@@ -108,12 +108,12 @@ void TFrmMain::SaveAsBmp(const QString& fileName) {
 
 void TFrmMain::N18Click() {
     const std::optional<QColor> chosen =
-        app_.platform().ChooseColor(this, ToQColor(ResolveColor(FState.funcColor)));
+        app_.platform().ChooseColor(this, ToQColor(ResolveColor(FState.curveColor)));
     if (chosen) {
-        FState.funcColor = FromQColor(*chosen);
+        FState.curveColor = FromQColor(*chosen);
     }
     // Written back after Cancel too, so the file holds the canonical text.
-    WriteColorText(app_.settingsPath, ColorToText(FState.funcColor));
+    WriteColorText(app_.settingsPath, ColorToText(FState.curveColor));
     RedrawFromState();
 }
 

@@ -2,14 +2,15 @@
 // hook and the pointer read-out.
 #include <QLabel>
 
+#include "app/panel_redraw.h"
 #include "plot/main_plot.h"
 #include "uMain.h"
 
 namespace parabel::ui {
 
-void TFrmMain::PbPaint(Extended a, Extended b, Extended c, double root1, double root2) {
+void TFrmMain::DrawPlot(Extended a, Extended b, Extended c, double root1, double root2) {
     try {
-        parabel::PbPaint(pbSurface_, FState, a, b, c, root1, root2);
+        parabel::DrawPlot(pbSurface_, FState, a, b, c, root1, root2);
     } catch (...) {
         PB->Changed();  // what was drawn before the fault stays
         throw;
@@ -17,25 +18,24 @@ void TFrmMain::PbPaint(Extended a, Extended b, Extended c, double root1, double 
     PB->Changed();
 }
 
-void TFrmMain::RePay() {
-    parabel::RePay(pbSurface_, FState);
+void TFrmMain::DrawAxes() {
+    parabel::DrawAxes(pbSurface_, FState);
     PB->Changed();
 }
 
 void TFrmMain::RedrawFromState() {
-    if (FState.HasPlot()) {
-        PbPaint(FState.coefA, FState.coefB, FState.coefC, FState.root1, FState.root2);
+    try {
+        parabel::RedrawFromState(pbSurface_, FState);
+    } catch (...) {
+        PB->Changed();  // what was drawn before the fault stays
+        throw;
     }
+    PB->Changed();
 }
 
 void TFrmMain::FormPaint() {
-    if (!FState.axesDrawn) {
-        // The first paint draws the empty axes, which the frame covers at
-        // once: the panel shows white until the first plot.
-        parabel::RePay(pbSurface_, FState);
-        pbSurface_.Repaint();
-        PB->Changed();
-    }
+    parabel::PaintPanelFirstTime(pbSurface_, FState);
+    PB->Changed();
 }
 
 void TFrmMain::paintEvent(QPaintEvent* event) {
@@ -44,7 +44,7 @@ void TFrmMain::paintEvent(QPaintEvent* event) {
 }
 
 void TFrmMain::PaintBox1MouseMove(int x, int y) {
-    StatusPanel->setText(QString::fromStdString(MainReadout(x, y)));
+    StatusPanel->setText(QString::fromStdString(PointerText(x, y)));
 }
 
 }  // namespace parabel::ui

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/errors.h"
 #include "core/solver.h"
 #include "plot/main_plot.h"
@@ -50,22 +52,22 @@ std::vector<DrawOp> AxesOps1024x768() {
     return ops;
 }
 
-TEST(FullScreenRefresh, AxesLettersAndTicksWithoutAnEquation) {
+TEST(DrawFullScreenPlot, AxesLettersAndTicksWithoutAnEquation) {
     RecordingSurface surface;
-    FullScreenRefresh(surface, kScreen, PlotState{});
+    DrawFullScreenPlot(surface, kScreen, PlotState{});
     EXPECT_EQ(surface.ops(), AxesOps1024x768());
 }
 
-TEST(FullScreenRefresh, CurveAndLabelsOfXSquaredMinus5XPlus6) {
+TEST(DrawFullScreenPlot, CurveAndLabelsOfXSquaredMinus5XPlus6) {
     PlotState main;
-    main.funcColor = kCurveColor;
-    main.coefA = 1;
-    main.coefB = -5;
-    main.coefC = 6;
+    main.curveColor = kCurveColor;
+    main.a = 1;
+    main.b = -5;
+    main.c = 6;
     main.root1 = 3;
     main.root2 = 2;
     RecordingSurface surface;
-    FullScreenRefresh(surface, kScreen, main);
+    DrawFullScreenPlot(surface, kScreen, main);
     const auto& ops = surface.ops();
     const std::size_t curve = AxesOps1024x768().size();
     ASSERT_EQ(ops[curve], PenOp(kCurveColor));
@@ -82,7 +84,7 @@ TEST(FullScreenRefresh, CurveAndLabelsOfXSquaredMinus5XPlus6) {
     EXPECT_EQ(ops.back(), PenOp(0));
 }
 
-TEST(FullScreenRefresh, OddSizesRoundTiesToEven) {
+TEST(DrawFullScreenPlot, OddSizesRoundTiesToEven) {
     struct Row {
         ScreenSize screen;
         std::int32_t hx;
@@ -91,7 +93,7 @@ TEST(FullScreenRefresh, OddSizesRoundTiesToEven) {
     const Row rows[] = {{{1365, 768}, 682, 136}, {{1366, 768}, 683, 137}, {{1025, 768}, 512, 102}};
     for (const Row& row : rows) {
         RecordingSurface surface;
-        FullScreenRefresh(surface, row.screen, PlotState{});
+        DrawFullScreenPlot(surface, row.screen, PlotState{});
         const auto& ops = surface.ops();
         EXPECT_EQ(ops[3], MoveToOp(row.hx, 0));
         int xTicks = 0;
@@ -102,25 +104,39 @@ TEST(FullScreenRefresh, OddSizesRoundTiesToEven) {
     }
 }
 
-TEST(FullScreenRefresh, FailsForSmallerCoefficientsThanTheMainPanel) {
+TEST(DrawFullScreenPlot, FailsForSmallerCoefficientsThanTheMainPanel) {
     PlotState main;
-    main.funcColor = kCurveColor;
-    main.coefA = 4e14L;
+    main.curveColor = kCurveColor;
+    main.a = 4e14L;
     RecordingSurface panel;
     PlotState panelState = main;
-    EXPECT_NO_THROW(PbPaint(panel, panelState, 4e14L, 0, 0, 0, kNoRoot));
+    EXPECT_NO_THROW(DrawPlot(panel, panelState, 4e14L, 0, 0, 0, kNoRoot));
 
     RecordingSurface surface;
-    EXPECT_THROW(FullScreenRefresh(surface, kScreen, main), EInvalidOp);
+    EXPECT_THROW(DrawFullScreenPlot(surface, kScreen, main), EInvalidOp);
     // Axes and ticks stay, no segment, the pen left at the curve colour.
     EXPECT_EQ(surface.ops().size(), AxesOps1024x768().size() + 1);
     EXPECT_EQ(surface.ops().back(), PenOp(kCurveColor));
 }
 
-TEST(FullScreenReadout, CountsFromTheScreenPointOfTheOrigin) {
-    EXPECT_EQ(FullScreenReadout(520, 373, kScreen), "[0;2]");
-    EXPECT_EQ(FullScreenReadout(0, 0, kScreen), "[-52;39.3]");
-    EXPECT_EQ(FullScreenReadout(1023, 767, kScreen), "[50.3;-37.4]");
+TEST(FullScreenPointerText, CountsFromTheScreenPointOfTheOrigin) {
+    EXPECT_EQ(FullScreenPointerText(520, 373, kScreen), "[0;2]");
+    EXPECT_EQ(FullScreenPointerText(0, 0, kScreen), "[-52;39.3]");
+    EXPECT_EQ(FullScreenPointerText(1023, 767, kScreen), "[50.3;-37.4]");
+}
+
+TEST(FullScreenPointerText, ExtremePointerPositionsGiveTheirQuotients) {
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    // (cx - 520) / 10 and (393 - cy) / 10 with numerators beyond 64 bits:
+    // -9223372036854776328 / 10 and -9223372036854775414 / 10, each
+    // rounded to 64 significant bits and printed to 15 digits.
+    EXPECT_EQ(FullScreenPointerText(kMin, kMax, kScreen),
+              "[-9.22337203685478E17;-9.22337203685478E17]");
+    EXPECT_EQ(FullScreenPointerText(kMax, kMin, kScreen),
+              "[9.22337203685478E17;9.22337203685478E17]");
+    // Near zero on either side the arithmetic stays exact.
+    EXPECT_EQ(FullScreenPointerText(kMin + 600, 393, kScreen), "[-9.22337203685478E17;0]");
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ using testing::TextOps;
 
 constexpr ColorValue kCurveColor = 0x000000FF;
 
-// The operations of RePay, in order.
+// The operations of DrawAxes, in order.
 std::vector<DrawOp> AxesOps() {
     std::vector<DrawOp> ops = {
         MoveToOp(0, 160),         LineToOp(300, 160),       MoveToOp(150, 0),
@@ -38,7 +38,7 @@ std::vector<DrawOp> AxesOps() {
     return ops;
 }
 
-// Where the curve starts in PbPaint's list: repaint, pen, axes, pen.
+// Where the curve starts in DrawPlot's list: repaint, pen, axes, pen.
 const std::size_t kCurveStart = 2 + AxesOps().size() + 1;
 
 struct Painted {
@@ -48,28 +48,20 @@ struct Painted {
 
 Painted Paint(Extended a, Extended b, Extended c, double root1, double root2) {
     Painted painted;
-    painted.state.funcColor = kCurveColor;
-    PbPaint(painted.surface, painted.state, a, b, c, root1, root2);
+    painted.state.curveColor = kCurveColor;
+    DrawPlot(painted.surface, painted.state, a, b, c, root1, root2);
     return painted;
 }
 
-TEST(RePay, DrawsTheAxesInOrderAndRemembersIt) {
+TEST(DrawAxes, DrawsTheAxesInOrderAndRemembersIt) {
     RecordingSurface surface;
     PlotState state;
-    RePay(surface, state);
+    DrawAxes(surface, state);
     EXPECT_EQ(surface.ops(), AxesOps());
     EXPECT_TRUE(state.axesDrawn);
 }
 
-TEST(FormPaint, DrawsTheAxesOnlyOnce) {
-    RecordingSurface surface;
-    PlotState state;
-    FormPaint(surface, state);
-    FormPaint(surface, state);
-    EXPECT_EQ(surface.ops(), AxesOps());
-}
-
-TEST(PbPaint, OperationListOfXSquaredMinus5XPlus6) {
+TEST(DrawPlot, OperationListOfXSquaredMinus5XPlus6) {
     const Painted painted = Paint(1, -5, 6, 3, 2);
     const auto& ops = painted.surface.ops();
     ASSERT_GE(ops.size(), kCurveStart);
@@ -99,11 +91,11 @@ TEST(PbPaint, OperationListOfXSquaredMinus5XPlus6) {
     EXPECT_EQ(ops.back(), TextOutOp(173, 145, "2"));
 }
 
-TEST(PbPaint, StoresTheValuesAtItsEnd) {
+TEST(DrawPlot, StoresTheValuesAtItsEnd) {
     const Painted painted = Paint(1, -5, 6, 3, 2);
-    EXPECT_EQ(painted.state.coefA, 1);
-    EXPECT_EQ(painted.state.coefB, -5);
-    EXPECT_EQ(painted.state.coefC, 6);
+    EXPECT_EQ(painted.state.a, 1);
+    EXPECT_EQ(painted.state.b, -5);
+    EXPECT_EQ(painted.state.c, 6);
     EXPECT_EQ(painted.state.root1, 3);
     EXPECT_EQ(painted.state.root2, 2);
     EXPECT_TRUE(painted.state.axesDrawn);
@@ -117,7 +109,7 @@ struct LabelRow {
     std::vector<Point> points;
 };
 
-TEST(PbPaint, RootLabelsAndCurvePoints) {
+TEST(DrawPlot, RootLabelsAndCurvePoints) {
     const LabelRow rows[] = {
         {"x^2-x", 1, -1, 0, 1, 0, {}, {{150, 160}, {160, 160}, {155, 162}}},
         {"x^2", 1, 0, 0, -0.0, kNoRoot, {}, {{150, 160}}},
@@ -162,7 +154,7 @@ TEST(PbPaint, RootLabelsAndCurvePoints) {
     }
 }
 
-TEST(PbPaint, LowestPointOfXSquaredPlusOne) {
+TEST(DrawPlot, LowestPointOfXSquaredPlusOne) {
     const Painted painted = Paint(1, 0, 1, kNoRoot, kNoRoot);
     std::int32_t lowest = INT32_MIN;
     for (const auto& point : SegmentPoints(painted.surface.ops(), kCurveStart)) {
@@ -171,7 +163,7 @@ TEST(PbPaint, LowestPointOfXSquaredPlusOne) {
     EXPECT_EQ(lowest, 160 - 10);
 }
 
-TEST(PbPaint, LargeValuesWrapToThirtyTwoBits) {
+TEST(DrawPlot, LargeValuesWrapToThirtyTwoBits) {
     const Painted painted = Paint(1000000, 0, 0, 0, kNoRoot);
     const auto& ops = painted.surface.ops();
     // Segment from i = -147 to -146: move to P(-147), line to P(-146).
@@ -183,7 +175,7 @@ TEST(PbPaint, LargeValuesWrapToThirtyTwoBits) {
     EXPECT_EQ(ops[last + 1], LineToOp(297, 2134067456));
 }
 
-TEST(PbPaint, PreviousPointBeyondTheSigned64BitRangeIsHeldExactly) {
+TEST(DrawPlot, PreviousPointBeyondTheSigned64BitRangeIsHeldExactly) {
     // v = -9223372036854775807.5 rounds (ties to even) to R = -2^63, so the
     // previous point's y, 160 - R = 2^63 + 160, leaves the signed 64-bit range;
     // its low 32 bits are 160.
@@ -196,13 +188,13 @@ TEST(PbPaint, PreviousPointBeyondTheSigned64BitRangeIsHeldExactly) {
     }
 }
 
-TEST(PbPaint, APointWhoseYIsTheMarkerStartsNoSegment) {
+TEST(DrawPlot, APointWhoseYIsTheMarkerStartsNoSegment) {
     // c * 10 = -2147483487 gives y = 160 - R = 2147483647 at every point.
     const Painted painted = Paint(0, 0, -214748348.7L, kNoRoot, kNoRoot);
     EXPECT_EQ(painted.surface.ops().size(), kCurveStart);
 }
 
-TEST(PbPaint, AllCoefficientsZeroRedrawTheXAxisInTheCurveColour) {
+TEST(DrawPlot, AllCoefficientsZeroRedrawTheXAxisInTheCurveColour) {
     const Painted painted = Paint(0, 0, 0, 3, kNoRoot);
     const auto& ops = painted.surface.ops();
     for (int i = -149; i <= 150; ++i) {
@@ -211,38 +203,25 @@ TEST(PbPaint, AllCoefficientsZeroRedrawTheXAxisInTheCurveColour) {
     EXPECT_EQ(ops.back(), TextOutOp(183, 145, "3"));
 }
 
-TEST(PbPaint, ArithmeticFaultLeavesTheDrawingWhereItHappens) {
+TEST(DrawPlot, ArithmeticFaultLeavesTheDrawingWhereItHappens) {
     RecordingSurface surface;
     PlotState state;
-    state.funcColor = kCurveColor;
-    state.coefA = 7;
+    state.curveColor = kCurveColor;
+    state.a = 7;
     state.root1 = 5;
-    EXPECT_THROW(PbPaint(surface, state, 1e16L, 0, 0, 0, kNoRoot), EInvalidOp);
+    EXPECT_THROW(DrawPlot(surface, state, 1e16L, 0, 0, 0, kNoRoot), EInvalidOp);
     EXPECT_EQ(surface.ops().size(), kCurveStart);  // axes and ticks, no segment
     EXPECT_EQ(surface.ops().back(), PenOp(kCurveColor));
-    EXPECT_EQ(state.coefA, 7);
+    EXPECT_EQ(state.a, 7);
     EXPECT_EQ(state.root1, 5);
 
     // An overflow in the extended arithmetic, after some segments.
     RecordingSurface overflow;
-    EXPECT_THROW(PbPaint(overflow, state, 1e4931L, 0, 0, 0, kNoRoot), EMathError);
-    EXPECT_EQ(state.coefA, 7);
+    EXPECT_THROW(DrawPlot(overflow, state, 1e4931L, 0, 0, 0, kNoRoot), EMathError);
+    EXPECT_EQ(state.a, 7);
 }
 
-TEST(RedrawFromState, RedrawsOnlyWhenACoefficientIsNonZero) {
-    RecordingSurface surface;
-    PlotState state;
-    RedrawFromState(surface, state);
-    EXPECT_TRUE(surface.ops().empty());
-    state.coefA = -1;
-    state.root1 = -2;
-    state.root2 = 2;
-    RedrawFromState(surface, state);
-    EXPECT_EQ(surface.ops().front(), RepaintOp());
-    EXPECT_EQ(TextOps(surface.ops(), kCurveStart).size(), 2u);
-}
-
-TEST(MainReadout, PointerPositionsInPlotUnits) {
+TEST(PointerText, PointerPositionsInPlotUnits) {
     const std::tuple<int, int, const char*> rows[] = {
         {158, 168, "График функции [0;0]"},
         {0, 0, "График функции [-15.8;16.8]"},
@@ -250,7 +229,7 @@ TEST(MainReadout, PointerPositionsInPlotUnits) {
         {163, 148, "График функции [0.5;2]"},
     };
     for (const auto& [px, py, text] : rows) {
-        EXPECT_EQ(MainReadout(px, py), text);
+        EXPECT_EQ(PointerText(px, py), text);
     }
 }
 

@@ -74,8 +74,8 @@ TEST(RasterSurface, TextPartlyOutsideIsClipped) {
 TEST(RasterSurface, PlotPixelsOfXSquaredMinus5XPlus6) {
     RasterSurface surface(kPanelWidth, kPanelHeight, kWhitePixel);
     PlotState state;
-    state.funcColor = 0x0000FF;
-    PbPaint(surface, state, 1, -5, 6, 3, 2);
+    state.curveColor = 0x0000FF;
+    DrawPlot(surface, state, 1, -5, 6, 3, 2);
     EXPECT_EQ(surface.PixelAt(0, 160), kBlackPixel);  // x-axis
     EXPECT_EQ(surface.PixelAt(299, 160), kBlackPixel);
     EXPECT_EQ(surface.PixelAt(150, 319), kBlackPixel);  // y-axis

@@ -134,7 +134,7 @@ class FileCommandsTest : public QObject {
             program.main->N4->trigger();
             QCOMPARE(program.main->Primer->text(), QStringLiteral("2x^2+3x-5=0"));
             QCOMPARE(program.main->Ex->count(), 9);
-            QCOMPARE(program.main->FState.coefA, 2.0L);
+            QCOMPARE(program.main->FState.a, 2.0L);
             QCOMPARE(program.main->openDialogFileName, QString());
             QVERIFY(program.platform.boxes.empty());
         }
@@ -225,14 +225,14 @@ class FileCommandsTest : public QObject {
     void colourCommandWritesTheCanonicalText() {
         Program program;
         const QString ini = QString::fromStdString(program.context->settingsPath);
-        QCOMPARE(program.main->FState.funcColor, 0x0000FF);  // no file: red
+        QCOMPARE(program.main->FState.curveColor, 0x0000FF);  // no file: red
         program.main->N18->trigger();                        // cancelled
         QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=clRed\r\n"));
         QCOMPARE(program.platform.colorCalls.back(), QColor(255, 0, 0));
         program.platform.colorAnswers = {QColor(1, 2, 3)};
         Solve(program, QStringLiteral("x^2-4"));
         program.main->N18->trigger();
-        QCOMPARE(program.main->FState.funcColor, 0x00030201);
+        QCOMPARE(program.main->FState.curveColor, 0x00030201);
         QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=$00030201\r\n"));
         QCOMPARE(program.main->PbSurface().PixelAt(150, 200), 0xFF010203u);  // redrawn in it
         program.platform.colorAnswers = {QColor(255, 0, 0)};
@@ -260,7 +260,7 @@ class FileCommandsTest : public QObject {
         };
         for (const Row& row : rows) {
             Program program(row.file, true);
-            QCOMPARE(program.main->FState.funcColor, row.color);
+            QCOMPARE(program.main->FState.curveColor, row.color);
             if (row.error.isEmpty()) {
                 QVERIFY(program.platform.boxes.empty());
             } else {
@@ -301,7 +301,7 @@ class FileCommandsTest : public QObject {
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].text,
                  QStringLiteral("Unable to write to %1.").arg(program.Path("missing/Inf.ini")));
-        QCOMPARE(program.main->FState.funcColor, 0x00FF0000);
+        QCOMPARE(program.main->FState.curveColor, 0x00FF0000);
     }
 };
 

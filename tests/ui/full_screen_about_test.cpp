@@ -60,7 +60,7 @@ class FullScreenAboutTest : public QObject {
         WhileOpen(
             &full,
             [&] {
-                QTRY_VERIFY(full.FAxesDrawn);  // drawn as soon as shown
+                QTRY_VERIFY(full.drawnSinceOpened());  // drawn as soon as shown
                 QCOMPARE(full.surface().PixelAt(512, 364), parabel::kBlackPixel);  // origin
                 QCOMPARE(full.surface().PixelAt(512, 304), 0xFFFF0000u);  // the curve at x = 0
                 MovePointerTo(full.Back, QPoint(520, 373));
@@ -99,7 +99,7 @@ class FullScreenAboutTest : public QObject {
         WhileOpen(
             &full,
             [&] {
-                QTRY_VERIFY(full.FAxesDrawn);
+                QTRY_VERIFY(full.drawnSinceOpened());
                 QApplication::setActiveWindow(&full);
                 full.surface().Repaint();
                 QTest::keyClick(&full, Qt::Key_F5, Qt::ControlModifier);  // Refresh
@@ -120,7 +120,7 @@ class FullScreenAboutTest : public QObject {
         Program program;
         Solve(program, QStringLiteral("x^2-5x+6"));
         parabel::RecordingSurface surface;
-        parabel::FullScreenRefresh(surface, {1024, 768}, program.main->FState);
+        parabel::DrawFullScreenPlot(surface, {1024, 768}, program.main->FState);
         const auto& ops = surface.ops();
         QCOMPARE(ops.front(), parabel::RepaintOp());
         QCOMPARE(ops[1], parabel::MoveToOp(0, 364));
@@ -131,7 +131,7 @@ class FullScreenAboutTest : public QObject {
     void drawingErrorIsReportedOncePerOpening() {
         Program program;
         program.Show();
-        program.main->FState.coefA = 4e14L;  // the main panel draws it, this window cannot
+        program.main->FState.a = 4e14L;  // the main panel draws it, this window cannot
         auto& full = *program.fullScreen;
         WhileOpen(
             &full,
@@ -156,7 +156,7 @@ class FullScreenAboutTest : public QObject {
         WhileOpen(
             &full,
             [&] {
-                QTRY_VERIFY(full.FAxesDrawn);
+                QTRY_VERIFY(full.drawnSinceOpened());
                 QCOMPARE(full.surface().PixelAt(530, 300), parabel::kWhitePixel);
                 QCOMPARE(full.surface().PixelAt(100, 364), parabel::kBlackPixel);
             },

@@ -141,9 +141,9 @@ class MainWindowTest : public QObject {
         QVERIFY(main.FSolution.has_value());
         QCOMPARE(ToQt(*main.FSolution),
                  QStringList{QStringLiteral("x^2-5x+6=0")} + kSolutionOfXSquaredMinus5XPlus6);
-        QCOMPARE(main.FState.coefA, 1.0L);
-        QCOMPARE(main.FState.coefB, -5.0L);
-        QCOMPARE(main.FState.coefC, 6.0L);
+        QCOMPARE(main.FState.a, 1.0L);
+        QCOMPARE(main.FState.b, -5.0L);
+        QCOMPARE(main.FState.c, 6.0L);
         QCOMPARE(main.FState.root1, 3.0);
         QCOMPARE(main.FState.root2, 2.0);
         QCOMPARE(main.PbSurface().PixelAt(150, 100), kRed);                // the curve at x = 0
@@ -193,7 +193,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(main.Primer->text(), QStringLiteral("5+3"));
         QCOMPARE(ToQt(*main.FSolution), QStringList{QStringLiteral("5+3=0")});
         QCOMPARE(ListLines(main.Ex), kSolutionOfXSquaredMinus5XPlus6);
-        QCOMPARE(main.FState.coefB, before.coefB);
+        QCOMPARE(main.FState.b, before.b);
 
         main.Primer->SetText(QStringLiteral("5x+3"));
         QTest::keyClick(main.Primer, Qt::Key_Return);
@@ -211,7 +211,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(main.Primer->text(), QStringLiteral("1e16x^2=0"));
         QCOMPARE(main.Ex->count(), 7);
         QCOMPARE(main.FSolution->size(), size_t(8));
-        QCOMPARE(main.FState.coefA, 1.0L);
+        QCOMPARE(main.FState.a, 1.0L);
     }
 
     void clearAndRefresh() {
@@ -225,7 +225,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(main.Ex->count(), 0);
         QCOMPARE(main.Primer->text(), QString());
         QVERIFY(PanelIsWhite(main));
-        QCOMPARE(main.FState.coefA, 0.0L);
+        QCOMPARE(main.FState.a, 0.0L);
         QCOMPARE(main.FState.root1, 3.0);  // the roots stay
         QCOMPARE(main.FSolution->size(), size_t(10));
         QTest::keyClick(&main, Qt::Key_F5);  // refresh does nothing now
@@ -284,7 +284,7 @@ class MainWindowTest : public QObject {
         Program program;
         program.Show();
         auto& main = *program.main;
-        main.FState.coefA = 1;
+        main.FState.a = 1;
         program.about->show();
         main.Timer1->start();
         main.Timer1Timer();
@@ -338,7 +338,7 @@ class MainWindowTest : public QObject {
         Program program;
         program.Show();
         auto& main = *program.main;
-        main.FState.coefA = 1e16L;  // the panel's first point cannot be rounded
+        main.FState.a = 1e16L;  // the panel's first point cannot be rounded
         QTest::keyClick(&main, Qt::Key_F5);
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Parabel"));
