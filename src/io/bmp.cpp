@@ -79,8 +79,7 @@ std::uint64_t BmpFileSize(int width, int height, int depth) {
                static_cast<std::uint64_t>(std::max(height, 0));
 }
 
-void WriteBmp(int width, int height, const PixelRowSource& rows, const ByteSink& sink,
-              int depth) {
+void WriteBmp(int width, int height, const PixelRowSource& rows, const ByteSink& sink, int depth) {
     assert(depth == 32 || depth == 24);
     width = std::max(width, 0);
     height = std::max(height, 0);
@@ -139,8 +138,7 @@ std::vector<std::uint8_t> EncodeBmp(const BmpSource& picture, int depth) {
     WriteBmp(
         picture.width, picture.height,
         [&](int y, std::uint32_t* out) {
-            const std::uint32_t* row =
-                picture.pixels + static_cast<std::size_t>(y) * picture.width;
+            const std::uint32_t* row = picture.pixels + static_cast<std::size_t>(y) * picture.width;
             std::copy(row, row + picture.width, out);
         },
         [&](std::span<const std::uint8_t> piece) {

@@ -308,7 +308,8 @@ void WriteInPlace(const std::string& shownPath, const std::string& target, const
     }
     bool written = WriteAllWithoutBrokenPipeSignal(fd, content);
     if (regular) {
-        written = written && ftruncate(fd, static_cast<off_t>(content.size())) == 0 && fsync(fd) == 0;
+        written =
+            written && ftruncate(fd, static_cast<off_t>(content.size())) == 0 && fsync(fd) == 0;
     }
     if (close(fd) != 0 && regular) {
         written = false;
