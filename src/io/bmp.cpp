@@ -28,7 +28,7 @@ void PutEntry(std::vector<std::uint8_t>& table, int red, int green, int blue) {
 
 std::vector<std::uint8_t> MakeColorTable() {
     std::vector<std::uint8_t> table;
-    table.reserve(4 * kColorTableEntries);
+    table.reserve(std::size_t{4} * kColorTableEntries);
     for (int i = 0; i < 10; ++i) {
         PutEntry(table, kStaticColors[i][0], kStaticColors[i][1], kStaticColors[i][2]);
     }
