@@ -54,12 +54,12 @@ compare() {
     a=$(median <"$work/ours")
     b=$(median <"$work/theirs")
     awk -v n="$name" -v a="$a" -v b="$b" -v p="${theirs[0]}" 'BEGIN {
-        printf "%-26s parabel-cli %9.2f ms   %-8s %9.2f ms   ratio %6.2f\n", n, a / 1000, p, b / 1000, b / a }'
+        printf "%-26s parabel-cli %9.2f ms   %-12s %9.2f ms   ratio %6.2f\n", n, a / 1000, p, b / 1000, b / a }'
 }
 
-gp() { gnuplot -e "set terminal png size $1,$2; set output '$work/g.png'; plot x**2-5*x+6"; }
+gnuplot_png() { gnuplot -e "set terminal png size $1,$2; set output '$work/g.png'; plot x**2-5*x+6"; }
 
 compare "one solve" -- "$cli" solve x^2-5x+6 -- qalc "solve(x^2-5x+6=0, x)"
 compare "1,000 solves" -- sh -c "'$cli' solve <'$work/solve.txt'" -- qalc -f "$work/qalc.txt"
-compare "picture 322 x 338" -- "$cli" plot x^2-5x+6 -o "$work/p.bmp" -- gp 322 338
-compare "picture 3840 x 2160" -- "$cli" plot x^2-5x+6 --screen 3840x2160 -o "$work/p.bmp" -- gp 3840 2160
+compare "picture 322 x 338" -- "$cli" plot x^2-5x+6 -o "$work/p.bmp" -- gnuplot_png 322 338
+compare "picture 3840 x 2160" -- "$cli" plot x^2-5x+6 --screen 3840x2160 -o "$work/p.bmp" -- gnuplot_png 3840 2160

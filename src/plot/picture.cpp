@@ -14,8 +14,7 @@ constexpr int kMainFrameHeight = 338;
 
 }  // namespace
 
-FramedSurface::FramedSurface(const RasterSurface& surface, int width, int height, int left,
-                             int top)
+FramedSurface::FramedSurface(const RasterSurface& surface, int width, int height, int left, int top)
     : surface_(surface),
       width_(std::max(width, 0)),
       height_(std::max(height, 0)),
@@ -31,14 +30,15 @@ void FramedSurface::Row(int y, Pixel* out) const {
     out[0] = kBlackPixel;
     out[width_ - 1] = kBlackPixel;
     // The surface's part of this row, clipped to the frame.
-    const PixelRect inside = ClipRect(left_, std::max(top_, y), std::int64_t(left_) + surface_.width(),
-                                      std::min<std::int64_t>(std::int64_t(top_) + surface_.height(), y + 1),
-                                      width_, height_);
+    const PixelRect inside = ClipRect(
+        left_, std::max(top_, y), std::int64_t(left_) + surface_.width(),
+        std::min<std::int64_t>(std::int64_t(top_) + surface_.height(), y + 1), width_, height_);
     if (inside.Empty()) {
         return;
     }
     const Pixel* from = surface_.pixels().data() +
-                        static_cast<std::size_t>(y - top_) * surface_.width() + (inside.left - left_);
+                        static_cast<std::size_t>(y - top_) * surface_.width() +
+                        (inside.left - left_);
     std::copy(from, from + inside.Width(), out + inside.left);
 }
 
