@@ -28,6 +28,10 @@ SolveOutcome SolveAndPlot(const std::string& equation, Surface& panel, PlotState
     return std::move(result.outcome);
 }
 
+SolveOutcome SolveWithoutPlot(const std::string& equation) {
+    return SolveWithoutPicture(ToLowerCase(equation)).outcome;
+}
+
 const char* FailureMessage(SolveFailure failure) {
     return failure == SolveFailure::kForm ? kFormMessage : kConversionMessage;
 }

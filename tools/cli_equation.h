@@ -25,6 +25,10 @@ bool AcceptedByTheField(const std::string& equation, const std::string& where = 
 SolveOutcome SolveAndPlot(const std::string& equation, Surface& panel, PlotState& state,
                           std::string* plotError = nullptr);
 
+// What SolveAndPlot returns, without a picture: the plot is drawn only when
+// a cheap bound cannot rule out its faults.
+SolveOutcome SolveWithoutPlot(const std::string& equation);
+
 // The program's message for a failed solve, and the failure's short name:
 // "form" or "conversion".
 const char* FailureMessage(SolveFailure failure);

@@ -9,8 +9,6 @@
 #include "cli_json.h"
 #include "core/real_to_text.h"
 #include "io/line_text.h"
-#include "plot/plot_state.h"
-#include "plot/surface.h"
 
 namespace parabel::cli {
 
@@ -51,11 +49,8 @@ bool SolveOne(const Input& input, Output output) {
         }
         return false;
     }
-    // The last step, the plot, runs on a surface that keeps nothing: only its
-    // arithmetic counts.
-    NullSurface panel;
-    PlotState state;
-    const SolveOutcome outcome = SolveAndPlot(input.text, panel, state);
+    // The last step, the plot, counts only for its faults.
+    const SolveOutcome outcome = SolveWithoutPlot(input.text);
     const bool solved = outcome.failure == SolveFailure::kNone;
     if (!solved) {
         std::fprintf(stderr, "%s%s\n", input.where.c_str(), FailureMessage(outcome.failure));

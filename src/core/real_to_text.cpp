@@ -1,5 +1,6 @@
 #include "real_to_text.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <cstdint>
@@ -145,7 +146,7 @@ char* Layout(const DecimalForm& form, char separator, char* out) {
 
 std::size_t WriteLiteral(const char* text, char* out) {
     const std::size_t length = std::strlen(text);
-    std::memcpy(out, text, length);
+    std::copy_n(text, length, out);
     return length;
 }
 

@@ -93,7 +93,7 @@ void SolveFromText(SolveOutcome& outcome) {
     const Extended d = Sub(t1, t3);
     outcome.discriminant = d;
 
-    const std::string head =
+    std::string head =
         "D=(" + T(outcome.b) + ")^2-4*(" + T(outcome.a) + ")*(" + T(outcome.c) + ")=" + T(d);
     AddLines(outcome, {Fixed("Решение"), Fixed(kSeparatorLine), [&] { return head; }});
 

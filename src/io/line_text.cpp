@@ -32,6 +32,12 @@ std::vector<std::string> DecodeLines(std::string_view content) {
 }
 
 std::optional<std::string> DecodeFirstLine(std::string_view content) {
+    // A UTF-8 byte-order mark, which modern editors put first, is no part
+    // of the equation.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (content.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        content.remove_prefix(kByteOrderMark.size());
+    }
     if (content.empty() || content[0] == '\0') {
         return std::nullopt;
     }

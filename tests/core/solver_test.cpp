@@ -160,6 +160,19 @@ TEST(Solve, FailuresLeaveWhatTheEarlierStepsDid) {
     }
 }
 
+TEST(Solve, DMultipliesAByFourBeforeC) {
+    // D = b*b - (a*4)*c: 4*a overflows here, though 4*c times a would not.
+    const SolveOutcome overflows = Solve("3e4931x^2+x+1e-4931");
+    EXPECT_EQ(overflows.failure, SolveFailure::kConversion);
+    EXPECT_TRUE(overflows.listReplaced);
+    EXPECT_TRUE(overflows.displayed.empty());
+    // And the other way round: 4*c would overflow, 4*a times c does not.
+    const SolveOutcome solved = Solve("1e-4931x^2+x+3e4931");
+    ASSERT_EQ(solved.failure, SolveFailure::kNone);
+    EXPECT_EQ(solved.displayed[2], "D=(1)^2-4*(1E-4931)*(3E4931)=-11");
+    EXPECT_EQ(solved.displayed[3], "D<0 - Корней нет.");
+}
+
 TEST(Solve, TheCaseFollowsTheExactSignOfD) {
     // On paper D = 0.36 - 0.36 = 0; in extended arithmetic it is a tiny
     // positive value, which the head line shows and which picks the case.

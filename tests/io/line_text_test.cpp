@@ -43,6 +43,15 @@ TEST(DecodeFirstLine, TheFirstLineOrNone) {
     EXPECT_EQ(DecodeFirstLine(std::string("\0x", 2)), std::nullopt);
 }
 
+TEST(DecodeFirstLine, AUtf8ByteOrderMarkIsSkipped) {
+    EXPECT_EQ(DecodeFirstLine("\xEF\xBB\xBFx^2-4x+4\r\n"), "x^2-4x+4");
+    EXPECT_EQ(DecodeFirstLine("\xEF\xBB\xBF\r\n"), "");
+    EXPECT_EQ(DecodeFirstLine("\xEF\xBB\xBF"), std::nullopt);
+    // Only a whole mark first: these bytes elsewhere are Windows-1251 text.
+    EXPECT_EQ(DecodeFirstLine("x\xEF\xBB\xBF"), "xп»ї");
+    EXPECT_EQ(DecodeFirstLine("\xEF\xBBx"), "п»x");
+}
+
 TEST(Codepage, RoundTripOfEveryAssignedByte) {
     for (int byte = 1; byte < 256; ++byte) {
         if (byte == 0x98) {

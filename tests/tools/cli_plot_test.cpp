@@ -182,13 +182,16 @@ TEST_F(CliPlot, TraceOfTheFullScreenRefresh) {
 TEST_F(CliPlot, ArithmeticFaultsEndTheTrace) {
     const auto panel = RunProgram(PARABEL_CLI, {"plot", "1e16x^2", "--trace"});
     EXPECT_EQ(panel.status, 1);
-    EXPECT_EQ(Lines(panel.out).back(), "error Invalid floating point operation");
+    const auto panelLines = Lines(panel.out);
+    ASSERT_FALSE(panelLines.empty());
+    EXPECT_EQ(panelLines.back(), "error Invalid floating point operation");
     EXPECT_EQ(panel.err, "Коэффициент выражен в неприемлимом виде.\n");
 
     const auto fullScreen =
         RunProgram(PARABEL_CLI, {"plot", "4e14x^2", "--trace", "--screen", "1024x768"});
     EXPECT_EQ(fullScreen.status, 1);
     const auto lines = Lines(fullScreen.out);
+    ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines.back(), "error Invalid floating point operation");
     EXPECT_EQ(lines[lines.size() - 2], "pen 000000FF");
 }

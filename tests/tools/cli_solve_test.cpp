@@ -5,12 +5,15 @@
 #include "app/solve_and_draw.h"
 #include "core/lower_case.h"
 #include "io/text_files.h"
+#include "support/comma_locale.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
 
 namespace parabel {
 namespace {
 
+using testing::CommaLocalePath;
+using testing::kCommaLocale;
 using testing::RunProgram;
 
 const std::string kSep = "__________________________";
@@ -76,12 +79,25 @@ TEST(CliSolve, ValuesAreMachineReadable) {
     EXPECT_EQ(result.out, expected);
 }
 
-TEST(CliSolve, SeparatorFollowsTheLocaleWhenOneIsInstalled) {
-    // Without any installed comma locale this falls back to '.', like the program.
-    const auto result =
+TEST(CliSolve, SeparatorFollowsTheLocale) {
+    const std::string& locales = CommaLocalePath();
+    ASSERT_FALSE(locales.empty()) << "no ru_RU locale sources: run scripts/setup";
+    const std::vector<std::string> comma = {"LOCPATH=" + locales,
+                                            std::string("LC_ALL=") + kCommaLocale};
+    const auto withComma = RunProgram(PARABEL_CLI, {"solve", "--values", "x^2-0,25"}, "", comma);
+    EXPECT_EQ(withComma.status, 0) << withComma.err;
+    EXPECT_NE(withComma.out.find("x(1,2)=((0)±(1^(1/2)))/(2*(1))"), std::string::npos)
+        << withComma.out;
+    EXPECT_NE(withComma.out.find("values: 1;0;-0,25;0,5;-0,5\n"), std::string::npos)
+        << withComma.out;
+    // A point is no separator there.
+    EXPECT_EQ(RunProgram(PARABEL_CLI, {"solve", "x^2-0.25"}, "", comma).status, 1);
+
+    const auto withPoint =
         RunProgram(PARABEL_CLI, {"solve", "--values", "x^2-0.25"}, "", {"LC_ALL=C"});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_NE(result.out.find("values: 1;0;-0.25;0.5;-0.5\n"), std::string::npos) << result.out;
+    EXPECT_EQ(withPoint.status, 0);
+    EXPECT_NE(withPoint.out.find("values: 1;0;-0.25;0.5;-0.5\n"), std::string::npos)
+        << withPoint.out;
 }
 
 TEST(CliSolve, BadInputGetsAClearMessage) {
