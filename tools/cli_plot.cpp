@@ -18,12 +18,12 @@
 #include "io/bmp.h"
 #include "io/png.h"
 #include "io/safe_save.h"
-#include "io/svg.h"
 #include "plot/full_screen_plot.h"
 #include "plot/main_plot.h"
 #include "plot/picture.h"
 #include "plot/raster_surface.h"
 #include "plot/recording_surface.h"
+#include "plot/svg_surface.h"
 
 namespace parabel::cli {
 
@@ -251,17 +251,14 @@ std::optional<std::vector<std::uint8_t>> RasterPicture(const PlotOptions& option
 }
 
 std::optional<std::vector<std::uint8_t>> SvgPicture(const PlotOptions& options) {
-    RecordingSurface panel;
-    RecordingSurface fullScreen;
+    SvgSurface panel(MainPictureLayout(), std::vector<Pixel>(kPanelHeight, kWhitePixel));
+    const ScreenSize screen = options.screen.value_or(ScreenSize{});
+    SvgSurface fullScreen(FullScreenPictureLayout(screen),
+                          FullScreenBackdrop(screen, SystemColor(15)));
     if (!DrawPicture(options, panel, fullScreen)) {
         return std::nullopt;
     }
-    const std::string svg =
-        options.screen
-            ? EncodeSvg(FullScreenPictureLayout(*options.screen),
-                        FullScreenBackdrop(*options.screen, SystemColor(15)), fullScreen.ops())
-            : EncodeSvg(MainPictureLayout(), std::vector<Pixel>(kPanelHeight, kWhitePixel),
-                        panel.ops());
+    const std::string svg = options.screen ? fullScreen.Document() : panel.Document();
     return std::vector<std::uint8_t>(svg.begin(), svg.end());
 }
 

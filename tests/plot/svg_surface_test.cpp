@@ -1,4 +1,4 @@
-#include "io/svg.h"
+#include "plot/svg_surface.h"
 
 #include <gtest/gtest.h>
 
