@@ -92,6 +92,12 @@ TEST(CliSolve, SeparatorFollowsTheLocale) {
         << withComma.out;
     // A point is no separator there.
     EXPECT_EQ(RunProgram(PARABEL_CLI, {"solve", "x^2-0.25"}, "", comma).status, 1);
+    // JSON numbers keep their point; the lines are as the program shows them.
+    const auto json = RunProgram(PARABEL_CLI, {"solve", "--json", "x^2-0,25"}, "", comma).out;
+    EXPECT_NE(json.find("\"D=(0)^2-4*(1)*(-0,25)=1\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"c\":\"-0.25\",\"discriminant\":\"1\",\"roots\":[\"0.5\",\"-0.5\"]"),
+              std::string::npos)
+        << json;
 
     const auto withPoint =
         RunProgram(PARABEL_CLI, {"solve", "--values", "x^2-0.25"}, "", {"LC_ALL=C"});
