@@ -234,66 +234,81 @@ bool DrawPicture(const PlotOptions& options, Surface& panel, Surface& fullScreen
     return true;
 }
 
-std::optional<std::vector<std::uint8_t>> RasterPicture(const PlotOptions& options) {
-    RasterSurface panel(kPanelWidth, kPanelHeight, kWhitePixel);
-    RasterSurface fullScreen = options.screen
-                                   ? MakeFullScreenSurface(*options.screen, SystemColor(15))
-                                   : RasterSurface(0, 0, kWhitePixel);
-    if (!DrawPicture(options, panel, fullScreen)) {
-        return std::nullopt;
-    }
-    const Picture picture = options.screen ? ComposeFullScreenPicture(fullScreen, *options.screen)
-                                           : ComposeMainPicture(panel);
-    if (options.format == PictureFormat::kPng) {
-        return EncodePng(picture.width, picture.height, picture.pixels);
-    }
-    return EncodeBmp({picture.width, picture.height, picture.pixels.data()});
-}
-
-std::optional<std::vector<std::uint8_t>> SvgPicture(const PlotOptions& options) {
-    SvgSurface panel(MainPictureLayout(), std::vector<Pixel>(kPanelHeight, kWhitePixel));
-    const ScreenSize screen = options.screen.value_or(ScreenSize{});
-    SvgSurface fullScreen(FullScreenPictureLayout(screen),
-                          FullScreenBackdrop(screen, SystemColor(15)));
-    if (!DrawPicture(options, panel, fullScreen)) {
-        return std::nullopt;
-    }
-    const std::string svg = options.screen ? fullScreen.Document() : panel.Document();
-    return std::vector<std::uint8_t>(svg.begin(), svg.end());
-}
-
-bool WriteToStandardOutput(const std::vector<std::uint8_t>& bytes) {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
-        std::fflush(stdout) != 0) {
-        Complain(std::string("plot: cannot write the picture to standard output: ") +
-                 std::strerror(errno));
-        return false;
-    }
-    return true;
-}
-
-int WritePicture(const PlotOptions& options) {
-    std::optional<std::vector<std::uint8_t>> bytes;
-    try {
-        bytes =
-            options.format == PictureFormat::kSvg ? SvgPicture(options) : RasterPicture(options);
-    } catch (const std::runtime_error& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        return 1;
-    }
-    if (!bytes) {
-        return 1;
-    }
+// Hands the picture to its output: standard output, or the file, replaced
+// safely. 0, or 1 after a message.
+int Deliver(const PlotOptions& options, const FileContent& content) {
     if (options.output == "-") {
-        return WriteToStandardOutput(*bytes) ? 0 : 1;
+        bool written = true;
+        content.Produce([&](std::span<const std::uint8_t> piece) {
+            written = written && std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+        });
+        if (!written || std::fflush(stdout) != 0) {
+            Complain(std::string("plot: cannot write the picture to standard output: ") +
+                     std::strerror(errno));
+            return 1;
+        }
+        return 0;
     }
     try {
-        SaveFileSafely(AbsolutePath(options.output), *bytes);
+        SaveFileSafely(AbsolutePath(options.output), content);
     } catch (const std::runtime_error& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
     return 0;
+}
+
+int Deliver(const PlotOptions& options, const std::vector<std::uint8_t>& bytes) {
+    return Deliver(options, FileContent(std::span<const std::uint8_t>(bytes)));
+}
+
+// BMP and PNG: the pixels of the framed surface. A BMP is streamed from the
+// surface a row at a time, so a picture of any size costs one surface and
+// one row beside the file.
+int WriteRasterPicture(const PlotOptions& options) {
+    RasterSurface panel(kPanelWidth, kPanelHeight, kWhitePixel);
+    RasterSurface fullScreen = options.screen
+                                   ? MakeFullScreenSurface(*options.screen, SystemColor(15))
+                                   : RasterSurface(0, 0, kWhitePixel);
+    if (!DrawPicture(options, panel, fullScreen)) {
+        return 1;
+    }
+    const FramedSurface picture = options.screen
+                                      ? FullScreenPictureRows(fullScreen, *options.screen)
+                                      : MainPictureRows(panel);
+    if (options.format == PictureFormat::kPng) {
+        const Picture composed = picture.Compose();
+        return Deliver(options, EncodePng(composed.width, composed.height, composed.pixels));
+    }
+    const int width = picture.width();
+    const int height = picture.height();
+    return Deliver(options,
+                   FileContent(BmpFileSize(width, height), [&](const FileContent::Sink& sink) {
+                       WriteBmp(
+                           width, height, [&](int y, Pixel* out) { picture.Row(y, out); }, sink);
+                   }));
+}
+
+int WriteSvgPicture(const PlotOptions& options) {
+    SvgSurface panel(MainPictureLayout(), std::vector<Pixel>(kPanelHeight, kWhitePixel));
+    const ScreenSize screen = options.screen.value_or(ScreenSize{});
+    SvgSurface fullScreen(FullScreenPictureLayout(screen),
+                          FullScreenBackdrop(screen, SystemColor(15)));
+    if (!DrawPicture(options, panel, fullScreen)) {
+        return 1;
+    }
+    const std::string svg = options.screen ? fullScreen.Document() : panel.Document();
+    return Deliver(options, std::vector<std::uint8_t>(svg.begin(), svg.end()));
+}
+
+int WritePicture(const PlotOptions& options) {
+    try {
+        return options.format == PictureFormat::kSvg ? WriteSvgPicture(options)
+                                                     : WriteRasterPicture(options);
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
 }
 
 }  // namespace
