@@ -8,10 +8,10 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "ui/about_dialog.h"
 #include "ui/application.h"
-#include "ui/uAbout.h"
-#include "ui/uFullScreen.h"
-#include "ui/uMain.h"
+#include "ui/full_screen_window.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -36,9 +36,9 @@ struct Windows {
     explicit Windows(QSize screen) : context(platform, QStringLiteral("Parabel")) {
         context.settingsPath = "/nonexistent/Inf.ini";
         context.screenSize = [screen] { return screen; };
-        main = std::make_unique<TFrmMain>(context);
-        fullScreen = std::make_unique<TFrmFullScreen>(context, *main);
-        about = std::make_unique<TFrmAbout>(context, *main);
+        main = std::make_unique<MainWindow>(context);
+        fullScreen = std::make_unique<FullScreenWindow>(context, *main);
+        about = std::make_unique<AboutDialog>(context, *main);
         main->SetWindows(fullScreen.get(), about.get());
         main->show();
         QApplication::setActiveWindow(main.get());
@@ -52,9 +52,9 @@ struct Windows {
     }
     SilentPlatform platform;
     AppContext context;
-    std::unique_ptr<TFrmMain> main;
-    std::unique_ptr<TFrmFullScreen> fullScreen;
-    std::unique_ptr<TFrmAbout> about;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<FullScreenWindow> fullScreen;
+    std::unique_ptr<AboutDialog> about;
 };
 
 void BM_EnterToPlotPainted(benchmark::State& state) {

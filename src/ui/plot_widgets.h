@@ -10,7 +10,7 @@
 namespace parabel::ui {
 
 // A rectangle with a white interior and a one-pixel black outline.
-class TShape : public QWidget {
+class PlotFrame : public QWidget {
   public:
     using QWidget::QWidget;
 
@@ -20,9 +20,9 @@ class TShape : public QWidget {
 
 // Shows the pixels of a raster surface, which keeps its picture; without a
 // surface yet, what lies under it shows.
-class TSurfaceView : public QWidget {
+class SurfaceView : public QWidget {
   public:
-    TSurfaceView(RasterSurface* surface, QWidget* parent);
+    SurfaceView(RasterSurface* surface, QWidget* parent);
     void SetSurface(RasterSurface* surface);
     // Call after drawing on the surface.
     void Changed() { update(); }
@@ -36,9 +36,9 @@ class TSurfaceView : public QWidget {
 
 // An invisible box over the frame: reports pointer moves in its own
 // coordinates.
-class TPaintBox : public QWidget {
+class PointerArea : public QWidget {
   public:
-    explicit TPaintBox(QWidget* parent);
+    explicit PointerArea(QWidget* parent);
     std::function<void(int x, int y)> onMouseMove;
 
   protected:

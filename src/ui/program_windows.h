@@ -3,9 +3,9 @@
 // About windows, hidden.
 #pragma once
 
-#include "uAbout.h"
-#include "uFullScreen.h"
-#include "uMain.h"
+#include "about_dialog.h"
+#include "full_screen_window.h"
+#include "main_window.h"
 
 namespace parabel::ui {
 
@@ -15,9 +15,9 @@ struct ProgramWindows {
         FrmMain.SetWindows(&FrmFullScreen, &FrmAbout);
     }
 
-    TFrmMain FrmMain;
-    TFrmFullScreen FrmFullScreen;
-    TFrmAbout FrmAbout;
+    MainWindow FrmMain;
+    FullScreenWindow FrmFullScreen;
+    AboutDialog FrmAbout;
 };
 
 }  // namespace parabel::ui

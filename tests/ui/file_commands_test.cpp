@@ -226,7 +226,7 @@ class FileCommandsTest : public QObject {
         Program program;
         const QString ini = QString::fromStdString(program.context->settingsPath);
         QCOMPARE(program.main->FState.curveColor, 0x0000FF);  // no file: red
-        program.main->N18->trigger();                        // cancelled
+        program.main->N18->trigger();                         // cancelled
         QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=clRed\r\n"));
         QCOMPARE(program.platform.colorCalls.back(), QColor(255, 0, 0));
         program.platform.colorAnswers = {QColor(1, 2, 3)};

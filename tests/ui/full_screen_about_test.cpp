@@ -11,7 +11,7 @@
 
 #include "plot/recording_surface.h"
 #include "program_fixture.h"
-#include "ui/uLink.h"
+#include "ui/link_label.h"
 
 using parabel::testing::Program;
 
@@ -192,7 +192,7 @@ class FullScreenAboutTest : public QObject {
         QCOMPARE(program.platform.openedUrls[1],
                  QStringLiteral("mailto: ") + about.Link_EMail->text());
 
-        parabel::ui::TLink empty(program.platform, nullptr);
+        parabel::ui::LinkLabel empty(program.platform, nullptr);
         empty.Click();
         QCOMPARE(program.platform.openedUrls.size(), size_t(2));
         empty.setText(QStringLiteral("http://caption.example"));

@@ -51,7 +51,7 @@ const QStringList kSolutionOfXSquaredMinus5XPlus6 = {
 
 constexpr parabel::Pixel kRed = 0xFFFF0000;
 
-bool PanelIsWhite(parabel::ui::TFrmMain& main) {
+bool PanelIsWhite(parabel::ui::MainWindow& main) {
     for (parabel::Pixel pixel : main.PbSurface().pixels()) {
         if (pixel != parabel::kWhitePixel) {
             return false;

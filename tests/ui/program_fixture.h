@@ -9,10 +9,10 @@
 
 #include "core/decimal_separator.h"
 #include "scripted_platform.h"
+#include "ui/about_dialog.h"
 #include "ui/application.h"
-#include "ui/uAbout.h"
-#include "ui/uFullScreen.h"
-#include "ui/uMain.h"
+#include "ui/full_screen_window.h"
+#include "ui/main_window.h"
 
 namespace parabel::testing {
 
@@ -27,9 +27,9 @@ struct Program {
             file.open(QIODevice::WriteOnly);
             file.write(settings);
         }
-        main = std::make_unique<ui::TFrmMain>(*context);
-        fullScreen = std::make_unique<ui::TFrmFullScreen>(*context, *main);
-        about = std::make_unique<ui::TFrmAbout>(*context, *main);
+        main = std::make_unique<ui::MainWindow>(*context);
+        fullScreen = std::make_unique<ui::FullScreenWindow>(*context, *main);
+        about = std::make_unique<ui::AboutDialog>(*context, *main);
         main->SetWindows(fullScreen.get(), about.get());
     }
     ~Program() {
@@ -51,9 +51,9 @@ struct Program {
     QTemporaryDir folder;
     ScriptedPlatform platform;
     std::unique_ptr<ui::AppContext> context;
-    std::unique_ptr<ui::TFrmMain> main;
-    std::unique_ptr<ui::TFrmFullScreen> fullScreen;
-    std::unique_ptr<ui::TFrmAbout> about;
+    std::unique_ptr<ui::MainWindow> main;
+    std::unique_ptr<ui::FullScreenWindow> fullScreen;
+    std::unique_ptr<ui::AboutDialog> about;
 };
 
 }  // namespace parabel::testing

@@ -1,4 +1,4 @@
-#include "uFullScreen.h"
+#include "full_screen_window.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -10,8 +10,8 @@
 
 #include "io/bmp.h"
 #include "io/safe_save.h"
+#include "main_window.h"
 #include "plot/picture.h"
-#include "uMain.h"
 #include "window_font.h"
 
 namespace parabel::ui {
@@ -23,7 +23,7 @@ const FileDialogOptions kPictureDialog{QStringLiteral("Растровые изо
 
 }  // namespace
 
-TFrmFullScreen::TFrmFullScreen(AppContext& app, TFrmMain& main)
+FullScreenWindow::FullScreenWindow(AppContext& app, MainWindow& main)
     : QDialog(&main, Qt::Dialog | Qt::FramelessWindowHint), app_(app), main_(main) {
     setWindowTitle(QStringLiteral("Полноэкранный режим построения графика"));
     setFont(WindowFont());
@@ -35,7 +35,7 @@ TFrmFullScreen::TFrmFullScreen(AppContext& app, TFrmMain& main)
     // pointer read-out expects the plot's origin.
     Menu->setFixedHeight(20);
     auto command = [this](const QString& caption, const QKeySequence& shortcut, const QString& hint,
-                          void (TFrmFullScreen::*handler)()) {
+                          void (FullScreenWindow::*handler)()) {
         QAction* action = Menu->addAction(caption);
         action->setShortcut(shortcut);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -51,21 +51,21 @@ TFrmFullScreen::TFrmFullScreen(AppContext& app, TFrmMain& main)
         return action;
     };
     N2 = command(QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                 QStringLiteral("Сохранить график (Ctrl+S)"), &TFrmFullScreen::N2Click);
+                 QStringLiteral("Сохранить график (Ctrl+S)"), &FullScreenWindow::N2Click);
     N1 = divider();
     N5 = command(QStringLiteral("Обновить"), QKeySequence(Qt::CTRL | Qt::Key_F5),
-                 QStringLiteral("Обновить (Ctrl+F5)"), &TFrmFullScreen::N5Click);
+                 QStringLiteral("Обновить (Ctrl+F5)"), &FullScreenWindow::N5Click);
     N3 = divider();
     N4 = command(QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_E),
                  QStringLiteral("Выход из полноэкранного режима (Ctrl+E)"),
-                 &TFrmFullScreen::N4Click);
+                 &FullScreenWindow::N4Click);
 
     auto* client = new QWidget(this);
-    Shape1 = new TShape(client);
+    Shape1 = new PlotFrame(client);
     Shape1->setGeometry(0, 0, createdSize_.width, createdSize_.height - 40);
-    MPB = new TSurfaceView(nullptr, client);
+    MPB = new SurfaceView(nullptr, client);
     MPB->setGeometry(8, 9, createdSize_.width - 16, createdSize_.height - 16);
-    Back = new TPaintBox(client);
+    Back = new PointerArea(client);
     Back->setGeometry(0, 0, createdSize_.width, createdSize_.height - 40);
     Back->onMouseMove = [this](int, int) {
         const QPoint global = QCursor::pos();
@@ -85,9 +85,9 @@ TFrmFullScreen::TFrmFullScreen(AppContext& app, TFrmMain& main)
     setGeometry(0, 0, screen.width(), screen.height());
 }
 
-TFrmFullScreen::~TFrmFullScreen() = default;
+FullScreenWindow::~FullScreenWindow() = default;
 
-RasterSurface& TFrmFullScreen::surface() {
+RasterSurface& FullScreenWindow::surface() {
     if (!surface_) {
         surface_ =
             std::make_unique<RasterSurface>(MakeFullScreenSurface(createdSize_, SystemColor(15)));
@@ -96,35 +96,35 @@ RasterSurface& TFrmFullScreen::surface() {
     return *surface_;
 }
 
-ScreenSize TFrmFullScreen::CurrentScreen() const {
+ScreenSize FullScreenWindow::CurrentScreen() const {
     const QSize screen = app_.screenSize();
     return {screen.width(), screen.height()};
 }
 
-void TFrmFullScreen::BeginOpening() {
+void FullScreenWindow::BeginOpening() {
     app_.SetHintHandler([this](const QString& hint) { ShowHint2(hint); });
     drawing_.Reset();
 }
 
-void TFrmFullScreen::Open() {
+void FullScreenWindow::Open() {
     BeginOpening();
     setWindowState(windowState() | Qt::WindowFullScreen);
     exec();
 }
 
-void TFrmFullScreen::showEvent(QShowEvent* event) {
+void FullScreenWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // The picture appears as soon as the window does, also for a keyboard user.
     QTimer::singleShot(0, this, [this] { DrawOnce(); });
 }
 
-void TFrmFullScreen::hideEvent(QHideEvent* event) {
+void FullScreenWindow::hideEvent(QHideEvent* event) {
     // FormClose: hints go back to the main window, however this one closed.
     app_.SetHintHandler([this](const QString& hint) { main_.ShowHint(hint); });
     QDialog::hideEvent(event);
 }
 
-bool TFrmFullScreen::event(QEvent* event) {
+bool FullScreenWindow::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         app_.ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
@@ -132,7 +132,7 @@ bool TFrmFullScreen::event(QEvent* event) {
     return QDialog::event(event);
 }
 
-void TFrmFullScreen::DrawOnce() {
+void FullScreenWindow::DrawOnce() {
     if (!isVisible()) {
         return;
     }
@@ -146,7 +146,7 @@ void TFrmFullScreen::DrawOnce() {
     MPB->Changed();
 }
 
-void TFrmFullScreen::N5Click() {
+void FullScreenWindow::N5Click() {
     try {
         FullScreenDrawing::Draw(surface(), CurrentScreen(), main_.FState);
     } catch (...) {
@@ -156,21 +156,21 @@ void TFrmFullScreen::N5Click() {
     MPB->Changed();
 }
 
-void TFrmFullScreen::BackMouseMove(int screenX, int screenY) {
+void FullScreenWindow::BackMouseMove(int screenX, int screenY) {
     DrawOnce();
     StatusPanel->setText(
         QString::fromStdString(FullScreenPointerText(screenX, screenY, CurrentScreen())));
 }
 
-void TFrmFullScreen::N4Click() {
+void FullScreenWindow::N4Click() {
     close();
 }
 
-void TFrmFullScreen::ShowHint2(const QString& hint) {
+void FullScreenWindow::ShowHint2(const QString& hint) {
     StatusPanel->setText(hint);
 }
 
-void TFrmFullScreen::N2Click() {
+void FullScreenWindow::N2Click() {
     const std::optional<QString> chosen =
         app_.platform().SaveFile(this, kPictureDialog, saveDialog1FileName);
     if (chosen) {
@@ -183,7 +183,7 @@ void TFrmFullScreen::N2Click() {
     saveDialog1FileName.clear();
 }
 
-void TFrmFullScreen::SaveAsLargeBmp(const QString& fileName) {
+void FullScreenWindow::SaveAsLargeBmp(const QString& fileName) {
     const Picture picture = ComposeFullScreenPicture(surface(), createdSize_);
     SaveFileSafely(fileName.toStdString(),
                    EncodeBmp({picture.width, picture.height, picture.pixels.data()}));

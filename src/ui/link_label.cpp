@@ -1,10 +1,10 @@
-#include "uLink.h"
+#include "link_label.h"
 
 #include <QMouseEvent>
 
 namespace parabel::ui {
 
-TLink::TLink(Platform& platform, QWidget* parent) : QLabel(parent), platform_(platform) {
+LinkLabel::LinkLabel(Platform& platform, QWidget* parent) : QLabel(parent), platform_(platform) {
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
@@ -12,27 +12,27 @@ TLink::TLink(Platform& platform, QWidget* parent) : QLabel(parent), platform_(pl
     setCursor(Qt::PointingHandCursor);
 }
 
-QColor TLink::FontColor() const {
+QColor LinkLabel::FontColor() const {
     return palette().color(QPalette::WindowText);
 }
 
-void TLink::SetFontColor(const QColor& color) {
+void LinkLabel::SetFontColor(const QColor& color) {
     QPalette colors = palette();
     colors.setColor(QPalette::WindowText, color);
     setPalette(colors);
 }
 
-void TLink::MouseEnter() {
+void LinkLabel::MouseEnter() {
     setCursor(Qt::PointingHandCursor);
     SetFontColor(QColor(0, 0, 255));
 }
 
-void TLink::MouseLeave() {
+void LinkLabel::MouseLeave() {
     SetFontColor(Qt::black);
     setCursor(Qt::ArrowCursor);
 }
 
-void TLink::Click() {
+void LinkLabel::Click() {
     if (GoCaption) {
         platform_.OpenUrl(text());
     } else if (!Link.isEmpty()) {
@@ -40,17 +40,17 @@ void TLink::Click() {
     }
 }
 
-void TLink::enterEvent(QEnterEvent* event) {
+void LinkLabel::enterEvent(QEnterEvent* event) {
     MouseEnter();
     QLabel::enterEvent(event);
 }
 
-void TLink::leaveEvent(QEvent* event) {
+void LinkLabel::leaveEvent(QEvent* event) {
     MouseLeave();
     QLabel::leaveEvent(event);
 }
 
-void TLink::mouseReleaseEvent(QMouseEvent* event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         Click();
     }

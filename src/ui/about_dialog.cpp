@@ -1,4 +1,4 @@
-#include "uAbout.h"
+#include "about_dialog.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "author_details.h"
-#include "uLink.h"
-#include "uMain.h"
+#include "link_label.h"
+#include "main_window.h"
 #include "window_font.h"
 
 namespace parabel::ui {
@@ -31,7 +31,7 @@ QLabel* Label(QWidget* parent, const QString& text, QRect geometry) {
 
 }  // namespace
 
-TFrmAbout::TFrmAbout(AppContext& app, TFrmMain& main)
+AboutDialog::AboutDialog(AppContext& app, MainWindow& main)
     : QDialog(&main, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       app_(app),
@@ -58,11 +58,11 @@ TFrmAbout::TFrmAbout(AppContext& app, TFrmMain& main)
     Lb_EMail = Label(Pnl_1, QStringLiteral("E-mail"), {26, 122, 28, 13});
     Lb_ICQ = Label(Pnl_1, QStringLiteral("ICQ:"), {26, 142, 21, 13});
 
-    Link_Site = new TLink(app_.platform(), Pnl_1);
+    Link_Site = new LinkLabel(app_.platform(), Pnl_1);
     Link_Site->setText(QString::fromUtf8(author::kSite));
     Link_Site->Link = QString::fromUtf8(author::kSite);
     PlaceLabel(Link_Site, {82, 104, 135, 13});
-    Link_EMail = new TLink(app_.platform(), Pnl_1);
+    Link_EMail = new LinkLabel(app_.platform(), Pnl_1);
     Link_EMail->setText(QString::fromUtf8(author::kMail));
     Link_EMail->Link = QStringLiteral("mailto: ") + QString::fromUtf8(author::kMail);
     PlaceLabel(Link_EMail, {82, 122, 91, 13});
@@ -83,15 +83,15 @@ TFrmAbout::TFrmAbout(AppContext& app, TFrmMain& main)
     connect(Btn_OK, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
 }
 
-void TFrmAbout::Btn_OKClick() {
+void AboutDialog::Btn_OKClick() {
     accept();
 }
 
-void TFrmAbout::FormClose() {
+void AboutDialog::FormClose() {
     main_.RedrawFromState();
 }
 
-void TFrmAbout::done(int result) {
+void AboutDialog::done(int result) {
     app_.Guard([this] { FormClose(); });
     QDialog::done(result);
 }

@@ -1,6 +1,6 @@
-// The main window's layout and wiring. Its commands are in uMain_commands.cpp,
-// its plot in uMain_plot.cpp, its file and colour commands in uMain_files.cpp.
-#include "uMain.h"
+// The main window's layout and wiring. Its commands are in main_window_commands.cpp,
+// its plot in main_window_plot.cpp, its file and colour commands in main_window_files.cpp.
+#include "main_window.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -29,27 +29,27 @@ struct ToolButtonLayout {
     int left;
     int image;  // -1: separator
     const char* hint;
-    void (TFrmMain::*handler)();
+    void (MainWindow::*handler)();
 };
 
 const ToolButtonLayout kToolButtons[] = {
-    {1, 0, 4, "Очистить (Ctrl+A)", &TFrmMain::N2Click},
-    {2, 23, 2, "Загрузить (Ctrl+L)", &TFrmMain::N4Click},
-    {3, 46, 5, "Сохранить решение (Ctrl+S)", &TFrmMain::N10Click},
-    {4, 69, 0, "Сохранить график (Ctrl+G)", &TFrmMain::N11Click},
+    {1, 0, 4, "Очистить (Ctrl+A)", &MainWindow::N2Click},
+    {2, 23, 2, "Загрузить (Ctrl+L)", &MainWindow::N4Click},
+    {3, 46, 5, "Сохранить решение (Ctrl+S)", &MainWindow::N10Click},
+    {4, 69, 0, "Сохранить график (Ctrl+G)", &MainWindow::N11Click},
     {5, 92, -1, "", nullptr},
-    {6, 100, 6, "Решать !!!", &TFrmMain::N12Click},
-    {7, 123, 7, "Обновить (F5)", &TFrmMain::N13Click},
-    {10, 146, 9, "Вход в полноэкранный режим построения графика (Ctrl+P)", &TFrmMain::N15Click},
+    {6, 100, 6, "Решать !!!", &MainWindow::N12Click},
+    {7, 123, 7, "Обновить (F5)", &MainWindow::N13Click},
+    {10, 146, 9, "Вход в полноэкранный режим построения графика (Ctrl+P)", &MainWindow::N15Click},
     {8, 169, -1, "", nullptr},
-    {11, 177, 10, "Краткое руководство по пользованию программы (F1)", &TFrmMain::N9Click},
+    {11, 177, 10, "Краткое руководство по пользованию программы (F1)", &MainWindow::N9Click},
     {12, 200, -1, "", nullptr},
-    {9, 208, 8, "Выход из программы (Ctrl+E)", &TFrmMain::N5Click},
+    {9, 208, 8, "Выход из программы (Ctrl+E)", &MainWindow::N5Click},
 };
 
 }  // namespace
 
-TFrmMain::TFrmMain(AppContext& app)
+MainWindow::MainWindow(AppContext& app)
     : app_(app), pbSurface_(kPanelWidth, kPanelHeight, kWhitePixel) {
     setWindowTitle(QStringLiteral("Parabel v1.0"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -70,15 +70,15 @@ TFrmMain::TFrmMain(AppContext& app)
     FormCreate();
 }
 
-TFrmMain::~TFrmMain() = default;
+MainWindow::~MainWindow() = default;
 
-void TFrmMain::SetWindows(TFrmFullScreen* fullScreen, TFrmAbout* about) {
+void MainWindow::SetWindows(FullScreenWindow* fullScreen, AboutDialog* about) {
     fullScreen_ = fullScreen;
     about_ = about;
 }
 
-QAction* TFrmMain::AddCommand(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
-                              const QString& hint, void (TFrmMain::*handler)()) {
+QAction* MainWindow::AddCommand(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
+                                const QString& hint, void (MainWindow::*handler)()) {
     QAction* action = menu->addAction(caption);
     action->setShortcut(shortcut);
     action->setStatusTip(hint);
@@ -87,42 +87,42 @@ QAction* TFrmMain::AddCommand(QMenu* menu, const QString& caption, const QKeySeq
     return action;
 }
 
-void TFrmMain::CreateMenu() {
+void MainWindow::CreateMenu() {
     N1 = menuBar()->addMenu(QStringLiteral("Файл"));
     N12 = AddCommand(N1, QStringLiteral("Решать"), QKeySequence(Qt::Key_Return),
-                     QStringLiteral("Решать !!! (Enter)"), &TFrmMain::N12Click);
+                     QStringLiteral("Решать !!! (Enter)"), &MainWindow::N12Click);
     N12->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     N13 = AddCommand(N1, QStringLiteral("Обновить"), QKeySequence(Qt::Key_F5),
-                     QStringLiteral("Обновить (F5)"), &TFrmMain::N13Click);
+                     QStringLiteral("Обновить (F5)"), &MainWindow::N13Click);
     N1->addSeparator();  // N14
     N15 = AddCommand(N1, QStringLiteral("Полноэкранный режим"), QKeySequence(Qt::CTRL | Qt::Key_P),
                      QStringLiteral("Вход в полноэкранный режим построения графика (Ctrl+P)"),
-                     &TFrmMain::N15Click);
+                     &MainWindow::N15Click);
     N1->addSeparator();  // N16
     N2 = AddCommand(N1, QStringLiteral("Очистить"), QKeySequence(Qt::CTRL | Qt::Key_A),
-                    QStringLiteral("Очистить (Ctrl+A)"), &TFrmMain::N2Click);
+                    QStringLiteral("Очистить (Ctrl+A)"), &MainWindow::N2Click);
     N1->addSeparator();  // N7
     N3 = N1->addMenu(QStringLiteral("Сохранить..."));
     N10 = AddCommand(N3, QStringLiteral("Решение"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                     QStringLiteral("Сохранить решение (Ctrl+S)"), &TFrmMain::N10Click);
+                     QStringLiteral("Сохранить решение (Ctrl+S)"), &MainWindow::N10Click);
     N11 = AddCommand(N3, QStringLiteral("График"), QKeySequence(Qt::CTRL | Qt::Key_G),
-                     QStringLiteral("Сохранить график (Ctrl+G)"), &TFrmMain::N11Click);
+                     QStringLiteral("Сохранить график (Ctrl+G)"), &MainWindow::N11Click);
     N4 = AddCommand(N1, QStringLiteral("Загрузить"), QKeySequence(Qt::CTRL | Qt::Key_L),
-                    QStringLiteral("Загрузить (Ctrl+L)"), &TFrmMain::N4Click);
+                    QStringLiteral("Загрузить (Ctrl+L)"), &MainWindow::N4Click);
     N1->addSeparator();  // N6
     N5 = AddCommand(N1, QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_E),
-                    QStringLiteral("Выход из программы (Ctrl+E)"), &TFrmMain::N5Click);
+                    QStringLiteral("Выход из программы (Ctrl+E)"), &MainWindow::N5Click);
     N17 = menuBar()->addMenu(QStringLiteral("Настройки"));
     N18 = AddCommand(N17, QStringLiteral("Цвет функции..."), QKeySequence(Qt::CTRL | Qt::Key_W),
                      QStringLiteral("Настроить цвет прорисовки функции (Ctrl+W)"),
-                     &TFrmMain::N18Click);
+                     &MainWindow::N18Click);
     N8 = menuBar()->addMenu(QStringLiteral("Справка"));
     N9 = AddCommand(N8, QStringLiteral("О Прогрмме"), QKeySequence(Qt::Key_F1),
                     QStringLiteral("Краткое руководство по пользованию программы"),
-                    &TFrmMain::N9Click);
+                    &MainWindow::N9Click);
 }
 
-void TFrmMain::CreateToolBar(QWidget* client) {
+void MainWindow::CreateToolBar(QWidget* client) {
     CoolBar1 = new QFrame(client);
     CoolBar1->setObjectName(QStringLiteral("CoolBar1"));
     CoolBar1->setGeometry(0, 0, kClientWidth, 28);
@@ -153,8 +153,8 @@ void TFrmMain::CreateToolBar(QWidget* client) {
     }
 }
 
-void TFrmMain::CreateControls(QWidget* client) {
-    Primer = new TPrimerEdit(client);
+void MainWindow::CreateControls(QWidget* client) {
+    Primer = new EquationEdit(client);
     Primer->setObjectName(QStringLiteral("Primer"));
     Primer->setGeometry(8, 32, 289, 26);
     Primer->setFont(WindowFont(16, true));
@@ -184,12 +184,12 @@ void TFrmMain::CreateControls(QWidget* client) {
     connect(Button1, &QPushButton::clicked, this,
             [this] { app_.Guard([this] { Button1Click(); }); });
 
-    Shape1 = new TShape(client);
+    Shape1 = new PlotFrame(client);
     Shape1->setGeometry(304, 32, 322, 338);
-    PB = new TSurfaceView(&pbSurface_, client);
+    PB = new SurfaceView(&pbSurface_, client);
     PB->setObjectName(QStringLiteral("PB"));
     PB->setGeometry(312, 40, 300, 320);
-    PaintBox1 = new TPaintBox(client);
+    PaintBox1 = new PointerArea(client);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(304, 32, 322, 338);
     PaintBox1->onMouseMove = [this](int x, int y) {
@@ -201,7 +201,7 @@ void TFrmMain::CreateControls(QWidget* client) {
     Primer->setFocus();
 }
 
-void TFrmMain::CreateStatusBar(QWidget* client) {
+void MainWindow::CreateStatusBar(QWidget* client) {
     StatusBar1 = new QStatusBar(client);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setGeometry(0, 372, kClientWidth, 19);
@@ -211,7 +211,7 @@ void TFrmMain::CreateStatusBar(QWidget* client) {
     StatusBar1->addWidget(StatusPanel, 1);
 }
 
-void TFrmMain::ShowSolveOutcomeLines(const std::vector<std::string>& lines) {
+void MainWindow::ShowSolveOutcomeLines(const std::vector<std::string>& lines) {
     Ex->clear();
     const QIcon dot = DotImage();
     for (const std::string& line : lines) {
@@ -219,7 +219,7 @@ void TFrmMain::ShowSolveOutcomeLines(const std::vector<std::string>& lines) {
     }
 }
 
-bool TFrmMain::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         app_.ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
@@ -227,7 +227,7 @@ bool TFrmMain::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void TFrmMain::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!centred_ && screen() != nullptr) {
         centred_ = true;

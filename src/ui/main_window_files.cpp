@@ -10,8 +10,8 @@
 #include "io/safe_save.h"
 #include "io/settings.h"
 #include "io/text_files.h"
+#include "main_window.h"
 #include "plot/picture.h"
-#include "uMain.h"
 
 namespace parabel::ui {
 
@@ -47,13 +47,13 @@ ColorValue FromQColor(const QColor& color) {
 
 }  // namespace
 
-void TFrmMain::FormCreate() {
+void MainWindow::FormCreate() {
     app_.SetHintHandler([this](const QString& hint) { ShowHint(hint); });
     FState.axesDrawn = false;
     app_.Guard([this] { FState.curveColor = TextToColor(ReadColorText(app_.settingsPath)); });
 }
 
-void TFrmMain::N10Click() {
+void MainWindow::N10Click() {
     Remember(app_.platform().SaveFile(this, kSolutionDialog, saveDialog1FileName),
              saveDialog1FileName);
     RedrawFromState();
@@ -65,7 +65,7 @@ void TFrmMain::N10Click() {
     saveDialog1FileName.clear();
 }
 
-void TFrmMain::N4Click() {
+void MainWindow::N4Click() {
     Remember(app_.platform().OpenFile(this, kOpenDialog, openDialogFileName), openDialogFileName);
     const std::string name = openDialogFileName.toStdString();
     if (!name.empty() && IsExistingFile(name)) {
@@ -89,7 +89,7 @@ void TFrmMain::N4Click() {
     RedrawFromState();
 }
 
-void TFrmMain::N11Click() {
+void MainWindow::N11Click() {
     Remember(app_.platform().SaveFile(this, kPictureDialog, saveDialog2FileName),
              saveDialog2FileName);
     RedrawFromState();
@@ -99,14 +99,14 @@ void TFrmMain::N11Click() {
     saveDialog2FileName.clear();
 }
 
-void TFrmMain::SaveAsBmp(const QString& fileName) {
+void MainWindow::SaveAsBmp(const QString& fileName) {
     const Picture picture = ComposeMainPicture(pbSurface_);
     const std::vector<std::uint8_t> bytes =
         EncodeBmp({picture.width, picture.height, picture.pixels.data()});
     SaveFileSafely(fileName.toStdString(), bytes);
 }
 
-void TFrmMain::N18Click() {
+void MainWindow::N18Click() {
     const std::optional<QColor> chosen =
         app_.platform().ChooseColor(this, ToQColor(ResolveColor(FState.curveColor)));
     if (chosen) {

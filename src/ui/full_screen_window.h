@@ -18,13 +18,13 @@ class QStatusBar;
 
 namespace parabel::ui {
 
-class TFrmMain;
+class MainWindow;
 
-class TFrmFullScreen : public QDialog {
+class FullScreenWindow : public QDialog {
     Q_OBJECT
   public:
-    TFrmFullScreen(AppContext& app, TFrmMain& main);
-    ~TFrmFullScreen() override;
+    FullScreenWindow(AppContext& app, MainWindow& main);
+    ~FullScreenWindow() override;
 
     // The opening command's part: hints to this window's status bar, the
     // drawn-once flag cleared, shown modally until it closes.
@@ -35,9 +35,9 @@ class TFrmFullScreen : public QDialog {
 
     QMenuBar* Menu = nullptr;
     QAction *N2 = nullptr, *N1 = nullptr, *N5 = nullptr, *N3 = nullptr, *N4 = nullptr;
-    TShape* Shape1 = nullptr;
-    TSurfaceView* MPB = nullptr;
-    TPaintBox* Back = nullptr;
+    PlotFrame* Shape1 = nullptr;
+    SurfaceView* MPB = nullptr;
+    PointerArea* Back = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel = nullptr;
 
@@ -68,7 +68,7 @@ class TFrmFullScreen : public QDialog {
     void DrawOnce();
 
     AppContext& app_;
-    TFrmMain& main_;
+    MainWindow& main_;
     ScreenSize createdSize_;
     std::unique_ptr<RasterSurface> surface_;
     FullScreenDrawing drawing_;

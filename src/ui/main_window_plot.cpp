@@ -3,12 +3,12 @@
 #include <QLabel>
 
 #include "app/panel_redraw.h"
+#include "main_window.h"
 #include "plot/main_plot.h"
-#include "uMain.h"
 
 namespace parabel::ui {
 
-void TFrmMain::DrawPlot(Extended a, Extended b, Extended c, double root1, double root2) {
+void MainWindow::DrawPlot(Extended a, Extended b, Extended c, double root1, double root2) {
     try {
         parabel::DrawPlot(pbSurface_, FState, a, b, c, root1, root2);
     } catch (...) {
@@ -18,12 +18,12 @@ void TFrmMain::DrawPlot(Extended a, Extended b, Extended c, double root1, double
     PB->Changed();
 }
 
-void TFrmMain::DrawAxes() {
+void MainWindow::DrawAxes() {
     parabel::DrawAxes(pbSurface_, FState);
     PB->Changed();
 }
 
-void TFrmMain::RedrawFromState() {
+void MainWindow::RedrawFromState() {
     try {
         parabel::RedrawFromState(pbSurface_, FState);
     } catch (...) {
@@ -33,17 +33,17 @@ void TFrmMain::RedrawFromState() {
     PB->Changed();
 }
 
-void TFrmMain::FormPaint() {
+void MainWindow::FormPaint() {
     parabel::PaintPanelFirstTime(pbSurface_, FState);
     PB->Changed();
 }
 
-void TFrmMain::paintEvent(QPaintEvent* event) {
+void MainWindow::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
     app_.Guard([this] { FormPaint(); });
 }
 
-void TFrmMain::PaintBox1MouseMove(int x, int y) {
+void MainWindow::PaintBox1MouseMove(int x, int y) {
     StatusPanel->setText(QString::fromStdString(PointerText(x, y)));
 }
 

@@ -12,18 +12,18 @@ class QPushButton;
 
 namespace parabel::ui {
 
-class TFrmMain;
-class TLink;
+class MainWindow;
+class LinkLabel;
 
-class TFrmAbout : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
   public:
-    TFrmAbout(AppContext& app, TFrmMain& main);
+    AboutDialog(AppContext& app, MainWindow& main);
 
     QFrame* Pnl_1 = nullptr;
     QLabel *Lb_Autor = nullptr, *Lb_NickName = nullptr, *Lb_Local = nullptr, *Lb_Contacts = nullptr,
            *Lb_Site = nullptr, *Lb_EMail = nullptr, *Lb_ICQ = nullptr;
-    TLink *Link_Site = nullptr, *Link_EMail = nullptr;
+    LinkLabel *Link_Site = nullptr, *Link_EMail = nullptr;
     QLineEdit* Ed_ICQ = nullptr;
     QPushButton* Btn_OK = nullptr;
 
@@ -35,7 +35,7 @@ class TFrmAbout : public QDialog {
 
   private:
     AppContext& app_;
-    TFrmMain& main_;
+    MainWindow& main_;
 };
 
 }  // namespace parabel::ui

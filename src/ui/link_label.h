@@ -9,10 +9,10 @@
 
 namespace parabel::ui {
 
-class TLink : public QLabel {
+class LinkLabel : public QLabel {
     Q_OBJECT
   public:
-    TLink(Platform& platform, QWidget* parent);
+    LinkLabel(Platform& platform, QWidget* parent);
 
     QString Link;            // the target opened when GoCaption is false
     bool GoCaption = false;  // open the label's own text instead of Link

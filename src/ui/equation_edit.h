@@ -7,10 +7,10 @@
 
 namespace parabel::ui {
 
-class TPrimerEdit : public QLineEdit {
+class EquationEdit : public QLineEdit {
     Q_OBJECT
   public:
-    explicit TPrimerEdit(QWidget* parent = nullptr);
+    explicit EquationEdit(QWidget* parent = nullptr);
 
     // Sets the text in lower case, without the characters it cannot hold.
     void SetText(const QString& text);

@@ -1,4 +1,4 @@
-#include "primer_edit.h"
+#include "equation_edit.h"
 
 #include <QKeyEvent>
 #include <QValidator>
@@ -16,19 +16,19 @@ class LowerCaseValidator final : public QValidator {
     using QValidator::QValidator;
     State validate(QString& input, int& position) const override {
         const QString before = input.left(position);
-        input = TPrimerEdit::Accepted(input);
-        position = static_cast<int>(TPrimerEdit::Accepted(before).size());
+        input = EquationEdit::Accepted(input);
+        position = static_cast<int>(EquationEdit::Accepted(before).size());
         return Acceptable;
     }
 };
 
 }  // namespace
 
-TPrimerEdit::TPrimerEdit(QWidget* parent) : QLineEdit(parent) {
+EquationEdit::EquationEdit(QWidget* parent) : QLineEdit(parent) {
     setValidator(new LowerCaseValidator(this));
 }
 
-QString TPrimerEdit::Accepted(const QString& text) {
+QString EquationEdit::Accepted(const QString& text) {
     QString accepted;
     accepted.reserve(text.size());
     for (const QChar character : text) {
@@ -41,18 +41,18 @@ QString TPrimerEdit::Accepted(const QString& text) {
     return QString::fromStdString(ToLowerCase(accepted.toStdString()));
 }
 
-void TPrimerEdit::SetText(const QString& text) {
+void EquationEdit::SetText(const QString& text) {
     setText(Accepted(text));
 }
 
-void TPrimerEdit::keyPressEvent(QKeyEvent* event) {
+void EquationEdit::keyPressEvent(QKeyEvent* event) {
     if (onKeyDown) {
         onKeyDown(event->key(), event->modifiers());
     }
     QLineEdit::keyPressEvent(event);
 }
 
-bool TPrimerEdit::event(QEvent* event) {
+bool EquationEdit::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "application.h"
+#include "equation_edit.h"
 #include "plot/plot_state.h"
 #include "plot/raster_surface.h"
 #include "plot_widgets.h"
-#include "primer_edit.h"
 
 class QAction;
 class QLabel;
@@ -24,27 +24,27 @@ class QToolButton;
 
 namespace parabel::ui {
 
-class TFrmFullScreen;
-class TFrmAbout;
+class FullScreenWindow;
+class AboutDialog;
 
-class TFrmMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TFrmMain(AppContext& app);
-    ~TFrmMain() override;
+    explicit MainWindow(AppContext& app);
+    ~MainWindow() override;
 
     // The other two windows, created after this one.
-    void SetWindows(TFrmFullScreen* fullScreen, TFrmAbout* about);
+    void SetWindows(FullScreenWindow* fullScreen, AboutDialog* about);
 
     // --- Controls, by their layout names ---
     QWidget* CoolBar1 = nullptr;
     QWidget* ToolBar1 = nullptr;
-    TPrimerEdit* Primer = nullptr;
+    EquationEdit* Primer = nullptr;
     QListWidget* Ex = nullptr;
     QPushButton* Button1 = nullptr;
-    TShape* Shape1 = nullptr;
-    TSurfaceView* PB = nullptr;
-    TPaintBox* PaintBox1 = nullptr;
+    PlotFrame* Shape1 = nullptr;
+    SurfaceView* PB = nullptr;
+    PointerArea* PaintBox1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel = nullptr;  // the status bar's one panel
     QTimer* Timer1 = nullptr;
@@ -87,8 +87,8 @@ class TFrmMain : public QMainWindow {
     void SaveAsBmp(const QString& fileName);
 
     AppContext& app() { return app_; }
-    TFrmFullScreen* fullScreen() { return fullScreen_; }
-    TFrmAbout* about() { return about_; }
+    FullScreenWindow* fullScreen() { return fullScreen_; }
+    AboutDialog* about() { return about_; }
 
     // The dialogs' remembered file names (cleared at the end of a command).
     QString openDialogFileName;
@@ -108,13 +108,13 @@ class TFrmMain : public QMainWindow {
     void CreateControls(QWidget* client);
     void CreateStatusBar(QWidget* client);
     QAction* AddCommand(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
-                        const QString& hint, void (TFrmMain::*handler)());
+                        const QString& hint, void (MainWindow::*handler)());
     void ShowSolveOutcomeLines(const std::vector<std::string>& lines);
 
     AppContext& app_;
     RasterSurface pbSurface_;
-    TFrmFullScreen* fullScreen_ = nullptr;
-    TFrmAbout* about_ = nullptr;
+    FullScreenWindow* fullScreen_ = nullptr;
+    AboutDialog* about_ = nullptr;
     bool centred_ = false;
 };
 

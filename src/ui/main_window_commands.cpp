@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "about_dialog.h"
 #include "app/solve_and_draw.h"
 #include "core/decimal_separator.h"
-#include "uAbout.h"
-#include "uFullScreen.h"
-#include "uMain.h"
+#include "full_screen_window.h"
+#include "main_window.h"
 
 namespace parabel::ui {
 
@@ -20,7 +20,7 @@ const QString kErrorCaption = QStringLiteral("Error");
 
 }  // namespace
 
-void TFrmMain::Button1Click() {
+void MainWindow::Button1Click() {
     const SolveAndDrawResult result =
         SolveAndDraw(Primer->text().toStdString(), pbSurface_, FState);
     const SolveOutcome& outcome = result.outcome;
@@ -37,7 +37,7 @@ void TFrmMain::Button1Click() {
     }
 }
 
-void TFrmMain::PrimerKeyDown(int key, Qt::KeyboardModifiers) {
+void MainWindow::PrimerKeyDown(int key, Qt::KeyboardModifiers) {
     // Enter with any modifiers; plain Enter reaches the menu's shortcut
     // first, so one press solves once.
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -45,15 +45,15 @@ void TFrmMain::PrimerKeyDown(int key, Qt::KeyboardModifiers) {
     }
 }
 
-void TFrmMain::N12Click() {
+void MainWindow::N12Click() {
     Button1->click();
 }
 
-void TFrmMain::N13Click() {
+void MainWindow::N13Click() {
     RedrawFromState();
 }
 
-void TFrmMain::N2Click() {
+void MainWindow::N2Click() {
     Ex->clear();
     Primer->clear();
     pbSurface_.Repaint();
@@ -63,21 +63,21 @@ void TFrmMain::N2Click() {
     FState.c = 0;
 }
 
-void TFrmMain::N15Click() {
+void MainWindow::N15Click() {
     fullScreen_->Open();
     Timer1->start();
 }
 
-void TFrmMain::N9Click() {
+void MainWindow::N9Click() {
     about_->exec();
     Timer1->start();
 }
 
-void TFrmMain::N5Click() {
+void MainWindow::N5Click() {
     close();
 }
 
-void TFrmMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     const bool yes = app_.platform().AskYesNo(QStringLiteral("Выход"),
                                               QStringLiteral("Подтверждаете выход из программы ?"));
     if (yes) {
@@ -87,7 +87,7 @@ void TFrmMain::closeEvent(QCloseEvent* event) {
     }
 }
 
-void TFrmMain::Timer1Timer() {
+void MainWindow::Timer1Timer() {
     if ((about_ != nullptr && about_->isVisible()) ||
         (fullScreen_ != nullptr && fullScreen_->isVisible())) {
         return;  // tried again at the next tick
@@ -96,11 +96,11 @@ void TFrmMain::Timer1Timer() {
     Timer1->stop();
 }
 
-void TFrmMain::ShowHint(const QString& hint) {
+void MainWindow::ShowHint(const QString& hint) {
     StatusPanel->setText(hint);
 }
 
-void TFrmMain::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LocaleChange) {
         ReadDecimalSeparatorFromLocale();
     }
