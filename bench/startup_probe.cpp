@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         return application.exec();
     }
     parabel::ReadDecimalSeparatorFromLocale();
-    parabel::ui::ApplyPaletteToSystemColors(application.palette());
+    parabel::ui::applyPaletteToSystemColors(application.palette());
     parabel::ui::QtPlatform platform;
     parabel::ui::AppContext context(platform);
     parabel::ui::ProgramWindows windows(context);

@@ -20,22 +20,22 @@ using namespace parabel::ui;
 // Answers nothing: the measured commands open no dialog.
 class SilentPlatform final : public Platform {
   public:
-    void ShowError(const QString&, const QString&) override {}
-    bool AskYesNo(const QString&, const QString&) override { return true; }
-    std::optional<QString> OpenFile(QWidget*, const FileDialogOptions&, const QString&) override {
+    void showError(const QString&, const QString&) override {}
+    bool askYesNo(const QString&, const QString&) override { return true; }
+    std::optional<QString> openFile(QWidget*, const FileDialogOptions&, const QString&) override {
         return std::nullopt;
     }
-    std::optional<QString> SaveFile(QWidget*, const FileDialogOptions&, const QString&) override {
+    std::optional<QString> saveFile(QWidget*, const FileDialogOptions&, const QString&) override {
         return std::nullopt;
     }
-    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return std::nullopt; }
-    void OpenUrl(const QString&) override {}
+    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
+    void openUrl(const QString&) override {}
 };
 
 struct Windows {
     explicit Windows(QSize screen) : context(platform, QStringLiteral("Parabel")) {
-        context.settingsPath = "/nonexistent/Inf.ini";
-        context.screenSize = [screen] { return screen; };
+        context.setSettingsPath("/nonexistent/Inf.ini");
+        context.setScreenSizeSource([screen] { return screen; });
         main = std::make_unique<MainWindow>(context);
         fullScreen = std::make_unique<FullScreenWindow>(context, *main);
         about = std::make_unique<AboutDialog>(context, *main);

@@ -37,7 +37,7 @@ AboutDialog::AboutDialog(AppContext& app, MainWindow& main)
       app_(app),
       main_(main) {
     setWindowTitle(QStringLiteral("О программе"));
-    setFont(WindowFont());
+    setFont(windowFont());
     setFixedSize(354, 220);
     move(191, 110);
 
@@ -50,7 +50,7 @@ AboutDialog::AboutDialog(AppContext& app, MainWindow& main)
         Label(Pnl_1, QString::fromUtf8(author::kName) + QStringLiteral(" aka"), {25, 39, 94, 13});
     Lb_NickName = Label(Pnl_1, QStringLiteral("{ %1 }").arg(QString::fromUtf8(author::kNickName)),
                         {123, 39, 78, 13});
-    Lb_NickName->setFont(WindowFont(11, true));
+    Lb_NickName->setFont(windowFont(11, true));
     PlaceLabel(Lb_NickName, {123, 39, 78, 13});
     Lb_Local = Label(Pnl_1, QString::fromUtf8(author::kYearAndPlace), {25, 56, 131, 13});
     Lb_Contacts = Label(Pnl_1, QStringLiteral("Мои координаты:"), {26, 85, 88, 13});
@@ -92,7 +92,7 @@ void AboutDialog::FormClose() {
 }
 
 void AboutDialog::done(int result) {
-    app_.Guard([this] { FormClose(); });
+    app_.guard([this] { FormClose(); });
     QDialog::done(result);
 }
 

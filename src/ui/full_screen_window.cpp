@@ -26,7 +26,7 @@ const FileDialogOptions kPictureDialog{QStringLiteral("Растровые изо
 FullScreenWindow::FullScreenWindow(AppContext& app, MainWindow& main)
     : QDialog(&main, Qt::Dialog | Qt::FramelessWindowHint), app_(app), main_(main) {
     setWindowTitle(QStringLiteral("Полноэкранный режим построения графика"));
-    setFont(WindowFont());
+    setFont(windowFont());
     const QSize screen = app_.screenSize();
     createdSize_ = {screen.width(), screen.height()};
 
@@ -42,7 +42,7 @@ FullScreenWindow::FullScreenWindow(AppContext& app, MainWindow& main)
         action->setStatusTip(hint);
         addAction(action);
         connect(action, &QAction::triggered, this,
-                [this, handler] { app_.Guard([&] { (this->*handler)(); }); });
+                [this, handler] { app_.guard([&] { (this->*handler)(); }); });
         return action;
     };
     auto divider = [this] {
@@ -69,7 +69,7 @@ FullScreenWindow::FullScreenWindow(AppContext& app, MainWindow& main)
     Back->setGeometry(0, 0, createdSize_.width, createdSize_.height - 40);
     Back->onMouseMove = [this](int, int) {
         const QPoint global = QCursor::pos();
-        app_.Guard([&] { BackMouseMove(global.x(), global.y()); });
+        app_.guard([&] { BackMouseMove(global.x(), global.y()); });
     };
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setSizeGripEnabled(false);
@@ -102,7 +102,7 @@ ScreenSize FullScreenWindow::CurrentScreen() const {
 }
 
 void FullScreenWindow::BeginOpening() {
-    app_.SetHintHandler([this](const QString& hint) { ShowHint2(hint); });
+    app_.setHintHandler([this](const QString& hint) { ShowHint2(hint); });
     drawing_.Reset();
 }
 
@@ -120,13 +120,13 @@ void FullScreenWindow::showEvent(QShowEvent* event) {
 
 void FullScreenWindow::hideEvent(QHideEvent* event) {
     // FormClose: hints go back to the main window, however this one closed.
-    app_.SetHintHandler([this](const QString& hint) { main_.ShowHint(hint); });
+    app_.setHintHandler([this](const QString& hint) { main_.ShowHint(hint); });
     QDialog::hideEvent(event);
 }
 
 bool FullScreenWindow::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
-        app_.ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+        app_.showHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     return QDialog::event(event);
@@ -140,7 +140,7 @@ void FullScreenWindow::DrawOnce() {
         drawing_.DrawOnce(surface(), CurrentScreen(), main_.FState);
     } catch (const std::exception& error) {
         MPB->Changed();
-        app_.ReportError(error);
+        app_.reportError(error);
         return;
     }
     MPB->Changed();
@@ -172,7 +172,7 @@ void FullScreenWindow::ShowHint2(const QString& hint) {
 
 void FullScreenWindow::N2Click() {
     const std::optional<QString> chosen =
-        app_.platform().SaveFile(this, kPictureDialog, saveDialog1FileName);
+        app_.platform().saveFile(this, kPictureDialog, saveDialog1FileName);
     if (chosen) {
         saveDialog1FileName = *chosen;
     }

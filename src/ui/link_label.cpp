@@ -34,9 +34,9 @@ void LinkLabel::MouseLeave() {
 
 void LinkLabel::Click() {
     if (GoCaption) {
-        platform_.OpenUrl(text());
+        platform_.openUrl(text());
     } else if (!Link.isEmpty()) {
-        platform_.OpenUrl(Link);
+        platform_.openUrl(Link);
     }
 }
 

@@ -55,7 +55,7 @@ MainWindow::MainWindow(AppContext& app)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFont(WindowFont());
+    setFont(windowFont());
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
@@ -65,7 +65,7 @@ MainWindow::MainWindow(AppContext& app)
     CreateStatusBar(client);
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);
-    connect(Timer1, &QTimer::timeout, this, [this] { app_.Guard([this] { Timer1Timer(); }); });
+    connect(Timer1, &QTimer::timeout, this, [this] { app_.guard([this] { Timer1Timer(); }); });
     setFixedSize(sizeHint());
     FormCreate();
 }
@@ -83,7 +83,7 @@ QAction* MainWindow::AddCommand(QMenu* menu, const QString& caption, const QKeyS
     action->setShortcut(shortcut);
     action->setStatusTip(hint);
     connect(action, &QAction::triggered, this,
-            [this, handler] { app_.Guard([&] { (this->*handler)(); }); });
+            [this, handler] { app_.guard([&] { (this->*handler)(); }); });
     return action;
 }
 
@@ -141,14 +141,14 @@ void MainWindow::CreateToolBar(QWidget* client) {
         auto* button = new QToolButton(ToolBar1);
         button->setObjectName(QStringLiteral("ToolButton%1").arg(entry.number));
         button->setGeometry(entry.left, 0, 23, 22);
-        button->setIcon(ToolbarImage(entry.image));
+        button->setIcon(toolbarImage(entry.image));
         button->setIconSize(QSize(16, 16));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setStatusTip(QString::fromUtf8(entry.hint));
         const auto handler = entry.handler;
         connect(button, &QToolButton::clicked, this,
-                [this, handler] { app_.Guard([&] { (this->*handler)(); }); });
+                [this, handler] { app_.guard([&] { (this->*handler)(); }); });
         ToolButtons[entry.number - 1] = button;
     }
 }
@@ -157,10 +157,10 @@ void MainWindow::CreateControls(QWidget* client) {
     Primer = new EquationEdit(client);
     Primer->setObjectName(QStringLiteral("Primer"));
     Primer->setGeometry(8, 32, 289, 26);
-    Primer->setFont(WindowFont(16, true));
+    Primer->setFont(windowFont(16, true));
     Primer->setStatusTip(QStringLiteral("Введите в это поле уравнение вида Ax^2+Bx+C=0"));
     Primer->onKeyDown = [this](int key, Qt::KeyboardModifiers shift) {
-        app_.Guard([&] { PrimerKeyDown(key, shift); });
+        app_.guard([&] { PrimerKeyDown(key, shift); });
     };
     for (QAction* action : {N12, N13, N15, N2, N10, N11, N4, N5, N18, N9}) {
         Primer->windowShortcuts += action->shortcuts();
@@ -169,7 +169,7 @@ void MainWindow::CreateControls(QWidget* client) {
     Ex = new QListWidget(client);
     Ex->setObjectName(QStringLiteral("Ex"));
     Ex->setGeometry(8, 64, 289, 306);
-    Ex->setFont(WindowFont(16, true));
+    Ex->setFont(windowFont(16, true));
     Ex->setViewMode(QListView::ListMode);
     Ex->setIconSize(QSize(16, 16));
     Ex->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -182,7 +182,7 @@ void MainWindow::CreateControls(QWidget* client) {
     Button1->setGeometry(-1000, 376, 97, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this,
-            [this] { app_.Guard([this] { Button1Click(); }); });
+            [this] { app_.guard([this] { Button1Click(); }); });
 
     Shape1 = new PlotFrame(client);
     Shape1->setGeometry(304, 32, 322, 338);
@@ -193,7 +193,7 @@ void MainWindow::CreateControls(QWidget* client) {
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(304, 32, 322, 338);
     PaintBox1->onMouseMove = [this](int x, int y) {
-        app_.Guard([&] { PaintBox1MouseMove(x, y); });
+        app_.guard([&] { PaintBox1MouseMove(x, y); });
     };
 
     setTabOrder(Primer, Ex);
@@ -213,7 +213,7 @@ void MainWindow::CreateStatusBar(QWidget* client) {
 
 void MainWindow::ShowSolveOutcomeLines(const std::vector<std::string>& lines) {
     Ex->clear();
-    const QIcon dot = DotImage();
+    const QIcon dot = dotImage();
     for (const std::string& line : lines) {
         Ex->addItem(new QListWidgetItem(dot, QString::fromStdString(line)));
     }
@@ -221,7 +221,7 @@ void MainWindow::ShowSolveOutcomeLines(const std::vector<std::string>& lines) {
 
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
-        app_.ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+        app_.showHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);

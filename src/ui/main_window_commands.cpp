@@ -31,9 +31,9 @@ void MainWindow::Button1Click() {
     }
     PB->Changed();
     if (outcome.failure == SolveFailure::kForm) {
-        app_.platform().ShowError(kErrorCaption, QString::fromUtf8(kFormMessage));
+        app_.platform().showError(kErrorCaption, QString::fromUtf8(kFormMessage));
     } else if (outcome.failure == SolveFailure::kConversion) {
-        app_.platform().ShowError(kErrorCaption, QString::fromUtf8(kConversionMessage));
+        app_.platform().showError(kErrorCaption, QString::fromUtf8(kConversionMessage));
     }
 }
 
@@ -78,7 +78,7 @@ void MainWindow::N5Click() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const bool yes = app_.platform().AskYesNo(QStringLiteral("Выход"),
+    const bool yes = app_.platform().askYesNo(QStringLiteral("Выход"),
                                               QStringLiteral("Подтверждаете выход из программы ?"));
     if (yes) {
         event->accept();

@@ -48,13 +48,13 @@ ColorValue FromQColor(const QColor& color) {
 }  // namespace
 
 void MainWindow::FormCreate() {
-    app_.SetHintHandler([this](const QString& hint) { ShowHint(hint); });
+    app_.setHintHandler([this](const QString& hint) { ShowHint(hint); });
     FState.axesDrawn = false;
-    app_.Guard([this] { FState.curveColor = TextToColor(ReadColorText(app_.settingsPath)); });
+    app_.guard([this] { FState.curveColor = TextToColor(ReadColorText(app_.settingsPath())); });
 }
 
 void MainWindow::N10Click() {
-    Remember(app_.platform().SaveFile(this, kSolutionDialog, saveDialog1FileName),
+    Remember(app_.platform().saveFile(this, kSolutionDialog, saveDialog1FileName),
              saveDialog1FileName);
     RedrawFromState();
     if (!saveDialog1FileName.isEmpty()) {
@@ -66,7 +66,7 @@ void MainWindow::N10Click() {
 }
 
 void MainWindow::N4Click() {
-    Remember(app_.platform().OpenFile(this, kOpenDialog, openDialogFileName), openDialogFileName);
+    Remember(app_.platform().openFile(this, kOpenDialog, openDialogFileName), openDialogFileName);
     const std::string name = openDialogFileName.toStdString();
     if (!name.empty() && IsExistingFile(name)) {
         DrawPlot(FState.a, FState.b, FState.c, FState.root1, FState.root2);
@@ -79,7 +79,7 @@ void MainWindow::N4Click() {
         Button1->click();
     }
     if (!name.empty() && !IsExistingFile(name)) {
-        app_.platform().ShowError(QStringLiteral("Ошибка"), QStringLiteral("Файл ") +
+        app_.platform().showError(QStringLiteral("Ошибка"), QStringLiteral("Файл ") +
                                                                 QString::fromStdString(name) +
                                                                 QStringLiteral(" не существует."));
         openDialogFileName.clear();
@@ -90,7 +90,7 @@ void MainWindow::N4Click() {
 }
 
 void MainWindow::N11Click() {
-    Remember(app_.platform().SaveFile(this, kPictureDialog, saveDialog2FileName),
+    Remember(app_.platform().saveFile(this, kPictureDialog, saveDialog2FileName),
              saveDialog2FileName);
     RedrawFromState();
     if (!saveDialog2FileName.isEmpty()) {
@@ -108,12 +108,12 @@ void MainWindow::SaveAsBmp(const QString& fileName) {
 
 void MainWindow::N18Click() {
     const std::optional<QColor> chosen =
-        app_.platform().ChooseColor(this, ToQColor(ResolveColor(FState.curveColor)));
+        app_.platform().chooseColor(this, ToQColor(ResolveColor(FState.curveColor)));
     if (chosen) {
         FState.curveColor = FromQColor(*chosen);
     }
     // Written back after Cancel too, so the file holds the canonical text.
-    WriteColorText(app_.settingsPath, ColorToText(FState.curveColor));
+    WriteColorText(app_.settingsPath(), ColorToText(FState.curveColor));
     RedrawFromState();
 }
 

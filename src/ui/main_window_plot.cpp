@@ -40,7 +40,7 @@ void MainWindow::FormPaint() {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
-    app_.Guard([this] { FormPaint(); });
+    app_.guard([this] { FormPaint(); });
 }
 
 void MainWindow::PaintBox1MouseMove(int x, int y) {

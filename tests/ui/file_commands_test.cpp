@@ -224,7 +224,7 @@ class FileCommandsTest : public QObject {
 
     void colourCommandWritesTheCanonicalText() {
         Program program;
-        const QString ini = QString::fromStdString(program.context->settingsPath);
+        const QString ini = QString::fromStdString(program.context->settingsPath());
         QCOMPARE(program.main->FState.curveColor, 0x0000FF);  // no file: red
         program.main->N18->trigger();                         // cancelled
         QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=clRed\r\n"));
@@ -280,7 +280,7 @@ class FileCommandsTest : public QObject {
         for (const auto& [before, after] : rows) {
             Program program(before, true);
             program.main->N18Click();
-            QCOMPARE(Read(QString::fromStdString(program.context->settingsPath)), after);
+            QCOMPARE(Read(QString::fromStdString(program.context->settingsPath())), after);
         }
         // A system colour opens the dialog on its current RGB colour; after OK
         // the chosen RGB colour is written instead.
@@ -288,14 +288,14 @@ class FileCommandsTest : public QObject {
         program.platform.colorAnswers = {QColor(10, 20, 30)};
         program.main->N18Click();
         QCOMPARE(program.platform.colorCalls.back(), QColor::fromRgb(parabel::SystemColor(15)));
-        QCOMPARE(Read(QString::fromStdString(program.context->settingsPath)),
+        QCOMPARE(Read(QString::fromStdString(program.context->settingsPath())),
                  QByteArray("[1]\r\nColor=$001E140A\r\n"));
     }
 
     void unwritableSettingsKeepTheColourForTheRun() {
         Program program;
-        program.context->settingsPath =
-            program.Path(QStringLiteral("missing/Inf.ini")).toStdString();
+        program.context->setSettingsPath(
+            program.Path(QStringLiteral("missing/Inf.ini")).toStdString());
         program.platform.colorAnswers = {QColor(0, 0, 255)};
         program.main->N18->trigger();
         QCOMPARE(program.platform.boxes.size(), size_t(1));

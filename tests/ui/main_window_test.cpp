@@ -345,11 +345,11 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.platform.boxes[0].text,
                  QStringLiteral("Invalid floating point operation."));
         QVERIFY(main.isVisible());  // and the program goes on
-        QCOMPARE(parabel::ui::AppContext::TitleFromFileName("/usr/bin/PARABEL.EXE"),
+        QCOMPARE(parabel::ui::AppContext::titleFromFileName("/usr/bin/PARABEL.EXE"),
                  QStringLiteral("Parabel"));
-        QCOMPARE(parabel::ui::AppContext::WithFinalDot("List index out of bounds (0)"),
+        QCOMPARE(parabel::ui::AppContext::withFinalDot("List index out of bounds (0)"),
                  QStringLiteral("List index out of bounds (0)"));
-        QCOMPARE(parabel::ui::AppContext::WithFinalDot("Stream write error"),
+        QCOMPARE(parabel::ui::AppContext::withFinalDot("Stream write error"),
                  QStringLiteral("Stream write error."));
     }
 

@@ -20,10 +20,10 @@ struct Program {
     explicit Program(const QByteArray& settings = QByteArray(), bool writeSettings = false) {
         SetDecimalSeparator('.');
         context = std::make_unique<ui::AppContext>(platform, QStringLiteral("Parabel"));
-        context->settingsPath = folder.filePath(QStringLiteral("Inf.ini")).toStdString();
-        context->screenSize = [] { return QSize(1024, 768); };
+        context->setSettingsPath(folder.filePath(QStringLiteral("Inf.ini")).toStdString());
+        context->setScreenSizeSource([] { return QSize(1024, 768); });
         if (writeSettings) {
-            QFile file(QString::fromStdString(context->settingsPath));
+            QFile file(QString::fromStdString(context->settingsPath()));
             file.open(QIODevice::WriteOnly);
             file.write(settings);
         }
