@@ -11,7 +11,7 @@
 #include <ctime>
 
 #include "core/decimal_separator.h"
-#include "ui/program_windows.h"
+#include "ui/main_window.h"
 #include "ui/qt_platform.h"
 #include "ui/system_colors.h"
 
@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
     parabel::ui::applyPaletteToSystemColors(application.palette());
     parabel::ui::QtPlatform platform;
     parabel::ui::AppContext context(platform);
-    parabel::ui::ProgramWindows windows(context);
-    windows.FrmMain.installEventFilter(&quitOnPaint);
-    windows.FrmMain.show();
+    parabel::ui::MainWindow window(context);
+    window.installEventFilter(&quitOnPaint);
+    window.show();
     return application.exec();
 }

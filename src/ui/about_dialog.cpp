@@ -8,7 +8,6 @@
 
 #include "author_details.h"
 #include "link_label.h"
-#include "main_window.h"
 #include "window_font.h"
 
 namespace parabel::ui {
@@ -17,83 +16,83 @@ namespace {
 
 // Labels size themselves to their text, as laid out at least: the window's
 // font may be wider than the one the layout was drawn with.
-void PlaceLabel(QLabel* label, QRect geometry) {
+void placeLabel(QLabel* label, QRect geometry) {
     const QSize hint = label->sizeHint();
     label->setGeometry(geometry.x(), geometry.y(), std::max(geometry.width(), hint.width()),
                        std::max(geometry.height(), hint.height()));
 }
 
-QLabel* Label(QWidget* parent, const QString& text, QRect geometry) {
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
-    PlaceLabel(label, geometry);
+    label->setObjectName(QString::fromLatin1(name));
+    placeLabel(label, geometry);
     return label;
 }
 
 }  // namespace
 
-AboutDialog::AboutDialog(AppContext& app, MainWindow& main)
-    : QDialog(&main, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      app_(app),
-      main_(main) {
+AboutDialog::AboutDialog(Platform& platform, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      platform_(platform) {
     setWindowTitle(QStringLiteral("О программе"));
     setFont(windowFont());
     setFixedSize(354, 220);
     move(191, 110);
+    createDetailsPanel();
+    createOkButton();
+}
 
-    Pnl_1 = new QFrame(this);
-    Pnl_1->setGeometry(2, 6, 349, 179);
-    Pnl_1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Pnl_1->setLineWidth(2);
+void AboutDialog::createDetailsPanel() {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("detailsPanel"));
+    panel->setGeometry(2, 6, 349, 179);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(2);
 
-    Lb_Autor =
-        Label(Pnl_1, QString::fromUtf8(author::kName) + QStringLiteral(" aka"), {25, 39, 94, 13});
-    Lb_NickName = Label(Pnl_1, QStringLiteral("{ %1 }").arg(QString::fromUtf8(author::kNickName)),
-                        {123, 39, 78, 13});
-    Lb_NickName->setFont(windowFont(11, true));
-    PlaceLabel(Lb_NickName, {123, 39, 78, 13});
-    Lb_Local = Label(Pnl_1, QString::fromUtf8(author::kYearAndPlace), {25, 56, 131, 13});
-    Lb_Contacts = Label(Pnl_1, QStringLiteral("Мои координаты:"), {26, 85, 88, 13});
-    Lb_Site = Label(Pnl_1, QStringLiteral("Cайт:"), {26, 104, 27, 13});
-    Lb_EMail = Label(Pnl_1, QStringLiteral("E-mail"), {26, 122, 28, 13});
-    Lb_ICQ = Label(Pnl_1, QStringLiteral("ICQ:"), {26, 142, 21, 13});
+    addLabel(panel, "authorLabel", QString::fromUtf8(author::kName) + QStringLiteral(" aka"),
+             {25, 39, 94, 13});
+    QLabel* nickName = addLabel(panel, "nickNameLabel",
+                                QStringLiteral("{ %1 }").arg(QString::fromUtf8(author::kNickName)),
+                                {123, 39, 78, 13});
+    nickName->setFont(windowFont(11, true));
+    placeLabel(nickName, {123, 39, 78, 13});
+    addLabel(panel, "yearAndPlaceLabel", QString::fromUtf8(author::kYearAndPlace),
+             {25, 56, 131, 13});
+    addLabel(panel, "contactsLabel", QStringLiteral("Мои координаты:"), {26, 85, 88, 13});
+    addLabel(panel, "siteLabel", QStringLiteral("Cайт:"), {26, 104, 27, 13});
+    addLabel(panel, "mailLabel", QStringLiteral("E-mail"), {26, 122, 28, 13});
+    addLabel(panel, "icqLabel", QStringLiteral("ICQ:"), {26, 142, 21, 13});
 
-    Link_Site = new LinkLabel(app_.platform(), Pnl_1);
-    Link_Site->setText(QString::fromUtf8(author::kSite));
-    Link_Site->Link = QString::fromUtf8(author::kSite);
-    PlaceLabel(Link_Site, {82, 104, 135, 13});
-    Link_EMail = new LinkLabel(app_.platform(), Pnl_1);
-    Link_EMail->setText(QString::fromUtf8(author::kMail));
-    Link_EMail->Link = QStringLiteral("mailto: ") + QString::fromUtf8(author::kMail);
-    PlaceLabel(Link_EMail, {82, 122, 91, 13});
+    auto* siteLink = new LinkLabel(platform_, panel);
+    siteLink->setObjectName(QStringLiteral("siteLink"));
+    siteLink->setText(QString::fromUtf8(author::kSite));
+    siteLink->setTarget(QString::fromUtf8(author::kSite));
+    placeLabel(siteLink, {82, 104, 135, 13});
+    auto* mailLink = new LinkLabel(platform_, panel);
+    mailLink->setObjectName(QStringLiteral("mailLink"));
+    mailLink->setText(QString::fromUtf8(author::kMail));
+    mailLink->setTarget(QStringLiteral("mailto: ") + QString::fromUtf8(author::kMail));
+    placeLabel(mailLink, {82, 122, 91, 13});
 
-    Ed_ICQ = new QLineEdit(QString::fromUtf8(author::kIcq), Pnl_1);
-    Ed_ICQ->setGeometry(82, 141, 81, 21);
-    Ed_ICQ->setReadOnly(true);
-    Ed_ICQ->setFrame(false);
-    QPalette icqColors = Ed_ICQ->palette();
+    auto* icq = new QLineEdit(QString::fromUtf8(author::kIcq), panel);
+    icq->setObjectName(QStringLiteral("icqEdit"));
+    icq->setGeometry(82, 141, 81, 21);
+    icq->setReadOnly(true);
+    icq->setFrame(false);
+    QPalette icqColors = icq->palette();
     icqColors.setColor(QPalette::Base, icqColors.color(QPalette::Button));
-    Ed_ICQ->setPalette(icqColors);
-    Ed_ICQ->setFocusPolicy(Qt::ClickFocus);
-
-    Btn_OK = new QPushButton(QStringLiteral("OK"), this);
-    Btn_OK->setGeometry(276, 191, 73, 25);
-    Btn_OK->setDefault(true);
-    Btn_OK->setAutoDefault(true);
-    connect(Btn_OK, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
+    icq->setPalette(icqColors);
+    icq->setFocusPolicy(Qt::ClickFocus);
 }
 
-void AboutDialog::Btn_OKClick() {
-    accept();
-}
-
-void AboutDialog::FormClose() {
-    main_.RedrawFromState();
-}
-
-void AboutDialog::done(int result) {
-    app_.guard([this] { FormClose(); });
-    QDialog::done(result);
+void AboutDialog::createOkButton() {
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setGeometry(276, 191, 73, 25);
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 }  // namespace parabel::ui

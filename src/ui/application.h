@@ -6,6 +6,8 @@
 #include <QString>
 #include <exception>
 #include <functional>
+#include <string>
+#include <utility>
 
 #include "platform.h"
 
@@ -31,7 +33,10 @@ class AppContext {
     // The hint handler: every change of the current hint (status tip) of a
     // control, menu item or toolbar button reaches the one handler set now.
     using HintHandler = std::function<void(const QString&)>;
-    void setHintHandler(HintHandler handler) { hintHandler_ = std::move(handler); }
+    // Sets the handler and gives back the one it replaces.
+    HintHandler setHintHandler(HintHandler handler) {
+        return std::exchange(hintHandler_, std::move(handler));
+    }
     void showHint(const QString& hint) const {
         if (hintHandler_) {
             hintHandler_(hint);

@@ -16,8 +16,8 @@ class LowerCaseValidator final : public QValidator {
     using QValidator::QValidator;
     State validate(QString& input, int& position) const override {
         const QString before = input.left(position);
-        input = EquationEdit::Accepted(input);
-        position = static_cast<int>(EquationEdit::Accepted(before).size());
+        input = EquationEdit::acceptedText(input);
+        position = static_cast<int>(EquationEdit::acceptedText(before).size());
         return Acceptable;
     }
 };
@@ -28,7 +28,7 @@ EquationEdit::EquationEdit(QWidget* parent) : QLineEdit(parent) {
     setValidator(new LowerCaseValidator(this));
 }
 
-QString EquationEdit::Accepted(const QString& text) {
+QString EquationEdit::acceptedText(const QString& text) {
     QString accepted;
     accepted.reserve(text.size());
     for (const QChar character : text) {
@@ -41,14 +41,12 @@ QString EquationEdit::Accepted(const QString& text) {
     return QString::fromStdString(ToLowerCase(accepted.toStdString()));
 }
 
-void EquationEdit::SetText(const QString& text) {
-    setText(Accepted(text));
+void EquationEdit::setEquation(const QString& text) {
+    setText(acceptedText(text));
 }
 
 void EquationEdit::keyPressEvent(QKeyEvent* event) {
-    if (onKeyDown) {
-        onKeyDown(event->key(), event->modifiers());
-    }
+    emit keyPressed(event->key(), event->modifiers());
     QLineEdit::keyPressEvent(event);
 }
 
@@ -56,7 +54,7 @@ bool EquationEdit::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (const QKeySequence& shortcut : windowShortcuts) {
+        for (const QKeySequence& shortcut : windowShortcuts_) {
             if (shortcut == pressed) {
                 event->ignore();  // the window's shortcut runs, not the field's editing key
                 return true;

@@ -4,58 +4,53 @@
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 #include "app/full_screen_drawing.h"
 #include "application.h"
 #include "plot/full_screen_plot.h"
+#include "plot/plot_state.h"
 #include "plot/raster_surface.h"
 #include "plot_widgets.h"
+#include "remembered_file_dialog.h"
 
 class QAction;
 class QLabel;
 class QMenuBar;
 class QStatusBar;
 
-namespace parabel::ui {
+namespace parabel::testing {
+struct WindowProbe;
+}
 
-class MainWindow;
+namespace parabel::ui {
 
 class FullScreenWindow : public QDialog {
     Q_OBJECT
   public:
-    FullScreenWindow(AppContext& app, MainWindow& main);
+    // Draws what `plot` holds; the state's owner keeps it alive and changes
+    // it only while this window is closed.
+    FullScreenWindow(AppContext& app, const PlotState& plot, QWidget* parent);
     ~FullScreenWindow() override;
 
-    // The opening command's part: hints to this window's status bar, the
-    // drawn-once flag cleared, shown modally until it closes.
-    void Open();
-    // The opening's first part, before the window shows: hints here, the
-    // drawn-once flag cleared.
-    void BeginOpening();
-
-    QMenuBar* Menu = nullptr;
-    QAction *N2 = nullptr, *N1 = nullptr, *N5 = nullptr, *N3 = nullptr, *N4 = nullptr;
-    PlotFrame* Shape1 = nullptr;
-    SurfaceView* MPB = nullptr;
-    PointerArea* Back = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* StatusPanel = nullptr;
+    // Opens the window over the whole screen and returns when it has closed.
+    void execFullScreen();
+    // The opening's first part, before the window shows: hints go to this
+    // window's status bar, and the next chance draws the picture.
+    void beginOpening();
 
     // Drawn since the window was last opened.
     bool drawnSinceOpened() const { return drawing_.drawn(); }
-    QString saveDialog1FileName;
+    // The picture; none before the first drawing.
+    const RasterSurface* picture() const { return surface_.get(); }
 
-    void N2Click();  // Save
-    void N5Click();  // Refresh
-    void N4Click();  // Exit
-    void BackMouseMove(int screenX, int screenY);
-    void ShowHint2(const QString& hint);
-    void SaveAsLargeBmp(const QString& fileName);
-
-    // The drawing surface; its pixels are made at the first drawing.
-    RasterSurface& surface();
-    // The screen size the controls were sized from.
-    ScreenSize createdSize() const { return createdSize_; }
+  public slots:
+    void savePicture();
+    void refresh();
+    // The read-out of the pointer at a point of the screen.
+    void showPointer(int screenX, int screenY);
+    void showHint(const QString& hint);
+    void writePicture(const QString& fileName);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -63,15 +58,39 @@ class FullScreenWindow : public QDialog {
     bool event(QEvent* event) override;
 
   private:
-    ScreenSize CurrentScreen() const;
+    void createActions();
+    void createMenuBar();
+    void createControls();
+    void createStatusBar();
+    void layOut();
+    void connectCommand(QAction* action, void (FullScreenWindow::*command)());
+
+    // The drawing surface; its pixels are made at the first drawing.
+    RasterSurface& surface();
+    ScreenSize currentScreen() const;
     // Draws the picture once per opening; an error is reported once.
-    void DrawOnce();
+    void drawOnce();
 
     AppContext& app_;
-    MainWindow& main_;
-    ScreenSize createdSize_;
+    const PlotState& plot_;
+    ScreenSize createdSize_;  // the screen the controls were sized from
+    QAction* saveAction_ = nullptr;
+    QAction* refreshAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* client_ = nullptr;
+    PlotFrame* plotFrame_ = nullptr;
+    SurfaceView* plotView_ = nullptr;
+    PointerArea* pointerArea_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    RememberedFileDialog pictureDialog_;
     std::unique_ptr<RasterSurface> surface_;
     FullScreenDrawing drawing_;
+    // While open: the hint handler to give back when the window closes.
+    std::optional<AppContext::HintHandler> replacedHintHandler_;
+
+    friend struct ::parabel::testing::WindowProbe;
 };
 
 }  // namespace parabel::ui

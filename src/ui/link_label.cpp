@@ -8,51 +8,43 @@ LinkLabel::LinkLabel(Platform& platform, QWidget* parent) : QLabel(parent), plat
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    SetFontColor(Qt::black);
+    setTextColor(Qt::black);
     setCursor(Qt::PointingHandCursor);
 }
 
-QColor LinkLabel::FontColor() const {
+QColor LinkLabel::textColor() const {
     return palette().color(QPalette::WindowText);
 }
 
-void LinkLabel::SetFontColor(const QColor& color) {
+void LinkLabel::setTextColor(const QColor& color) {
     QPalette colors = palette();
     colors.setColor(QPalette::WindowText, color);
     setPalette(colors);
 }
 
-void LinkLabel::MouseEnter() {
-    setCursor(Qt::PointingHandCursor);
-    SetFontColor(QColor(0, 0, 255));
-}
-
-void LinkLabel::MouseLeave() {
-    SetFontColor(Qt::black);
-    setCursor(Qt::ArrowCursor);
-}
-
-void LinkLabel::Click() {
-    if (GoCaption) {
+void LinkLabel::openTarget() {
+    if (opensCaption_) {
         platform_.openUrl(text());
-    } else if (!Link.isEmpty()) {
-        platform_.openUrl(Link);
+    } else if (!target_.isEmpty()) {
+        platform_.openUrl(target_);
     }
 }
 
 void LinkLabel::enterEvent(QEnterEvent* event) {
-    MouseEnter();
+    setCursor(Qt::PointingHandCursor);
+    setTextColor(QColor(0, 0, 255));
     QLabel::enterEvent(event);
 }
 
 void LinkLabel::leaveEvent(QEvent* event) {
-    MouseLeave();
+    setTextColor(Qt::black);
+    setCursor(Qt::ArrowCursor);
     QLabel::leaveEvent(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        Click();
+        openTarget();
     }
     QLabel::mouseReleaseEvent(event);
 }

@@ -14,15 +14,17 @@ class LinkLabel : public QLabel {
   public:
     LinkLabel(Platform& platform, QWidget* parent);
 
-    QString Link;            // the target opened when GoCaption is false
-    bool GoCaption = false;  // open the label's own text instead of Link
+    // What a click opens, unless the label opens its own caption.
+    const QString& target() const { return target_; }
+    void setTarget(const QString& target) { target_ = target; }
+    bool opensCaption() const { return opensCaption_; }
+    void setOpensCaption(bool opensCaption) { opensCaption_ = opensCaption; }
 
-    // The enter, leave and click handlers.
-    void MouseEnter();
-    void MouseLeave();
-    void Click();
+    // What a click does: hands the caption or the target to the desktop; an
+    // empty target opens nothing.
+    void openTarget();
 
-    QColor FontColor() const;
+    QColor textColor() const;
 
   protected:
     void enterEvent(QEnterEvent* event) override;
@@ -30,8 +32,11 @@ class LinkLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    void SetFontColor(const QColor& color);
+    void setTextColor(const QColor& color);
+
     Platform& platform_;
+    QString target_;
+    bool opensCaption_ = false;
 };
 
 }  // namespace parabel::ui

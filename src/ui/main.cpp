@@ -1,5 +1,6 @@
 // Start-up: the application, the main window (whose creation reads the
-// settings), the full-screen and About windows, then the event loop.
+// settings, then makes the full-screen and About windows), then the event
+// loop.
 #include <QApplication>
 #include <QEvent>
 #include <QLibraryInfo>
@@ -10,7 +11,7 @@
 #include <cstdlib>
 
 #include "core/decimal_separator.h"
-#include "program_windows.h"
+#include "main_window.h"
 #include "qt_platform.h"
 #include "system_colors.h"
 
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
 
     parabel::ui::QtPlatform platform;
     parabel::ui::AppContext context(platform);
-    parabel::ui::ProgramWindows windows(context);
-    windows.FrmMain.show();
+    parabel::ui::MainWindow window(context);
+    window.show();
     return application.exec();
 }

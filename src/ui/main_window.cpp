@@ -1,10 +1,13 @@
-// The main window's layout and wiring. Its commands are in main_window_commands.cpp,
-// its plot in main_window_plot.cpp, its file and colour commands in main_window_files.cpp.
+// The main window's layout and wiring. Its commands are in
+// main_window_commands.cpp, its file and colour commands in
+// main_window_files.cpp, its plot in main_window_plot.cpp.
 #include "main_window.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -13,8 +16,12 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "about_dialog.h"
+#include "equation_edit.h"
+#include "full_screen_window.h"
 #include "images.h"
 #include "plot/main_plot.h"
+#include "plot_widgets.h"
 #include "window_font.h"
 
 namespace parabel::ui {
@@ -24,33 +31,20 @@ namespace {
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 391;
 
-struct ToolButtonLayout {
-    int number;  // ToolButtonN
-    int left;
-    int image;  // -1: separator
-    const char* hint;
-    void (MainWindow::*handler)();
-};
-
-const ToolButtonLayout kToolButtons[] = {
-    {1, 0, 4, "Очистить (Ctrl+A)", &MainWindow::N2Click},
-    {2, 23, 2, "Загрузить (Ctrl+L)", &MainWindow::N4Click},
-    {3, 46, 5, "Сохранить решение (Ctrl+S)", &MainWindow::N10Click},
-    {4, 69, 0, "Сохранить график (Ctrl+G)", &MainWindow::N11Click},
-    {5, 92, -1, "", nullptr},
-    {6, 100, 6, "Решать !!!", &MainWindow::N12Click},
-    {7, 123, 7, "Обновить (F5)", &MainWindow::N13Click},
-    {10, 146, 9, "Вход в полноэкранный режим построения графика (Ctrl+P)", &MainWindow::N15Click},
-    {8, 169, -1, "", nullptr},
-    {11, 177, 10, "Краткое руководство по пользованию программы (F1)", &MainWindow::N9Click},
-    {12, 200, -1, "", nullptr},
-    {9, 208, 8, "Выход из программы (Ctrl+E)", &MainWindow::N5Click},
-};
+const FileDialogOptions kSolutionDialog{QStringLiteral("Текстовые файлы|*.txt"),
+                                        QStringLiteral("txt"), true};
+const FileDialogOptions kEquationDialog{QString(), QString(), false};
+const FileDialogOptions kPlotDialog{QStringLiteral("Растровые изображения|*.bmp"),
+                                    QStringLiteral("bmp"), false};
 
 }  // namespace
 
 MainWindow::MainWindow(AppContext& app)
-    : app_(app), pbSurface_(kPanelWidth, kPanelHeight, kWhitePixel) {
+    : app_(app),
+      panel_(kPanelWidth, kPanelHeight, kWhitePixel),
+      solutionDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kSolutionDialog),
+      equationDialog_(app.platform(), RememberedFileDialog::Kind::kOpen, kEquationDialog),
+      plotDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kPlotDialog) {
     setWindowTitle(QStringLiteral("Parabel v1.0"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -59,163 +53,236 @@ MainWindow::MainWindow(AppContext& app)
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
-    CreateMenu();
-    CreateToolBar(client);
-    CreateControls(client);
-    CreateStatusBar(client);
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(200);
-    connect(Timer1, &QTimer::timeout, this, [this] { app_.guard([this] { Timer1Timer(); }); });
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createControls();
+    createStatusBar();
     setFixedSize(sizeHint());
-    FormCreate();
+    readSettings();
+    createDialogs();
 }
 
-MainWindow::~MainWindow() = default;
-
-void MainWindow::SetWindows(FullScreenWindow* fullScreen, AboutDialog* about) {
-    fullScreen_ = fullScreen;
-    about_ = about;
+MainWindow::~MainWindow() {
+    // The dialogs read this window's state: they go before it does.
+    delete about_;
+    delete fullScreen_;
 }
 
-QAction* MainWindow::AddCommand(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
-                                const QString& hint, void (MainWindow::*handler)()) {
-    QAction* action = menu->addAction(caption);
-    action->setShortcut(shortcut);
+QAction* MainWindow::createAction(const char* name, const QString& caption, const QString& hint,
+                                  void (MainWindow::*command)()) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
     action->setStatusTip(hint);
     connect(action, &QAction::triggered, this,
-            [this, handler] { app_.guard([&] { (this->*handler)(); }); });
+            [this, command] { app_.guard([&] { (this->*command)(); }); });
     return action;
 }
 
-void MainWindow::CreateMenu() {
-    N1 = menuBar()->addMenu(QStringLiteral("Файл"));
-    N12 = AddCommand(N1, QStringLiteral("Решать"), QKeySequence(Qt::Key_Return),
-                     QStringLiteral("Решать !!! (Enter)"), &MainWindow::N12Click);
-    N12->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    N13 = AddCommand(N1, QStringLiteral("Обновить"), QKeySequence(Qt::Key_F5),
-                     QStringLiteral("Обновить (F5)"), &MainWindow::N13Click);
-    N1->addSeparator();  // N14
-    N15 = AddCommand(N1, QStringLiteral("Полноэкранный режим"), QKeySequence(Qt::CTRL | Qt::Key_P),
+void MainWindow::createActions() {
+    solveAction_ =
+        createAction("solveAction", QStringLiteral("Решать"), QStringLiteral("Решать !!! (Enter)"),
+                     &MainWindow::pressSolveButton);
+    solveAction_->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    solveToolAction_ = createAction("solveToolAction", QStringLiteral("Решать"),
+                                    QStringLiteral("Решать !!!"), &MainWindow::pressSolveButton);
+    refreshAction_ = createAction("refreshAction", QStringLiteral("Обновить"),
+                                  QStringLiteral("Обновить (F5)"), &MainWindow::refresh);
+    refreshAction_->setShortcut(QKeySequence(Qt::Key_F5));
+    fullScreenAction_ =
+        createAction("fullScreenAction", QStringLiteral("Полноэкранный режим"),
                      QStringLiteral("Вход в полноэкранный режим построения графика (Ctrl+P)"),
-                     &MainWindow::N15Click);
-    N1->addSeparator();  // N16
-    N2 = AddCommand(N1, QStringLiteral("Очистить"), QKeySequence(Qt::CTRL | Qt::Key_A),
-                    QStringLiteral("Очистить (Ctrl+A)"), &MainWindow::N2Click);
-    N1->addSeparator();  // N7
-    N3 = N1->addMenu(QStringLiteral("Сохранить..."));
-    N10 = AddCommand(N3, QStringLiteral("Решение"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                     QStringLiteral("Сохранить решение (Ctrl+S)"), &MainWindow::N10Click);
-    N11 = AddCommand(N3, QStringLiteral("График"), QKeySequence(Qt::CTRL | Qt::Key_G),
-                     QStringLiteral("Сохранить график (Ctrl+G)"), &MainWindow::N11Click);
-    N4 = AddCommand(N1, QStringLiteral("Загрузить"), QKeySequence(Qt::CTRL | Qt::Key_L),
-                    QStringLiteral("Загрузить (Ctrl+L)"), &MainWindow::N4Click);
-    N1->addSeparator();  // N6
-    N5 = AddCommand(N1, QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_E),
-                    QStringLiteral("Выход из программы (Ctrl+E)"), &MainWindow::N5Click);
-    N17 = menuBar()->addMenu(QStringLiteral("Настройки"));
-    N18 = AddCommand(N17, QStringLiteral("Цвет функции..."), QKeySequence(Qt::CTRL | Qt::Key_W),
-                     QStringLiteral("Настроить цвет прорисовки функции (Ctrl+W)"),
-                     &MainWindow::N18Click);
-    N8 = menuBar()->addMenu(QStringLiteral("Справка"));
-    N9 = AddCommand(N8, QStringLiteral("О Прогрмме"), QKeySequence(Qt::Key_F1),
-                    QStringLiteral("Краткое руководство по пользованию программы"),
-                    &MainWindow::N9Click);
+                     &MainWindow::openFullScreen);
+    fullScreenAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    clearAction_ = createAction("clearAction", QStringLiteral("Очистить"),
+                                QStringLiteral("Очистить (Ctrl+A)"), &MainWindow::clearAll);
+    clearAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    saveSolutionAction_ =
+        createAction("saveSolutionAction", QStringLiteral("Решение"),
+                     QStringLiteral("Сохранить решение (Ctrl+S)"), &MainWindow::saveSolution);
+    saveSolutionAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    savePlotAction_ =
+        createAction("savePlotAction", QStringLiteral("График"),
+                     QStringLiteral("Сохранить график (Ctrl+G)"), &MainWindow::savePlot);
+    savePlotAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    loadAction_ = createAction("loadAction", QStringLiteral("Загрузить"),
+                               QStringLiteral("Загрузить (Ctrl+L)"), &MainWindow::loadEquation);
+    loadAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    exitAction_ =
+        createAction("exitAction", QStringLiteral("Выход"),
+                     QStringLiteral("Выход из программы (Ctrl+E)"), &MainWindow::exitProgram);
+    exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    curveColorAction_ = createAction("curveColorAction", QStringLiteral("Цвет функции..."),
+                                     QStringLiteral("Настроить цвет прорисовки функции (Ctrl+W)"),
+                                     &MainWindow::chooseCurveColor);
+    curveColorAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    aboutAction_ = createAction("aboutAction", QStringLiteral("О Прогрмме"),
+                                QStringLiteral("Краткое руководство по пользованию программы"),
+                                &MainWindow::showAbout);
+    aboutAction_->setShortcut(QKeySequence(Qt::Key_F1));
+    aboutToolAction_ =
+        createAction("aboutToolAction", QStringLiteral("О Прогрмме"),
+                     QStringLiteral("Краткое руководство по пользованию программы (F1)"),
+                     &MainWindow::showAbout);
 }
 
-void MainWindow::CreateToolBar(QWidget* client) {
-    CoolBar1 = new QFrame(client);
-    CoolBar1->setObjectName(QStringLiteral("CoolBar1"));
-    CoolBar1->setGeometry(0, 0, kClientWidth, 28);
-    ToolBar1 = new QWidget(CoolBar1);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setGeometry(11, 2, 615, 24);
-    ToolButtons.assign(12, nullptr);
-    for (const ToolButtonLayout& entry : kToolButtons) {
-        if (entry.image < 0) {
-            auto* separator = new QFrame(ToolBar1);
+void MainWindow::createMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    file->addAction(solveAction_);
+    file->addAction(refreshAction_);
+    file->addSeparator();
+    file->addAction(fullScreenAction_);
+    file->addSeparator();
+    file->addAction(clearAction_);
+    file->addSeparator();
+    QMenu* save = file->addMenu(QStringLiteral("Сохранить..."));
+    save->addAction(saveSolutionAction_);
+    save->addAction(savePlotAction_);
+    file->addAction(loadAction_);
+    file->addSeparator();
+    file->addAction(exitAction_);
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("Настройки"));
+    settings->addAction(curveColorAction_);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
+    help->addAction(aboutAction_);
+}
+
+void MainWindow::createToolBar() {
+    // The band holding the toolbar, and the toolbar; buttons 23 pixels apart,
+    // separators 8 pixels wide.
+    toolBand_ = new QFrame(centralWidget());
+    toolBand_->setObjectName(QStringLiteral("toolBand"));
+    toolBand_->setGeometry(0, 0, kClientWidth, 28);
+    toolBar_ = new QWidget(toolBand_);
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setGeometry(11, 2, 615, 24);
+    struct Place {
+        QAction* action;  // none: a separator
+        const char* name;
+        int left;
+        int image;
+    };
+    const Place places[] = {
+        {clearAction_, "clearToolButton", 0, 4},
+        {loadAction_, "loadToolButton", 23, 2},
+        {saveSolutionAction_, "saveSolutionToolButton", 46, 5},
+        {savePlotAction_, "savePlotToolButton", 69, 0},
+        {nullptr, nullptr, 92, -1},
+        {solveToolAction_, "solveToolButton", 100, 6},
+        {refreshAction_, "refreshToolButton", 123, 7},
+        {fullScreenAction_, "fullScreenToolButton", 146, 9},
+        {nullptr, nullptr, 169, -1},
+        {aboutToolAction_, "aboutToolButton", 177, 10},
+        {nullptr, nullptr, 200, -1},
+        {exitAction_, "exitToolButton", 208, 8},
+    };
+    for (const Place& place : places) {
+        if (place.action == nullptr) {
+            auto* separator = new QFrame(toolBar_);
             separator->setFrameShape(QFrame::VLine);
             separator->setFrameShadow(QFrame::Sunken);
-            separator->setGeometry(entry.left, 2, 8, 20);
+            separator->setGeometry(place.left, 2, 8, 20);
             continue;
         }
-        auto* button = new QToolButton(ToolBar1);
-        button->setObjectName(QStringLiteral("ToolButton%1").arg(entry.number));
-        button->setGeometry(entry.left, 0, 23, 22);
-        button->setIcon(toolbarImage(entry.image));
+        // The button runs its action and shows its hint; the image stays on
+        // the button, since an image on the action would shift the menu's
+        // shortcut column even where the menu hides it.
+        auto* button = new QToolButton(toolBar_);
+        button->setObjectName(QString::fromLatin1(place.name));
+        button->setGeometry(place.left, 0, 23, 22);
+        button->setIcon(toolbarImage(place.image));
         button->setIconSize(QSize(16, 16));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setStatusTip(QString::fromUtf8(entry.hint));
-        const auto handler = entry.handler;
-        connect(button, &QToolButton::clicked, this,
-                [this, handler] { app_.guard([&] { (this->*handler)(); }); });
-        ToolButtons[entry.number - 1] = button;
+        button->setStatusTip(place.action->statusTip());
+        connect(button, &QToolButton::clicked, place.action, &QAction::trigger);
     }
 }
 
-void MainWindow::CreateControls(QWidget* client) {
-    Primer = new EquationEdit(client);
-    Primer->setObjectName(QStringLiteral("Primer"));
-    Primer->setGeometry(8, 32, 289, 26);
-    Primer->setFont(windowFont(16, true));
-    Primer->setStatusTip(QStringLiteral("Введите в это поле уравнение вида Ax^2+Bx+C=0"));
-    Primer->onKeyDown = [this](int key, Qt::KeyboardModifiers shift) {
-        app_.guard([&] { PrimerKeyDown(key, shift); });
-    };
-    for (QAction* action : {N12, N13, N15, N2, N10, N11, N4, N5, N18, N9}) {
-        Primer->windowShortcuts += action->shortcuts();
+void MainWindow::createControls() {
+    QWidget* client = centralWidget();
+    equationEdit_ = new EquationEdit(client);
+    equationEdit_->setObjectName(QStringLiteral("equationEdit"));
+    equationEdit_->setGeometry(8, 32, 289, 26);
+    equationEdit_->setFont(windowFont(16, true));
+    equationEdit_->setStatusTip(QStringLiteral("Введите в это поле уравнение вида Ax^2+Bx+C=0"));
+    connect(equationEdit_, &EquationEdit::keyPressed, this,
+            [this](int key, Qt::KeyboardModifiers modifiers) {
+                app_.guard([&] { equationKeyPressed(key, modifiers); });
+            });
+    QList<QKeySequence> menuShortcuts;
+    for (QAction* action :
+         {solveAction_, refreshAction_, fullScreenAction_, clearAction_, saveSolutionAction_,
+          savePlotAction_, loadAction_, exitAction_, curveColorAction_, aboutAction_}) {
+        menuShortcuts += action->shortcuts();
     }
+    equationEdit_->setWindowShortcuts(menuShortcuts);
 
-    Ex = new QListWidget(client);
-    Ex->setObjectName(QStringLiteral("Ex"));
-    Ex->setGeometry(8, 64, 289, 306);
-    Ex->setFont(windowFont(16, true));
-    Ex->setViewMode(QListView::ListMode);
-    Ex->setIconSize(QSize(16, 16));
-    Ex->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Ex->setFrameShape(QFrame::Box);
-    Ex->setLineWidth(1);
-    Ex->setStatusTip(QStringLiteral("Решение"));
+    solutionList_ = new QListWidget(client);
+    solutionList_->setObjectName(QStringLiteral("solutionList"));
+    solutionList_->setGeometry(8, 64, 289, 306);
+    solutionList_->setFont(windowFont(16, true));
+    solutionList_->setViewMode(QListView::ListMode);
+    solutionList_->setIconSize(QSize(16, 16));
+    solutionList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    solutionList_->setFrameShape(QFrame::Box);
+    solutionList_->setLineWidth(1);
+    solutionList_->setStatusTip(QStringLiteral("Решение"));
 
-    Button1 = new QPushButton(QStringLiteral("Решать !!!"), client);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(-1000, 376, 97, 25);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this,
-            [this] { app_.guard([this] { Button1Click(); }); });
+    solveButton_ = new QPushButton(QStringLiteral("Решать !!!"), client);
+    solveButton_->setObjectName(QStringLiteral("solveButton"));
+    solveButton_->setGeometry(-1000, 376, 97, 25);
+    solveButton_->setDefault(true);
+    connect(solveButton_, &QPushButton::clicked, this, [this] { app_.guard([this] { solve(); }); });
 
-    Shape1 = new PlotFrame(client);
-    Shape1->setGeometry(304, 32, 322, 338);
-    PB = new SurfaceView(&pbSurface_, client);
-    PB->setObjectName(QStringLiteral("PB"));
-    PB->setGeometry(312, 40, 300, 320);
-    PaintBox1 = new PointerArea(client);
-    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
-    PaintBox1->setGeometry(304, 32, 322, 338);
-    PaintBox1->onMouseMove = [this](int x, int y) {
-        app_.guard([&] { PaintBox1MouseMove(x, y); });
-    };
+    plotFrame_ = new PlotFrame(client);
+    plotFrame_->setObjectName(QStringLiteral("plotFrame"));
+    plotFrame_->setGeometry(304, 32, 322, 338);
+    plotView_ = new SurfaceView(&panel_, client);
+    plotView_->setObjectName(QStringLiteral("plotView"));
+    plotView_->setGeometry(312, 40, 300, 320);
+    pointerArea_ = new PointerArea(client);
+    pointerArea_->setObjectName(QStringLiteral("pointerArea"));
+    pointerArea_->setGeometry(304, 32, 322, 338);
+    connect(pointerArea_, &PointerArea::pointerMoved, this,
+            [this](int x, int y) { app_.guard([&] { showPointer(x, y); }); });
 
-    setTabOrder(Primer, Ex);
-    setTabOrder(Ex, Button1);
-    Primer->setFocus();
+    setTabOrder(equationEdit_, solutionList_);
+    setTabOrder(solutionList_, solveButton_);
+    equationEdit_->setFocus();
 }
 
-void MainWindow::CreateStatusBar(QWidget* client) {
-    StatusBar1 = new QStatusBar(client);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setGeometry(0, 372, kClientWidth, 19);
-    StatusBar1->setSizeGripEnabled(false);
-    StatusPanel = new QLabel(StatusBar1);
-    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
-    StatusBar1->addWidget(StatusPanel, 1);
+void MainWindow::createStatusBar() {
+    statusBar_ = new QStatusBar(centralWidget());
+    statusBar_->setObjectName(QStringLiteral("statusBar"));
+    statusBar_->setGeometry(0, 372, kClientWidth, 19);
+    statusBar_->setSizeGripEnabled(false);
+    statusLabel_ = new QLabel(statusBar_);
+    statusLabel_->setObjectName(QStringLiteral("statusLabel"));
+    statusBar_->addWidget(statusLabel_, 1);
+    app_.setHintHandler([this](const QString& hint) { showHint(hint); });
 }
 
-void MainWindow::ShowSolveOutcomeLines(const std::vector<std::string>& lines) {
-    Ex->clear();
+void MainWindow::createDialogs() {
+    fullScreen_ = new FullScreenWindow(app_, plotState_, this);
+    about_ = new AboutDialog(app_.platform(), this);
+    // However the About dialog closes, the plot it covered is drawn again.
+    connect(about_, &QDialog::finished, this,
+            [this] { app_.guard([this] { redrawFromState(); }); });
+    // And once more after either modal window, when it has gone.
+    redrawTimer_ = new QTimer(this);
+    redrawTimer_->setObjectName(QStringLiteral("redrawTimer"));
+    redrawTimer_->setInterval(200);
+    connect(redrawTimer_, &QTimer::timeout, this,
+            [this] { app_.guard([this] { redrawAfterModal(); }); });
+}
+
+void MainWindow::showSolution(const std::vector<std::string>& lines) {
+    solutionList_->clear();
     const QIcon dot = dotImage();
     for (const std::string& line : lines) {
-        Ex->addItem(new QListWidgetItem(dot, QString::fromStdString(line)));
+        solutionList_->addItem(new QListWidgetItem(dot, QString::fromStdString(line)));
     }
 }
 

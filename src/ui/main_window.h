@@ -1,5 +1,7 @@
 // The main window: the equation field, the worked solution, the plot with its
-// pointer read-out, the menu, the toolbar and the status bar.
+// pointer read-out, the menu, the toolbar and the status bar. It owns the
+// full-screen window and the About dialog and draws its plot again after
+// they close.
 #pragma once
 
 #include <QMainWindow>
@@ -8,92 +10,64 @@
 #include <vector>
 
 #include "application.h"
-#include "equation_edit.h"
 #include "plot/plot_state.h"
 #include "plot/raster_surface.h"
-#include "plot_widgets.h"
+#include "remembered_file_dialog.h"
 
 class QAction;
 class QLabel;
 class QListWidget;
-class QMenu;
 class QPushButton;
 class QStatusBar;
 class QTimer;
-class QToolButton;
+
+namespace parabel::testing {
+struct WindowProbe;
+}
 
 namespace parabel::ui {
 
-class FullScreenWindow;
 class AboutDialog;
+class EquationEdit;
+class FullScreenWindow;
+class PlotFrame;
+class PointerArea;
+class SurfaceView;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
+    // Reads the curve colour from the settings file; an error there is
+    // reported and the window goes on with colour 0.
     explicit MainWindow(AppContext& app);
     ~MainWindow() override;
 
-    // The other two windows, created after this one.
-    void SetWindows(FullScreenWindow* fullScreen, AboutDialog* about);
+    // The lines the last solve saved, the equation line first; none before
+    // the first solve.
+    const std::optional<std::vector<std::string>>& savedSolution() const { return savedSolution_; }
+    // The equation last drawn and the curve colour.
+    const PlotState& plotState() const { return plotState_; }
+    // The plot panel's picture.
+    const RasterSurface& panel() const { return panel_; }
 
-    // --- Controls, by their layout names ---
-    QWidget* CoolBar1 = nullptr;
-    QWidget* ToolBar1 = nullptr;
-    EquationEdit* Primer = nullptr;
-    QListWidget* Ex = nullptr;
-    QPushButton* Button1 = nullptr;
-    PlotFrame* Shape1 = nullptr;
-    SurfaceView* PB = nullptr;
-    PointerArea* PaintBox1 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* StatusPanel = nullptr;  // the status bar's one panel
-    QTimer* Timer1 = nullptr;
-    QMenu *N1 = nullptr, *N3 = nullptr, *N17 = nullptr, *N8 = nullptr;
-    QAction *N12 = nullptr, *N13 = nullptr, *N15 = nullptr, *N2 = nullptr, *N10 = nullptr,
-            *N11 = nullptr, *N4 = nullptr, *N5 = nullptr, *N18 = nullptr, *N9 = nullptr;
-    std::vector<QToolButton*> ToolButtons;  // ToolButton1 .. ToolButton12 by number - 1
-
-    // --- State ---
-    // The saved solution; absent until the first solve.
-    std::optional<std::vector<std::string>> FSolution;
-    // FAxesDrawn, FFuncColor, FCoefA .. FCoefC, FRoot1, FRoot2.
-    PlotState FState;
-    RasterSurface& PbSurface() { return pbSurface_; }
-
-    // --- Handlers ---
-    void FormCreate();
-    void FormPaint();
-    void Button1Click();
-    void PrimerKeyDown(int key, Qt::KeyboardModifiers shift);
-    void N12Click();
-    void N13Click();
-    void N15Click();
-    void N2Click();
-    void N9Click();
-    void N5Click();
-    void N10Click();
-    void N11Click();
-    void N4Click();
-    void N18Click();
-    void Timer1Timer();
-    void ShowHint(const QString& hint);
-    void PaintBox1MouseMove(int x, int y);
-
-    // --- Operations ---
-    void DrawPlot(Extended a, Extended b, Extended c, double root1, double root2);
-    void DrawAxes();
-    // DrawPlot with the stored state when a coefficient is non-zero.
-    void RedrawFromState();
-    void SaveAsBmp(const QString& fileName);
-
-    AppContext& app() { return app_; }
-    FullScreenWindow* fullScreen() { return fullScreen_; }
-    AboutDialog* about() { return about_; }
-
-    // The dialogs' remembered file names (cleared at the end of a command).
-    QString openDialogFileName;
-    QString saveDialog1FileName;
-    QString saveDialog2FileName;
+  public slots:
+    // The commands.
+    void solve();
+    void refresh();
+    void openFullScreen();
+    void clearAll();
+    void saveSolution();
+    void savePlot();
+    void loadEquation();
+    void exitProgram();
+    void chooseCurveColor();
+    void showAbout();
+    // The redraw timer's tick: draws the plot a modal window covered once
+    // none is showing.
+    void redrawAfterModal();
+    // The status bar's read-outs.
+    void showHint(const QString& hint);
+    void showPointer(int x, int y);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,19 +77,66 @@ class MainWindow : public QMainWindow {
     bool event(QEvent* event) override;
 
   private:
-    void CreateMenu();
-    void CreateToolBar(QWidget* client);
-    void CreateControls(QWidget* client);
-    void CreateStatusBar(QWidget* client);
-    QAction* AddCommand(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
-                        const QString& hint, void (MainWindow::*handler)());
-    void ShowSolveOutcomeLines(const std::vector<std::string>& lines);
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createControls();
+    void createStatusBar();
+    void readSettings();
+    void createDialogs();
+    QAction* createAction(const char* name, const QString& caption, const QString& hint,
+                          void (MainWindow::*command)());
+
+    void pressSolveButton();
+    void equationKeyPressed(int key, Qt::KeyboardModifiers modifiers);
+    void showSolution(const std::vector<std::string>& lines);
+
+    void drawPlot(Extended a, Extended b, Extended c, double root1, double root2);
+    // drawPlot with the stored state when a coefficient is non-zero.
+    void redrawFromState();
+    void paintPanelFirstTime();
+    void writePlot(const QString& fileName);
 
     AppContext& app_;
-    RasterSurface pbSurface_;
+    std::optional<std::vector<std::string>> savedSolution_;
+    PlotState plotState_;
+    RasterSurface panel_;
+
+    // Menu and toolbar share an action where their hints agree; the toolbar
+    // has its own for solve and About, whose hints differ.
+    QAction* solveAction_ = nullptr;
+    QAction* solveToolAction_ = nullptr;
+    QAction* refreshAction_ = nullptr;
+    QAction* fullScreenAction_ = nullptr;
+    QAction* clearAction_ = nullptr;
+    QAction* saveSolutionAction_ = nullptr;
+    QAction* savePlotAction_ = nullptr;
+    QAction* loadAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* curveColorAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QAction* aboutToolAction_ = nullptr;
+
+    QWidget* toolBand_ = nullptr;
+    QWidget* toolBar_ = nullptr;
+    EquationEdit* equationEdit_ = nullptr;
+    QListWidget* solutionList_ = nullptr;
+    QPushButton* solveButton_ = nullptr;  // off the window: the default button
+    PlotFrame* plotFrame_ = nullptr;
+    SurfaceView* plotView_ = nullptr;
+    PointerArea* pointerArea_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+
+    RememberedFileDialog solutionDialog_;
+    RememberedFileDialog equationDialog_;
+    RememberedFileDialog plotDialog_;
     FullScreenWindow* fullScreen_ = nullptr;
     AboutDialog* about_ = nullptr;
+    QTimer* redrawTimer_ = nullptr;
     bool centred_ = false;
+
+    friend struct ::parabel::testing::WindowProbe;
 };
 
 }  // namespace parabel::ui

@@ -9,8 +9,10 @@
 #include "about_dialog.h"
 #include "app/solve_and_draw.h"
 #include "core/decimal_separator.h"
+#include "equation_edit.h"
 #include "full_screen_window.h"
 #include "main_window.h"
+#include "plot_widgets.h"
 
 namespace parabel::ui {
 
@@ -20,16 +22,16 @@ const QString kErrorCaption = QStringLiteral("Error");
 
 }  // namespace
 
-void MainWindow::Button1Click() {
+void MainWindow::solve() {
     const SolveAndDrawResult result =
-        SolveAndDraw(Primer->text().toStdString(), pbSurface_, FState);
+        SolveAndDraw(equationEdit_->text().toStdString(), panel_, plotState_);
     const SolveOutcome& outcome = result.outcome;
-    Primer->SetText(QString::fromStdString(outcome.fieldText));
-    FSolution = outcome.saved;
+    equationEdit_->setEquation(QString::fromStdString(outcome.fieldText));
+    savedSolution_ = outcome.saved;
     if (outcome.listReplaced) {
-        ShowSolveOutcomeLines(outcome.displayed);
+        showSolution(outcome.displayed);
     }
-    PB->Changed();
+    plotView_->surfaceChanged();
     if (outcome.failure == SolveFailure::kForm) {
         app_.platform().showError(kErrorCaption, QString::fromUtf8(kFormMessage));
     } else if (outcome.failure == SolveFailure::kConversion) {
@@ -37,43 +39,45 @@ void MainWindow::Button1Click() {
     }
 }
 
-void MainWindow::PrimerKeyDown(int key, Qt::KeyboardModifiers) {
+// The menu, the toolbar and Enter in the field solve through the window's
+// default button, as a click on it would.
+void MainWindow::pressSolveButton() {
+    solveButton_->click();
+}
+
+void MainWindow::equationKeyPressed(int key, Qt::KeyboardModifiers) {
     // Enter with any modifiers; plain Enter reaches the menu's shortcut
     // first, so one press solves once.
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        Button1->click();
+        pressSolveButton();
     }
 }
 
-void MainWindow::N12Click() {
-    Button1->click();
+void MainWindow::refresh() {
+    redrawFromState();
 }
 
-void MainWindow::N13Click() {
-    RedrawFromState();
+void MainWindow::clearAll() {
+    solutionList_->clear();
+    equationEdit_->clear();
+    panel_.Repaint();
+    plotView_->surfaceChanged();
+    plotState_.a = 0;
+    plotState_.b = 0;
+    plotState_.c = 0;
 }
 
-void MainWindow::N2Click() {
-    Ex->clear();
-    Primer->clear();
-    pbSurface_.Repaint();
-    PB->Changed();
-    FState.a = 0;
-    FState.b = 0;
-    FState.c = 0;
+void MainWindow::openFullScreen() {
+    fullScreen_->execFullScreen();
+    redrawTimer_->start();
 }
 
-void MainWindow::N15Click() {
-    fullScreen_->Open();
-    Timer1->start();
-}
-
-void MainWindow::N9Click() {
+void MainWindow::showAbout() {
     about_->exec();
-    Timer1->start();
+    redrawTimer_->start();
 }
 
-void MainWindow::N5Click() {
+void MainWindow::exitProgram() {
     close();
 }
 
@@ -87,17 +91,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
-void MainWindow::Timer1Timer() {
-    if ((about_ != nullptr && about_->isVisible()) ||
-        (fullScreen_ != nullptr && fullScreen_->isVisible())) {
+void MainWindow::redrawAfterModal() {
+    if (about_->isVisible() || fullScreen_->isVisible()) {
         return;  // tried again at the next tick
     }
-    RedrawFromState();
-    Timer1->stop();
+    redrawFromState();
+    redrawTimer_->stop();
 }
 
-void MainWindow::ShowHint(const QString& hint) {
-    StatusPanel->setText(hint);
+void MainWindow::showHint(const QString& hint) {
+    statusLabel_->setText(hint);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

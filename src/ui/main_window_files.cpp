@@ -2,9 +2,9 @@
 // equation, save the plot as a picture, choose the curve colour; and the
 // start-up read of the colour.
 #include <QPushButton>
-#include <span>
 #include <stdexcept>
 
+#include "equation_edit.h"
 #include "io/bmp.h"
 #include "io/color_names.h"
 #include "io/safe_save.h"
@@ -17,104 +17,83 @@ namespace parabel::ui {
 
 namespace {
 
-const FileDialogOptions kSolutionDialog{QStringLiteral("Текстовые файлы|*.txt"),
-                                        QStringLiteral("txt"), true};
-const FileDialogOptions kOpenDialog{QString(), QString(), false};
-const FileDialogOptions kPictureDialog{QStringLiteral("Растровые изображения|*.bmp"),
-                                       QStringLiteral("bmp"), false};
-
-// A dialog keeps its file name: confirming sets it, cancelling leaves it.
-void Remember(const std::optional<QString>& chosen, QString& fileName) {
-    if (chosen) {
-        fileName = *chosen;
-    }
-}
-
 // The error of a load that finds no line in its file.
-class EListError : public std::runtime_error {
+class ListIndexError : public std::runtime_error {
   public:
-    explicit EListError(int index)
+    explicit ListIndexError(int index)
         : std::runtime_error("List index out of bounds (" + std::to_string(index) + ")") {}
 };
 
-QColor ToQColor(Pixel pixel) {
+QColor toQColor(Pixel pixel) {
     return QColor::fromRgb(pixel);
 }
 
-ColorValue FromQColor(const QColor& color) {
+ColorValue fromQColor(const QColor& color) {
     return static_cast<ColorValue>(color.blue() << 16 | color.green() << 8 | color.red());
 }
 
 }  // namespace
 
-void MainWindow::FormCreate() {
-    app_.setHintHandler([this](const QString& hint) { ShowHint(hint); });
-    FState.axesDrawn = false;
-    app_.guard([this] { FState.curveColor = TextToColor(ReadColorText(app_.settingsPath())); });
+void MainWindow::readSettings() {
+    app_.guard([this] { plotState_.curveColor = TextToColor(ReadColorText(app_.settingsPath())); });
 }
 
-void MainWindow::N10Click() {
-    Remember(app_.platform().saveFile(this, kSolutionDialog, saveDialog1FileName),
-             saveDialog1FileName);
-    RedrawFromState();
-    if (!saveDialog1FileName.isEmpty()) {
-        // Before the first solve there is no saved solution: an empty file.
-        SaveLinesFile(saveDialog1FileName.toStdString(),
-                      FSolution.value_or(std::vector<std::string>{}));
-    }
-    saveDialog1FileName.clear();
+void MainWindow::saveSolution() {
+    solutionDialog_.runSave(
+        this, [this] { redrawFromState(); },
+        [this](const QString& fileName) {
+            // Before the first solve there is no saved solution: an empty file.
+            SaveLinesFile(fileName.toStdString(),
+                          savedSolution_.value_or(std::vector<std::string>{}));
+        });
 }
 
-void MainWindow::N4Click() {
-    Remember(app_.platform().openFile(this, kOpenDialog, openDialogFileName), openDialogFileName);
-    const std::string name = openDialogFileName.toStdString();
+void MainWindow::loadEquation() {
+    equationDialog_.ask(this);
+    const std::string name = equationDialog_.fileName().toStdString();
     if (!name.empty() && IsExistingFile(name)) {
-        DrawPlot(FState.a, FState.b, FState.c, FState.root1, FState.root2);
-        Primer->clear();
+        drawPlot(plotState_.a, plotState_.b, plotState_.c, plotState_.root1, plotState_.root2);
+        equationEdit_->clear();
         const std::optional<std::string> firstLine = ReadFirstLine(name);
         if (!firstLine) {
-            throw EListError(0);
+            throw ListIndexError(0);
         }
-        Primer->SetText(QString::fromStdString(*firstLine));
-        Button1->click();
+        equationEdit_->setEquation(QString::fromStdString(*firstLine));
+        pressSolveButton();
     }
     if (!name.empty() && !IsExistingFile(name)) {
         app_.platform().showError(QStringLiteral("Ошибка"), QStringLiteral("Файл ") +
                                                                 QString::fromStdString(name) +
                                                                 QStringLiteral(" не существует."));
-        openDialogFileName.clear();
-        N4Click();  // the open dialog again; an error here ends every level
+        equationDialog_.forget();
+        loadEquation();  // the open dialog again; an error here ends every level
     }
-    openDialogFileName.clear();
-    RedrawFromState();
+    equationDialog_.forget();
+    redrawFromState();
 }
 
-void MainWindow::N11Click() {
-    Remember(app_.platform().saveFile(this, kPictureDialog, saveDialog2FileName),
-             saveDialog2FileName);
-    RedrawFromState();
-    if (!saveDialog2FileName.isEmpty()) {
-        SaveAsBmp(saveDialog2FileName);
-    }
-    saveDialog2FileName.clear();
+void MainWindow::savePlot() {
+    plotDialog_.runSave(
+        this, [this] { redrawFromState(); },
+        [this](const QString& fileName) { writePlot(fileName); });
 }
 
-void MainWindow::SaveAsBmp(const QString& fileName) {
-    const Picture picture = ComposeMainPicture(pbSurface_);
+void MainWindow::writePlot(const QString& fileName) {
+    const Picture picture = ComposeMainPicture(panel_);
     const std::vector<std::uint8_t> bytes =
         EncodeBmp({picture.width, picture.height, picture.pixels.data()});
     SaveFileSafely(fileName.toStdString(), bytes);
 }
 
-void MainWindow::N18Click() {
+void MainWindow::chooseCurveColor() {
     const std::optional<QColor> chosen =
-        app_.platform().chooseColor(this, ToQColor(ResolveColor(FState.curveColor)));
+        app_.platform().chooseColor(this, toQColor(ResolveColor(plotState_.curveColor)));
     if (chosen) {
-        FState.curveColor = FromQColor(*chosen);
+        plotState_.curveColor = fromQColor(*chosen);
     }
     // Written back after Cancel too, so the file holds the canonical text.
-    WriteColorText(app_.settingsPath(), ColorToText(FState.curveColor));
-    RedrawFromState();
+    WriteColorText(app_.settingsPath(), ColorToText(plotState_.curveColor));
+    redrawFromState();
 }
 
 }  // namespace parabel::ui

@@ -5,46 +5,42 @@
 #include "app/panel_redraw.h"
 #include "main_window.h"
 #include "plot/main_plot.h"
+#include "plot_widgets.h"
 
 namespace parabel::ui {
 
-void MainWindow::DrawPlot(Extended a, Extended b, Extended c, double root1, double root2) {
+void MainWindow::drawPlot(Extended a, Extended b, Extended c, double root1, double root2) {
     try {
-        parabel::DrawPlot(pbSurface_, FState, a, b, c, root1, root2);
+        DrawPlot(panel_, plotState_, a, b, c, root1, root2);
     } catch (...) {
-        PB->Changed();  // what was drawn before the fault stays
+        plotView_->surfaceChanged();  // what was drawn before the fault stays
         throw;
     }
-    PB->Changed();
+    plotView_->surfaceChanged();
 }
 
-void MainWindow::DrawAxes() {
-    parabel::DrawAxes(pbSurface_, FState);
-    PB->Changed();
-}
-
-void MainWindow::RedrawFromState() {
+void MainWindow::redrawFromState() {
     try {
-        parabel::RedrawFromState(pbSurface_, FState);
+        RedrawFromState(panel_, plotState_);
     } catch (...) {
-        PB->Changed();  // what was drawn before the fault stays
+        plotView_->surfaceChanged();  // what was drawn before the fault stays
         throw;
     }
-    PB->Changed();
+    plotView_->surfaceChanged();
 }
 
-void MainWindow::FormPaint() {
-    parabel::PaintPanelFirstTime(pbSurface_, FState);
-    PB->Changed();
+void MainWindow::paintPanelFirstTime() {
+    PaintPanelFirstTime(panel_, plotState_);
+    plotView_->surfaceChanged();
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
-    app_.guard([this] { FormPaint(); });
+    app_.guard([this] { paintPanelFirstTime(); });
 }
 
-void MainWindow::PaintBox1MouseMove(int x, int y) {
-    StatusPanel->setText(QString::fromStdString(PointerText(x, y)));
+void MainWindow::showPointer(int x, int y) {
+    statusLabel_->setText(QString::fromStdString(PointerText(x, y)));
 }
 
 }  // namespace parabel::ui

@@ -13,12 +13,12 @@ void PlotFrame::paintEvent(QPaintEvent*) {
     painter.drawRect(0, 0, width() - 1, height() - 1);
 }
 
-SurfaceView::SurfaceView(RasterSurface* surface, QWidget* parent)
+SurfaceView::SurfaceView(const RasterSurface* surface, QWidget* parent)
     : QWidget(parent), surface_(nullptr) {
-    SetSurface(surface);
+    setSurface(surface);
 }
 
-void SurfaceView::SetSurface(RasterSurface* surface) {
+void SurfaceView::setSurface(const RasterSurface* surface) {
     surface_ = surface;
     setAttribute(Qt::WA_OpaquePaintEvent, surface != nullptr);
     update();
@@ -39,10 +39,8 @@ PointerArea::PointerArea(QWidget* parent) : QWidget(parent) {
 }
 
 void PointerArea::mouseMoveEvent(QMouseEvent* event) {
-    if (onMouseMove) {
-        const QPoint position = event->position().toPoint();
-        onMouseMove(position.x(), position.y());
-    }
+    const QPoint position = event->position().toPoint();
+    emit pointerMoved(position.x(), position.y());
 }
 
 }  // namespace parabel::ui

@@ -1,9 +1,8 @@
-// The widgets of a plot area: the frame, the drawing surface that shows a
-// raster surface's kept picture, and the invisible box that reads the pointer.
+// The widgets of a plot area: the frame, the view that shows a raster
+// surface's kept picture, and the invisible area that reads the pointer.
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 #include "plot/raster_surface.h"
 
@@ -22,24 +21,27 @@ class PlotFrame : public QWidget {
 // surface yet, what lies under it shows.
 class SurfaceView : public QWidget {
   public:
-    SurfaceView(RasterSurface* surface, QWidget* parent);
-    void SetSurface(RasterSurface* surface);
+    SurfaceView(const RasterSurface* surface, QWidget* parent);
+    void setSurface(const RasterSurface* surface);
     // Call after drawing on the surface.
-    void Changed() { update(); }
+    void surfaceChanged() { update(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    RasterSurface* surface_;
+    const RasterSurface* surface_;
 };
 
-// An invisible box over the frame: reports pointer moves in its own
+// An invisible area over the frame that reports pointer moves in its own
 // coordinates.
 class PointerArea : public QWidget {
+    Q_OBJECT
   public:
     explicit PointerArea(QWidget* parent);
-    std::function<void(int x, int y)> onMouseMove;
+
+  signals:
+    void pointerMoved(int x, int y);
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override;
