@@ -11,7 +11,7 @@
 #include <ctime>
 
 #include "core/decimal_separator.h"
-#include "ui/program_windows.h"
+#include "ui/main_window.h"
 #include "ui/qt_platform.h"
 #include "ui/system_colors.h"
 
@@ -58,11 +58,11 @@ int main(int argc, char** argv) {
         return application.exec();
     }
     parabel::ReadDecimalSeparatorFromLocale();
-    parabel::ui::ApplyPaletteToSystemColors(application.palette());
+    parabel::ui::applyPaletteToSystemColors(application.palette());
     parabel::ui::QtPlatform platform;
     parabel::ui::AppContext context(platform);
-    parabel::ui::ProgramWindows windows(context);
-    windows.FrmMain.installEventFilter(&quitOnPaint);
-    windows.FrmMain.show();
+    parabel::ui::MainWindow window(context);
+    window.installEventFilter(&quitOnPaint);
+    window.show();
     return application.exec();
 }

@@ -29,7 +29,7 @@ int FloorDiv(int a, int b) {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
-// Steps 3.2 and 3.3: |x| scaled by 10^(18 - E) and rounded to an integer,
+// Step 2, scaling: |x| scaled by 10^(18 - E) and rounded to an integer,
 // divided by ten once more when that reaches 10^18.
 Extended ScaledInteger(Extended magnitude, int& exponent) {
     constexpr Extended kTenTo18 = 1e18L;
@@ -48,7 +48,7 @@ Extended ScaledInteger(Extended magnitude, int& exponent) {
     return y;
 }
 
-// Step 3: eighteen digits.
+// Step 2: eighteen digits from the estimated decimal exponent.
 void ScaleToEighteenDigits(Extended magnitude, int binaryExponent, DecimalForm& form) {
     // 19728 / 65536 stands for log10 2 (slightly below it); the estimate is
     // the true decimal exponent or one above it.
@@ -71,7 +71,7 @@ void ScaleToEighteenDigits(Extended magnitude, int binaryExponent, DecimalForm& 
     form.exponent = exponent;
 }
 
-// Step 4: fifteen digits, half-up on the sixteenth digit alone.
+// Step 3: fifteen digits, half-up on the sixteenth digit alone.
 void CutToFifteenDigits(DecimalForm& form) {
     const bool roundUp = form.digits[kShownDigits] >= '5';
     form.count = kShownDigits;
@@ -107,7 +107,7 @@ char* WriteUnsigned(char* out, int value) {
     return out;
 }
 
-// Step 5: layout.
+// Step 4: fixed or scientific layout by the decimal exponent.
 char* Layout(const DecimalForm& form, char separator, char* out) {
     const int e = form.exponent;
     if (e > 15 || e < -3) {
@@ -153,6 +153,7 @@ std::size_t WriteLiteral(const char* text, char* out) {
 }  // namespace
 
 std::size_t RealToText(Extended value, char* out) {
+    // Step 1: the values without a decimal form of their own.
     if (std::isnan(value)) {
         return WriteLiteral("NAN", out);
     }
@@ -163,6 +164,7 @@ std::size_t RealToText(Extended value, char* out) {
     if (bits.exponent == 0) {  // +0, -0 and denormal values
         return WriteLiteral("0", out);
     }
+    // Steps 2 to 4: eighteen digits, cut to fifteen, laid out.
     DecimalForm form;
     ScaleToEighteenDigits(std::fabs(value), bits.exponent - ExtendedBits::kBias, form);
     CutToFifteenDigits(form);

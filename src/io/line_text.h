@@ -18,10 +18,4 @@ std::string EncodeLines(const std::vector<std::string>& lines);
 // Nothing when the content yields no line (it is empty, or begins with NUL).
 std::optional<std::string> DecodeFirstLine(std::string_view content);
 
-// All lines of a file's content: a line ends at CR, LF or NUL; then one CR is
-// skipped if it stands there, and after it one LF; reading stops at NUL or at
-// the end. So LF CR yields an empty line after it, and a final line end no
-// extra empty line.
-std::vector<std::string> DecodeLines(std::string_view content);
-
 }  // namespace parabel

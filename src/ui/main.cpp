@@ -1,5 +1,6 @@
 // Start-up: the application, the main window (whose creation reads the
-// settings), the full-screen and About windows, then the event loop.
+// settings, then makes the full-screen and About windows), then the event
+// loop.
 #include <QApplication>
 #include <QEvent>
 #include <QLibraryInfo>
@@ -10,7 +11,7 @@
 #include <cstdlib>
 
 #include "core/decimal_separator.h"
-#include "program_windows.h"
+#include "main_window.h"
 #include "qt_platform.h"
 #include "system_colors.h"
 
@@ -24,7 +25,7 @@ class NoToolTips final : public QObject {
     }
 };
 
-bool HasDisplay() {
+bool hasDisplay() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
@@ -34,7 +35,7 @@ bool HasDisplay() {
 
 // A display that cannot be opened ends the program with one clear line
 // instead of the toolkit's messages and an abort.
-void QuietPlatformMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+void quietPlatformMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     const QByteArray category(context.category != nullptr ? context.category : "");
     if (type == QtFatalMsg) {
         std::fprintf(stderr, "parabel: cannot show the window: no usable display (%s)\n",
@@ -54,11 +55,11 @@ int main(int argc, char** argv) {
     // A write beyond the file size limit fails with an error instead of
     // ending the process, so a save can report it.
     std::signal(SIGXFSZ, SIG_IGN);
-    if (!HasDisplay()) {
+    if (!hasDisplay()) {
         std::fprintf(stderr, "parabel: cannot show the window: no display (DISPLAY is not set)\n");
         return 1;
     }
-    qInstallMessageHandler(QuietPlatformMessages);
+    qInstallMessageHandler(quietPlatformMessages);
     QApplication application(argc, argv);
     // The toolkit's own dialogs speak the user's language where Qt's
     // translations are installed; the program's texts are Russian anyway.
@@ -68,13 +69,13 @@ int main(int argc, char** argv) {
         application.installTranslator(&toolkitTexts);
     }
     parabel::ReadDecimalSeparatorFromLocale();
-    parabel::ui::ApplyPaletteToSystemColors(application.palette());
+    parabel::ui::applyPaletteToSystemColors(application.palette());
     NoToolTips noToolTips;
     application.installEventFilter(&noToolTips);
 
     parabel::ui::QtPlatform platform;
     parabel::ui::AppContext context(platform);
-    parabel::ui::ProgramWindows windows(context);
-    windows.FrmMain.show();
+    parabel::ui::MainWindow window(context);
+    window.show();
     return application.exec();
 }

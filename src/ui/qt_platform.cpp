@@ -11,7 +11,7 @@ namespace parabel::ui {
 namespace {
 
 // "Description|*.ext" as a Qt name filter: "Description (*.ext)".
-QString NameFilter(const QString& filter) {
+QString nameFilter(const QString& filter) {
     const QStringList parts = filter.split('|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
@@ -20,7 +20,7 @@ QString NameFilter(const QString& filter) {
     return filters.join(";;");
 }
 
-std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogOptions& options,
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogOptions& options,
                                      const QString& fileName, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
@@ -28,7 +28,7 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogOptions& o
     // commands check what they were given.
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!options.filter.isEmpty()) {
-        dialog.setNameFilter(NameFilter(options.filter));
+        dialog.setNameFilter(nameFilter(options.filter));
     }
     dialog.setDefaultSuffix(options.defaultExtension);
     QFileDialog::Options flags = QFileDialog::DontUseNativeDialog;
@@ -46,7 +46,7 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogOptions& o
 }
 
 // Custom colours live in QColorDialog for the whole run; they start empty.
-void ClearCustomColorsOnce() {
+void clearCustomColorsOnce() {
     static bool cleared = false;
     if (!cleared) {
         for (int i = 0; i < QColorDialog::customCount(); ++i) {
@@ -58,30 +58,30 @@ void ClearCustomColorsOnce() {
 
 }  // namespace
 
-void QtPlatform::ShowError(const QString& caption, const QString& text) {
+void QtPlatform::showError(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
-bool QtPlatform::AskYesNo(const QString& caption, const QString& text) {
+bool QtPlatform::askYesNo(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> QtPlatform::OpenFile(QWidget* parent, const FileDialogOptions& options,
+std::optional<QString> QtPlatform::openFile(QWidget* parent, const FileDialogOptions& options,
                                             const QString& fileName) {
-    return RunFileDialog(parent, options, fileName, QFileDialog::AcceptOpen);
+    return runFileDialog(parent, options, fileName, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> QtPlatform::SaveFile(QWidget* parent, const FileDialogOptions& options,
+std::optional<QString> QtPlatform::saveFile(QWidget* parent, const FileDialogOptions& options,
                                             const QString& fileName) {
-    return RunFileDialog(parent, options, fileName, QFileDialog::AcceptSave);
+    return runFileDialog(parent, options, fileName, QFileDialog::AcceptSave);
 }
 
-std::optional<QColor> QtPlatform::ChooseColor(QWidget* parent, const QColor& initial) {
-    ClearCustomColorsOnce();
+std::optional<QColor> QtPlatform::chooseColor(QWidget* parent, const QColor& initial) {
+    clearCustomColorsOnce();
     QColorDialog dialog(initial, parent);
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted) {
@@ -90,7 +90,7 @@ std::optional<QColor> QtPlatform::ChooseColor(QWidget* parent, const QColor& ini
     return dialog.selectedColor();
 }
 
-void QtPlatform::OpenUrl(const QString& target) {
+void QtPlatform::openUrl(const QString& target) {
     QDesktopServices::openUrl(QUrl(target));
 }
 

@@ -8,14 +8,14 @@ namespace parabel::ui {
 
 class QtPlatform final : public Platform {
   public:
-    void ShowError(const QString& caption, const QString& text) override;
-    bool AskYesNo(const QString& caption, const QString& text) override;
-    std::optional<QString> OpenFile(QWidget* parent, const FileDialogOptions& options,
+    void showError(const QString& caption, const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text) override;
+    std::optional<QString> openFile(QWidget* parent, const FileDialogOptions& options,
                                     const QString& fileName) override;
-    std::optional<QString> SaveFile(QWidget* parent, const FileDialogOptions& options,
+    std::optional<QString> saveFile(QWidget* parent, const FileDialogOptions& options,
                                     const QString& fileName) override;
-    std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override;
-    void OpenUrl(const QString& target) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    void openUrl(const QString& target) override;
 };
 
 }  // namespace parabel::ui

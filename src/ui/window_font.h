@@ -6,7 +6,7 @@
 
 namespace parabel::ui {
 
-inline QFont WindowFont(int pixelSize = 11, bool bold = false) {
+inline QFont windowFont(int pixelSize = 11, bool bold = false) {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
                       QStringLiteral("Sans Serif")});

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "io/codepage.h"
-
 namespace parabel {
 namespace {
 
@@ -13,24 +11,6 @@ TEST(EncodeLines, Windows1251WithCrLfAfterEveryLine) {
     EXPECT_EQ(EncodeLines({}), "");
     EXPECT_EQ(EncodeLines({"Ответ: ±"}), "\xCE\xF2\xE2\xE5\xF2: \xB1\r\n");
     EXPECT_EQ(EncodeLines({"x²€日"}), "x?\x88?\r\n");
-}
-
-TEST(DecodeLines, EveryLineEndAndNul) {
-    using Lines = std::vector<std::string>;
-    const std::pair<std::string, Lines> rows[] = {
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"a\nb", {"a", "b"}},
-        {"a\rb\r", {"a", "b"}},
-        {"a\n\rb", {"a", "", "b"}},  // LF CR ends a line and yields an empty one
-        {"\r\nx", {"", "x"}},
-        {std::string("a\0b\r\n", 5), {"a"}},
-        {std::string("\0a", 2), {}},
-        {"", {}},
-        {"\xCE\xF2\xE2\xE5\xF2", {"Ответ"}},
-    };
-    for (const auto& [content, lines] : rows) {
-        EXPECT_EQ(DecodeLines(content), lines);
-    }
 }
 
 TEST(DecodeFirstLine, TheFirstLineOrNone) {
@@ -50,18 +30,6 @@ TEST(DecodeFirstLine, AUtf8ByteOrderMarkIsSkipped) {
     // Only a whole mark first: these bytes elsewhere are Windows-1251 text.
     EXPECT_EQ(DecodeFirstLine("x\xEF\xBB\xBF"), "xп»ї");
     EXPECT_EQ(DecodeFirstLine("\xEF\xBBx"), "п»x");
-}
-
-TEST(Codepage, RoundTripOfEveryAssignedByte) {
-    for (int byte = 1; byte < 256; ++byte) {
-        if (byte == 0x98) {
-            EXPECT_EQ(Windows1251ToUtf8("\x98"), "?");
-            continue;
-        }
-        const std::string one(1, static_cast<char>(byte));
-        EXPECT_EQ(Utf8ToWindows1251(Windows1251ToUtf8(one)), one) << byte;
-    }
-    EXPECT_EQ(Utf8ToWindows1251(std::string("\xFF\xC3", 2)), "??");
 }
 
 }  // namespace

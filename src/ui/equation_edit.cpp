@@ -1,4 +1,4 @@
-#include "primer_edit.h"
+#include "equation_edit.h"
 
 #include <QKeyEvent>
 #include <QValidator>
@@ -16,19 +16,19 @@ class LowerCaseValidator final : public QValidator {
     using QValidator::QValidator;
     State validate(QString& input, int& position) const override {
         const QString before = input.left(position);
-        input = TPrimerEdit::Accepted(input);
-        position = static_cast<int>(TPrimerEdit::Accepted(before).size());
+        input = EquationEdit::acceptedText(input);
+        position = static_cast<int>(EquationEdit::acceptedText(before).size());
         return Acceptable;
     }
 };
 
 }  // namespace
 
-TPrimerEdit::TPrimerEdit(QWidget* parent) : QLineEdit(parent) {
+EquationEdit::EquationEdit(QWidget* parent) : QLineEdit(parent) {
     setValidator(new LowerCaseValidator(this));
 }
 
-QString TPrimerEdit::Accepted(const QString& text) {
+QString EquationEdit::acceptedText(const QString& text) {
     QString accepted;
     accepted.reserve(text.size());
     for (const QChar character : text) {
@@ -41,22 +41,20 @@ QString TPrimerEdit::Accepted(const QString& text) {
     return QString::fromStdString(ToLowerCase(accepted.toStdString()));
 }
 
-void TPrimerEdit::SetText(const QString& text) {
-    setText(Accepted(text));
+void EquationEdit::setEquation(const QString& text) {
+    setText(acceptedText(text));
 }
 
-void TPrimerEdit::keyPressEvent(QKeyEvent* event) {
-    if (onKeyDown) {
-        onKeyDown(event->key(), event->modifiers());
-    }
+void EquationEdit::keyPressEvent(QKeyEvent* event) {
+    emit keyPressed(event->key(), event->modifiers());
     QLineEdit::keyPressEvent(event);
 }
 
-bool TPrimerEdit::event(QEvent* event) {
+bool EquationEdit::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (const QKeySequence& shortcut : windowShortcuts) {
+        for (const QKeySequence& shortcut : windowShortcuts_) {
             if (shortcut == pressed) {
                 event->ignore();  // the window's shortcut runs, not the field's editing key
                 return true;

@@ -3,31 +3,36 @@
 #pragma once
 
 #include <QLineEdit>
-#include <functional>
 
 namespace parabel::ui {
 
-class TPrimerEdit : public QLineEdit {
+class EquationEdit : public QLineEdit {
     Q_OBJECT
   public:
-    explicit TPrimerEdit(QWidget* parent = nullptr);
+    explicit EquationEdit(QWidget* parent = nullptr);
 
     // Sets the text in lower case, without the characters it cannot hold.
-    void SetText(const QString& text);
+    void setEquation(const QString& text);
 
-    // The key-down handler: called with the key and its modifiers for every
-    // key pressed in the field, before the field handles it.
-    std::function<void(int key, Qt::KeyboardModifiers modifiers)> onKeyDown;
     // Keys that belong to the window's menu even while the field has the
     // focus (Ctrl+A clears instead of selecting all).
-    QList<QKeySequence> windowShortcuts;
+    void setWindowShortcuts(QList<QKeySequence> shortcuts) {
+        windowShortcuts_ = std::move(shortcuts);
+    }
 
     // The text in lower case without the characters the field cannot hold.
-    static QString Accepted(const QString& text);
+    static QString acceptedText(const QString& text);
+
+  signals:
+    // Every key pressed in the field, before the field handles it.
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+
+  private:
+    QList<QKeySequence> windowShortcuts_;
 };
 
 }  // namespace parabel::ui
