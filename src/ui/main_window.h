@@ -87,6 +87,7 @@ class MainWindow : public QMainWindow {
     void createStatusBar();
     void readSettings();
     void createDialogs();
+    AboutDialog& aboutDialog();
     QAction* createAction(const char* name, const QString& caption, const QString& hint,
                           void (MainWindow::*command)());
 

@@ -130,8 +130,11 @@ namespace {
 QIcon programIcon() {
     registerIcons();
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/org.parabel.Parabel-%1.png").arg(size));
+    // The sizes window managers show; the desktop takes larger ones from the
+    // installed icon theme. Each costs a decode at start-up.
+    for (int size : {16, 32, 48}) {
+        icon.addFile(QStringLiteral(":/icons/org.parabel.Parabel-%1.png").arg(size),
+                     QSize(size, size));
     }
     return icon;
 }

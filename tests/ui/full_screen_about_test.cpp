@@ -168,7 +168,7 @@ class FullScreenAboutTest : public QObject {
 
     void aboutWindowLayoutAndLinks() {
         Program program;
-        auto& about = *program.about;
+        auto& about = *program.About();
         QCOMPARE(about.windowTitle(), QStringLiteral("О программе"));
         QCOMPARE(about.size(), QSize(354, 220));
         auto* ok = Child<QPushButton>(&about, "okButton");
@@ -210,7 +210,7 @@ class FullScreenAboutTest : public QObject {
         Program program;
         program.Show();
         program.Solve(QStringLiteral("x^2-5x+6"));
-        auto& about = *program.about;
+        auto& about = *program.About();
         WhileOpen(
             &about,
             [&] {
