@@ -144,6 +144,26 @@ char* Layout(const DecimalForm& form, char separator, char* out) {
     return out;
 }
 
+// The decimal digits of a non-zero whole number, with its sign.
+std::size_t WriteWholeNumber(std::int64_t number, char* out) {
+    char digits[20];
+    std::size_t count = 0;
+    std::uint64_t rest =
+        number < 0 ? 0 - static_cast<std::uint64_t>(number) : static_cast<std::uint64_t>(number);
+    do {
+        digits[count++] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    char* end = out;
+    if (number < 0) {
+        *end++ = '-';
+    }
+    while (count > 0) {
+        *end++ = digits[--count];
+    }
+    return static_cast<std::size_t>(end - out);
+}
+
 std::size_t WriteLiteral(const char* text, char* out) {
     const std::size_t length = std::strlen(text);
     std::copy_n(text, length, out);
@@ -163,6 +183,14 @@ std::size_t RealToText(Extended value, char* out) {
     const ExtendedBits bits = ExtendedBits::Of(value);
     if (bits.exponent == 0) {  // +0, -0 and denormal values
         return WriteLiteral("0", out);
+    }
+    // A whole number below 10^15 is its own fifteen-digit form: scaled to
+    // eighteen digits it stays exact (below 10^18 < 2^63), the cut drops
+    // only zeros, and the layout is fixed without a separator. Written
+    // straight from its integer value, it gives the same text faster.
+    const Extended magnitude = std::fabs(value);
+    if (magnitude < 1e15L && magnitude == std::trunc(magnitude)) {
+        return WriteWholeNumber(static_cast<std::int64_t>(value), out);
     }
     // Steps 2 to 4: eighteen digits, cut to fifteen, laid out.
     DecimalForm form;
