@@ -36,6 +36,7 @@ FullScreenWindow::FullScreenWindow(AppContext& app, const PlotState& plot, QWidg
     createControls();
     createStatusBar();
     layOut();
+    createCopyCommand();
     setGeometry(0, 0, screen.width(), screen.height());
 }
 

@@ -62,6 +62,7 @@ MainWindow::MainWindow(AppContext& app)
     setFixedSize(sizeHint());
     readSettings();
     createDialogs();
+    createCopyCommands();
 }
 
 MainWindow::~MainWindow() {

@@ -29,6 +29,7 @@ void MainWindow::solve() {
     equationEdit_->setEquation(QString::fromStdString(outcome.fieldText));
     savedSolution_ = outcome.saved;
     if (outcome.listReplaced) {
+        listEquation_ = outcome.saved.front();
         showSolution(outcome.displayed);
     }
     plotView_->surfaceChanged();
