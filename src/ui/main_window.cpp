@@ -63,6 +63,8 @@ MainWindow::MainWindow(AppContext& app)
     readSettings();
     createDialogs();
     createCopyCommands();
+    createAccessibleTexts();
+    createMenuKeys();
 }
 
 MainWindow::~MainWindow() {
@@ -235,6 +237,7 @@ void MainWindow::createControls() {
     solveButton_->setObjectName(QStringLiteral("solveButton"));
     solveButton_->setGeometry(-1000, 376, 97, 25);
     solveButton_->setDefault(true);
+    solveButton_->setFocusPolicy(Qt::NoFocus);  // Tab would lose the focus off the window
     connect(solveButton_, &QPushButton::clicked, this, [this] { app_.guard([this] { solve(); }); });
 
     plotFrame_ = new PlotFrame(client);

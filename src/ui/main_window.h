@@ -89,6 +89,10 @@ class MainWindow : public QMainWindow {
     void readSettings();
     void createDialogs();
     void createCopyCommands();
+    void createAccessibleTexts();
+    void createMenuKeys();
+    // The plot's accessible description, after every change of what it shows.
+    void describePlot();
     QAction* createAction(const char* name, const QString& caption, const QString& hint,
                           void (MainWindow::*command)());
 

@@ -33,6 +33,7 @@ void MainWindow::solve() {
         showSolution(outcome.displayed);
     }
     plotView_->surfaceChanged();
+    describePlot();
     if (outcome.failure == SolveFailure::kForm) {
         app_.platform().showError(kErrorCaption, QString::fromUtf8(kFormMessage));
     } else if (outcome.failure == SolveFailure::kConversion) {
@@ -66,6 +67,7 @@ void MainWindow::clearAll() {
     plotState_.a = 0;
     plotState_.b = 0;
     plotState_.c = 0;
+    describePlot();
 }
 
 void MainWindow::openFullScreen() {
