@@ -19,6 +19,11 @@ foreach(size 16 32 48 64 128 256)
             RENAME ${PARABEL_APP_ID}.png)
 endforeach()
 
+# Bash completion, found by bash-completion on demand by the command's name.
+install(FILES ${PARABEL_PACKAGING_DIR}/completion/parabel
+              ${PARABEL_PACKAGING_DIR}/completion/parabel-cli
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+
 # Manual pages and the Debian changelog are installed compressed, as Debian
 # expects; gzip -n keeps the archives free of names and times, so a rebuild
 # gives the same bytes.

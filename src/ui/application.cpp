@@ -5,12 +5,12 @@
 #include <QScreen>
 #include <stdexcept>
 
-#include "io/settings.h"
+#include "io/settings_location.h"
 
 namespace parabel::ui {
 
 AppContext::AppContext(Platform& platform, QString title)
-    : settingsPath_(SettingsPathBesideProgram()),
+    : settings_(FindSettingsLocation()),
       screenSizeSource_([] {
           const QScreen* screen = QGuiApplication::primaryScreen();
           return screen != nullptr ? screen->geometry().size() : QSize(1024, 768);

@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "io/settings_location.h"
 #include "platform.h"
 
 namespace parabel::ui {
@@ -20,9 +21,12 @@ class AppContext {
     Platform& platform() { return platform_; }
     const QString& title() const { return title_; }
 
-    // Where the settings file lives: Inf.ini beside the program unless set.
-    const std::string& settingsPath() const { return settingsPath_; }
-    void setSettingsPath(std::string path) { settingsPath_ = std::move(path); }
+    // Where the settings file lives: beside the program or in the user's
+    // configuration folder, as FindSettingsLocation chooses, unless set.
+    const std::string& settingsPath() const { return settings_.path; }
+    const SettingsLocation& settingsLocation() const { return settings_; }
+    void setSettingsPath(std::string path) { settings_ = {std::move(path), false}; }
+    void setSettingsLocation(SettingsLocation location) { settings_ = std::move(location); }
 
     // The screen's size in pixels, read afresh at every use from the source
     // set (the primary screen unless set).
@@ -57,7 +61,7 @@ class AppContext {
     static QString withFinalDot(const QString& message);
 
   private:
-    std::string settingsPath_;
+    SettingsLocation settings_;
     ScreenSizeSource screenSizeSource_;
     Platform& platform_;
     QString title_;

@@ -212,9 +212,16 @@ void FullScreenWindow::savePicture() {
 }
 
 void FullScreenWindow::writePicture(const QString& fileName) {
-    const Picture picture = ComposeFullScreenPicture(surface(), createdSize_);
+    // Streamed from the surface a row at a time: a picture of the whole
+    // screen never exists twice in memory.
+    const FramedSurface picture = FullScreenPictureRows(surface(), createdSize_);
     SaveFileSafely(fileName.toStdString(),
-                   EncodeBmp({picture.width, picture.height, picture.pixels.data()}));
+                   FileContent(BmpFileSize(picture.width(), picture.height()),
+                               [&](const FileContent::Sink& sink) {
+                                   WriteBmp(
+                                       picture.width(), picture.height(),
+                                       [&](int y, Pixel* out) { picture.Row(y, out); }, sink);
+                               }));
 }
 
 }  // namespace parabel::ui

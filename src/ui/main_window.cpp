@@ -268,12 +268,20 @@ void MainWindow::createStatusBar() {
     app_.setHintHandler([this](const QString& hint) { showHint(hint); });
 }
 
+AboutDialog& MainWindow::aboutDialog() {
+    // Made when first shown: it is hidden until then, so nothing shows the
+    // difference, and start-up does not pay for it.
+    if (about_ == nullptr) {
+        about_ = new AboutDialog(app_.platform(), this);
+        // However the About dialog closes, the plot it covered is drawn again.
+        connect(about_, &QDialog::finished, this,
+                [this] { app_.guard([this] { redrawFromState(); }); });
+    }
+    return *about_;
+}
+
 void MainWindow::createDialogs() {
     fullScreen_ = new FullScreenWindow(app_, plotState_, this);
-    about_ = new AboutDialog(app_.platform(), this);
-    // However the About dialog closes, the plot it covered is drawn again.
-    connect(about_, &QDialog::finished, this,
-            [this] { app_.guard([this] { redrawFromState(); }); });
     // And once more after either modal window, when it has gone.
     redrawTimer_ = new QTimer(this);
     redrawTimer_->setObjectName(QStringLiteral("redrawTimer"));

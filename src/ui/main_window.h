@@ -59,6 +59,9 @@ class MainWindow : public QMainWindow {
     void saveSolution();
     void savePlot();
     void loadEquation();
+    // The load command without its dialog, for a file named at start-up:
+    // the same messages, then the plot drawn again.
+    void loadEquationFile(const QString& fileName);
     void exitProgram();
     void chooseCurveColor();
     void showAbout();
@@ -88,6 +91,7 @@ class MainWindow : public QMainWindow {
     void createStatusBar();
     void readSettings();
     void createDialogs();
+    AboutDialog& aboutDialog();
     void createCopyCommands();
     void createAccessibleTexts();
     void createMenuKeys();
@@ -105,6 +109,9 @@ class MainWindow : public QMainWindow {
     void redrawFromState();
     void paintPanelFirstTime();
     void writePlot(const QString& fileName);
+    // Loads the file's first line into the field and solves it; false after
+    // the message when the file does not exist.
+    bool loadFirstLineOf(const std::string& fileName);
 
     AppContext& app_;
     std::optional<std::vector<std::string>> savedSolution_;

@@ -76,7 +76,7 @@ void MainWindow::openFullScreen() {
 }
 
 void MainWindow::showAbout() {
-    about_->exec();
+    aboutDialog().exec();
     redrawTimer_->start();
 }
 
@@ -95,7 +95,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::redrawAfterModal() {
-    if (about_->isVisible() || fullScreen_->isVisible()) {
+    if ((about_ != nullptr && about_->isVisible()) || fullScreen_->isVisible()) {
         return;  // tried again at the next tick
     }
     redrawFromState();

@@ -9,6 +9,7 @@
 #include "io/color_names.h"
 #include "io/safe_save.h"
 #include "io/settings.h"
+#include "io/settings_location.h"
 #include "io/text_files.h"
 #include "main_window.h"
 #include "plot/picture.h"
@@ -50,7 +51,20 @@ void MainWindow::saveSolution() {
 
 void MainWindow::loadEquation() {
     equationDialog_.ask(this);
-    const std::string name = equationDialog_.fileName().toStdString();
+    if (!loadFirstLineOf(equationDialog_.fileName().toStdString())) {
+        equationDialog_.forget();
+        loadEquation();  // the open dialog again; an error here ends every level
+    }
+    equationDialog_.forget();
+    redrawFromState();
+}
+
+void MainWindow::loadEquationFile(const QString& fileName) {
+    loadFirstLineOf(fileName.toStdString());
+    redrawFromState();
+}
+
+bool MainWindow::loadFirstLineOf(const std::string& name) {
     if (!name.empty() && IsExistingFile(name)) {
         drawPlot(plotState_.a, plotState_.b, plotState_.c, plotState_.root1, plotState_.root2);
         equationEdit_->clear();
@@ -65,11 +79,9 @@ void MainWindow::loadEquation() {
         app_.platform().showError(QStringLiteral("Ошибка"), QStringLiteral("Файл ") +
                                                                 QString::fromStdString(name) +
                                                                 QStringLiteral(" не существует."));
-        equationDialog_.forget();
-        loadEquation();  // the open dialog again; an error here ends every level
+        return false;
     }
-    equationDialog_.forget();
-    redrawFromState();
+    return true;
 }
 
 void MainWindow::savePlot() {
@@ -92,7 +104,7 @@ void MainWindow::chooseCurveColor() {
         plotState_.curveColor = fromQColor(*chosen);
     }
     // Written back after Cancel too, so the file holds the canonical text.
-    WriteColorText(app_.settingsPath(), ColorToText(plotState_.curveColor));
+    WriteColorText(app_.settingsLocation(), ColorToText(plotState_.curveColor));
     redrawFromState();
 }
 

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
 #include <QUrl>
 
 namespace parabel::ui {
@@ -45,17 +46,6 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogOptions& o
     return dialog.selectedFiles().first();
 }
 
-// Custom colours live in QColorDialog for the whole run; they start empty.
-void clearCustomColorsOnce() {
-    static bool cleared = false;
-    if (!cleared) {
-        for (int i = 0; i < QColorDialog::customCount(); ++i) {
-            QColorDialog::setCustomColor(i, Qt::white);
-        }
-        cleared = true;
-    }
-}
-
 }  // namespace
 
 void QtPlatform::showError(const QString& caption, const QString& text) {
@@ -80,14 +70,53 @@ std::optional<QString> QtPlatform::saveFile(QWidget* parent, const FileDialogOpt
     return runFileDialog(parent, options, fileName, QFileDialog::AcceptSave);
 }
 
-std::optional<QColor> QtPlatform::chooseColor(QWidget* parent, const QColor& initial) {
-    clearCustomColorsOnce();
-    QColorDialog dialog(initial, parent);
-    dialog.setOption(QColorDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
+namespace {
+
+QString customColorKey(int index) {
+    return QStringLiteral("Qt/customColors/%1").arg(index);
+}
+
+}  // namespace
+
+void QtPlatform::rememberSharedCustomColors() {
+    const QSettings shared(QSettings::UserScope, QStringLiteral("QtProject"));
+    for (int i = 0; i < QColorDialog::customCount(); ++i) {
+        sharedCustomColors_.append(shared.value(customColorKey(i)));
+        ownCustomColors_.append(QColor(Qt::white));
     }
-    return dialog.selectedColor();
+}
+
+void QtPlatform::restoreSharedCustomColors() const {
+    QSettings shared(QSettings::UserScope, QStringLiteral("QtProject"));
+    for (int i = 0; i < sharedCustomColors_.size(); ++i) {
+        if (sharedCustomColors_[i].isValid()) {
+            shared.setValue(customColorKey(i), sharedCustomColors_[i]);
+        } else {
+            shared.remove(customColorKey(i));
+        }
+    }
+}
+
+std::optional<QColor> QtPlatform::chooseColor(QWidget* parent, const QColor& initial) {
+    if (ownCustomColors_.isEmpty()) {
+        rememberSharedCustomColors();
+    }
+    for (int i = 0; i < ownCustomColors_.size(); ++i) {
+        QColorDialog::setCustomColor(i, ownCustomColors_[i]);
+    }
+    std::optional<QColor> chosen;
+    {
+        QColorDialog dialog(initial, parent);
+        dialog.setOption(QColorDialog::DontUseNativeDialog);
+        if (dialog.exec() == QDialog::Accepted) {
+            chosen = dialog.selectedColor();
+        }
+        for (int i = 0; i < ownCustomColors_.size(); ++i) {
+            ownCustomColors_[i] = QColorDialog::customColor(i);
+        }
+    }                             // the dialog goes, and Qt stores this run's custom colours ...
+    restoreSharedCustomColors();  // ... which are put back as they were
+    return chosen;
 }
 
 void QtPlatform::openUrl(const QString& target) {

@@ -2,6 +2,10 @@
 // desktop services.
 #pragma once
 
+#include <QColor>
+#include <QList>
+#include <QVariant>
+
 #include "platform.h"
 
 namespace parabel::ui {
@@ -16,6 +20,18 @@ class QtPlatform final : public Platform {
                                     const QString& fileName) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     void openUrl(const QString& target) override;
+
+  private:
+    // The colour dialog's custom colours start empty for this program and
+    // stay for its run. Qt stores a dialog's custom colours for all the
+    // user's programs (QtProject.conf) when the dialog goes; the stored
+    // entries are put back as they were right after, so the program never
+    // changes what other programs keep.
+    void rememberSharedCustomColors();
+    void restoreSharedCustomColors() const;
+
+    QList<QVariant> sharedCustomColors_;  // invalid: the entry was absent
+    QList<QColor> ownCustomColors_;
 };
 
 }  // namespace parabel::ui

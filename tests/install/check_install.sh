@@ -57,7 +57,8 @@ metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 icons="$prefix/share/icons/hicolor"
 for file in "$desktop" "$metainfo" "$icons/scalable/apps/$id.svg" \
     "$prefix/share/man/man1/parabel.1.gz" "$prefix/share/man/man1/parabel-cli.1.gz" \
-    "$prefix/share/doc/parabel/"{README.md,CHANGELOG.md,LICENSE,copyright,changelog.gz}; do
+    "$prefix/share/doc/parabel/"{README.md,CHANGELOG.md,LICENSE,copyright,changelog.gz} \
+    "$prefix/share/bash-completion/completions/"{parabel,parabel-cli}; do
     [ -s "$file" ] || fail "${file#"$prefix"/} is missing or empty"
 done
 for size in 16 32 48 64 128 256; do

@@ -187,6 +187,40 @@ class FileCommandsTest : public QObject {
         QCOMPARE(NextDialogName(program, "loadAction"), QString());
     }
 
+    void aFileNamedAtStartUpLoadsAsTheLoadCommandDoes() {
+        struct Row {
+            const char* name;
+            QByteArray content;  // null: no such file
+            QString field;       // the field afterwards
+            QString boxText;     // the start of the one message box, or none
+        };
+        const Row rows[] = {
+            {"a good file", "\xEF\xBB\xBFx^2-5x+6\r\nrest", QStringLiteral("x^2-5x+6=0"),
+             QString()},
+            {"a missing file", QByteArray(), QString(), QStringLiteral("Файл %1 не существует.")},
+            {"a binary file", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), QStringLiteral("\u2030png"),
+             QStringLiteral("Уравнение не соответствует виду ax^2+bx+c")},
+        };
+        for (const Row& row : rows) {
+            Program program;
+            const QString path = program.Path(QStringLiteral("start.txt"));
+            if (!row.content.isNull()) {
+                Write(path, row.content);
+            }
+            program.context->guard([&] { program.main->loadEquationFile(path); });
+            QVERIFY2(program.platform.fileCalls.empty(), row.name);  // no dialog
+            QCOMPARE(program.Field()->text(), row.field);
+            if (row.boxText.isEmpty()) {
+                QVERIFY2(program.platform.boxes.empty(), row.name);
+                QCOMPARE(program.main->plotState().b, -5.0L);
+            } else {
+                QCOMPARE(program.platform.boxes.size(), size_t(1));
+                QVERIFY2(program.platform.boxes[0].text.startsWith(row.boxText.arg(path)),
+                         qPrintable(program.platform.boxes[0].text));
+            }
+        }
+    }
+
     void loadFromEndlessSources() {
         Program program;
         program.platform.fileAnswers = {QStringLiteral("/dev/zero")};

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "io/bmp.h"
+#include "plot/picture.h"
 #include "plot/recording_surface.h"
 #include "program_fixture.h"
 #include "ui/link_label.h"
@@ -110,6 +112,15 @@ class FullScreenAboutTest : public QObject {
             [&] { program.main->openFullScreen(); });
         QFile file(path);
         QCOMPARE(file.size(), qint64(1078 + 1024 * 728 * 4));
+        // The file holds the framed surface, row for row.
+        const parabel::Picture framed =
+            parabel::ComposeFullScreenPicture(*full.picture(), {1024, 768});
+        const std::vector<std::uint8_t> expected =
+            parabel::EncodeBmp({framed.width, framed.height, framed.pixels.data()});
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        QVERIFY(written == QByteArray(reinterpret_cast<const char*>(expected.data()),
+                                      static_cast<qsizetype>(expected.size())));
         QCOMPARE(program.platform.fileCalls.back().options.filter,
                  QStringLiteral("Растровые изображения|*.bmp"));
         // The name is forgotten: the next save's dialog starts empty.
@@ -168,7 +179,7 @@ class FullScreenAboutTest : public QObject {
 
     void aboutWindowLayoutAndLinks() {
         Program program;
-        auto& about = *program.about;
+        auto& about = *program.About();
         QCOMPARE(about.windowTitle(), QStringLiteral("О программе"));
         QCOMPARE(about.size(), QSize(354, 220));
         auto* ok = Child<QPushButton>(&about, "okButton");
@@ -210,7 +221,7 @@ class FullScreenAboutTest : public QObject {
         Program program;
         program.Show();
         program.Solve(QStringLiteral("x^2-5x+6"));
-        auto& about = *program.about;
+        auto& about = *program.About();
         WhileOpen(
             &about,
             [&] {

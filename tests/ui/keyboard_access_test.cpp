@@ -69,7 +69,7 @@ class KeyboardAccessTest : public QObject {
         // Whatever a user can press or type into has a name, in every window.
         for (QWidget* window :
              {static_cast<QWidget*>(program.main.get()), static_cast<QWidget*>(program.fullScreen),
-              static_cast<QWidget*>(program.about)}) {
+              static_cast<QWidget*>(program.About())}) {
             for (QWidget* control : window->findChildren<QWidget*>()) {
                 if (control->objectName().startsWith(QStringLiteral("qt_"))) {
                     continue;  // Qt's own, such as the menu bar's button for items that do not fit

@@ -267,10 +267,10 @@ class MainWindowTest : public QObject {
         program.Show();
         auto& main = *program.main;
         TypeAndEnter(program, QStringLiteral("x^2-5x+6"));
-        QTimer::singleShot(0, program.about, [&] {
-            QVERIFY(program.about->isVisible());
+        QTimer::singleShot(0, program.About(), [&] {
+            QVERIFY(program.About()->isVisible());
             WindowProbe::Panel(main).Repaint();
-            program.about->close();
+            program.About()->close();
         });
         main.showAbout();
         QCOMPARE(main.panel().PixelAt(150, 100), kRed);  // the About window's own redraw
@@ -281,7 +281,7 @@ class MainWindowTest : public QObject {
 
         // With all coefficients zero the timer only switches itself off.
         main.clearAll();
-        QTimer::singleShot(0, program.about, [&] { program.about->close(); });
+        QTimer::singleShot(0, program.About(), [&] { program.About()->close(); });
         main.showAbout();
         QVERIFY(program.RedrawTimer()->isActive());
         QTRY_VERIFY_WITH_TIMEOUT(!program.RedrawTimer()->isActive(), 2000);
@@ -293,12 +293,12 @@ class MainWindowTest : public QObject {
         program.Show();
         auto& main = *program.main;
         WindowProbe::State(main).a = 1;
-        program.about->show();
+        program.About()->show();
         program.RedrawTimer()->start();
         main.redrawAfterModal();
         QVERIFY(program.RedrawTimer()->isActive());
         QVERIFY(PanelIsWhite(main));
-        program.about->hide();
+        program.About()->hide();
         main.redrawAfterModal();
         QVERIFY(!program.RedrawTimer()->isActive());
         QVERIFY(!PanelIsWhite(main));

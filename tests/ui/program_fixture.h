@@ -48,7 +48,6 @@ struct Program {
         }
         main = std::make_unique<ui::MainWindow>(*context);
         fullScreen = main->findChild<ui::FullScreenWindow*>();
-        about = main->findChild<ui::AboutDialog*>();
     }
     ~Program() {
         main.reset();
@@ -86,7 +85,9 @@ struct Program {
     std::unique_ptr<ui::AppContext> context;
     std::unique_ptr<ui::MainWindow> main;
     ui::FullScreenWindow* fullScreen = nullptr;  // owned by the main window
-    ui::AboutDialog* about = nullptr;            // owned by the main window
+    // The About dialog, owned by the main window, which makes it when it is
+    // first needed.
+    ui::AboutDialog* About() { return &WindowProbe::About(*main); }
 };
 
 }  // namespace parabel::testing
