@@ -79,6 +79,7 @@ void AboutDialog::createDetailsPanel() {
     icq->setObjectName(QStringLiteral("icqEdit"));
     icq->setGeometry(82, 141, 81, 21);
     icq->setReadOnly(true);
+    icq->setAccessibleName(QStringLiteral("ICQ"));  // the label beside it is no buddy
     icq->setFrame(false);
     QPalette icqColors = icq->palette();
     icqColors.setColor(QPalette::Base, icqColors.color(QPalette::Button));

@@ -32,6 +32,12 @@ QString EquationEdit::acceptedText(const QString& text) {
     QString accepted;
     accepted.reserve(text.size());
     for (const QChar character : text) {
+        // Superscript two, which Windows-1251 cannot hold, is what "^2"
+        // means; other superscripts have no meaning in an equation here.
+        if (character == QChar(0x00B2)) {
+            accepted += QStringLiteral("^2");
+            continue;
+        }
         if (character.isSurrogate() || !IsWindows1251CodePoint(character.unicode()) ||
             character.unicode() == 0) {
             continue;

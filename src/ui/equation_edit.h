@@ -1,5 +1,6 @@
 // The equation field: a one-line edit that holds its text in lower case and
-// only characters that Windows-1251 can hold, whether typed, pasted or set.
+// only characters that Windows-1251 can hold, whether typed, pasted or set;
+// a superscript two comes in as "^2".
 #pragma once
 
 #include <QLineEdit>
@@ -20,7 +21,8 @@ class EquationEdit : public QLineEdit {
         windowShortcuts_ = std::move(shortcuts);
     }
 
-    // The text in lower case without the characters the field cannot hold.
+    // The text in lower case, "²" written as "^2", without the characters
+    // the field cannot hold.
     static QString acceptedText(const QString& text);
 
   signals:

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "accessibility.h"
 #include "io/bmp.h"
 #include "io/safe_save.h"
 #include "plot/picture.h"
@@ -36,6 +37,8 @@ FullScreenWindow::FullScreenWindow(AppContext& app, const PlotState& plot, QWidg
     createControls();
     createStatusBar();
     layOut();
+    createCopyCommand();
+    describePlotArea(pointerArea_, plot_);
     setGeometry(0, 0, screen.width(), screen.height());
 }
 
@@ -137,6 +140,7 @@ void FullScreenWindow::beginOpening() {
         replacedHintHandler_ = std::move(replaced);
     }
     drawing_.Reset();
+    describePlotArea(pointerArea_, plot_);
 }
 
 void FullScreenWindow::execFullScreen() {

@@ -51,6 +51,9 @@ class FullScreenWindow : public QDialog {
     void showPointer(int screenX, int screenY);
     void showHint(const QString& hint);
     void writePicture(const QString& fileName);
+    // The context menu's command: the picture the save command writes, on
+    // the clipboard.
+    void copyPlot();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -63,6 +66,7 @@ class FullScreenWindow : public QDialog {
     void createControls();
     void createStatusBar();
     void layOut();
+    void createCopyCommand();
     void connectCommand(QAction* action, void (FullScreenWindow::*command)());
 
     // The drawing surface; its pixels are made at the first drawing.
@@ -77,6 +81,7 @@ class FullScreenWindow : public QDialog {
     QAction* saveAction_ = nullptr;
     QAction* refreshAction_ = nullptr;
     QAction* exitAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     PlotFrame* plotFrame_ = nullptr;

@@ -62,6 +62,9 @@ MainWindow::MainWindow(AppContext& app)
     setFixedSize(sizeHint());
     readSettings();
     createDialogs();
+    createCopyCommands();
+    createAccessibleTexts();
+    createMenuKeys();
 }
 
 MainWindow::~MainWindow() {
@@ -234,6 +237,7 @@ void MainWindow::createControls() {
     solveButton_->setObjectName(QStringLiteral("solveButton"));
     solveButton_->setGeometry(-1000, 376, 97, 25);
     solveButton_->setDefault(true);
+    solveButton_->setFocusPolicy(Qt::NoFocus);  // Tab would lose the focus off the window
     connect(solveButton_, &QPushButton::clicked, this, [this] { app_.guard([this] { solve(); }); });
 
     plotFrame_ = new PlotFrame(client);

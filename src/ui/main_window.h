@@ -71,6 +71,10 @@ class MainWindow : public QMainWindow {
     // The status bar's read-outs.
     void showHint(const QString& hint);
     void showPointer(int x, int y);
+    // The context menus' commands: the whole worked solution as text, the
+    // plot as the picture the plot export writes.
+    void copySolution();
+    void copyPlot();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,6 +92,11 @@ class MainWindow : public QMainWindow {
     void readSettings();
     void createDialogs();
     AboutDialog& aboutDialog();
+    void createCopyCommands();
+    void createAccessibleTexts();
+    void createMenuKeys();
+    // The plot's accessible description, after every change of what it shows.
+    void describePlot();
     QAction* createAction(const char* name, const QString& caption, const QString& hint,
                           void (MainWindow::*command)());
 
@@ -106,6 +115,8 @@ class MainWindow : public QMainWindow {
 
     AppContext& app_;
     std::optional<std::vector<std::string>> savedSolution_;
+    // The equation line of the solve whose lines the list shows.
+    std::string listEquation_;
     PlotState plotState_;
     RasterSurface panel_;
 
@@ -123,6 +134,8 @@ class MainWindow : public QMainWindow {
     QAction* curveColorAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
     QAction* aboutToolAction_ = nullptr;
+    QAction* copySolutionAction_ = nullptr;
+    QAction* copyPlotAction_ = nullptr;
 
     QWidget* toolBand_ = nullptr;
     QWidget* toolBar_ = nullptr;

@@ -29,9 +29,11 @@ void MainWindow::solve() {
     equationEdit_->setEquation(QString::fromStdString(outcome.fieldText));
     savedSolution_ = outcome.saved;
     if (outcome.listReplaced) {
+        listEquation_ = outcome.saved.front();
         showSolution(outcome.displayed);
     }
     plotView_->surfaceChanged();
+    describePlot();
     if (outcome.failure == SolveFailure::kForm) {
         app_.platform().showError(kErrorCaption, QString::fromUtf8(kFormMessage));
     } else if (outcome.failure == SolveFailure::kConversion) {
@@ -65,6 +67,7 @@ void MainWindow::clearAll() {
     plotState_.a = 0;
     plotState_.b = 0;
     plotState_.c = 0;
+    describePlot();
 }
 
 void MainWindow::openFullScreen() {

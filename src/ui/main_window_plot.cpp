@@ -17,6 +17,7 @@ void MainWindow::drawPlot(Extended a, Extended b, Extended c, double root1, doub
         throw;
     }
     plotView_->surfaceChanged();
+    describePlot();
 }
 
 void MainWindow::redrawFromState() {
