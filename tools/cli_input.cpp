@@ -69,8 +69,13 @@ std::optional<SplitArguments> SplitOperands(const std::vector<std::string>& args
         } else if (!operandsOnly && arg == "--") {
             operandsOnly = true;
         } else if (!operandsOnly && arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
-            Complain(command + ": unknown option " + arg + " (see parabel-cli " + command +
-                     " --help)");
+            std::string message = command;
+            message += ": unknown option ";
+            message += arg;
+            message += " (see parabel-cli ";
+            message += command;
+            message += " --help)";
+            Complain(message);
             return std::nullopt;
         } else {
             split.operands.push_back(arg);

@@ -12,7 +12,7 @@
 namespace parabel::cli {
 
 // Lines longer than this are skipped with a message instead of being held.
-constexpr std::size_t kMaxLineLength = 16 * 1024 * 1024;
+constexpr std::size_t kMaxLineLength = std::size_t{16} * 1024 * 1024;
 
 // Reads lines (ended by LF or the end of the stream; one trailing CR dropped)
 // without ever holding more than kMaxLineLength bytes of one line.

@@ -35,7 +35,7 @@ bool MakeFolders(const std::string& folder) {
 }  // namespace
 
 SettingsLocation ChooseSettingsLocation(const SettingsFacts& facts) {
-    const SettingsLocation beside{facts.programFolder + kFileName, false};
+    SettingsLocation beside{facts.programFolder + kFileName, false};
     if (facts.fileBesideProgram || facts.programFolderWritable) {
         return beside;
     }

@@ -29,7 +29,7 @@ void SurfaceView::paintEvent(QPaintEvent*) {
         return;
     }
     const QImage image(reinterpret_cast<const uchar*>(surface_->pixels().data()), surface_->width(),
-                       surface_->height(), surface_->width() * 4, QImage::Format_RGB32);
+                       surface_->height(), qsizetype{surface_->width()} * 4, QImage::Format_RGB32);
     QPainter painter(this);
     painter.drawImage(0, 0, image);
 }
