@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "io/bmp.h"
@@ -26,16 +27,16 @@ void PaintPanel(benchmark::State& state, Extended a, Extended b, Extended c) {
     }
 }
 
-void BM_PbPaint(benchmark::State& state) {
+void BM_DrawPlot(benchmark::State& state) {
     PaintPanel(state, 1, -5, 6);
 }
-BENCHMARK(BM_PbPaint);
+BENCHMARK(BM_DrawPlot);
 
 // a = 1000000: segments from far below the panel to far above it.
-void BM_PbPaintWrapping(benchmark::State& state) {
+void BM_DrawPlotWrapping(benchmark::State& state) {
     PaintPanel(state, 1000000, 0, 0);
 }
-BENCHMARK(BM_PbPaintWrapping);
+BENCHMARK(BM_DrawPlotWrapping);
 
 void BM_FullScreenRefresh(benchmark::State& state) {
     const ScreenSize screen{static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
@@ -59,6 +60,22 @@ BENCHMARK(BM_FullScreenRefresh)
     ->Args({7680, 4320})
     ->Unit(benchmark::kMillisecond);
 
+// What the refresh is measured against: one memset over a buffer of the
+// surface's size.
+void BM_MemsetOfTheSurface(benchmark::State& state) {
+    const ScreenSize screen{static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
+    std::vector<Pixel> pixels(static_cast<std::size_t>(screen.width - 16) * (screen.height - 16));
+    for (auto _ : state) {
+        std::memset(pixels.data(), 0xFF, pixels.size() * sizeof(Pixel));
+        benchmark::DoNotOptimize(pixels.data());
+    }
+}
+BENCHMARK(BM_MemsetOfTheSurface)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Args({7680, 4320})
+    ->Unit(benchmark::kMillisecond);
+
 std::vector<Pixel> LargePicture() {
     return std::vector<Pixel>(3840u * 2120, 0xFFFFFFFF);
 }
@@ -72,6 +89,26 @@ void BM_SaveBmp3840x2160(benchmark::State& state) {
     std::remove(path.c_str());
 }
 BENCHMARK(BM_SaveBmp3840x2160)->Unit(benchmark::kMillisecond);
+
+// The full-screen picture streamed from the surface into the file, a row
+// at a time, as the programs save it.
+void BM_SaveStreamedBmp3840x2160(benchmark::State& state) {
+    const ScreenSize screen{3840, 2160};
+    const RasterSurface surface = MakeFullScreenSurface(screen, 0xFFD4D0C8);
+    const FramedSurface picture = FullScreenPictureRows(surface, screen);
+    const std::string path = "/tmp/parabel-bench-streamed.bmp";
+    for (auto _ : state) {
+        SaveFileSafely(path, FileContent(BmpFileSize(picture.width(), picture.height()),
+                                         [&](const FileContent::Sink& sink) {
+                                             WriteBmp(
+                                                 picture.width(), picture.height(),
+                                                 [&](int y, Pixel* out) { picture.Row(y, out); },
+                                                 sink);
+                                         }));
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_SaveStreamedBmp3840x2160)->Unit(benchmark::kMillisecond);
 
 // The same bytes with a plain fwrite (and the same flush to the disk).
 void BM_PlainFwrite3840x2160(benchmark::State& state) {

@@ -1,5 +1,5 @@
-// Start-up probe: shows either the program's windows or a bare main window
-// and quits as soon as the main window has painted. When started by
+// Start-up probe: runs either the program itself or a bare main window and
+// quits as soon as a top-level window has painted. When started by
 // startup_timer it prints the time from its start to that first paint.
 //   startup_probe program | bare
 #include <QApplication>
@@ -10,17 +10,17 @@
 #include <cstring>
 #include <ctime>
 
-#include "core/decimal_separator.h"
-#include "ui/program_windows.h"
-#include "ui/qt_platform.h"
-#include "ui/system_colors.h"
+#include "ui/program.h"
 
 namespace {
 
 class QuitOnPaint final : public QObject {
   public:
+    using QObject::QObject;
+
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !painted_) {
+        if (event->type() == QEvent::Paint && !painted_ && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
             painted_ = true;
             ReportStartToPaint();
             // exit(), not quit(): the program's windows would ask before closing.
@@ -45,24 +45,22 @@ class QuitOnPaint final : public QObject {
     bool painted_ = false;
 };
 
+// As the application object is made, whichever code makes it.
+void watchForTheFirstPaint() {
+    qApp->installEventFilter(new QuitOnPaint(qApp));
+}
+
 }  // namespace
 
+Q_COREAPP_STARTUP_FUNCTION(watchForTheFirstPaint)
+
 int main(int argc, char** argv) {
-    const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
-    QApplication application(argc, argv);
-    QuitOnPaint quitOnPaint;
-    if (bare) {
+    if (argc > 1 && std::strcmp(argv[1], "bare") == 0) {
+        QApplication application(argc, argv);
         QMainWindow window;
-        window.installEventFilter(&quitOnPaint);
         window.show();
         return application.exec();
     }
-    parabel::ReadDecimalSeparatorFromLocale();
-    parabel::ui::ApplyPaletteToSystemColors(application.palette());
-    parabel::ui::QtPlatform platform;
-    parabel::ui::AppContext context(platform);
-    parabel::ui::ProgramWindows windows(context);
-    windows.FrmMain.installEventFilter(&quitOnPaint);
-    windows.FrmMain.show();
-    return application.exec();
+    // The program exactly as it starts, without this probe's own argument.
+    return parabel::ui::runProgram(1, argv);
 }

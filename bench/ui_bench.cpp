@@ -4,14 +4,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QLabel>
-#include <QListWidget>
+#include <QLineEdit>
 #include <QTest>
 
 #include "ui/application.h"
-#include "ui/uAbout.h"
-#include "ui/uFullScreen.h"
-#include "ui/uMain.h"
+#include "ui/full_screen_window.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -20,66 +18,76 @@ using namespace parabel::ui;
 // Answers nothing: the measured commands open no dialog.
 class SilentPlatform final : public Platform {
   public:
-    void ShowError(const QString&, const QString&) override {}
-    bool AskYesNo(const QString&, const QString&) override { return true; }
-    std::optional<QString> OpenFile(QWidget*, const FileDialogOptions&, const QString&) override {
+    void showError(const QString&, const QString&) override {}
+    bool askYesNo(const QString&, const QString&) override { return true; }
+    std::optional<QString> openFile(QWidget*, const FileDialogOptions&, const QString&) override {
         return std::nullopt;
     }
-    std::optional<QString> SaveFile(QWidget*, const FileDialogOptions&, const QString&) override {
+    std::optional<QString> saveFile(QWidget*, const FileDialogOptions&, const QString&) override {
         return std::nullopt;
     }
-    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return std::nullopt; }
-    void OpenUrl(const QString&) override {}
+    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
+    void openUrl(const QString&) override {}
 };
+
+// The window's part of that type and object name.
+template <typename T>
+T* Part(const QObject* window, const char* name) {
+    T* part = window->findChild<T*>(QString::fromLatin1(name));
+    if (part == nullptr) {
+        qFatal("no part %s", name);
+    }
+    return part;
+}
 
 struct Windows {
     explicit Windows(QSize screen) : context(platform, QStringLiteral("Parabel")) {
-        context.settingsPath = "/nonexistent/Inf.ini";
-        context.screenSize = [screen] { return screen; };
-        main = std::make_unique<TFrmMain>(context);
-        fullScreen = std::make_unique<TFrmFullScreen>(context, *main);
-        about = std::make_unique<TFrmAbout>(context, *main);
-        main->SetWindows(fullScreen.get(), about.get());
+        context.setSettingsPath("/nonexistent/Inf.ini");
+        context.setScreenSizeSource([screen] { return screen; });
+        main = std::make_unique<MainWindow>(context);
+        fullScreen = main->findChild<FullScreenWindow*>();
+        field = Part<QLineEdit>(main.get(), "equationEdit");
         main->show();
         QApplication::setActiveWindow(main.get());
         (void)QTest::qWaitForWindowActive(main.get());
     }
     ~Windows() {
-        about.reset();
-        fullScreen.reset();
         main->hide();
         main.reset();
     }
     SilentPlatform platform;
     AppContext context;
-    std::unique_ptr<TFrmMain> main;
-    std::unique_ptr<TFrmFullScreen> fullScreen;
-    std::unique_ptr<TFrmAbout> about;
+    std::unique_ptr<MainWindow> main;
+    FullScreenWindow* fullScreen = nullptr;  // owned by the main window
+    QLineEdit* field = nullptr;
 };
 
 void BM_EnterToPlotPainted(benchmark::State& state) {
     Windows windows(QSize(1024, 768));
+    QWidget* plot = Part<QWidget>(windows.main.get(), "plotView");
+    QWidget* list = Part<QWidget>(windows.main.get(), "solutionList");
     for (auto _ : state) {
-        windows.main->Primer->setText(QStringLiteral("x^2-5x+6"));
-        QTest::keyClick(windows.main->Primer, Qt::Key_Return);
-        windows.main->PB->repaint();
-        windows.main->Ex->repaint();
+        windows.field->setText(QStringLiteral("x^2-5x+6"));
+        QTest::keyClick(windows.field, Qt::Key_Return);
+        plot->repaint();
+        list->repaint();
     }
 }
 BENCHMARK(BM_EnterToPlotPainted)->Unit(benchmark::kMicrosecond);
 
 void BM_FullScreenOpenToPicture(benchmark::State& state) {
     Windows windows(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
-    windows.main->Primer->setText(QStringLiteral("x^2-5x+6"));
-    windows.main->N12Click();
+    windows.field->setText(QStringLiteral("x^2-5x+6"));
+    windows.main->solve();
     auto& full = *windows.fullScreen;
+    QWidget* picture = Part<QWidget>(&full, "plotView");
     for (auto _ : state) {
-        full.BeginOpening();
+        full.beginOpening();
         full.show();
         while (!full.drawnSinceOpened()) {
             QCoreApplication::processEvents();
         }
-        full.MPB->repaint();
+        picture->repaint();
         state.PauseTiming();
         full.hide();
         state.ResumeTiming();
@@ -92,10 +100,11 @@ BENCHMARK(BM_FullScreenOpenToPicture)
 
 void BM_MainReadout(benchmark::State& state) {
     Windows windows(QSize(1024, 768));
+    QWidget* status = Part<QWidget>(windows.main.get(), "statusLabel");
     int x = 0;
     for (auto _ : state) {
-        windows.main->PaintBox1MouseMove(x++ % 322, 100);
-        windows.main->StatusPanel->repaint();
+        windows.main->showPointer(x++ % 322, 100);
+        status->repaint();
     }
 }
 BENCHMARK(BM_MainReadout)->Unit(benchmark::kMicrosecond);
@@ -107,10 +116,11 @@ void BM_FullScreenReadout(benchmark::State& state) {
     while (!full.drawnSinceOpened()) {
         QCoreApplication::processEvents();
     }
+    QWidget* status = Part<QWidget>(&full, "statusLabel");
     int x = 0;
     for (auto _ : state) {
-        full.BackMouseMove(x++ % 1920, 500);
-        full.StatusPanel->repaint();
+        full.showPointer(x++ % 1920, 500);
+        status->repaint();
     }
     full.hide();
 }

@@ -1,29 +1,30 @@
 // The Windows-1251 line text of the solution and equation files.
 //
-// The input is used twice: as a file's bytes, and as UTF-8 lines (split at
-// LF, CR and NUL removed) to be written.
+// The input is used twice: as a file's bytes, whose first line is read, and
+// as UTF-8 lines (split at LF, CR and NUL removed) to be written.
 //
-// Properties of reading file bytes:
-// - Every line read is valid UTF-8 whose characters all fit Windows-1251,
-//   without CR, LF or NUL, and DecodeFirstLine gives the first of them.
-// - Bytes -> UTF-8 -> bytes is the identity for a file whose lines each end
-//   with CR LF and hold no CR, LF, NUL or the unassigned byte 0x98.
-// - Lines read, written and read again are the same lines.
-// Properties of writing UTF-8 lines:
-// - Writing then reading gives as many lines as were written; a line whose
-//   characters all fit Windows-1251 comes back unchanged.
-// - In any other line each character that does not fit, and each invalid
-//   UTF-8 sequence (the lead byte with the continuation bytes that follow
-//   it, at most as many as the lead byte announces), becomes one '?', and
-//   every other character comes back in its place; the language tag
-//   characters U+E0000 .. U+E007F alone vanish (the C library's converter
-//   ignores them, as Unicode recommends where language tags do not matter).
+// Properties of reading:
+// - A first line read is valid UTF-8 whose characters all fit Windows-1251,
+//   without CR, LF or NUL; there is none exactly when the content (after a
+//   UTF-8 byte-order mark) is empty or starts with NUL.
+// - Bytes -> UTF-8 -> bytes is the identity for every byte string without
+//   CR, LF, NUL and the unassigned byte 0x98: the line read from it followed
+//   by CR LF, saved again, gives the same bytes, unless they start with
+//   EF BB BF ("п»ї"), which reads as a byte-order mark.
+// Properties of writing:
+// - A line whose characters all fit Windows-1251 is written one byte per
+//   character and reads back unchanged (unless it starts with "п»ї").
+// - Any line is written without CR, LF or NUL bytes it did not hold, in at
+//   most as many bytes as its UTF-8 form, and what is written reads back as
+//   text that writes the same bytes again: a saved file loads and saves
+//   unchanged.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/utf8.h"
 #include "core/windows1251.h"
 #include "fuzz_check.h"
 #include "io/line_text.h"
@@ -31,83 +32,58 @@
 namespace parabel::fuzz {
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kLineEnds("\r\n\0", 3);
+
 bool HasLineEnd(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+    return text.find_first_of(kLineEnds) != std::string_view::npos;
+}
+
+std::string Shown(std::string_view text) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F) {
+            shown += c;
+        } else {
+            shown += "\\x";
+            shown += kHex[byte >> 4];
+            shown += kHex[byte & 15];
+        }
+    }
+    return shown;
 }
 
 void CheckReading(std::string_view content) {
-    const std::vector<std::string> lines = DecodeLines(content);
-    for (const std::string& line : lines) {
-        Check(FitsWindows1251(line) && !HasLineEnd(line),
-              "a line read does not fit Windows-1251: '" + line + "'");
+    const std::optional<std::string> line = DecodeFirstLine(content);
+    std::string_view body = content;
+    if (body.starts_with(kByteOrderMark)) {
+        body.remove_prefix(kByteOrderMark.size());
     }
-    const std::optional<std::string> first = DecodeFirstLine(content);
-    Check(first.has_value() == !lines.empty() && (!first || *first == lines.front()),
-          "DecodeFirstLine disagrees with DecodeLines");
-    Check(DecodeLines(EncodeLines(lines)) == lines, "lines read do not survive a save");
+    Check(line.has_value() == (!body.empty() && body[0] != '\0'),
+          "a first line read, or none, wrongly from '" + Shown(content) + "'");
+    if (line) {
+        Check(FitsWindows1251(*line) && !HasLineEnd(*line),
+              "the line read does not fit Windows-1251: '" + Shown(*line) + "'");
+    }
 
+    // The input's bytes without line ends and 0x98, as one line of a file.
     std::string plain;
     for (char byte : content) {
-        if (byte == '\r' || byte == '\n' || byte == '\0') {
-            plain += "\r\n";
-        } else if (byte != '\x98') {
+        if (!HasLineEnd(std::string_view(&byte, 1)) && byte != '\x98') {
             plain += byte;
         }
     }
-    if (!plain.empty() && !plain.ends_with("\r\n")) {
-        plain += "\r\n";
+    if (plain.empty() || plain.starts_with(kByteOrderMark)) {
+        return;
     }
-    Check(EncodeLines(DecodeLines(plain)) == plain, "file bytes do not survive a load and save");
+    const std::optional<std::string> read = DecodeFirstLine(plain + "\r\nnext line\r\n");
+    Check(read.has_value() && EncodeLines({*read}) == plain + "\r\n",
+          "the bytes '" + Shown(plain) + "' do not survive a load and save");
 }
 
-// How many bytes a UTF-8 lead byte announces: 1 for ASCII and for bytes
-// that cannot lead a sequence.
-std::size_t AnnouncedLength(unsigned char lead) {
-    if ((lead & 0xE0) == 0xC0) {
-        return 2;
-    }
-    if ((lead & 0xF0) == 0xE0) {
-        return 3;
-    }
-    if ((lead & 0xF8) == 0xF0) {
-        return 4;
-    }
-    return 1;
-}
-
-// Whether the unit is one of U+E0000 .. U+E007F: F3 A0 80 80 .. F3 A0 81 BF.
-bool IsLanguageTag(std::string_view unit) {
-    return unit.size() == 4 && unit.substr(0, 2) == "\xF3\xA0" &&
-           (unit[2] == '\x80' || unit[2] == '\x81') &&
-           (static_cast<unsigned char>(unit[3]) & 0xC0) == 0x80;
-}
-
-// The line as it must come back: each unit (a lead byte and the
-// continuation bytes that follow it, up to its announced length) as it is
-// when it is a character that fits Windows-1251, nothing when it is a
-// language tag, else '?'.
-std::string ExpectedBack(std::string_view line) {
-    std::string expected;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        std::size_t length = 1;
-        const std::size_t announced = AnnouncedLength(static_cast<unsigned char>(line[i]));
-        while (length < announced && i + length < line.size() &&
-               (static_cast<unsigned char>(line[i + length]) & 0xC0) == 0x80) {
-            ++length;
-        }
-        const std::string_view unit = line.substr(i, length);
-        if (FitsWindows1251(unit)) {
-            expected += unit;
-        } else if (!IsLanguageTag(unit)) {
-            expected += '?';
-        }
-        i += length;
-    }
-    return expected;
-}
-
-void CheckWriting(std::string_view input) {
+std::vector<std::string> Utf8Lines(std::string_view input) {
     std::vector<std::string> lines;
     std::string line;
     for (char byte : input) {
@@ -121,17 +97,42 @@ void CheckWriting(std::string_view input) {
     if (!line.empty()) {
         lines.push_back(line);
     }
-    const std::vector<std::string> back = DecodeLines(EncodeLines(lines));
-    Check(back.size() == lines.size(), "a different number of lines comes back");
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (FitsWindows1251(lines[i])) {
-            Check(back[i] == lines[i], "'" + lines[i] + "' comes back as '" + back[i] + "'");
-        } else {
-            const std::string expected = ExpectedBack(lines[i]);
-            Check(back[i] == expected, "'" + lines[i] + "' comes back as '" + back[i] +
-                                           "', expected '" + expected + "'");
+    return lines;
+}
+
+// The characters of valid UTF-8 (a broken byte counts as one).
+std::size_t CharacterCount(std::string_view utf8) {
+    std::size_t count = 0;
+    char32_t codePoint;
+    for (std::size_t i = 0; i < utf8.size(); ++count) {
+        if (!DecodeUtf8(utf8, i, codePoint)) {
+            ++i;
         }
     }
+    return count;
+}
+
+void CheckWriting(std::string_view input) {
+    const std::vector<std::string> lines = Utf8Lines(input);
+    for (const std::string& line : lines) {
+        const std::string bytes = Utf8ToWindows1251(line);
+        Check(!HasLineEnd(bytes) && bytes.size() <= line.size(),
+              "'" + Shown(line) + "' is written as '" + Shown(bytes) + "'");
+        Check(Utf8ToWindows1251(Windows1251ToUtf8(bytes)) == bytes,
+              "'" + Shown(bytes) + "' written for '" + Shown(line) + "' does not load and save");
+        if (FitsWindows1251(line)) {
+            Check(bytes.size() == CharacterCount(line),
+                  "'" + Shown(line) + "' is not written one byte per character");
+            if (!bytes.starts_with(kByteOrderMark)) {
+                const std::optional<std::string> back = DecodeFirstLine(EncodeLines({line, line}));
+                Check(back == line, "'" + Shown(line) + "' reads back as '" +
+                                        Shown(back.value_or("(none)")) + "'");
+            }
+        }
+    }
+    const std::string file = EncodeLines(lines);
+    Check(file.size() >= 2 * lines.size() && (lines.empty() || file.ends_with("\r\n")),
+          "the lines are not each ended by CR LF");
 }
 
 }  // namespace

@@ -7,13 +7,15 @@
 
 namespace parabel::cli {
 
-bool AcceptedByTheField(const std::string& equation) {
+const char* const kFieldRefusal =
+    "the equation holds characters that the equation field does not accept"
+    " (only UTF-8 text of the Windows-1251 characters)";
+
+bool AcceptedByTheField(const std::string& equation, const std::string& where) {
     if (FitsWindows1251(equation)) {
         return true;
     }
-    Complain(
-        "the equation holds characters that the equation field does not accept"
-        " (only UTF-8 text of the Windows-1251 characters)");
+    Complain(where + kFieldRefusal);
     return false;
 }
 
@@ -26,8 +28,16 @@ SolveOutcome SolveAndPlot(const std::string& equation, Surface& panel, PlotState
     return std::move(result.outcome);
 }
 
+SolveOutcome SolveWithoutPlot(const std::string& equation) {
+    return SolveWithoutPicture(ToLowerCase(equation)).outcome;
+}
+
 const char* FailureMessage(SolveFailure failure) {
     return failure == SolveFailure::kForm ? kFormMessage : kConversionMessage;
+}
+
+const char* FailureName(SolveFailure failure) {
+    return failure == SolveFailure::kForm ? "form" : "conversion";
 }
 
 }  // namespace parabel::cli

@@ -28,10 +28,12 @@ bool LineReader::Next(std::string& line, bool& tooLong) {
 }
 
 bool ForEachInput(const std::vector<std::string>& operands,
-                  const std::function<void(const std::string&)>& handle) {
+                  const std::function<void(const Input&)>& handle,
+                  const std::function<void(const std::string& report)>& skipped) {
     if (!operands.empty()) {
-        for (const std::string& operand : operands) {
-            handle(operand);
+        for (std::size_t i = 0; i < operands.size(); ++i) {
+            handle({operands[i],
+                    operands.size() == 1 ? "" : "operand " + std::to_string(i + 1) + ": "});
         }
         return true;
     }
@@ -40,35 +42,46 @@ bool ForEachInput(const std::vector<std::string>& operands,
     std::string line;
     bool tooLong = false;
     for (long number = 1; reader.Next(line, tooLong); ++number) {
+        const std::string where = "line " + std::to_string(number) + ": ";
         if (tooLong) {
-            Complain("line " + std::to_string(number) + " is longer than " +
-                     std::to_string(kMaxLineLength) + " bytes; skipped");
+            const std::string report =
+                where + "longer than " + std::to_string(kMaxLineLength) + " bytes; skipped";
+            Complain(report);
+            if (skipped) {
+                skipped(report);
+            }
             allRead = false;
             continue;
         }
-        handle(line);
+        handle({line, where});
     }
     return allRead;
 }
 
-std::optional<std::vector<std::string>> SplitOperands(const std::vector<std::string>& args,
-                                                      const std::string& command,
-                                                      const std::string& flag, bool& flagSet) {
-    std::vector<std::string> operands;
+std::optional<SplitArguments> SplitOperands(const std::vector<std::string>& args,
+                                            const std::string& command,
+                                            const std::set<std::string>& flags) {
+    SplitArguments split;
     bool operandsOnly = false;
     for (const std::string& arg : args) {
-        if (!operandsOnly && arg == flag) {
-            flagSet = true;
+        if (!operandsOnly && flags.contains(arg)) {
+            split.flags.insert(arg);
         } else if (!operandsOnly && arg == "--") {
             operandsOnly = true;
         } else if (!operandsOnly && arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
-            Complain(command + ": unknown option " + arg + " (see parabel-cli --help)");
+            std::string message = command;
+            message += ": unknown option ";
+            message += arg;
+            message += " (see parabel-cli ";
+            message += command;
+            message += " --help)";
+            Complain(message);
             return std::nullopt;
         } else {
-            operands.push_back(arg);
+            split.operands.push_back(arg);
         }
     }
-    return operands;
+    return split;
 }
 
 void Complain(const std::string& message) {

@@ -24,7 +24,8 @@ std::string BitPattern(Extended value) {
     return buffer;
 }
 
-bool ConvertOne(const std::string& text, bool showBits) {
+bool ConvertOne(const Input& input, bool showBits) {
+    const std::string& text = input.text;
     try {
         const Extended value = TextToReal(text);
         const std::string shown = RealToText(value);
@@ -36,7 +37,7 @@ bool ConvertOne(const std::string& text, bool showBits) {
         return true;
     } catch (const EConvertError& error) {
         std::fputs("error: conversion\n", stdout);
-        std::fprintf(stderr, "%s\n", error.what());
+        std::fprintf(stderr, "%s%s\n", input.where.c_str(), error.what());
         return false;
     }
 }
@@ -44,14 +45,14 @@ bool ConvertOne(const std::string& text, bool showBits) {
 }  // namespace
 
 int RunNumber(const std::vector<std::string>& args) {
-    bool showBits = false;
-    const auto texts = SplitOperands(args, "number", "--bits", showBits);
-    if (!texts) {
+    const auto split = SplitOperands(args, "number", {"--bits"});
+    if (!split) {
         return 2;
     }
+    const bool showBits = split->flags.contains("--bits");
     bool allValid = true;
-    const bool allRead = ForEachInput(*texts, [&](const std::string& text) {
-        allValid = ConvertOne(text, showBits) && allValid;
+    const bool allRead = ForEachInput(split->operands, [&](const Input& input) {
+        allValid = ConvertOne(input, showBits) && allValid;
     });
     std::fflush(stdout);
     return allValid && allRead ? 0 : 1;

@@ -2,23 +2,28 @@
 // the drawing operations that make it.
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 #include <string>
 
+#include "cli_color.h"
 #include "cli_commands.h"
 #include "cli_equation.h"
 #include "cli_input.h"
+#include "core/ascii.h"
 #include "core/errors.h"
 #include "io/bmp.h"
-#include "io/color_names.h"
+#include "io/png.h"
 #include "io/safe_save.h"
 #include "plot/full_screen_plot.h"
 #include "plot/main_plot.h"
 #include "plot/picture.h"
 #include "plot/raster_surface.h"
 #include "plot/recording_surface.h"
+#include "plot/svg_surface.h"
 
 namespace parabel::cli {
 
@@ -27,9 +32,43 @@ namespace {
 constexpr ColorValue kDefaultColor = 0x000000FF;  // clRed
 constexpr int kMaxScreenSide = 8192;
 
+enum class PictureFormat { kBmp, kPng, kSvg };
+
+struct FormatName {
+    const char* name;
+    PictureFormat format;
+};
+
+constexpr FormatName kFormatNames[] = {
+    {"bmp", PictureFormat::kBmp},
+    {"png", PictureFormat::kPng},
+    {"svg", PictureFormat::kSvg},
+};
+
+std::optional<PictureFormat> FormatNamed(std::string_view name) {
+    for (const FormatName& entry : kFormatNames) {
+        if (EqualIgnoringAsciiCase(name, entry.name)) {
+            return entry.format;
+        }
+    }
+    return std::nullopt;
+}
+
+// The format of a file name's extension (after the last '.' of its last
+// component), in any case.
+std::optional<PictureFormat> FormatOfFileName(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+        return std::nullopt;
+    }
+    return FormatNamed(std::string_view(path).substr(dot + 1));
+}
+
 struct PlotOptions {
     std::string equation;
-    std::string output;
+    std::string output;  // "-": standard output
+    std::optional<PictureFormat> format;
     bool trace = false;
     ColorValue color = kDefaultColor;
     std::optional<ScreenSize> screen;
@@ -37,8 +76,8 @@ struct PlotOptions {
 
 [[noreturn]] void Usage(const std::string& problem) {
     throw std::invalid_argument("plot: " + problem +
-                                "\nusage: parabel-cli plot EQUATION (-o FILE.bmp | --trace)"
-                                " [--color COLOUR] [--screen WxH]");
+                                "\nusage: parabel-cli plot EQUATION (-o FILE | --trace)"
+                                " [--format bmp|png|svg] [--color COLOUR] [--screen WxH]");
 }
 
 std::optional<ScreenSize> ParseScreen(const std::string& text) {
@@ -65,15 +104,25 @@ PlotOptions ParseOptions(const std::vector<std::string>& args) {
         };
         if (arg == "-o") {
             options.output = value();
+        } else if (arg == "--format") {
+            const std::string& name = value();
+            options.format = FormatNamed(name);
+            if (!options.format) {
+                Usage("--format " + name + ": the formats are bmp, png and svg");
+            }
         } else if (arg == "--trace") {
             options.trace = true;
         } else if (arg == "--color") {
             const std::string& text = value();
-            try {
-                options.color = TextToColor(text);
-            } catch (const EConvertError& error) {
-                Usage(std::string("--color: ") + error.what());
+            const auto color = ReadCurveColor(text);
+            if (!color) {
+                Usage("--color " + text +
+                      ": not a colour; give a colour name of the program (clRed, clNavy, ...),"
+                      " a common name (red, blue, green, ...; see parabel-cli plot --help),"
+                      " #rrggbb,"
+                      " or a number as the settings file holds it ($00FF0000, 16711680)");
             }
+            options.color = *color;
         } else if (arg == "--screen") {
             options.screen = ParseScreen(value());
             if (!options.screen) {
@@ -92,7 +141,22 @@ PlotOptions ParseOptions(const std::vector<std::string>& args) {
         Usage("no equation");
     }
     if (options.trace == !options.output.empty()) {
-        Usage("give either -o FILE.bmp or --trace");
+        Usage("give either -o FILE or --trace");
+    }
+    if (options.trace && options.format) {
+        Usage("--format goes with -o");
+    }
+    if (options.trace) {
+        return options;
+    }
+    if (!options.format) {
+        options.format =
+            options.output == "-" ? PictureFormat::kBmp : FormatOfFileName(options.output);
+    }
+    if (!options.format) {
+        Usage("cannot tell the picture format of '" + options.output +
+              "' from its extension; the formats are bmp, png and svg (name the file"
+              " *.bmp, *.png or *.svg, or give --format bmp|png|svg)");
     }
     return options;
 }
@@ -149,37 +213,102 @@ int Trace(const PlotOptions& options) {
     return 0;
 }
 
-int WritePicture(const PlotOptions& options) {
+// Solves the equation on `panel` and, with --screen, draws the full-screen
+// plot on `fullScreen` after it. False after a message when either failed.
+bool DrawPicture(const PlotOptions& options, Surface& panel, Surface& fullScreen) {
     PlotState state;
     state.curveColor = options.color;
-    RasterSurface panel(kPanelWidth, kPanelHeight, kWhitePixel);
     const SolveOutcome outcome = SolveAndPlot(options.equation, panel, state);
     if (outcome.failure != SolveFailure::kNone) {
         std::fprintf(stderr, "%s\n", FailureMessage(outcome.failure));
-        return 1;
+        return false;
     }
-    Picture picture;
     if (options.screen) {
-        RasterSurface surface = MakeFullScreenSurface(*options.screen, SystemColor(15));
         try {
-            DrawFullScreenPlot(surface, *options.screen, state);
+            DrawFullScreenPlot(fullScreen, *options.screen, state);
         } catch (const EMathError& error) {
             std::fprintf(stderr, "%s\n", error.what());
+            return false;
+        }
+    }
+    return true;
+}
+
+// Hands the picture to its output: standard output, or the file, replaced
+// safely. 0, or 1 after a message.
+int Deliver(const PlotOptions& options, const FileContent& content) {
+    if (options.output == "-") {
+        bool written = true;
+        content.Produce([&](std::span<const std::uint8_t> piece) {
+            written = written && std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+        });
+        if (!written || std::fflush(stdout) != 0) {
+            Complain(std::string("plot: cannot write the picture to standard output: ") +
+                     std::strerror(errno));
             return 1;
         }
-        picture = ComposeFullScreenPicture(surface, *options.screen);
-    } else {
-        picture = ComposeMainPicture(panel);
+        return 0;
     }
-    const std::vector<std::uint8_t> bytes =
-        EncodeBmp({picture.width, picture.height, picture.pixels.data()});
     try {
-        SaveFileSafely(AbsolutePath(options.output), bytes);
+        SaveFileSafely(AbsolutePath(options.output), content);
     } catch (const std::runtime_error& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
     return 0;
+}
+
+int Deliver(const PlotOptions& options, const std::vector<std::uint8_t>& bytes) {
+    return Deliver(options, FileContent(std::span<const std::uint8_t>(bytes)));
+}
+
+// BMP and PNG: the pixels of the framed surface. A BMP is streamed from the
+// surface a row at a time, so a picture of any size costs one surface and
+// one row beside the file.
+int WriteRasterPicture(const PlotOptions& options) {
+    RasterSurface panel(kPanelWidth, kPanelHeight, kWhitePixel);
+    RasterSurface fullScreen = options.screen
+                                   ? MakeFullScreenSurface(*options.screen, SystemColor(15))
+                                   : RasterSurface(0, 0, kWhitePixel);
+    if (!DrawPicture(options, panel, fullScreen)) {
+        return 1;
+    }
+    const FramedSurface picture = options.screen
+                                      ? FullScreenPictureRows(fullScreen, *options.screen)
+                                      : MainPictureRows(panel);
+    if (options.format == PictureFormat::kPng) {
+        const Picture composed = picture.Compose();
+        return Deliver(options, EncodePng(composed.width, composed.height, composed.pixels));
+    }
+    const int width = picture.width();
+    const int height = picture.height();
+    return Deliver(options,
+                   FileContent(BmpFileSize(width, height), [&](const FileContent::Sink& sink) {
+                       WriteBmp(
+                           width, height, [&](int y, Pixel* out) { picture.Row(y, out); }, sink);
+                   }));
+}
+
+int WriteSvgPicture(const PlotOptions& options) {
+    SvgSurface panel(MainPictureLayout(), std::vector<Pixel>(kPanelHeight, kWhitePixel));
+    const ScreenSize screen = options.screen.value_or(ScreenSize{});
+    SvgSurface fullScreen(FullScreenPictureLayout(screen),
+                          FullScreenBackdrop(screen, SystemColor(15)));
+    if (!DrawPicture(options, panel, fullScreen)) {
+        return 1;
+    }
+    const std::string svg = options.screen ? fullScreen.Document() : panel.Document();
+    return Deliver(options, std::vector<std::uint8_t>(svg.begin(), svg.end()));
+}
+
+int WritePicture(const PlotOptions& options) {
+    try {
+        return options.format == PictureFormat::kSvg ? WriteSvgPicture(options)
+                                                     : WriteRasterPicture(options);
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
 }
 
 }  // namespace

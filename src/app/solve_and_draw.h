@@ -27,4 +27,9 @@ struct SolveAndDrawResult {
 // `state`. Never throws for any text.
 SolveAndDrawResult SolveAndDraw(std::string_view fieldText, Surface& panel, PlotState& state);
 
+// The same result as SolveAndDraw on a surface that keeps nothing, for
+// callers that need the solution and whether drawing faults, not the
+// picture: the drawing runs only when a cheap bound cannot rule out a fault.
+SolveAndDrawResult SolveWithoutPicture(std::string_view fieldText);
+
 }  // namespace parabel

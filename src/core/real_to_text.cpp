@@ -1,5 +1,6 @@
 #include "real_to_text.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <cstdint>
@@ -28,7 +29,7 @@ int FloorDiv(int a, int b) {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
-// Steps 3.2 and 3.3: |x| scaled by 10^(18 - E) and rounded to an integer,
+// Step 2, scaling: |x| scaled by 10^(18 - E) and rounded to an integer,
 // divided by ten once more when that reaches 10^18.
 Extended ScaledInteger(Extended magnitude, int& exponent) {
     constexpr Extended kTenTo18 = 1e18L;
@@ -47,7 +48,7 @@ Extended ScaledInteger(Extended magnitude, int& exponent) {
     return y;
 }
 
-// Step 3: eighteen digits.
+// Step 2: eighteen digits from the estimated decimal exponent.
 void ScaleToEighteenDigits(Extended magnitude, int binaryExponent, DecimalForm& form) {
     // 19728 / 65536 stands for log10 2 (slightly below it); the estimate is
     // the true decimal exponent or one above it.
@@ -70,7 +71,7 @@ void ScaleToEighteenDigits(Extended magnitude, int binaryExponent, DecimalForm& 
     form.exponent = exponent;
 }
 
-// Step 4: fifteen digits, half-up on the sixteenth digit alone.
+// Step 3: fifteen digits, half-up on the sixteenth digit alone.
 void CutToFifteenDigits(DecimalForm& form) {
     const bool roundUp = form.digits[kShownDigits] >= '5';
     form.count = kShownDigits;
@@ -106,7 +107,7 @@ char* WriteUnsigned(char* out, int value) {
     return out;
 }
 
-// Step 5: layout.
+// Step 4: fixed or scientific layout by the decimal exponent.
 char* Layout(const DecimalForm& form, char separator, char* out) {
     const int e = form.exponent;
     if (e > 15 || e < -3) {
@@ -143,15 +144,36 @@ char* Layout(const DecimalForm& form, char separator, char* out) {
     return out;
 }
 
+// The decimal digits of a non-zero whole number, with its sign.
+std::size_t WriteWholeNumber(std::int64_t number, char* out) {
+    char digits[20];
+    std::size_t count = 0;
+    std::uint64_t rest =
+        number < 0 ? 0 - static_cast<std::uint64_t>(number) : static_cast<std::uint64_t>(number);
+    do {
+        digits[count++] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    char* end = out;
+    if (number < 0) {
+        *end++ = '-';
+    }
+    while (count > 0) {
+        *end++ = digits[--count];
+    }
+    return static_cast<std::size_t>(end - out);
+}
+
 std::size_t WriteLiteral(const char* text, char* out) {
     const std::size_t length = std::strlen(text);
-    std::memcpy(out, text, length);
+    std::copy_n(text, length, out);
     return length;
 }
 
 }  // namespace
 
 std::size_t RealToText(Extended value, char* out) {
+    // Step 1: the values without a decimal form of their own.
     if (std::isnan(value)) {
         return WriteLiteral("NAN", out);
     }
@@ -162,6 +184,15 @@ std::size_t RealToText(Extended value, char* out) {
     if (bits.exponent == 0) {  // +0, -0 and denormal values
         return WriteLiteral("0", out);
     }
+    // A whole number below 10^15 is its own fifteen-digit form: scaled to
+    // eighteen digits it stays exact (below 10^18 < 2^63), the cut drops
+    // only zeros, and the layout is fixed without a separator. Written
+    // straight from its integer value, it gives the same text faster.
+    const Extended magnitude = std::fabs(value);
+    if (magnitude < 1e15L && magnitude == std::trunc(magnitude)) {
+        return WriteWholeNumber(static_cast<std::int64_t>(value), out);
+    }
+    // Steps 2 to 4: eighteen digits, cut to fifteen, laid out.
     DecimalForm form;
     ScaleToEighteenDigits(std::fabs(value), bits.exponent - ExtendedBits::kBias, form);
     CutToFifteenDigits(form);

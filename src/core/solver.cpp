@@ -91,8 +91,9 @@ void SolveFromText(SolveOutcome& outcome) {
     const Extended t2 = Mul(outcome.a, 4);
     const Extended t3 = Mul(t2, outcome.c);
     const Extended d = Sub(t1, t3);
+    outcome.discriminant = d;
 
-    const std::string head =
+    std::string head =
         "D=(" + T(outcome.b) + ")^2-4*(" + T(outcome.a) + ")*(" + T(outcome.c) + ")=" + T(d);
     AddLines(outcome, {Fixed("Решение"), Fixed(kSeparatorLine), [&] { return head; }});
 

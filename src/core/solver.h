@@ -3,6 +3,7 @@
 // its solution list, its saved solution and its plot.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,10 @@ struct SolveOutcome {
     Extended a = 0;
     Extended b = 0;
     Extended c = 0;
+    // D = b*b - (a*4)*c as computed, also when a later step failed; nothing
+    // when the solve did not get that far (no x^2 term, a coefficient that is
+    // no number, a fault computing D).
+    std::optional<Extended> discriminant;
     double root1 = 0;
     double root2 = 0;
 };

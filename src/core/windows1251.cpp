@@ -1,6 +1,9 @@
 #include "windows1251.h"
 
+#include <algorithm>
 #include <cstdint>
+
+#include "utf8.h"
 
 namespace parabel {
 
@@ -19,66 +22,88 @@ constexpr char16_t kUpperHalf[64] = {
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // 0xB8
 };
 
-// Decodes one UTF-8 sequence at `i`; returns false for an invalid one.
-bool Decode(std::string_view text, std::size_t& i, char32_t& codePoint) {
-    const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
-    const std::uint8_t lead = byte(i);
-    int length;
-    if (lead < 0x80) {
-        codePoint = lead;
-        length = 1;
-    } else if ((lead & 0xE0) == 0xC0) {
-        codePoint = lead & 0x1F;
-        length = 2;
-    } else if ((lead & 0xF0) == 0xE0) {
-        codePoint = lead & 0x0F;
-        length = 3;
-    } else {
-        return false;  // four-byte sequences hold nothing of Windows-1251
-    }
-    if (i + length > text.size()) {
-        return false;
-    }
-    for (int k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) {
-            return false;
-        }
-        codePoint = (codePoint << 6) | (byte(i + k) & 0x3F);
-    }
-    const char32_t smallest = length == 1 ? 0 : (length == 2 ? 0x80 : 0x800);
-    if (codePoint < smallest) {
-        return false;  // overlong form
-    }
-    i += length;
-    return true;
-}
-
 }  // namespace
 
-bool IsWindows1251CodePoint(char32_t codePoint) {
+std::optional<unsigned char> Windows1251Byte(char32_t codePoint) {
     if (codePoint < 0x80) {
-        return true;
+        return static_cast<unsigned char>(codePoint);
     }
     if (codePoint >= 0x0410 && codePoint <= 0x044F) {
-        return true;
+        return static_cast<unsigned char>(codePoint - 0x0410 + 0xC0);
     }
-    for (char16_t entry : kUpperHalf) {
-        if (entry != 0 && entry == codePoint) {
-            return true;
-        }
+    const auto* entry = std::find(std::begin(kUpperHalf), std::end(kUpperHalf), codePoint);
+    if (entry == std::end(kUpperHalf)) {
+        return std::nullopt;
     }
-    return false;
+    return static_cast<unsigned char>(0x80 + (entry - std::begin(kUpperHalf)));
+}
+
+std::optional<char32_t> Windows1251CodePoint(unsigned char byte) {
+    if (byte < 0x80) {
+        return byte;
+    }
+    if (byte >= 0xC0) {
+        return 0x0410 + (byte - 0xC0);
+    }
+    const char16_t codePoint = kUpperHalf[byte - 0x80];
+    if (codePoint == 0) {
+        return std::nullopt;
+    }
+    return codePoint;
+}
+
+bool IsWindows1251CodePoint(char32_t codePoint) {
+    return Windows1251Byte(codePoint).has_value();
 }
 
 bool FitsWindows1251(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {
         char32_t codePoint;
-        if (!Decode(utf8, i, codePoint) || codePoint == 0 || !IsWindows1251CodePoint(codePoint)) {
+        if (!DecodeUtf8(utf8, i, codePoint) || codePoint == 0 ||
+            !IsWindows1251CodePoint(codePoint)) {
             return false;
         }
     }
     return true;
+}
+
+std::string Utf8ToWindows1251(std::string_view utf8) {
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        std::size_t next = i;
+        char32_t codePoint;
+        std::optional<unsigned char> byte;
+        if (DecodeUtf8(utf8, next, codePoint)) {
+            byte = Windows1251Byte(codePoint);
+        }
+        if (byte) {
+            bytes += static_cast<char>(*byte);
+            i = next;
+            continue;
+        }
+        bytes += '?';
+        const std::size_t announced = Utf8LeadLength(static_cast<unsigned char>(utf8[i]));
+        i += std::min(announced, utf8.size() - i);
+    }
+    return bytes;
+}
+
+std::string Windows1251ToUtf8(std::string_view bytes) {
+    std::string utf8;
+    utf8.reserve(bytes.size() * 2);
+    for (const char byte : bytes) {
+        const std::optional<char32_t> codePoint =
+            Windows1251CodePoint(static_cast<unsigned char>(byte));
+        if (codePoint) {
+            AppendUtf8(utf8, *codePoint);
+        } else {
+            utf8 += '?';
+        }
+    }
+    return utf8;
 }
 
 }  // namespace parabel

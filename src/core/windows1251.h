@@ -1,10 +1,19 @@
-// Which characters the program's texts can hold: those of the Windows-1251
-// code page, in which its files are written.
+// The Windows-1251 code page, in which the program's files are written: which
+// characters the program's texts can hold, and the conversion between its
+// UTF-8 strings and the files' bytes, one byte per character.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace parabel {
+
+// The byte of a code point; nothing when the code page has none for it.
+std::optional<unsigned char> Windows1251Byte(char32_t codePoint);
+
+// The code point of a byte; nothing for the one unassigned byte, 0x98.
+std::optional<char32_t> Windows1251CodePoint(unsigned char byte);
 
 // True when the code point has a byte in Windows-1251.
 bool IsWindows1251CodePoint(char32_t codePoint);
@@ -12,5 +21,13 @@ bool IsWindows1251CodePoint(char32_t codePoint);
 // True when `utf8` is valid UTF-8 without NUL bytes and every character has a
 // byte in Windows-1251.
 bool FitsWindows1251(std::string_view utf8);
+
+// A character without a byte becomes '?'. So does broken UTF-8: one '?' for
+// as many bytes as its first byte announces (UTF-8 lead byte forms), at most
+// the bytes that are left.
+std::string Utf8ToWindows1251(std::string_view utf8);
+
+// The one unassigned byte (0x98) becomes '?'.
+std::string Windows1251ToUtf8(std::string_view bytes);
 
 }  // namespace parabel

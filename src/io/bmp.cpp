@@ -1,5 +1,6 @@
 #include "bmp.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace parabel {
@@ -27,7 +28,7 @@ void PutEntry(std::vector<std::uint8_t>& table, int red, int green, int blue) {
 
 std::vector<std::uint8_t> MakeColorTable() {
     std::vector<std::uint8_t> table;
-    table.reserve(4 * kColorTableEntries);
+    table.reserve(std::size_t{4} * kColorTableEntries);
     for (int i = 0; i < 10; ++i) {
         PutEntry(table, kStaticColors[i][0], kStaticColors[i][1], kStaticColors[i][2]);
     }
@@ -72,44 +73,53 @@ const std::vector<std::uint8_t>& BmpColorTable() {
     return table;
 }
 
-std::vector<std::uint8_t> EncodeBmp(const BmpSource& picture, int depth) {
+std::uint64_t BmpFileSize(int width, int height, int depth) {
+    return kFileHeaderSize + kInfoHeaderSize + 4 * kColorTableEntries +
+           static_cast<std::uint64_t>(BmpRowStride(std::max(width, 0), depth)) *
+               static_cast<std::uint64_t>(std::max(height, 0));
+}
+
+void WriteBmp(int width, int height, const PixelRowSource& rows, const ByteSink& sink, int depth) {
     assert(depth == 32 || depth == 24);
-    const std::int64_t stride = BmpRowStride(picture.width, depth);
-    const std::uint32_t imageSize = static_cast<std::uint32_t>(stride * picture.height);
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    const std::int64_t stride = BmpRowStride(width, depth);
+    const auto imageSize = static_cast<std::uint32_t>(stride * height);
     const std::uint32_t pixelOffset = kFileHeaderSize + kInfoHeaderSize + 4 * kColorTableEntries;
 
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(pixelOffset + imageSize);
-    ByteWriter out(bytes);
-    bytes.push_back('B');  // signature
-    bytes.push_back('M');
-    out.U32(pixelOffset + imageSize);                     // file size
-    out.U16(0);                                           // reserved
-    out.U16(0);                                           // reserved
-    out.U32(pixelOffset);                                 // offset of the pixel data
-    out.U32(kInfoHeaderSize);                             // header size
-    out.U32(static_cast<std::uint32_t>(picture.width));   // width
-    out.U32(static_cast<std::uint32_t>(picture.height));  // height: bottom row first
-    out.U16(1);                                           // planes
-    out.U16(static_cast<std::uint16_t>(depth));           // bits per pixel
-    out.U32(0);                                           // compression: none
-    out.U32(imageSize);                                   // image size
-    out.U32(0);                                           // horizontal resolution
-    out.U32(0);                                           // vertical resolution
-    out.U32(kColorTableEntries);                          // colours used
-    out.U32(0);                                           // important colours
+    std::vector<std::uint8_t> head;
+    head.reserve(pixelOffset);
+    ByteWriter out(head);
+    head.push_back('B');  // signature
+    head.push_back('M');
+    out.U32(pixelOffset + imageSize);             // file size
+    out.U16(0);                                   // reserved
+    out.U16(0);                                   // reserved
+    out.U32(pixelOffset);                         // offset of the pixel data
+    out.U32(kInfoHeaderSize);                     // header size
+    out.U32(static_cast<std::uint32_t>(width));   // width
+    out.U32(static_cast<std::uint32_t>(height));  // height: bottom row first
+    out.U16(1);                                   // planes
+    out.U16(static_cast<std::uint16_t>(depth));   // bits per pixel
+    out.U32(0);                                   // compression: none
+    out.U32(imageSize);                           // image size
+    out.U32(0);                                   // horizontal resolution
+    out.U32(0);                                   // vertical resolution
+    out.U32(kColorTableEntries);                  // colours used
+    out.U32(0);                                   // important colours
     const std::vector<std::uint8_t>& table = BmpColorTable();
-    bytes.insert(bytes.end(), table.begin(), table.end());
+    head.insert(head.end(), table.begin(), table.end());
+    sink(head);
 
-    const std::size_t rowStart = bytes.size();
-    bytes.resize(rowStart + imageSize, 0);
+    // One row of pixels and one stored row, reused from the bottom row up;
+    // the padding bytes of a 24-bit row stay zero.
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width));
+    std::vector<std::uint8_t> stored(static_cast<std::size_t>(stride), 0);
     const int bytesPerPixel = depth / 8;
-    for (int row = 0; row < picture.height; ++row) {
-        const std::uint32_t* source =
-            picture.pixels + static_cast<std::size_t>(picture.height - 1 - row) * picture.width;
-        std::uint8_t* target = bytes.data() + rowStart + static_cast<std::size_t>(row) * stride;
-        for (int x = 0; x < picture.width; ++x) {
-            const std::uint32_t pixel = source[x];
+    for (int y = height - 1; y >= 0; --y) {
+        rows(y, pixels.data());
+        std::uint8_t* target = stored.data();
+        for (const std::uint32_t pixel : pixels) {
             target[0] = static_cast<std::uint8_t>(pixel);        // blue
             target[1] = static_cast<std::uint8_t>(pixel >> 8);   // green
             target[2] = static_cast<std::uint8_t>(pixel >> 16);  // red
@@ -118,7 +128,23 @@ std::vector<std::uint8_t> EncodeBmp(const BmpSource& picture, int depth) {
             }
             target += bytesPerPixel;
         }
+        sink(stored);
     }
+}
+
+std::vector<std::uint8_t> EncodeBmp(const BmpSource& picture, int depth) {
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(BmpFileSize(picture.width, picture.height, depth));
+    WriteBmp(
+        picture.width, picture.height,
+        [&](int y, std::uint32_t* out) {
+            const std::uint32_t* row = picture.pixels + static_cast<std::size_t>(y) * picture.width;
+            std::copy(row, row + picture.width, out);
+        },
+        [&](std::span<const std::uint8_t> piece) {
+            bytes.insert(bytes.end(), piece.begin(), piece.end());
+        },
+        depth);
     return bytes;
 }
 

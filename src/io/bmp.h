@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <vector>
 
 namespace parabel {
@@ -36,5 +38,20 @@ const std::vector<std::uint8_t>& BmpColorTable();
 //   no compression, image size R * H, 0, 0 dots per metre, 256 colours, 0,
 //   colour table, pixel rows from the bottom up.
 std::vector<std::uint8_t> EncodeBmp(const BmpSource& picture, int depth = 32);
+
+// A picture given a row at a time: writes the `width` pixels of row y (top
+// row 0) to `out`.
+using PixelRowSource = std::function<void(int y, std::uint32_t* out)>;
+using ByteSink = std::function<void(std::span<const std::uint8_t> bytes)>;
+
+// The size of the file EncodeBmp makes for a width x height picture.
+std::uint64_t BmpFileSize(int width, int height, int depth = 32);
+
+// The same bytes as EncodeBmp, handed to `sink` in order: the headers and
+// colour table, then one stored row at a time from the bottom up, each
+// fetched from `rows` into one reused buffer. Holds one row, never the
+// picture.
+void WriteBmp(int width, int height, const PixelRowSource& rows, const ByteSink& sink,
+              int depth = 32);
 
 }  // namespace parabel

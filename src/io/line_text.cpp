@@ -1,6 +1,6 @@
 #include "line_text.h"
 
-#include "codepage.h"
+#include "core/windows1251.h"
 
 namespace parabel {
 
@@ -13,25 +13,13 @@ std::string EncodeLines(const std::vector<std::string>& lines) {
     return content;
 }
 
-std::vector<std::string> DecodeLines(std::string_view content) {
-    std::vector<std::string> lines;
-    std::size_t position = 0;
-    while (position < content.size() && content[position] != '\0') {
-        const std::size_t end = content.find_first_of(std::string_view("\r\n\0", 3), position);
-        const std::size_t stop = end == std::string_view::npos ? content.size() : end;
-        lines.push_back(Windows1251ToUtf8(content.substr(position, stop - position)));
-        position = stop;
-        if (position < content.size() && content[position] == '\r') {
-            ++position;
-        }
-        if (position < content.size() && content[position] == '\n') {
-            ++position;
-        }
-    }
-    return lines;
-}
-
 std::optional<std::string> DecodeFirstLine(std::string_view content) {
+    // A UTF-8 byte-order mark, which modern editors put first, is no part
+    // of the equation.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (content.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        content.remove_prefix(kByteOrderMark.size());
+    }
     if (content.empty() || content[0] == '\0') {
         return std::nullopt;
     }

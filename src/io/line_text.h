@@ -14,14 +14,8 @@ namespace parabel {
 std::string EncodeLines(const std::vector<std::string>& lines);
 
 // The first line of a file's content, in UTF-8: the bytes up to, not
-// including, the first CR, LF or NUL. Nothing when the content yields no
-// line (it is empty, or begins with NUL).
+// including, the first CR, LF or NUL, after a leading UTF-8 byte-order mark.
+// Nothing when the content yields no line (it is empty, or begins with NUL).
 std::optional<std::string> DecodeFirstLine(std::string_view content);
-
-// All lines of a file's content: a line ends at CR, LF or NUL; then one CR is
-// skipped if it stands there, and after it one LF; reading stops at NUL or at
-// the end. So LF CR yields an empty line after it, and a final line end no
-// extra empty line.
-std::vector<std::string> DecodeLines(std::string_view content);
 
 }  // namespace parabel

@@ -103,6 +103,17 @@ KeySearch FindKey(std::string_view text, const std::vector<TextLine>& lines, std
     return search;
 }
 
+// A UTF-8 byte-order mark that an editor may have put before the first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The text after a leading byte-order mark, which belongs to no line.
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
+    return text;
+}
+
 std::string Entry(std::string_view key, std::string_view value) {
     std::string entry(key);
     entry += '=';
@@ -111,29 +122,8 @@ std::string Entry(std::string_view key, std::string_view value) {
     return entry;
 }
 
-}  // namespace
-
-std::optional<std::string> ReadProfileValue(std::string_view text, std::string_view section,
-                                            std::string_view key) {
-    const std::vector<TextLine> lines = SplitLines(text);
-    const auto header = FindSection(text, lines, section);
-    if (!header) {
-        return std::nullopt;
-    }
-    const KeySearch search = FindKey(text, lines, *header, key);
-    if (!search.keyLine) {
-        return std::nullopt;
-    }
-    const std::string_view line = LineText(text, lines[*search.keyLine]);
-    std::string_view value = Trim(line.substr(line.find('=') + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        value = value.substr(1, value.size() - 2);
-    }
-    return std::string(value.substr(0, kMaxProfileValue));
-}
-
-std::string SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
+// SetProfileValue on text without a byte-order mark.
+std::string SetValueInLines(std::string_view text, std::string_view section, std::string_view key,
                             std::string_view value) {
     const std::vector<TextLine> lines = SplitLines(text);
     std::string result(text);
@@ -162,6 +152,36 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
     }
     result.insert(last.next, insertion);
     return result;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadProfileValue(std::string_view text, std::string_view section,
+                                            std::string_view key) {
+    text = WithoutByteOrderMark(text);
+    const std::vector<TextLine> lines = SplitLines(text);
+    const auto header = FindSection(text, lines, section);
+    if (!header) {
+        return std::nullopt;
+    }
+    const KeySearch search = FindKey(text, lines, *header, key);
+    if (!search.keyLine) {
+        return std::nullopt;
+    }
+    const std::string_view line = LineText(text, lines[*search.keyLine]);
+    std::string_view value = Trim(line.substr(line.find('=') + 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return std::string(value.substr(0, kMaxProfileValue));
+}
+
+std::string SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                            std::string_view value) {
+    const std::string_view body = WithoutByteOrderMark(text);
+    const std::string_view mark = text.substr(0, text.size() - body.size());
+    return std::string(mark) + SetValueInLines(body, section, key, value);
 }
 
 }  // namespace parabel

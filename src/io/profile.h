@@ -16,14 +16,16 @@ constexpr std::size_t kMaxProfileValue = 2047;
 // missing. Section and key names match without regard to the case of a-z;
 // blanks around names and values are not part of them; a value enclosed in a
 // pair of double or single quotes loses them; the first matching section and
-// the first matching key in it count. Lines end with CR LF, LF or CR.
+// the first matching key in it count. Lines end with CR LF, LF or CR. A UTF-8
+// byte-order mark (EF BB BF) at the start of the text is not part of the
+// first line.
 std::optional<std::string> ReadProfileValue(std::string_view text, std::string_view section,
                                             std::string_view key);
 
 // The text with `key` of `section` set to `value`: the value of the first
 // matching key line is replaced; a missing key is added after the last line
 // of its section, a missing section at the end. Every other byte stays as it
-// was; new lines end with CR LF.
+// was, a leading byte-order mark included; new lines end with CR LF.
 std::string SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
                             std::string_view value);
 

@@ -9,7 +9,7 @@
 #include <span>
 #include <stdexcept>
 
-#include "codepage.h"
+#include "core/windows1251.h"
 #include "profile.h"
 #include "safe_save.h"
 

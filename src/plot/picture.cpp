@@ -7,58 +7,76 @@
 
 namespace parabel {
 
-namespace {
+FramedSurface::FramedSurface(const RasterSurface& surface, int width, int height, int left, int top)
+    : surface_(surface),
+      width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      left_(left),
+      top_(top) {}
 
-constexpr int kMainFrameWidth = 322;
-constexpr int kMainFrameHeight = 338;
+void FramedSurface::Row(int y, Pixel* out) const {
+    if (width_ == 0) {
+        return;
+    }
+    const bool outline = y == 0 || y == height_ - 1;
+    std::fill(out, out + width_, outline ? kBlackPixel : kWhitePixel);
+    out[0] = kBlackPixel;
+    out[width_ - 1] = kBlackPixel;
+    // The surface's part of this row, clipped to the frame.
+    const PixelRect inside = ClipRect(
+        left_, std::max(top_, y), std::int64_t(left_) + surface_.width(),
+        std::min<std::int64_t>(std::int64_t(top_) + surface_.height(), y + 1), width_, height_);
+    if (inside.Empty()) {
+        return;
+    }
+    const Pixel* from = surface_.pixels().data() +
+                        static_cast<std::size_t>(y - top_) * surface_.width() +
+                        (inside.left - left_);
+    std::copy(from, from + inside.Width(), out + inside.left);
+}
 
-Picture Frame(int width, int height) {
+Picture FramedSurface::Compose() const {
     Picture picture;
-    picture.width = std::max(width, 0);
-    picture.height = std::max(height, 0);
-    picture.pixels.assign(static_cast<std::size_t>(picture.width) * picture.height, kWhitePixel);
-    if (picture.width == 0 || picture.height == 0) {
-        return picture;
-    }
-    for (int x = 0; x < picture.width; ++x) {
-        picture.pixels[x] = kBlackPixel;
-        picture.pixels[static_cast<std::size_t>(picture.height - 1) * picture.width + x] =
-            kBlackPixel;
-    }
-    for (int y = 0; y < picture.height; ++y) {
-        picture.pixels[static_cast<std::size_t>(y) * picture.width] = kBlackPixel;
-        picture.pixels[static_cast<std::size_t>(y) * picture.width + picture.width - 1] =
-            kBlackPixel;
+    picture.width = width_;
+    picture.height = height_;
+    picture.pixels.resize(static_cast<std::size_t>(width_) * height_);
+    for (int y = 0; y < height_; ++y) {
+        Row(y, picture.pixels.data() + static_cast<std::size_t>(y) * width_);
     }
     return picture;
 }
 
-// Copies the surface into the picture with its top-left corner at (left, top),
-// clipped to the picture.
-void Place(Picture& picture, const RasterSurface& surface, int left, int top) {
-    const PixelRect target =
-        ClipRect(left, top, std::int64_t(left) + surface.width(),
-                 std::int64_t(top) + surface.height(), picture.width, picture.height);
-    for (std::int64_t y = target.top; y < target.bottom; ++y) {
-        const Pixel* from =
-            surface.pixels().data() + (y - top) * surface.width() + (target.left - left);
-        Pixel* to = picture.pixels.data() + y * picture.width + target.left;
-        std::copy(from, from + target.Width(), to);
-    }
+PictureLayout MainPictureLayout() {
+    return {322, 338, 8, 8, kPanelWidth, kPanelHeight};
+}
+
+PictureLayout FullScreenPictureLayout(ScreenSize screen) {
+    return {screen.width, screen.height - 40, 8, 9, screen.width - 16, screen.height - 16};
+}
+
+namespace {
+
+FramedSurface Framed(const RasterSurface& surface, const PictureLayout& layout) {
+    return FramedSurface(surface, layout.width, layout.height, layout.surfaceLeft,
+                         layout.surfaceTop);
 }
 
 }  // namespace
 
+FramedSurface MainPictureRows(const RasterSurface& panel) {
+    return Framed(panel, MainPictureLayout());
+}
+
+FramedSurface FullScreenPictureRows(const RasterSurface& surface, ScreenSize screen) {
+    return Framed(surface, FullScreenPictureLayout(screen));
+}
+
 Picture ComposeMainPicture(const RasterSurface& panel) {
-    Picture picture = Frame(kMainFrameWidth, kMainFrameHeight);
-    Place(picture, panel, 8, 8);
-    return picture;
+    return MainPictureRows(panel).Compose();
 }
 
 Picture ComposeFullScreenPicture(const RasterSurface& surface, ScreenSize screen) {
-    Picture picture = Frame(screen.width, screen.height - 40);
-    Place(picture, surface, 8, 9);
-    return picture;
+    return FullScreenPictureRows(surface, screen).Compose();
 }
 
 std::vector<Pixel> FullScreenBackdrop(ScreenSize screen, Pixel windowBackground) {

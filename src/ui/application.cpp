@@ -5,36 +5,36 @@
 #include <QScreen>
 #include <stdexcept>
 
-#include "io/settings.h"
+#include "io/settings_location.h"
 
 namespace parabel::ui {
 
 AppContext::AppContext(Platform& platform, QString title)
-    : settingsPath(SettingsPathBesideProgram()),
-      screenSize([] {
+    : settings_(FindSettingsLocation()),
+      screenSizeSource_([] {
           const QScreen* screen = QGuiApplication::primaryScreen();
           return screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
       }),
       platform_(platform),
       title_(std::move(title)) {}
 
-void AppContext::Guard(const std::function<void()>& handler) {
+void AppContext::guard(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        ReportError(error);
+        reportError(error);
     }
 }
 
-void AppContext::ReportError(const std::exception& error) {
-    platform_.ShowError(title_, WithFinalDot(QString::fromUtf8(error.what())));
+void AppContext::reportError(const std::exception& error) {
+    platform_.showError(title_, withFinalDot(QString::fromUtf8(error.what())));
 }
 
-QString AppContext::TitleFromExecutable() {
-    return TitleFromFileName(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget());
+QString AppContext::titleFromExecutable() {
+    return titleFromFileName(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget());
 }
 
-QString AppContext::TitleFromFileName(const QString& path) {
+QString AppContext::titleFromFileName(const QString& path) {
     QString name = QFileInfo(path).fileName();
     const qsizetype dot = name.indexOf('.');
     if (dot >= 0) {
@@ -46,7 +46,7 @@ QString AppContext::TitleFromFileName(const QString& path) {
     return name.left(1) + name.mid(1).toLower();
 }
 
-QString AppContext::WithFinalDot(const QString& message) {
+QString AppContext::withFinalDot(const QString& message) {
     if (!message.isEmpty() && message.back().unicode() > u'.') {
         return message + '.';
     }

@@ -6,28 +6,42 @@
 #include <QString>
 #include <exception>
 #include <functional>
+#include <string>
+#include <utility>
 
+#include "io/settings_location.h"
 #include "platform.h"
 
 namespace parabel::ui {
 
 class AppContext {
   public:
-    explicit AppContext(Platform& platform, QString title = TitleFromExecutable());
+    explicit AppContext(Platform& platform, QString title = titleFromExecutable());
 
     Platform& platform() { return platform_; }
     const QString& title() const { return title_; }
 
-    // Where the settings file lives: Inf.ini beside the program.
-    std::string settingsPath;
-    // The screen's size in pixels, read afresh at every use.
-    std::function<QSize()> screenSize;
+    // Where the settings file lives: beside the program or in the user's
+    // configuration folder, as FindSettingsLocation chooses, unless set.
+    const std::string& settingsPath() const { return settings_.path; }
+    const SettingsLocation& settingsLocation() const { return settings_; }
+    void setSettingsPath(std::string path) { settings_ = {std::move(path), false}; }
+    void setSettingsLocation(SettingsLocation location) { settings_ = std::move(location); }
+
+    // The screen's size in pixels, read afresh at every use from the source
+    // set (the primary screen unless set).
+    using ScreenSizeSource = std::function<QSize()>;
+    QSize screenSize() const { return screenSizeSource_(); }
+    void setScreenSizeSource(ScreenSizeSource source) { screenSizeSource_ = std::move(source); }
 
     // The hint handler: every change of the current hint (status tip) of a
     // control, menu item or toolbar button reaches the one handler set now.
     using HintHandler = std::function<void(const QString&)>;
-    void SetHintHandler(HintHandler handler) { hintHandler_ = std::move(handler); }
-    void ShowHint(const QString& hint) const {
+    // Sets the handler and gives back the one it replaces.
+    HintHandler setHintHandler(HintHandler handler) {
+        return std::exchange(hintHandler_, std::move(handler));
+    }
+    void showHint(const QString& hint) const {
         if (hintHandler_) {
             hintHandler_(hint);
         }
@@ -35,18 +49,20 @@ class AppContext {
 
     // The general error report: runs a handler and shows any error that
     // escapes it in a box captioned with the title; the program goes on.
-    void Guard(const std::function<void()>& handler);
-    void ReportError(const std::exception& error);
+    void guard(const std::function<void()>& handler);
+    void reportError(const std::exception& error);
 
     // The application's title: the program file's name cut at its first ".",
     // every character after the first in lower case ("PARABEL.x" -> "Parabel").
-    static QString TitleFromExecutable();
-    static QString TitleFromFileName(const QString& fileName);
+    static QString titleFromExecutable();
+    static QString titleFromFileName(const QString& fileName);
     // A "." is appended when the message is not empty and its last character
     // sorts after "." (so a message ending in "." or ")" gets none).
-    static QString WithFinalDot(const QString& message);
+    static QString withFinalDot(const QString& message);
 
   private:
+    SettingsLocation settings_;
+    ScreenSizeSource screenSizeSource_;
     Platform& platform_;
     QString title_;
     HintHandler hintHandler_;

@@ -11,7 +11,7 @@ namespace {
 
 using Draw = void (*)(QPainter&);
 
-void HardDisk(QPainter& p) {
+void hardDisk(QPainter& p) {
     p.setBrush(QColor(190, 190, 190));
     p.drawRect(1, 5, 14, 7);
     p.setBrush(QColor(90, 90, 90));
@@ -20,21 +20,21 @@ void HardDisk(QPainter& p) {
     p.drawRect(12, 9, 1, 1);
 }
 
-void Window(QPainter& p) {
+void window(QPainter& p) {
     p.setBrush(Qt::white);
     p.drawRect(1, 2, 14, 12);
     p.setBrush(QColor(10, 36, 106));
     p.drawRect(1, 2, 14, 3);
 }
 
-void OpenFolder(QPainter& p) {
+void openFolder(QPainter& p) {
     p.setBrush(QColor(230, 190, 60));
     p.drawPolygon(QPolygon({{1, 3}, {6, 3}, {7, 5}, {13, 5}, {13, 13}, {1, 13}}));
     p.setBrush(QColor(250, 220, 110));
     p.drawPolygon(QPolygon({{3, 8}, {15, 8}, {13, 13}, {1, 13}}));
 }
 
-void Printer(QPainter& p) {
+void printer(QPainter& p) {
     p.setBrush(Qt::white);
     p.drawRect(4, 1, 8, 6);
     p.setBrush(QColor(170, 170, 170));
@@ -43,13 +43,13 @@ void Printer(QPainter& p) {
     p.drawRect(4, 10, 8, 5);
 }
 
-void BlankPage(QPainter& p) {
+void blankPage(QPainter& p) {
     p.setBrush(Qt::white);
     p.drawPolygon(QPolygon({{3, 1}, {10, 1}, {13, 4}, {13, 15}, {3, 15}}));
     p.drawPolyline(QPolygon({{10, 1}, {10, 4}, {13, 4}}));
 }
 
-void Floppy(QPainter& p) {
+void floppy(QPainter& p) {
     p.setBrush(QColor(40, 60, 140));
     p.drawRect(1, 1, 14, 14);
     p.setBrush(Qt::white);
@@ -58,7 +58,7 @@ void Floppy(QPainter& p) {
     p.drawRect(3, 9, 10, 6);
 }
 
-void Gear(QPainter& p, QPointF centre, double radius) {
+void gear(QPainter& p, QPointF centre, double radius) {
     QPainterPath path;
     for (int tooth = 0; tooth < 16; ++tooth) {
         const double angle = tooth * M_PI / 8;
@@ -73,12 +73,12 @@ void Gear(QPainter& p, QPointF centre, double radius) {
     p.drawEllipse(centre, radius * 0.25, radius * 0.25);
 }
 
-void GearWheels(QPainter& p) {
-    Gear(p, {5.5, 6.0}, 5.0);
-    Gear(p, {11.0, 11.0}, 4.5);
+void gearWheels(QPainter& p) {
+    gear(p, {5.5, 6.0}, 5.0);
+    gear(p, {11.0, 11.0}, 4.5);
 }
 
-void CirclingArrows(QPainter& p) {
+void circlingArrows(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0, 120, 0), 2));
     p.drawArc(QRectF(2.5, 2.5, 11, 11), 30 * 16, 150 * 16);
@@ -89,14 +89,14 @@ void CirclingArrows(QPainter& p) {
     p.drawPolygon(QPolygon({{3, 15}, {2, 9}, {7, 11}}));
 }
 
-void Power(QPainter& p) {
+void power(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(200, 0, 0), 2));
     p.drawArc(QRectF(2.5, 3.5, 11, 11), 120 * 16, 300 * 16);
     p.drawLine(QPointF(8, 1.5), QPointF(8, 8));
 }
 
-void MagnifyingGlass(QPainter& p) {
+void magnifyingGlass(QPainter& p) {
     p.setBrush(QColor(200, 230, 255));
     p.setPen(QPen(Qt::black, 1.5));
     p.drawEllipse(QRectF(1.5, 1.5, 9, 9));
@@ -104,7 +104,7 @@ void MagnifyingGlass(QPainter& p) {
     p.drawLine(QPointF(9.5, 9.5), QPointF(14, 14));
 }
 
-void RunningFigure(QPainter& p) {
+void runningFigure(QPainter& p) {
     p.setBrush(Qt::black);
     p.drawEllipse(QRectF(9, 0.5, 3.5, 3.5));
     p.setBrush(Qt::NoBrush);
@@ -115,11 +115,11 @@ void RunningFigure(QPainter& p) {
 }
 
 constexpr Draw kDrawings[kToolbarImageCount] = {
-    HardDisk,   Window,         OpenFolder, Printer,         BlankPage,     Floppy,
-    GearWheels, CirclingArrows, Power,      MagnifyingGlass, RunningFigure,
+    hardDisk,   window,         openFolder, printer,         blankPage,     floppy,
+    gearWheels, circlingArrows, power,      magnifyingGlass, runningFigure,
 };
 
-QIcon Paint(Draw draw) {
+QIcon paintIcon(Draw draw) {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -130,7 +130,7 @@ QIcon Paint(Draw draw) {
     return QIcon(pixmap);
 }
 
-void Dot(QPainter& p) {
+void dot(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 128));
     p.drawEllipse(QRectF(5, 5, 6, 6));
@@ -138,12 +138,12 @@ void Dot(QPainter& p) {
 
 }  // namespace
 
-QIcon ToolbarImage(int index) {
-    return index >= 0 && index < kToolbarImageCount ? Paint(kDrawings[index]) : QIcon();
+QIcon toolbarImage(int index) {
+    return index >= 0 && index < kToolbarImageCount ? paintIcon(kDrawings[index]) : QIcon();
 }
 
-QIcon DotImage() {
-    return Paint(Dot);
+QIcon dotImage() {
+    return paintIcon(dot);
 }
 
 }  // namespace parabel::ui

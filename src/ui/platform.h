@@ -23,21 +23,21 @@ class Platform {
     virtual ~Platform() = default;
 
     // An error box: error icon, OK, modal for the whole program.
-    virtual void ShowError(const QString& caption, const QString& text) = 0;
+    virtual void showError(const QString& caption, const QString& text) = 0;
     // A question box: question icon, Yes and No; true for Yes.
-    virtual bool AskYesNo(const QString& caption, const QString& text) = 0;
+    virtual bool askYesNo(const QString& caption, const QString& text) = 0;
     // The open and save dialogs, starting with `fileName` in the name field.
     // They give the full path chosen, or nothing when cancelled.
-    virtual std::optional<QString> OpenFile(QWidget* parent, const FileDialogOptions& options,
+    virtual std::optional<QString> openFile(QWidget* parent, const FileDialogOptions& options,
                                             const QString& fileName) = 0;
-    virtual std::optional<QString> SaveFile(QWidget* parent, const FileDialogOptions& options,
+    virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogOptions& options,
                                             const QString& fileName) = 0;
     // The colour chooser with its custom colours shown, opened on `initial`;
     // the colour chosen, or nothing when cancelled.
-    virtual std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
     // Hands a web address or "mailto:" target to the desktop; the result is
     // not looked at.
-    virtual void OpenUrl(const QString& target) = 0;
+    virtual void openUrl(const QString& target) = 0;
 };
 
 }  // namespace parabel::ui

@@ -6,43 +6,41 @@
 
 namespace parabel::ui {
 
-void TShape::paintEvent(QPaintEvent*) {
+void PlotFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.setPen(Qt::black);
     painter.drawRect(0, 0, width() - 1, height() - 1);
 }
 
-TSurfaceView::TSurfaceView(RasterSurface* surface, QWidget* parent)
+SurfaceView::SurfaceView(const RasterSurface* surface, QWidget* parent)
     : QWidget(parent), surface_(nullptr) {
-    SetSurface(surface);
+    setSurface(surface);
 }
 
-void TSurfaceView::SetSurface(RasterSurface* surface) {
+void SurfaceView::setSurface(const RasterSurface* surface) {
     surface_ = surface;
     setAttribute(Qt::WA_OpaquePaintEvent, surface != nullptr);
     update();
 }
 
-void TSurfaceView::paintEvent(QPaintEvent*) {
+void SurfaceView::paintEvent(QPaintEvent*) {
     if (surface_ == nullptr) {
         return;
     }
     const QImage image(reinterpret_cast<const uchar*>(surface_->pixels().data()), surface_->width(),
-                       surface_->height(), surface_->width() * 4, QImage::Format_RGB32);
+                       surface_->height(), qsizetype{surface_->width()} * 4, QImage::Format_RGB32);
     QPainter painter(this);
     painter.drawImage(0, 0, image);
 }
 
-TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
+PointerArea::PointerArea(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
 }
 
-void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
-    if (onMouseMove) {
-        const QPoint position = event->position().toPoint();
-        onMouseMove(position.x(), position.y());
-    }
+void PointerArea::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint position = event->position().toPoint();
+    emit pointerMoved(position.x(), position.y());
 }
 
 }  // namespace parabel::ui

@@ -1,16 +1,15 @@
-// The widgets of a plot area: the frame, the drawing surface that shows a
-// raster surface's kept picture, and the invisible box that reads the pointer.
+// The widgets of a plot area: the frame, the view that shows a raster
+// surface's kept picture, and the invisible area that reads the pointer.
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 #include "plot/raster_surface.h"
 
 namespace parabel::ui {
 
 // A rectangle with a white interior and a one-pixel black outline.
-class TShape : public QWidget {
+class PlotFrame : public QWidget {
   public:
     using QWidget::QWidget;
 
@@ -20,26 +19,29 @@ class TShape : public QWidget {
 
 // Shows the pixels of a raster surface, which keeps its picture; without a
 // surface yet, what lies under it shows.
-class TSurfaceView : public QWidget {
+class SurfaceView : public QWidget {
   public:
-    TSurfaceView(RasterSurface* surface, QWidget* parent);
-    void SetSurface(RasterSurface* surface);
+    SurfaceView(const RasterSurface* surface, QWidget* parent);
+    void setSurface(const RasterSurface* surface);
     // Call after drawing on the surface.
-    void Changed() { update(); }
+    void surfaceChanged() { update(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    RasterSurface* surface_;
+    const RasterSurface* surface_;
 };
 
-// An invisible box over the frame: reports pointer moves in its own
+// An invisible area over the frame that reports pointer moves in its own
 // coordinates.
-class TPaintBox : public QWidget {
+class PointerArea : public QWidget {
+    Q_OBJECT
   public:
-    explicit TPaintBox(QWidget* parent);
-    std::function<void(int x, int y)> onMouseMove;
+    explicit PointerArea(QWidget* parent);
+
+  signals:
+    void pointerMoved(int x, int y);
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override;

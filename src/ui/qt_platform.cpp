@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
 #include <QUrl>
 
 namespace parabel::ui {
@@ -11,7 +12,7 @@ namespace parabel::ui {
 namespace {
 
 // "Description|*.ext" as a Qt name filter: "Description (*.ext)".
-QString NameFilter(const QString& filter) {
+QString nameFilter(const QString& filter) {
     const QStringList parts = filter.split('|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
@@ -20,7 +21,7 @@ QString NameFilter(const QString& filter) {
     return filters.join(";;");
 }
 
-std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogOptions& options,
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogOptions& options,
                                      const QString& fileName, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
@@ -28,7 +29,7 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogOptions& o
     // commands check what they were given.
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!options.filter.isEmpty()) {
-        dialog.setNameFilter(NameFilter(options.filter));
+        dialog.setNameFilter(nameFilter(options.filter));
     }
     dialog.setDefaultSuffix(options.defaultExtension);
     QFileDialog::Options flags = QFileDialog::DontUseNativeDialog;
@@ -45,52 +46,80 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogOptions& o
     return dialog.selectedFiles().first();
 }
 
-// Custom colours live in QColorDialog for the whole run; they start empty.
-void ClearCustomColorsOnce() {
-    static bool cleared = false;
-    if (!cleared) {
-        for (int i = 0; i < QColorDialog::customCount(); ++i) {
-            QColorDialog::setCustomColor(i, Qt::white);
-        }
-        cleared = true;
-    }
-}
-
 }  // namespace
 
-void QtPlatform::ShowError(const QString& caption, const QString& text) {
+void QtPlatform::showError(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
-bool QtPlatform::AskYesNo(const QString& caption, const QString& text) {
+bool QtPlatform::askYesNo(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> QtPlatform::OpenFile(QWidget* parent, const FileDialogOptions& options,
+std::optional<QString> QtPlatform::openFile(QWidget* parent, const FileDialogOptions& options,
                                             const QString& fileName) {
-    return RunFileDialog(parent, options, fileName, QFileDialog::AcceptOpen);
+    return runFileDialog(parent, options, fileName, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> QtPlatform::SaveFile(QWidget* parent, const FileDialogOptions& options,
+std::optional<QString> QtPlatform::saveFile(QWidget* parent, const FileDialogOptions& options,
                                             const QString& fileName) {
-    return RunFileDialog(parent, options, fileName, QFileDialog::AcceptSave);
+    return runFileDialog(parent, options, fileName, QFileDialog::AcceptSave);
 }
 
-std::optional<QColor> QtPlatform::ChooseColor(QWidget* parent, const QColor& initial) {
-    ClearCustomColorsOnce();
-    QColorDialog dialog(initial, parent);
-    dialog.setOption(QColorDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
+namespace {
+
+QString customColorKey(int index) {
+    return QStringLiteral("Qt/customColors/%1").arg(index);
+}
+
+}  // namespace
+
+void QtPlatform::rememberSharedCustomColors() {
+    const QSettings shared(QSettings::UserScope, QStringLiteral("QtProject"));
+    for (int i = 0; i < QColorDialog::customCount(); ++i) {
+        sharedCustomColors_.append(shared.value(customColorKey(i)));
+        ownCustomColors_.append(QColor(Qt::white));
     }
-    return dialog.selectedColor();
 }
 
-void QtPlatform::OpenUrl(const QString& target) {
+void QtPlatform::restoreSharedCustomColors() const {
+    QSettings shared(QSettings::UserScope, QStringLiteral("QtProject"));
+    for (int i = 0; i < sharedCustomColors_.size(); ++i) {
+        if (sharedCustomColors_[i].isValid()) {
+            shared.setValue(customColorKey(i), sharedCustomColors_[i]);
+        } else {
+            shared.remove(customColorKey(i));
+        }
+    }
+}
+
+std::optional<QColor> QtPlatform::chooseColor(QWidget* parent, const QColor& initial) {
+    if (ownCustomColors_.isEmpty()) {
+        rememberSharedCustomColors();
+    }
+    for (int i = 0; i < ownCustomColors_.size(); ++i) {
+        QColorDialog::setCustomColor(i, ownCustomColors_[i]);
+    }
+    std::optional<QColor> chosen;
+    {
+        QColorDialog dialog(initial, parent);
+        dialog.setOption(QColorDialog::DontUseNativeDialog);
+        if (dialog.exec() == QDialog::Accepted) {
+            chosen = dialog.selectedColor();
+        }
+        for (int i = 0; i < ownCustomColors_.size(); ++i) {
+            ownCustomColors_[i] = QColorDialog::customColor(i);
+        }
+    }                             // the dialog goes, and Qt stores this run's custom colours ...
+    restoreSharedCustomColors();  // ... which are put back as they were
+    return chosen;
+}
+
+void QtPlatform::openUrl(const QString& target) {
     QDesktopServices::openUrl(QUrl(target));
 }
 

@@ -2,20 +2,36 @@
 // desktop services.
 #pragma once
 
+#include <QColor>
+#include <QList>
+#include <QVariant>
+
 #include "platform.h"
 
 namespace parabel::ui {
 
 class QtPlatform final : public Platform {
   public:
-    void ShowError(const QString& caption, const QString& text) override;
-    bool AskYesNo(const QString& caption, const QString& text) override;
-    std::optional<QString> OpenFile(QWidget* parent, const FileDialogOptions& options,
+    void showError(const QString& caption, const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text) override;
+    std::optional<QString> openFile(QWidget* parent, const FileDialogOptions& options,
                                     const QString& fileName) override;
-    std::optional<QString> SaveFile(QWidget* parent, const FileDialogOptions& options,
+    std::optional<QString> saveFile(QWidget* parent, const FileDialogOptions& options,
                                     const QString& fileName) override;
-    std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override;
-    void OpenUrl(const QString& target) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    void openUrl(const QString& target) override;
+
+  private:
+    // The colour dialog's custom colours start empty for this program and
+    // stay for its run. Qt stores a dialog's custom colours for all the
+    // user's programs (QtProject.conf) when the dialog goes; the stored
+    // entries are put back as they were right after, so the program never
+    // changes what other programs keep.
+    void rememberSharedCustomColors();
+    void restoreSharedCustomColors() const;
+
+    QList<QVariant> sharedCustomColors_;  // invalid: the entry was absent
+    QList<QColor> ownCustomColors_;
 };
 
 }  // namespace parabel::ui

@@ -6,7 +6,7 @@
 
 namespace parabel::ui {
 
-void ApplyPaletteToSystemColors(const QPalette& palette) {
+void applyPaletteToSystemColors(const QPalette& palette) {
     struct Mapping {
         int number;
         QPalette::ColorGroup group;

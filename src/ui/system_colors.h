@@ -9,6 +9,6 @@ namespace parabel::ui {
 // Button face, window, window text, highlight, highlight text, button text,
 // shadows and lights, grey text, tooltip colours and link colour come from
 // the palette; the other system colours keep the classic scheme's values.
-void ApplyPaletteToSystemColors(const QPalette& palette);
+void applyPaletteToSystemColors(const QPalette& palette);
 
 }  // namespace parabel::ui

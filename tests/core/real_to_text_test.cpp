@@ -4,10 +4,12 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "core/decimal_separator.h"
 #include "support/extended_printing.h"
@@ -104,6 +106,44 @@ TEST(RealToText, TextsNeverExceedTwentyThreeCharacters) {
 }
 
 // Every 32-bit integer divided by ten reads back as the exact decimal n/10.
+TEST(RealToText, WholeNumbersBelowTenToTheFifteenAreTheirDigits) {
+    // Every digit count, both signs, the edges of each decade, and powers of
+    // two; the C library prints whole numbers exactly.
+    std::mt19937_64 random(15);
+    std::vector<long long> numbers = {1,
+                                      2,
+                                      9,
+                                      10,
+                                      11,
+                                      99,
+                                      100,
+                                      101,
+                                      999999999999999,
+                                      100000000000000,
+                                      562949953421312 /* 2^49 */};
+    long long decade = 1;
+    for (int digits = 1; digits <= 15; ++digits, decade *= 10) {
+        numbers.push_back(decade);
+        numbers.push_back(decade * 10 - 1);
+        for (int i = 0; i < 200; ++i) {
+            numbers.push_back(decade + static_cast<long long>(random() % (9 * decade)));
+        }
+    }
+    char expected[32];
+    for (const long long number : numbers) {
+        for (const long long signedNumber : {number, -number}) {
+            std::snprintf(expected, sizeof expected, "%lld", signedNumber);
+            ASSERT_EQ(RealToText(static_cast<Extended>(signedNumber)), expected);
+        }
+    }
+    // Just outside: 10^15 and non-whole neighbours take the general form.
+    EXPECT_EQ(RealToText(1e15L), "1E15");
+    EXPECT_EQ(RealToText(-1e15L), "-1E15");
+    EXPECT_EQ(RealToText(999999999999999.5L), "1E15");
+    EXPECT_EQ(RealToText(99999999999999.5L), "99999999999999.5");
+    EXPECT_EQ(RealToText(0.5L), "0.5");
+}
+
 TEST(RealToText, TenthsOfIntegersAreExact) {
     auto exactTenth = [](std::int64_t n) {
         std::string text = n < 0 ? "-" : "";

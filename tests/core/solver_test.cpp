@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/decimal_separator.h"
+#include "core/real_to_text.h"
 #include "support/extended_printing.h"
 
 namespace parabel {
@@ -159,6 +160,19 @@ TEST(Solve, FailuresLeaveWhatTheEarlierStepsDid) {
     }
 }
 
+TEST(Solve, DMultipliesAByFourBeforeC) {
+    // D = b*b - (a*4)*c: 4*a overflows here, though 4*c times a would not.
+    const SolveOutcome overflows = Solve("3e4931x^2+x+1e-4931");
+    EXPECT_EQ(overflows.failure, SolveFailure::kConversion);
+    EXPECT_TRUE(overflows.listReplaced);
+    EXPECT_TRUE(overflows.displayed.empty());
+    // And the other way round: 4*c would overflow, 4*a times c does not.
+    const SolveOutcome solved = Solve("1e-4931x^2+x+3e4931");
+    ASSERT_EQ(solved.failure, SolveFailure::kNone);
+    EXPECT_EQ(solved.displayed[2], "D=(1)^2-4*(1E-4931)*(3E4931)=-11");
+    EXPECT_EQ(solved.displayed[3], "D<0 - Корней нет.");
+}
+
 TEST(Solve, TheCaseFollowsTheExactSignOfD) {
     // On paper D = 0.36 - 0.36 = 0; in extended arithmetic it is a tiny
     // positive value, which the head line shows and which picks the case.
@@ -168,6 +182,34 @@ TEST(Solve, TheCaseFollowsTheExactSignOfD) {
     EXPECT_EQ(tiny.displayed[3], "D>0 - Два корня.");
     // Others come out exactly zero and give one root.
     EXPECT_EQ(Solve("0.3x^2+0.6x+0.3").displayed[3], "D=0 - Один корень.");
+}
+
+TEST(Solve, TheDiscriminantIsKeptOnceComputed) {
+    struct Row {
+        const char* field;
+        const char* discriminant;  // nullptr: not reached
+    };
+    const Row rows[] = {
+        {"x^2-5x+6", "1"},
+        {"x^2+1", "-4"},
+        {"2x^2+4x+2", "0"},
+        {"0.1x^2+0.6x+0.9", "2.71050543121376E-20"},
+        {"5+3", nullptr},
+        {"5x+3", nullptr},
+        {"x^2+1e3000x", nullptr},        // the fault computing D
+        {"1e-4900x^2+1e100x", "1E200"},  // a fault after it
+        {"1e-4000x^2+x", "1"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.field);
+        const SolveOutcome outcome = Solve(row.field);
+        if (row.discriminant == nullptr) {
+            EXPECT_FALSE(outcome.discriminant.has_value());
+        } else {
+            ASSERT_TRUE(outcome.discriminant.has_value());
+            EXPECT_EQ(RealToText(*outcome.discriminant), row.discriminant);
+        }
+    }
 }
 
 TEST(Solve, CommaSeparatorReadsAndWritesCommas) {

@@ -1,9 +1,35 @@
 #include "core/windows1251.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <optional>
+#include <string>
+
+#include "core/utf8.h"
 
 namespace parabel {
 namespace {
+
+// The C library's conversion of `input`; nothing when it refuses any of it.
+std::optional<std::string> Iconv(const char* to, const char* from, const std::string& input) {
+    const iconv_t handle = iconv_open(to, from);
+    if (handle == reinterpret_cast<iconv_t>(-1)) {
+        ADD_FAILURE() << "no conversion from " << from << " to " << to;
+        return std::nullopt;
+    }
+    char buffer[16];
+    char* in = const_cast<char*>(input.data());
+    std::size_t inLeft = input.size();
+    char* out = buffer;
+    std::size_t outLeft = sizeof buffer;
+    const std::size_t result = iconv(handle, &in, &inLeft, &out, &outLeft);
+    iconv_close(handle);
+    if (result == static_cast<std::size_t>(-1)) {
+        return std::nullopt;
+    }
+    return std::string(buffer, out);
+}
 
 TEST(FitsWindows1251, AcceptsTheCodePagesCharacters) {
     const char* accepted[] = {"x^2-5x+6=0", "Ответ: x(1)=3", "±", "€‚„…†‡‰", "", "Ёё№»«", "\t\r"};
@@ -38,6 +64,55 @@ TEST(IsWindows1251CodePoint, UpperHalfOfTheCodePage) {
     EXPECT_FALSE(IsWindows1251CodePoint(0x00B2));  // ²
     EXPECT_FALSE(IsWindows1251CodePoint(0x00E9));  // é
     EXPECT_FALSE(IsWindows1251CodePoint(0x0450));  // ѐ has no byte
+}
+
+TEST(Windows1251, EveryByteReadsAsTheCLibraryReadsIt) {
+    for (int value = 0; value < 256; ++value) {
+        const std::string byte(1, static_cast<char>(value));
+        const std::optional<std::string> expected = Iconv("UTF-8", "WINDOWS-1251", byte);
+        EXPECT_EQ(Windows1251CodePoint(static_cast<unsigned char>(value)).has_value(),
+                  expected.has_value())
+            << value;
+        EXPECT_EQ(Windows1251ToUtf8(byte), expected.value_or("?")) << value;
+        if (expected) {
+            EXPECT_EQ(Utf8ToWindows1251(*expected), byte) << value;
+        }
+    }
+}
+
+TEST(Windows1251, EveryCharacterOfThePlaneWritesAsTheCLibraryWritesIt) {
+    for (char32_t codePoint = 1; codePoint < 0x10000; ++codePoint) {
+        if (codePoint >= 0xD800 && codePoint <= 0xDFFF) {
+            continue;
+        }
+        std::string utf8;
+        AppendUtf8(utf8, codePoint);
+        const std::optional<std::string> expected = Iconv("WINDOWS-1251", "UTF-8", utf8);
+        const std::optional<unsigned char> byte = Windows1251Byte(codePoint);
+        ASSERT_EQ(byte.has_value(), expected.has_value())
+            << std::hex << static_cast<unsigned>(codePoint);
+        EXPECT_EQ(Utf8ToWindows1251(utf8), expected.value_or("?"))
+            << std::hex << static_cast<unsigned>(codePoint);
+    }
+}
+
+TEST(Utf8ToWindows1251, BrokenTextBecomesOneMarkPerAnnouncedSequence) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"\xFF\xC3", "??"},
+        {"\xC3\xA9x", "?x"},          // é has no byte
+        {"\xF0\x9F\x98\x80!", "?!"},  // four-byte character
+        {"\xE2\x82"
+         "A=",
+         "?="},                 // a cut sequence takes the byte after it
+        {"\xE2\x82", "?"},      // cut at the end
+        {"\x80\xBF", "??"},     // continuation bytes alone
+        {"\xC0\x80", "?"},      // overlong
+        {"\xED\xA0\x80", "?"},  // surrogate
+        {"\xF8\x88x", "??x"},   // no lead byte form
+    };
+    for (const auto& [text, bytes] : rows) {
+        EXPECT_EQ(Utf8ToWindows1251(text), bytes) << text;
+    }
 }
 
 }  // namespace

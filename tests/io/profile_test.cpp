@@ -34,6 +34,10 @@ TEST(ReadProfileValue, AsTheProgramReliesOnIt) {
         {"empty file", "", std::nullopt},
         {"line without equals", "[1]\r\nColor\r\n", std::nullopt},
         {"binary bytes", std::string("\x00\xFF\r\n[1]\r\nColor=\x01\xFE\r\n", 19), "\x01\xFE"},
+        {"byte-order mark before the section", "\xEF\xBB\xBF[1]\r\nColor=clBlue\r\n", "clBlue"},
+        {"byte-order mark before a comment", "\xEF\xBB\xBF;x\n[1]\nColor=clBlue\n", "clBlue"},
+        {"byte-order mark later is a byte", "[0]\r\n\xEF\xBB\xBF[1]\r\nColor=clBlue\r\n",
+         std::nullopt},
         {"long value cut", "[1]\r\nColor=" + std::string(5000, 'a') + "\r\n",
          std::string(kMaxProfileValue, 'a')},
     };
@@ -61,6 +65,11 @@ TEST(SetProfileValue, ChangesOnlyWhatItMust) {
          "[2]\r\nB=2\r\n[1]\r\nColor=clRed\r\n"},
         {"missing key, no final line end", "[1]\r\nA=1", "[1]\r\nA=1\r\nColor=clRed\r\n"},
         {"CR-only lines", "[1]\rColor=1\r", "[1]\rColor=clRed\r"},
+        {"byte-order mark kept, value replaced", "\xEF\xBB\xBF[1]\r\nColor=clBlue\r\n",
+         "\xEF\xBB\xBF[1]\r\nColor=clRed\r\n"},
+        {"byte-order mark kept, key added", "\xEF\xBB\xBF[1]\r\nA=1\r\n",
+         "\xEF\xBB\xBF[1]\r\nA=1\r\nColor=clRed\r\n"},
+        {"byte-order mark only", "\xEF\xBB\xBF", "\xEF\xBB\xBF[1]\r\nColor=clRed\r\n"},
         {"first of duplicate sections", "[1]\r\nColor=1\r\n[1]\r\nColor=2\r\n",
          "[1]\r\nColor=clRed\r\n[1]\r\nColor=2\r\n"},
     };

@@ -85,6 +85,11 @@ TEST_F(TextFiles, SettingsColourText) {
     EXPECT_EQ(ReadColorText(ini), "clBlue");
     WriteColorText(ini, "$00030201");
     EXPECT_EQ(Read(ini), "; mine\r\n[1]\r\nColor =$00030201\r\n");
+    // A file an editor saved with a UTF-8 byte-order mark keeps its section and its mark.
+    Write(ini, "\xEF\xBB\xBF[1]\r\nColor=clBlue\r\n");
+    EXPECT_EQ(ReadColorText(ini), "clBlue");
+    WriteColorText(ini, "clLime");
+    EXPECT_EQ(Read(ini), "\xEF\xBB\xBF[1]\r\nColor=clLime\r\n");
     try {
         WriteColorText(Path("missing/Inf.ini"), "clRed");
         ADD_FAILURE();

@@ -48,7 +48,12 @@ std::string FirstDifference(const RasterSurface& clipped, const RasterSurface& w
     for (int y = 0; y < clipped.height(); ++y) {
         for (int x = 0; x < clipped.width(); ++x) {
             if (clipped.PixelAt(x, y) != whole.PixelAt(x + kMargin, y + kMargin)) {
-                return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+                std::string where = "(";
+                where += std::to_string(x);
+                where += ", ";
+                where += std::to_string(y);
+                where += ")";
+                return where;
             }
         }
     }

@@ -31,8 +31,11 @@ TEST(CliNumber, RejectedTextsAreReportedAndTheRestGoesOn) {
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "error: conversion\n7\nerror: conversion\n");
     EXPECT_EQ(result.err,
-              "'1,5' is not a valid floating point value\n"
-              "'1e5000' is not a valid floating point value\n");
+              "line 1: '1,5' is not a valid floating point value\n"
+              "line 3: '1e5000' is not a valid floating point value\n");
+    // A single operand's message is the program's alone.
+    EXPECT_EQ(RunProgram(PARABEL_CLI, {"number", "1,5"}).err,
+              "'1,5' is not a valid floating point value\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "support/png_decode.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
 
@@ -43,6 +44,103 @@ TEST_F(CliPlot, WritesTheMainWindowsPicture) {
     EXPECT_EQ(bmp.size(), 436422u);
     EXPECT_EQ(bmp.substr(0, 2), "BM");
     EXPECT_TRUE(HasRedPixel(bmp));
+}
+
+// The pixels of a 32-bit BMP file as 0xFFRRGGBB, top row first.
+std::vector<std::uint32_t> BmpPixels(const std::string& bmp, int width, int height) {
+    std::vector<std::uint32_t> pixels;
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x) {
+            const auto* p =
+                reinterpret_cast<const unsigned char*>(bmp.data()) + 1078 + (y * width + x) * 4;
+            pixels.push_back(0xFF000000u | p[2] << 16 | p[1] << 8 | p[0]);
+        }
+    }
+    return pixels;
+}
+
+TEST_F(CliPlot, PngHoldsTheBmpsPixels) {
+    struct Row {
+        std::vector<std::string> extra;
+        int width, height;
+    };
+    const Row rows[] = {{{}, 322, 338}, {{"--screen", "203x157", "--color", "clBlue"}, 203, 117}};
+    for (const Row& row : rows) {
+        std::vector<std::string> bmpArgs = {"plot", "x^2-5x+6", "-o", Path("p.bmp")};
+        std::vector<std::string> pngArgs = {"plot", "x^2-5x+6", "-o", Path("p.png")};
+        bmpArgs.insert(bmpArgs.end(), row.extra.begin(), row.extra.end());
+        pngArgs.insert(pngArgs.end(), row.extra.begin(), row.extra.end());
+        ASSERT_EQ(RunProgram(PARABEL_CLI, bmpArgs).status, 0);
+        ASSERT_EQ(RunProgram(PARABEL_CLI, pngArgs).status, 0);
+        const auto png = testing::DecodePng(Read(Path("p.png")));
+        ASSERT_TRUE(png.has_value());
+        EXPECT_EQ(png->width, row.width);
+        EXPECT_EQ(png->height, row.height);
+        EXPECT_EQ(png->pixels, BmpPixels(Read(Path("p.bmp")), row.width, row.height));
+    }
+}
+
+TEST_F(CliPlot, StandardOutputGetsTheFilesBytes) {
+    struct Row {
+        const char* file;
+        std::vector<std::string> format;  // for -o -
+        std::string head;
+    };
+    const Row rows[] = {
+        {"p.bmp", {}, "BM"},
+        {"p.BMP", {"--format", "bmp"}, "BM"},
+        {"p.png", {"--format", "png"}, "\x89PNG\r\n"},
+        {"p.svg", {"--format", "SVG"}, "<?xml"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
+        const auto toFile = RunProgram(
+            PARABEL_CLI, {"plot", "x^2-5x+6", "--screen", "640x480", "-o", Path(row.file)});
+        ASSERT_EQ(toFile.status, 0) << toFile.err;
+        std::vector<std::string> args = {"plot", "x^2-5x+6", "--screen", "640x480", "-o", "-"};
+        args.insert(args.end(), row.format.begin(), row.format.end());
+        const auto toOutput = RunProgram(PARABEL_CLI, args);
+        EXPECT_EQ(toOutput.status, 0);
+        EXPECT_EQ(toOutput.err, "");
+        EXPECT_EQ(toOutput.out.substr(0, row.head.size()), row.head);
+        EXPECT_TRUE(toOutput.out == Read(Path(row.file)));
+    }
+    EXPECT_FALSE(fs::exists("-"));
+}
+
+TEST_F(CliPlot, TheFormatFollowsTheExtensionUnlessGiven) {
+    const auto unknown = RunProgram(PARABEL_CLI, {"plot", "x^2", "-o", Path("p.gif")});
+    EXPECT_EQ(unknown.status, 2);
+    const std::string quoted = Path("p.gif").insert(0, 1, '\'') + '\'';
+    EXPECT_NE(unknown.err.find(quoted), std::string::npos) << unknown.err;
+    EXPECT_NE(unknown.err.find("bmp, png and svg"), std::string::npos);
+    EXPECT_EQ(RunProgram(PARABEL_CLI, {"plot", "x^2", "-o", Path("p.d/p")}).status, 2);
+    EXPECT_FALSE(fs::exists(Path("p.gif")));
+
+    const auto given =
+        RunProgram(PARABEL_CLI, {"plot", "x^2", "-o", Path("p.gif"), "--format", "png"});
+    EXPECT_EQ(given.status, 0);
+    EXPECT_TRUE(testing::DecodePng(Read(Path("p.gif"))).has_value());
+}
+
+TEST_F(CliPlot, ColoursByTheProgramsNamesCommonNamesAndHex) {
+    struct Row {
+        const char* color;
+        const char* pen;
+    };
+    const Row rows[] = {
+        {"clRed", "pen 000000FF"},     {"red", "pen 000000FF"},       {"#FF0000", "pen 000000FF"},
+        {"$000000FF", "pen 000000FF"}, {"Green", "pen 00008000"},     {"clGreen", "pen 00008000"},
+        {"lime", "pen 0000FF00"},      {"pink", "pen 00CBC0FF"},      {"#0a0B0c", "pen 000C0B0A"},
+        {"grey", "pen 00808080"},      {"clBtnFace", "pen FF00000F"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.color);
+        const auto result =
+            RunProgram(PARABEL_CLI, {"plot", "x^2", "--trace", "--color", row.color});
+        EXPECT_EQ(result.status, 0);
+        EXPECT_NE(result.out.find(std::string("\n") + row.pen + "\n"), std::string::npos);
+    }
 }
 
 TEST_F(CliPlot, ColourNamesAndFullScreenSize) {
@@ -84,13 +182,16 @@ TEST_F(CliPlot, TraceOfTheFullScreenRefresh) {
 TEST_F(CliPlot, ArithmeticFaultsEndTheTrace) {
     const auto panel = RunProgram(PARABEL_CLI, {"plot", "1e16x^2", "--trace"});
     EXPECT_EQ(panel.status, 1);
-    EXPECT_EQ(Lines(panel.out).back(), "error Invalid floating point operation");
+    const auto panelLines = Lines(panel.out);
+    ASSERT_FALSE(panelLines.empty());
+    EXPECT_EQ(panelLines.back(), "error Invalid floating point operation");
     EXPECT_EQ(panel.err, "Коэффициент выражен в неприемлимом виде.\n");
 
     const auto fullScreen =
         RunProgram(PARABEL_CLI, {"plot", "4e14x^2", "--trace", "--screen", "1024x768"});
     EXPECT_EQ(fullScreen.status, 1);
     const auto lines = Lines(fullScreen.out);
+    ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines.back(), "error Invalid floating point operation");
     EXPECT_EQ(lines[lines.size() - 2], "pen 000000FF");
 }
@@ -111,7 +212,10 @@ TEST_F(CliPlot, BadArgumentsAndUnwritablePaths) {
         {{"plot"}, 2, "no equation"},
         {{"plot", "x^2"}, 2, "either -o"},
         {{"plot", "x^2", "-o", "a.bmp", "--trace"}, 2, "either -o"},
-        {{"plot", "x^2", "--trace", "--color", "red"}, 2, "'red' is not a valid integer value"},
+        {{"plot", "x^2", "--trace", "--color", "reddish"}, 2, "--color reddish: not a colour"},
+        {{"plot", "x^2", "--trace", "--color", "#12345"}, 2, "not a colour"},
+        {{"plot", "x^2", "--trace", "--format", "png"}, 2, "--format goes with -o"},
+        {{"plot", "x^2", "-o", "p.png", "--format", "gif"}, 2, "the formats are bmp, png and svg"},
         {{"plot", "x^2", "--trace", "--screen", "0x0"}, 2, "--screen"},
         {{"plot", "x^2", "--trace", "--screen", "1024x"}, 2, "--screen"},
         {{"plot", "x^2", "x^2", "--trace"}, 2, "one equation"},

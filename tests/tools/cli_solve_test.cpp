@@ -2,11 +2,18 @@
 
 #include <string>
 
+#include "app/solve_and_draw.h"
+#include "core/lower_case.h"
+#include "io/text_files.h"
+#include "support/comma_locale.h"
 #include "support/run_program.h"
+#include "support/temp_folder.h"
 
 namespace parabel {
 namespace {
 
+using testing::CommaLocalePath;
+using testing::kCommaLocale;
 using testing::RunProgram;
 
 const std::string kSep = "__________________________";
@@ -36,11 +43,22 @@ TEST(CliSolve, ReadsLinesOfStandardInputInLowerCaseWithoutCarriageReturns) {
                               "\nОтвет: Корней нет.\n\n");
 }
 
-TEST(CliSolve, FailuresGoToStandardErrorAndTheRestIsSolved) {
+TEST(CliSolve, FailuresGoToStandardErrorNamingTheirInputAndTheRestIsSolved) {
     const auto result = RunProgram(PARABEL_CLI, {"solve", "5+3", "5x+3", "x^2-5x+6"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, std::string(kFormMessage) + "Коэффициент выражен в неприемлимом виде.\n");
+    EXPECT_EQ(result.err, std::string("operand 1: ") + kFormMessage +
+                              "operand 2: Коэффициент выражен в неприемлимом виде.\n");
     EXPECT_EQ(result.out.substr(0, 11), "x^2-5x+6=0\n");
+
+    const auto lines = RunProgram(PARABEL_CLI, {"solve"}, "x^2-5x+6\nx^2+1\n5x+3\nx²\n");
+    EXPECT_EQ(lines.status, 1);
+    EXPECT_EQ(lines.err,
+              "line 3: Коэффициент выражен в неприемлимом виде.\n"
+              "parabel-cli: line 4: the equation holds characters that the equation field does not"
+              " accept (only UTF-8 text of the Windows-1251 characters)\n");
+
+    const auto single = RunProgram(PARABEL_CLI, {"solve", "5x+3"});
+    EXPECT_EQ(single.err, "Коэффициент выражен в неприемлимом виде.\n");
 }
 
 TEST(CliSolve, ValuesAreMachineReadable) {
@@ -61,12 +79,31 @@ TEST(CliSolve, ValuesAreMachineReadable) {
     EXPECT_EQ(result.out, expected);
 }
 
-TEST(CliSolve, SeparatorFollowsTheLocaleWhenOneIsInstalled) {
-    // Without any installed comma locale this falls back to '.', like the program.
-    const auto result =
+TEST(CliSolve, SeparatorFollowsTheLocale) {
+    const std::string& locales = CommaLocalePath();
+    ASSERT_FALSE(locales.empty()) << "no ru_RU locale sources: run scripts/setup";
+    const std::vector<std::string> comma = {"LOCPATH=" + locales,
+                                            std::string("LC_ALL=") + kCommaLocale};
+    const auto withComma = RunProgram(PARABEL_CLI, {"solve", "--values", "x^2-0,25"}, "", comma);
+    EXPECT_EQ(withComma.status, 0) << withComma.err;
+    EXPECT_NE(withComma.out.find("x(1,2)=((0)±(1^(1/2)))/(2*(1))"), std::string::npos)
+        << withComma.out;
+    EXPECT_NE(withComma.out.find("values: 1;0;-0,25;0,5;-0,5\n"), std::string::npos)
+        << withComma.out;
+    // A point is no separator there.
+    EXPECT_EQ(RunProgram(PARABEL_CLI, {"solve", "x^2-0.25"}, "", comma).status, 1);
+    // JSON numbers keep their point; the lines are as the program shows them.
+    const auto json = RunProgram(PARABEL_CLI, {"solve", "--json", "x^2-0,25"}, "", comma).out;
+    EXPECT_NE(json.find("\"D=(0)^2-4*(1)*(-0,25)=1\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"c\":\"-0.25\",\"discriminant\":\"1\",\"roots\":[\"0.5\",\"-0.5\"]"),
+              std::string::npos)
+        << json;
+
+    const auto withPoint =
         RunProgram(PARABEL_CLI, {"solve", "--values", "x^2-0.25"}, "", {"LC_ALL=C"});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_NE(result.out.find("values: 1;0;-0.25;0.5;-0.5\n"), std::string::npos) << result.out;
+    EXPECT_EQ(withPoint.status, 0);
+    EXPECT_NE(withPoint.out.find("values: 1;0;-0.25;0.5;-0.5\n"), std::string::npos)
+        << withPoint.out;
 }
 
 TEST(CliSolve, BadInputGetsAClearMessage) {
@@ -95,11 +132,74 @@ TEST(CliSolve, BadInputGetsAClearMessage) {
     }
 }
 
+using CliSolveSaved = testing::TempFolderTest;
+
+// The file the program's save command writes after solving the equation.
+std::string SavedByTheProgram(const std::string& path, const std::string& equation) {
+    NullSurface panel;
+    PlotState state;
+    SaveLinesFile(path, SolveAndDraw(ToLowerCase(equation), panel, state).outcome.saved);
+    return testing::ReadWholeFile(path);
+}
+
+TEST_F(CliSolveSaved, WritesTheBytesOfTheSaveCommand) {
+    // Solved, no root, one root, a form and a conversion failure, a fault of
+    // the plot after every line.
+    const char* const equations[] = {"X^2+x-1", "x^2+1", "2x^2+4x+2", "5+3", "5x+3", "1e16x^2-1"};
+    std::string all;
+    for (const char* equation : equations) {
+        SCOPED_TRACE(equation);
+        const auto result = RunProgram(PARABEL_CLI, {"solve", "--saved", equation});
+        const std::string file = SavedByTheProgram(Path("s.txt"), equation);
+        EXPECT_EQ(result.out, file);
+        all += file;
+    }
+    EXPECT_EQ(RunProgram(PARABEL_CLI, {"solve", "--saved", "x^2+1"}).out,
+              "x^2+1=0\r\n\xD0\xE5\xF8\xE5\xED\xE8\xE5\r\n" + kSep +
+                  "\r\nD=(0)^2-4*(1)*(1)=-4\r\nD<0 - \xCA\xEE\xF0\xED\xE5\xE9 \xED\xE5\xF2."
+                  "\r\n" +
+                  kSep + "\r\n\xCE\xF2\xE2\xE5\xF2: \xCA\xEE\xF0\xED\xE5\xE9 \xED\xE5\xF2.\r\n");
+    // Several equations: one file after the other; text the field cannot hold
+    // gives nothing.
+    std::string input;
+    for (const char* equation : equations) {
+        input += std::string(equation) + "\nx²\n";
+    }
+    const auto several = RunProgram(PARABEL_CLI, {"solve", "--saved"}, input);
+    EXPECT_EQ(several.status, 1);
+    EXPECT_EQ(several.out, all);
+}
+
+TEST(CliSolve, OneOutputAtATime) {
+    const auto result = RunProgram(PARABEL_CLI, {"solve", "--json", "--saved", "x^2"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("exclude each other"), std::string::npos);
+}
+
 TEST(CliSolve, HelpExplainsTheCommands) {
     const auto result = RunProgram(PARABEL_CLI, {"--help"});
     EXPECT_EQ(result.status, 0);
-    EXPECT_NE(result.out.find("parabel-cli solve [--values] [EQUATION...]"), std::string::npos);
+    EXPECT_NE(result.out.find("parabel-cli solve [--values | --json | --saved] [EQUATION...]"),
+              std::string::npos);
     EXPECT_NE(result.out.find("parabel-cli number [--bits] [TEXT...]"), std::string::npos);
+    EXPECT_NE(result.out.find("UTF-8 text with LF line ends unless --saved"), std::string::npos);
+    EXPECT_NE(result.out.find("Windows-1251, CR LF"), std::string::npos);
+    EXPECT_NE(result.out.find(".svg  vector"), std::string::npos);
+
+    // The help of one command: its usage and its own part.
+    for (const auto& args :
+         {std::vector<std::string>{"help", "plot"}, std::vector<std::string>{"plot", "--help"},
+          std::vector<std::string>{"plot", "x^2", "-h"}}) {
+        const auto plot = RunProgram(PARABEL_CLI, args);
+        EXPECT_EQ(plot.status, 0);
+        EXPECT_EQ(plot.out.rfind("Usage:\n  parabel-cli plot EQUATION -o FILE", 0), 0u) << plot.out;
+        EXPECT_NE(plot.out.find("pink #ffc0cb"), std::string::npos);
+        EXPECT_EQ(plot.out.find("parabel-cli solve"), std::string::npos);
+    }
+    EXPECT_EQ(RunProgram(PARABEL_CLI, {"help", "frobnicate"}).status, 2);
+    const auto version = RunProgram(PARABEL_CLI, {"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "parabel-cli 1.0\n");
 }
 
 }  // namespace

@@ -29,9 +29,11 @@ void Write(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
-void Solve(Program& program, const QString& equation) {
-    program.main->Primer->SetText(equation);
-    program.main->N12->trigger();
+// The file name the command's next dialog starts with; the script cancels it.
+QString NextDialogName(Program& program, const char* action) {
+    program.platform.fileAnswers.clear();
+    program.Action(action)->trigger();
+    return program.platform.fileCalls.back().initialName;
 }
 
 }  // namespace
@@ -43,7 +45,7 @@ class FileCommandsTest : public QObject {
     void saveSolutionWritesWindows1251Lines() {
         Program program;
         program.Show();
-        Solve(program, QStringLiteral("x^2+2x+5"));
+        program.Solve(QStringLiteral("x^2+2x+5"));
         const QString path = program.Path(QStringLiteral("solution.txt"));
         program.platform.fileAnswers = {path};
         QTest::keyClick(program.main.get(), Qt::Key_S, Qt::ControlModifier);
@@ -58,14 +60,14 @@ class FileCommandsTest : public QObject {
         QCOMPARE(call.options.filter, QStringLiteral("Текстовые файлы|*.txt"));
         QCOMPARE(call.options.defaultExtension, QStringLiteral("txt"));
         QVERIFY(call.options.askOverwrite);
-        QCOMPARE(program.main->saveDialog1FileName, QString());
+        QCOMPARE(NextDialogName(program, "saveSolutionAction"), QString());
 
         // Loading the saved file gives the same equation.
-        program.main->N2Click();
+        program.main->clearAll();
         program.platform.fileAnswers = {path};
         QTest::keyClick(program.main.get(), Qt::Key_L, Qt::ControlModifier);
-        QCOMPARE(program.main->Primer->text(), QStringLiteral("x^2+2x+5=0"));
-        QCOMPARE(program.main->Ex->count(), 6);
+        QCOMPARE(program.Field()->text(), QStringLiteral("x^2+2x+5=0"));
+        QCOMPARE(program.List()->count(), 6);
     }
 
     void saveBeforeTheFirstSolveWritesAnEmptyFile() {
@@ -73,35 +75,34 @@ class FileCommandsTest : public QObject {
         const QString path = program.Path(QStringLiteral("empty.txt"));
         Write(path, "old content");
         program.platform.fileAnswers = {path};
-        program.main->N10Click();
+        program.main->saveSolution();
         QCOMPARE(Read(path), QByteArray());
     }
 
     void cancelledSaveWritesNothing() {
         Program program;
-        Solve(program, QStringLiteral("x^2-1"));
-        program.main->N10Click();  // the script cancels
+        program.Solve(QStringLiteral("x^2-1"));
+        program.main->saveSolution();  // the script cancels
         QCOMPARE(QDir(program.folder.path()).entryList(QDir::Files).size(), 0);
     }
 
     void failedSaveKeepsTheFileAndTheName() {
         Program program;
-        Solve(program, QStringLiteral("x^2-1"));
+        program.Solve(QStringLiteral("x^2-1"));
         const QString path = program.Path(QStringLiteral("missing/s.txt"));
         program.platform.fileAnswers = {path};
-        program.main->N10->trigger();
+        program.Action("saveSolutionAction")->trigger();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Parabel"));
         QCOMPARE(program.platform.boxes[0].text,
                  QStringLiteral("Cannot create file \"%1\". No such file or directory.").arg(path));
-        QCOMPARE(program.main->saveDialog1FileName, path);
-        program.main->N10->trigger();
+        program.Action("saveSolutionAction")->trigger();
         QCOMPARE(program.platform.fileCalls.back().initialName, path);
     }
 
     void saveThatRunsOutOfSpaceLeavesTheOldFile() {
         Program program;
-        Solve(program, QStringLiteral("x^2-5x+6"));
+        program.Solve(QStringLiteral("x^2-5x+6"));
         const QString path = program.Path(QStringLiteral("s.txt"));
         const QByteArray old(20, 'o');
         Write(path, old);
@@ -111,7 +112,7 @@ class FileCommandsTest : public QObject {
             rlimit limit{50, 50};
             setrlimit(RLIMIT_FSIZE, &limit);
             program.platform.fileAnswers = {path};
-            program.main->N10->trigger();
+            program.Action("saveSolutionAction")->trigger();
             const bool reported = program.platform.boxes.size() == 1 &&
                                   program.platform.boxes[0].text == "Stream write error.";
             _exit(reported ? 42 : 1);
@@ -131,11 +132,11 @@ class FileCommandsTest : public QObject {
             const QString path = program.Path(QStringLiteral("e.txt"));
             Write(path, content);
             program.platform.fileAnswers = {path};
-            program.main->N4->trigger();
-            QCOMPARE(program.main->Primer->text(), QStringLiteral("2x^2+3x-5=0"));
-            QCOMPARE(program.main->Ex->count(), 9);
-            QCOMPARE(program.main->FState.a, 2.0L);
-            QCOMPARE(program.main->openDialogFileName, QString());
+            program.Action("loadAction")->trigger();
+            QCOMPARE(program.Field()->text(), QStringLiteral("2x^2+3x-5=0"));
+            QCOMPARE(program.List()->count(), 9);
+            QCOMPARE(program.main->plotState().a, 2.0L);
+            QCOMPARE(NextDialogName(program, "loadAction"), QString());
             QVERIFY(program.platform.boxes.empty());
         }
     }
@@ -144,16 +145,16 @@ class FileCommandsTest : public QObject {
         const QByteArray contents[] = {QByteArray(), QByteArray("\0x", 2)};
         for (const QByteArray& content : contents) {
             Program program;
-            Solve(program, QStringLiteral("x^2-1"));
+            program.Solve(QStringLiteral("x^2-1"));
             const QString path = program.Path(QStringLiteral("e.txt"));
             Write(path, content);
             program.platform.fileAnswers = {path};
-            program.main->N4->trigger();
+            program.Action("loadAction")->trigger();
             QCOMPARE(program.platform.boxes.size(), size_t(1));
             QCOMPARE(program.platform.boxes[0].text,
                      QStringLiteral("List index out of bounds (0)"));
-            QCOMPARE(program.main->Primer->text(), QString());
-            QCOMPARE(program.main->openDialogFileName, path);  // kept after an error
+            QCOMPARE(program.Field()->text(), QString());
+            QCOMPARE(NextDialogName(program, "loadAction"), path);  // kept after an error
         }
     }
 
@@ -162,11 +163,11 @@ class FileCommandsTest : public QObject {
         const QString path = program.Path(QStringLiteral("e.txt"));
         Write(path, "\r\nx^2-1");
         program.platform.fileAnswers = {path};
-        program.main->N4->trigger();
+        program.Action("loadAction")->trigger();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Error"));
         QVERIFY(program.platform.boxes[0].text.startsWith(QStringLiteral("Уравнение")));
-        QCOMPARE(*program.main->FSolution, std::vector<std::string>{"=0"});
+        QCOMPARE(*program.main->savedSolution(), std::vector<std::string>{"=0"});
     }
 
     void missingFilesAskAgainNested() {
@@ -174,7 +175,7 @@ class FileCommandsTest : public QObject {
         const QString missing = program.Path(QStringLiteral("nothing.txt"));
         const QString folder = program.Path(QString());
         program.platform.fileAnswers = {missing, folder};  // then cancel
-        program.main->N4->trigger();
+        program.Action("loadAction")->trigger();
         QCOMPARE(program.platform.fileCalls.size(), size_t(3));
         QCOMPARE(program.platform.boxes.size(), size_t(2));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Ошибка"));
@@ -183,13 +184,47 @@ class FileCommandsTest : public QObject {
         QCOMPARE(program.platform.boxes[1].text,
                  QStringLiteral("Файл %1 не существует.").arg(folder));
         QCOMPARE(program.platform.fileCalls[1].initialName, QString());
-        QCOMPARE(program.main->openDialogFileName, QString());
+        QCOMPARE(NextDialogName(program, "loadAction"), QString());
+    }
+
+    void aFileNamedAtStartUpLoadsAsTheLoadCommandDoes() {
+        struct Row {
+            const char* name;
+            QByteArray content;  // null: no such file
+            QString field;       // the field afterwards
+            QString boxText;     // the start of the one message box, or none
+        };
+        const Row rows[] = {
+            {"a good file", "\xEF\xBB\xBFx^2-5x+6\r\nrest", QStringLiteral("x^2-5x+6=0"),
+             QString()},
+            {"a missing file", QByteArray(), QString(), QStringLiteral("Файл %1 не существует.")},
+            {"a binary file", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), QStringLiteral("\u2030png"),
+             QStringLiteral("Уравнение не соответствует виду ax^2+bx+c")},
+        };
+        for (const Row& row : rows) {
+            Program program;
+            const QString path = program.Path(QStringLiteral("start.txt"));
+            if (!row.content.isNull()) {
+                Write(path, row.content);
+            }
+            program.context->guard([&] { program.main->loadEquationFile(path); });
+            QVERIFY2(program.platform.fileCalls.empty(), row.name);  // no dialog
+            QCOMPARE(program.Field()->text(), row.field);
+            if (row.boxText.isEmpty()) {
+                QVERIFY2(program.platform.boxes.empty(), row.name);
+                QCOMPARE(program.main->plotState().b, -5.0L);
+            } else {
+                QCOMPARE(program.platform.boxes.size(), size_t(1));
+                QVERIFY2(program.platform.boxes[0].text.startsWith(row.boxText.arg(path)),
+                         qPrintable(program.platform.boxes[0].text));
+            }
+        }
     }
 
     void loadFromEndlessSources() {
         Program program;
         program.platform.fileAnswers = {QStringLiteral("/dev/zero")};
-        program.main->N4->trigger();
+        program.Action("loadAction")->trigger();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].text, QStringLiteral("List index out of bounds (0)"));
     }
@@ -197,7 +232,7 @@ class FileCommandsTest : public QObject {
     void savePlotWritesTheFramedPicture() {
         Program program;
         program.Show();
-        Solve(program, QStringLiteral("x^2-5x+6"));
+        program.Solve(QStringLiteral("x^2-5x+6"));
         const QString path = program.Path(QStringLiteral("p.bmp"));
         Write(path, "old");
         program.platform.fileAnswers = {path};
@@ -210,7 +245,7 @@ class FileCommandsTest : public QObject {
         // Read back by Qt's own BMP reader: the frame with the panel inside.
         const QImage image(path);
         QCOMPARE(image.size(), QSize(322, 338));
-        const parabel::Picture picture = parabel::ComposeMainPicture(program.main->PbSurface());
+        const parabel::Picture picture = parabel::ComposeMainPicture(program.main->panel());
         for (int y = 0; y < 338; ++y) {
             for (int x = 0; x < 322; ++x) {
                 QCOMPARE(image.pixel(x, y), QRgb(picture.At(x, y)));
@@ -219,24 +254,24 @@ class FileCommandsTest : public QObject {
         const auto& call = program.platform.fileCalls.back();
         QCOMPARE(call.options.filter, QStringLiteral("Растровые изображения|*.bmp"));
         QVERIFY(!call.options.askOverwrite);
-        QCOMPARE(program.main->saveDialog2FileName, QString());
+        QCOMPARE(NextDialogName(program, "savePlotAction"), QString());
     }
 
     void colourCommandWritesTheCanonicalText() {
         Program program;
-        const QString ini = QString::fromStdString(program.context->settingsPath);
-        QCOMPARE(program.main->FState.curveColor, 0x0000FF);  // no file: red
-        program.main->N18->trigger();                        // cancelled
+        const QString ini = QString::fromStdString(program.context->settingsPath());
+        QCOMPARE(program.main->plotState().curveColor, 0x0000FF);  // no file: red
+        program.Action("curveColorAction")->trigger();             // cancelled
         QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=clRed\r\n"));
         QCOMPARE(program.platform.colorCalls.back(), QColor(255, 0, 0));
         program.platform.colorAnswers = {QColor(1, 2, 3)};
-        Solve(program, QStringLiteral("x^2-4"));
-        program.main->N18->trigger();
-        QCOMPARE(program.main->FState.curveColor, 0x00030201);
+        program.Solve(QStringLiteral("x^2-4"));
+        program.Action("curveColorAction")->trigger();
+        QCOMPARE(program.main->plotState().curveColor, 0x00030201);
         QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=$00030201\r\n"));
-        QCOMPARE(program.main->PbSurface().PixelAt(150, 200), 0xFF010203u);  // redrawn in it
+        QCOMPARE(program.main->panel().PixelAt(150, 200), 0xFF010203u);  // redrawn in it
         program.platform.colorAnswers = {QColor(255, 0, 0)};
-        program.main->N18->trigger();
+        program.Action("curveColorAction")->trigger();
         QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=clRed\r\n"));
     }
 
@@ -260,7 +295,7 @@ class FileCommandsTest : public QObject {
         };
         for (const Row& row : rows) {
             Program program(row.file, true);
-            QCOMPARE(program.main->FState.curveColor, row.color);
+            QCOMPARE(program.main->plotState().curveColor, row.color);
             if (row.error.isEmpty()) {
                 QVERIFY(program.platform.boxes.empty());
             } else {
@@ -279,29 +314,29 @@ class FileCommandsTest : public QObject {
         };
         for (const auto& [before, after] : rows) {
             Program program(before, true);
-            program.main->N18Click();
-            QCOMPARE(Read(QString::fromStdString(program.context->settingsPath)), after);
+            program.main->chooseCurveColor();
+            QCOMPARE(Read(QString::fromStdString(program.context->settingsPath())), after);
         }
         // A system colour opens the dialog on its current RGB colour; after OK
         // the chosen RGB colour is written instead.
         Program program("[1]\r\nColor=clBtnFace\r\n", true);
         program.platform.colorAnswers = {QColor(10, 20, 30)};
-        program.main->N18Click();
+        program.main->chooseCurveColor();
         QCOMPARE(program.platform.colorCalls.back(), QColor::fromRgb(parabel::SystemColor(15)));
-        QCOMPARE(Read(QString::fromStdString(program.context->settingsPath)),
+        QCOMPARE(Read(QString::fromStdString(program.context->settingsPath())),
                  QByteArray("[1]\r\nColor=$001E140A\r\n"));
     }
 
     void unwritableSettingsKeepTheColourForTheRun() {
         Program program;
-        program.context->settingsPath =
-            program.Path(QStringLiteral("missing/Inf.ini")).toStdString();
+        program.context->setSettingsPath(
+            program.Path(QStringLiteral("missing/Inf.ini")).toStdString());
         program.platform.colorAnswers = {QColor(0, 0, 255)};
-        program.main->N18->trigger();
+        program.Action("curveColorAction")->trigger();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].text,
                  QStringLiteral("Unable to write to %1.").arg(program.Path("missing/Inf.ini")));
-        QCOMPARE(program.main->FState.curveColor, 0x00FF0000);
+        QCOMPARE(program.main->plotState().curveColor, 0x00FF0000);
     }
 };
 

@@ -9,18 +9,18 @@
 #include <QTest>
 #include <QTimer>
 
+#include "io/bmp.h"
+#include "plot/picture.h"
 #include "plot/recording_surface.h"
 #include "program_fixture.h"
-#include "ui/uLink.h"
+#include "ui/link_label.h"
+#include "window_probe.h"
 
+using parabel::testing::Child;
 using parabel::testing::Program;
+using parabel::testing::WindowProbe;
 
 namespace {
-
-void Solve(Program& program, const QString& equation) {
-    program.main->Primer->SetText(equation);
-    program.main->N12->trigger();
-}
 
 // Runs `whileOpen` once the modal window is up, then opens it.
 void WhileOpen(QWidget* window, std::function<void()> whileOpen, std::function<void()> open) {
@@ -51,49 +51,50 @@ class FullScreenAboutTest : public QObject {
     void fullScreenDrawsAtOnceAndReadsThePointer() {
         Program program;
         program.Show();
-        Solve(program, QStringLiteral("x^2-5x+6"));
+        program.Solve(QStringLiteral("x^2-5x+6"));
         auto& full = *program.fullScreen;
         QCOMPARE(full.windowTitle(), QStringLiteral("Полноэкранный режим построения графика"));
-        QCOMPARE(full.MPB->size(), QSize(1008, 752));
-        QCOMPARE(full.Back->size(), QSize(1024, 728));
+        QCOMPARE(Child<QWidget>(&full, "plotView")->size(), QSize(1008, 752));
+        QCOMPARE(program.FullScreenPointerArea()->size(), QSize(1024, 728));
         bool checked = false;
         WhileOpen(
             &full,
             [&] {
                 QTRY_VERIFY(full.drawnSinceOpened());  // drawn as soon as shown
-                QCOMPARE(full.surface().PixelAt(512, 364), parabel::kBlackPixel);  // origin
-                QCOMPARE(full.surface().PixelAt(512, 304), 0xFFFF0000u);  // the curve at x = 0
-                MovePointerTo(full.Back, QPoint(520, 373));
-                QCOMPARE(full.StatusPanel->text(), QStringLiteral("[0;2]"));
-                MovePointerTo(full.Back, QPoint(0, 0));
-                QCOMPARE(full.StatusPanel->text(), QStringLiteral("[-52;39.3]"));
+                QCOMPARE(full.picture()->PixelAt(512, 364), parabel::kBlackPixel);  // origin
+                QCOMPARE(full.picture()->PixelAt(512, 304), 0xFFFF0000u);  // the curve at x = 0
+                MovePointerTo(program.FullScreenPointerArea(), QPoint(520, 373));
+                QCOMPARE(program.FullScreenStatus()->text(), QStringLiteral("[0;2]"));
+                MovePointerTo(program.FullScreenPointerArea(), QPoint(0, 0));
+                QCOMPARE(program.FullScreenStatus()->text(), QStringLiteral("[-52;39.3]"));
                 // Hints go to this window's status bar while it is open.
                 QStatusTipEvent tip(QStringLiteral("Обновить (Ctrl+F5)"));
-                QApplication::sendEvent(full.Menu, &tip);
-                QCOMPARE(full.StatusPanel->text(), QStringLiteral("Обновить (Ctrl+F5)"));
+                QApplication::sendEvent(Child<QMenuBar>(&full, "menuBar"), &tip);
+                QCOMPARE(program.FullScreenStatus()->text(), QStringLiteral("Обновить (Ctrl+F5)"));
                 checked = true;
             },
-            [&] { program.main->N15->trigger(); });
+            [&] { program.Action("fullScreenAction")->trigger(); });
         QVERIFY(checked);
-        QVERIFY(program.main->Timer1->isActive());
+        QVERIFY(program.RedrawTimer()->isActive());
         // And back to the main window's after it closed.
         QStatusTipEvent tip(QStringLiteral("hint"));
-        QApplication::sendEvent(program.main->Primer, &tip);
-        QCOMPARE(program.main->StatusPanel->text(), QStringLiteral("hint"));
-        QCOMPARE(full.StatusPanel->text(), QStringLiteral("Обновить (Ctrl+F5)"));
+        QApplication::sendEvent(program.Field(), &tip);
+        QCOMPARE(program.Status()->text(), QStringLiteral("hint"));
+        QCOMPARE(program.FullScreenStatus()->text(), QStringLiteral("Обновить (Ctrl+F5)"));
     }
 
     void fullScreenMenuAndShortcuts() {
         Program program;
         program.Show();
-        Solve(program, QStringLiteral("x^2-5x+6"));
+        program.Solve(QStringLiteral("x^2-5x+6"));
         auto& full = *program.fullScreen;
         QStringList captions;
-        for (QAction* action : full.Menu->actions()) {
+        for (QAction* action : Child<QMenuBar>(&full, "menuBar")->actions()) {
             captions << action->text() + (action->isEnabled() ? "" : "(off)");
         }
         QCOMPARE(captions, QStringList({"Сохранить", "|(off)", "Обновить", "|(off)", "Выход"}));
-        QCOMPARE(full.N4->statusTip(), QStringLiteral("Выход из полноэкранного режима (Ctrl+E)"));
+        QCOMPARE(Child<QAction>(&full, "exitAction")->statusTip(),
+                 QStringLiteral("Выход из полноэкранного режима (Ctrl+E)"));
         const QString path = program.Path(QStringLiteral("large.bmp"));
         program.platform.fileAnswers = {path};
         WhileOpen(
@@ -101,26 +102,37 @@ class FullScreenAboutTest : public QObject {
             [&] {
                 QTRY_VERIFY(full.drawnSinceOpened());
                 QApplication::setActiveWindow(&full);
-                full.surface().Repaint();
+                WindowProbe::Picture(full).Repaint();
                 QTest::keyClick(&full, Qt::Key_F5, Qt::ControlModifier);  // Refresh
-                QCOMPARE(full.surface().PixelAt(512, 304), 0xFFFF0000u);
+                QCOMPARE(full.picture()->PixelAt(512, 304), 0xFFFF0000u);
                 QTest::keyClick(&full, Qt::Key_S, Qt::ControlModifier);  // Save
                 QTest::keyClick(&full, Qt::Key_E, Qt::ControlModifier);  // Exit
                 QVERIFY(!full.isVisible());
             },
-            [&] { program.main->N15Click(); });
+            [&] { program.main->openFullScreen(); });
         QFile file(path);
         QCOMPARE(file.size(), qint64(1078 + 1024 * 728 * 4));
+        // The file holds the framed surface, row for row.
+        const parabel::Picture framed =
+            parabel::ComposeFullScreenPicture(*full.picture(), {1024, 768});
+        const std::vector<std::uint8_t> expected =
+            parabel::EncodeBmp({framed.width, framed.height, framed.pixels.data()});
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        QVERIFY(written == QByteArray(reinterpret_cast<const char*>(expected.data()),
+                                      static_cast<qsizetype>(expected.size())));
         QCOMPARE(program.platform.fileCalls.back().options.filter,
                  QStringLiteral("Растровые изображения|*.bmp"));
-        QCOMPARE(full.saveDialog1FileName, QString());
+        // The name is forgotten: the next save's dialog starts empty.
+        Child<QAction>(&full, "saveAction")->trigger();
+        QCOMPARE(program.platform.fileCalls.back().initialName, QString());
     }
 
     void fullScreenOperationsAtAFixedScreen() {
         Program program;
-        Solve(program, QStringLiteral("x^2-5x+6"));
+        program.Solve(QStringLiteral("x^2-5x+6"));
         parabel::RecordingSurface surface;
-        parabel::DrawFullScreenPlot(surface, {1024, 768}, program.main->FState);
+        parabel::DrawFullScreenPlot(surface, {1024, 768}, program.main->plotState());
         const auto& ops = surface.ops();
         QCOMPARE(ops.front(), parabel::RepaintOp());
         QCOMPARE(ops[1], parabel::MoveToOp(0, 364));
@@ -131,22 +143,24 @@ class FullScreenAboutTest : public QObject {
     void drawingErrorIsReportedOncePerOpening() {
         Program program;
         program.Show();
-        program.main->FState.a = 4e14L;  // the main panel draws it, this window cannot
+        program.Solve(QStringLiteral("4e14x^2"));  // the main panel draws it, this window cannot
+        QVERIFY(program.platform.boxes.empty());
         auto& full = *program.fullScreen;
         WhileOpen(
             &full,
             [&] {
                 QTRY_COMPARE(program.platform.boxes.size(), size_t(1));
                 for (int x = 0; x < 5; ++x) {
-                    MovePointerTo(full.Back, QPoint(100 + x, 100));
+                    MovePointerTo(program.FullScreenPointerArea(), QPoint(100 + x, 100));
                 }
                 QCOMPARE(program.platform.boxes.size(), size_t(1));
                 QCOMPARE(program.platform.boxes[0].text,
                          QStringLiteral("Invalid floating point operation."));
-                full.N5->trigger();  // an explicit Refresh reports again
+                Child<QAction>(&full, "refreshAction")
+                    ->trigger();  // an explicit Refresh reports again
                 QCOMPARE(program.platform.boxes.size(), size_t(2));
             },
-            [&] { program.main->N15Click(); });
+            [&] { program.main->openFullScreen(); });
         QCOMPARE(program.platform.boxes.size(), size_t(2));
     }
 
@@ -157,66 +171,69 @@ class FullScreenAboutTest : public QObject {
             &full,
             [&] {
                 QTRY_VERIFY(full.drawnSinceOpened());
-                QCOMPARE(full.surface().PixelAt(530, 300), parabel::kWhitePixel);
-                QCOMPARE(full.surface().PixelAt(100, 364), parabel::kBlackPixel);
+                QCOMPARE(full.picture()->PixelAt(530, 300), parabel::kWhitePixel);
+                QCOMPARE(full.picture()->PixelAt(100, 364), parabel::kBlackPixel);
             },
-            [&] { program.main->N15Click(); });
+            [&] { program.main->openFullScreen(); });
     }
 
     void aboutWindowLayoutAndLinks() {
         Program program;
-        auto& about = *program.about;
+        auto& about = *program.About();
         QCOMPARE(about.windowTitle(), QStringLiteral("О программе"));
         QCOMPARE(about.size(), QSize(354, 220));
-        QCOMPARE(about.Btn_OK->geometry(), QRect(276, 191, 73, 25));
-        QVERIFY(about.Btn_OK->isDefault());
-        QCOMPARE(about.Lb_Site->text(), QStringLiteral("Cайт:"));
-        QVERIFY(about.Ed_ICQ->isReadOnly());
-        QVERIFY(about.Link_Site->font().underline());
-        QCOMPARE(about.Link_Site->FontColor(), QColor(Qt::black));
-        QCOMPARE(about.Link_Site->cursor().shape(), Qt::PointingHandCursor);
+        auto* ok = Child<QPushButton>(&about, "okButton");
+        auto* site = Child<parabel::ui::LinkLabel>(&about, "siteLink");
+        auto* mail = Child<parabel::ui::LinkLabel>(&about, "mailLink");
+        QCOMPARE(ok->geometry(), QRect(276, 191, 73, 25));
+        QVERIFY(ok->isDefault());
+        QCOMPARE(Child<QLabel>(&about, "siteLabel")->text(), QStringLiteral("Cайт:"));
+        QVERIFY(Child<QLineEdit>(&about, "icqEdit")->isReadOnly());
+        QVERIFY(site->font().underline());
+        QCOMPARE(site->textColor(), QColor(Qt::black));
+        QCOMPARE(site->cursor().shape(), Qt::PointingHandCursor);
 
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-        QApplication::sendEvent(about.Link_Site, &enter);
-        QCOMPARE(about.Link_Site->FontColor(), QColor(0, 0, 255));
-        QCOMPARE(about.Link_Site->cursor().shape(), Qt::PointingHandCursor);
+        QApplication::sendEvent(site, &enter);
+        QCOMPARE(site->textColor(), QColor(0, 0, 255));
+        QCOMPARE(site->cursor().shape(), Qt::PointingHandCursor);
         QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(about.Link_Site, &leave);
-        QCOMPARE(about.Link_Site->FontColor(), QColor(Qt::black));
-        QCOMPARE(about.Link_Site->cursor().shape(), Qt::ArrowCursor);
+        QApplication::sendEvent(site, &leave);
+        QCOMPARE(site->textColor(), QColor(Qt::black));
+        QCOMPARE(site->cursor().shape(), Qt::ArrowCursor);
 
-        QTest::mouseClick(about.Link_Site, Qt::LeftButton);
-        QTest::mouseClick(about.Link_EMail, Qt::LeftButton);
+        QTest::mouseClick(site, Qt::LeftButton);
+        QTest::mouseClick(mail, Qt::LeftButton);
         QCOMPARE(program.platform.openedUrls.size(), size_t(2));
-        QCOMPARE(program.platform.openedUrls[0], about.Link_Site->text());
-        QCOMPARE(program.platform.openedUrls[1],
-                 QStringLiteral("mailto: ") + about.Link_EMail->text());
+        QCOMPARE(program.platform.openedUrls[0], site->text());
+        QCOMPARE(program.platform.openedUrls[1], QStringLiteral("mailto: ") + mail->text());
 
-        parabel::ui::TLink empty(program.platform, nullptr);
-        empty.Click();
+        parabel::ui::LinkLabel empty(program.platform, nullptr);
+        empty.openTarget();
         QCOMPARE(program.platform.openedUrls.size(), size_t(2));
         empty.setText(QStringLiteral("http://caption.example"));
-        empty.GoCaption = true;
-        empty.Click();
+        empty.setOpensCaption(true);
+        empty.openTarget();
         QCOMPARE(program.platform.openedUrls.back(), QStringLiteral("http://caption.example"));
     }
 
     void enterClosesAboutAndClosingRedraws() {
         Program program;
         program.Show();
-        Solve(program, QStringLiteral("x^2-5x+6"));
-        auto& about = *program.about;
+        program.Solve(QStringLiteral("x^2-5x+6"));
+        auto& about = *program.About();
         WhileOpen(
             &about,
             [&] {
-                program.main->PbSurface().Repaint();
-                about.Ed_ICQ->setFocus();
-                QTest::keyClick(about.Ed_ICQ, Qt::Key_Return);
+                WindowProbe::Panel(*program.main).Repaint();
+                auto* icq = Child<QLineEdit>(&about, "icqEdit");
+                icq->setFocus();
+                QTest::keyClick(icq, Qt::Key_Return);
                 QVERIFY(!about.isVisible());
             },
-            [&] { program.main->N9->trigger(); });
-        QCOMPARE(program.main->PbSurface().PixelAt(150, 100), 0xFFFF0000u);
-        QVERIFY(program.main->Timer1->isActive());
+            [&] { program.Action("aboutAction")->trigger(); });
+        QCOMPARE(program.main->panel().PixelAt(150, 100), 0xFFFF0000u);
+        QVERIFY(program.RedrawTimer()->isActive());
     }
 };
 

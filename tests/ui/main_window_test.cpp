@@ -15,7 +15,9 @@
 #include "plot/main_plot.h"
 #include "program_fixture.h"
 
+using parabel::testing::Child;
 using parabel::testing::Program;
+using parabel::testing::WindowProbe;
 
 namespace {
 
@@ -51,8 +53,8 @@ const QStringList kSolutionOfXSquaredMinus5XPlus6 = {
 
 constexpr parabel::Pixel kRed = 0xFFFF0000;
 
-bool PanelIsWhite(parabel::ui::TFrmMain& main) {
-    for (parabel::Pixel pixel : main.PbSurface().pixels()) {
+bool PanelIsWhite(const parabel::ui::MainWindow& main) {
+    for (parabel::Pixel pixel : main.panel().pixels()) {
         if (pixel != parabel::kWhitePixel) {
             return false;
         }
@@ -76,9 +78,9 @@ void TypeText(QWidget* widget, const QString& text) {
 }
 
 void TypeAndEnter(Program& program, const QString& text) {
-    program.main->Primer->setFocus();
-    QTest::keyClicks(program.main->Primer, text);
-    QTest::keyClick(program.main->Primer, Qt::Key_Return);
+    program.Field()->setFocus();
+    QTest::keyClicks(program.Field(), text);
+    QTest::keyClick(program.Field(), Qt::Key_Return);
 }
 
 }  // namespace
@@ -96,35 +98,41 @@ class MainWindowTest : public QObject {
         QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
         QCOMPARE(main.minimumSize(), main.maximumSize());
-        QCOMPARE(main.Primer->geometry(), QRect(8, 32, 289, 26));
-        QCOMPARE(main.Ex->geometry(), QRect(8, 64, 289, 306));
-        QCOMPARE(main.Button1->geometry(), QRect(-1000, 376, 97, 25));
-        QVERIFY(main.Button1->isDefault());
-        QCOMPARE(main.Shape1->geometry(), QRect(304, 32, 322, 338));
-        QCOMPARE(main.PB->geometry(), QRect(312, 40, 300, 320));
-        QCOMPARE(main.PaintBox1->geometry(), QRect(304, 32, 322, 338));
-        QCOMPARE(main.StatusBar1->geometry(), QRect(0, 372, 632, 19));
-        QCOMPARE(main.CoolBar1->geometry(), QRect(0, 0, 632, 28));
-        QCOMPARE(main.Primer->font().pixelSize(), 16);
-        QVERIFY(main.Primer->font().bold());
-        QVERIFY(main.Primer->hasFocus());
-        // Toolbar buttons 23 pixels apart, separators 8 wide.
-        const std::pair<int, int> lefts[] = {{1, 0},   {2, 23},   {3, 46},   {4, 69}, {6, 100},
-                                             {7, 123}, {10, 146}, {11, 177}, {9, 208}};
-        for (const auto& [number, left] : lefts) {
-            QCOMPARE(main.ToolButtons[number - 1]->x(), left);
-            QCOMPARE(main.ToolButtons[number - 1]->iconSize(), QSize(16, 16));
+        const std::pair<const char*, QRect> places[] = {
+            {"equationEdit", QRect(8, 32, 289, 26)},    {"solutionList", QRect(8, 64, 289, 306)},
+            {"solveButton", QRect(-1000, 376, 97, 25)}, {"plotFrame", QRect(304, 32, 322, 338)},
+            {"plotView", QRect(312, 40, 300, 320)},     {"pointerArea", QRect(304, 32, 322, 338)},
+            {"statusBar", QRect(0, 372, 632, 19)},      {"toolBand", QRect(0, 0, 632, 28)},
+        };
+        for (const auto& [name, geometry] : places) {
+            QCOMPARE(Child<QWidget>(&main, name)->geometry(), geometry);
         }
-        QCOMPARE(main.N12->shortcut(), QKeySequence(Qt::Key_Return));
-        QCOMPARE(main.N15->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-        QCOMPARE(main.N9->text(), QStringLiteral("О Прогрмме"));
-        QCOMPARE(main.N18->statusTip(),
+        QVERIFY(Child<QPushButton>(&main, "solveButton")->isDefault());
+        QCOMPARE(program.Field()->font().pixelSize(), 16);
+        QVERIFY(program.Field()->font().bold());
+        QVERIFY(program.Field()->hasFocus());
+        // Toolbar buttons 23 pixels apart, separators 8 wide.
+        const std::pair<const char*, int> lefts[] = {
+            {"clearToolButton", 0},        {"loadToolButton", 23},   {"saveSolutionToolButton", 46},
+            {"savePlotToolButton", 69},    {"solveToolButton", 100}, {"refreshToolButton", 123},
+            {"fullScreenToolButton", 146}, {"aboutToolButton", 177}, {"exitToolButton", 208}};
+        for (const auto& [name, left] : lefts) {
+            QCOMPARE(program.ToolButton(name)->x(), left);
+            QCOMPARE(program.ToolButton(name)->iconSize(), QSize(16, 16));
+            QVERIFY(!program.ToolButton(name)->icon().isNull());
+        }
+        QCOMPARE(program.Action("solveAction")->shortcut(), QKeySequence(Qt::Key_Return));
+        QCOMPARE(program.Action("fullScreenAction")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_P));
+        QCOMPARE(program.Action("aboutAction")->text(), QStringLiteral("О Прогрмме"));
+        QCOMPARE(program.Action("curveColorAction")->statusTip(),
                  QStringLiteral("Настроить цвет прорисовки функции (Ctrl+W)"));
         // File menu: Решать, Обновить, -, Полноэкранный режим, -, Очистить, -,
-        // Сохранить..., Загрузить, -, Выход.
+        // Сохранить..., Загрузить, -, Выход; no images in the menus.
         QStringList captions;
-        for (QAction* action : main.N1->actions()) {
+        for (QAction* action : main.menuBar()->actions().front()->menu()->actions()) {
             captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            QVERIFY(action->icon().isNull());
         }
         QCOMPARE(captions,
                  QStringList({"Решать", "Обновить", "-", "Полноэкранный режим", "-", "Очистить",
@@ -136,20 +144,20 @@ class MainWindowTest : public QObject {
         program.Show();
         auto& main = *program.main;
         TypeAndEnter(program, QStringLiteral("X^2-5X+6"));
-        QCOMPARE(main.Primer->text(), QStringLiteral("x^2-5x+6=0"));
-        QCOMPARE(ListLines(main.Ex), kSolutionOfXSquaredMinus5XPlus6);
-        QVERIFY(main.FSolution.has_value());
-        QCOMPARE(ToQt(*main.FSolution),
+        QCOMPARE(program.Field()->text(), QStringLiteral("x^2-5x+6=0"));
+        QCOMPARE(ListLines(program.List()), kSolutionOfXSquaredMinus5XPlus6);
+        QVERIFY(main.savedSolution().has_value());
+        QCOMPARE(ToQt(*main.savedSolution()),
                  QStringList{QStringLiteral("x^2-5x+6=0")} + kSolutionOfXSquaredMinus5XPlus6);
-        QCOMPARE(main.FState.a, 1.0L);
-        QCOMPARE(main.FState.b, -5.0L);
-        QCOMPARE(main.FState.c, 6.0L);
-        QCOMPARE(main.FState.root1, 3.0);
-        QCOMPARE(main.FState.root2, 2.0);
-        QCOMPARE(main.PbSurface().PixelAt(150, 100), kRed);                // the curve at x = 0
-        QCOMPARE(main.PbSurface().PixelAt(0, 160), parabel::kBlackPixel);  // the x-axis
+        QCOMPARE(main.plotState().a, 1.0L);
+        QCOMPARE(main.plotState().b, -5.0L);
+        QCOMPARE(main.plotState().c, 6.0L);
+        QCOMPARE(main.plotState().root1, 3.0);
+        QCOMPARE(main.plotState().root2, 2.0);
+        QCOMPARE(main.panel().PixelAt(150, 100), kRed);                // the curve at x = 0
+        QCOMPARE(main.panel().PixelAt(0, 160), parabel::kBlackPixel);  // the x-axis
         QVERIFY(program.platform.boxes.empty());
-        QCOMPARE(main.Ex->item(0)->icon().isNull(), false);  // the dot before each line
+        QCOMPARE(program.List()->item(0)->icon().isNull(), false);  // the dot before each line
     }
 
     void enterSolvesOncePerPressWithAnyModifier() {
@@ -160,22 +168,22 @@ class MainWindowTest : public QObject {
               Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
             Program program;
             program.Show();
-            QTest::keyClicks(program.main->Primer, QStringLiteral("x^2=0=0"));
-            QTest::keyClick(program.main->Primer, Qt::Key_Return, modifiers);
+            QTest::keyClicks(program.Field(), QStringLiteral("x^2=0=0"));
+            QTest::keyClick(program.Field(), Qt::Key_Return, modifiers);
             QCOMPARE(program.platform.boxes.size(), size_t(1));
-            QCOMPARE(program.main->Primer->text(), QStringLiteral("x^2=0"));
+            QCOMPARE(program.Field()->text(), QStringLiteral("x^2=0"));
         }
     }
 
     void menuAndToolbarSolveToo() {
         Program program;
         program.Show();
-        program.main->Primer->SetText(QStringLiteral("x^2-5x+6"));
-        program.main->N12->trigger();
-        QCOMPARE(program.main->Ex->count(), 9);
-        program.main->Primer->SetText(QStringLiteral("x^2+1"));
-        program.main->ToolButtons[5]->click();  // ToolButton6
-        QCOMPARE(program.main->Ex->count(), 6);
+        program.Field()->setEquation(QStringLiteral("x^2-5x+6"));
+        program.Action("solveAction")->trigger();
+        QCOMPARE(program.List()->count(), 9);
+        program.Field()->setEquation(QStringLiteral("x^2+1"));
+        program.ToolButton("solveToolButton")->click();
+        QCOMPARE(program.List()->count(), 6);
     }
 
     void failuresLeaveTheStateAsDescribed() {
@@ -183,59 +191,59 @@ class MainWindowTest : public QObject {
         program.Show();
         auto& main = *program.main;
         TypeAndEnter(program, QStringLiteral("x^2-5x+6"));
-        const parabel::PlotState before = main.FState;
+        const parabel::PlotState before = main.plotState();
 
-        main.Primer->SetText(QStringLiteral("5+3=0"));
-        QTest::keyClick(main.Primer, Qt::Key_Return);
+        program.Field()->setEquation(QStringLiteral("5+3=0"));
+        QTest::keyClick(program.Field(), Qt::Key_Return);
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Error"));
         QCOMPARE(program.platform.boxes[0].text, QString::fromUtf8(parabel::kFormMessage));
-        QCOMPARE(main.Primer->text(), QStringLiteral("5+3"));
-        QCOMPARE(ToQt(*main.FSolution), QStringList{QStringLiteral("5+3=0")});
-        QCOMPARE(ListLines(main.Ex), kSolutionOfXSquaredMinus5XPlus6);
-        QCOMPARE(main.FState.b, before.b);
+        QCOMPARE(program.Field()->text(), QStringLiteral("5+3"));
+        QCOMPARE(ToQt(*main.savedSolution()), QStringList{QStringLiteral("5+3=0")});
+        QCOMPARE(ListLines(program.List()), kSolutionOfXSquaredMinus5XPlus6);
+        QCOMPARE(main.plotState().b, before.b);
 
-        main.Primer->SetText(QStringLiteral("5x+3"));
-        QTest::keyClick(main.Primer, Qt::Key_Return);
+        program.Field()->setEquation(QStringLiteral("5x+3"));
+        QTest::keyClick(program.Field(), Qt::Key_Return);
         QCOMPARE(program.platform.boxes.size(), size_t(2));
         QCOMPARE(program.platform.boxes[1].text,
                  QStringLiteral("Коэффициент выражен в неприемлимом виде."));
-        QCOMPARE(main.Primer->text(), QStringLiteral("5x+3"));
-        QCOMPARE(ToQt(*main.FSolution), QStringList{QStringLiteral("5x+3=0")});
-        QCOMPARE(ListLines(main.Ex), kSolutionOfXSquaredMinus5XPlus6);
+        QCOMPARE(program.Field()->text(), QStringLiteral("5x+3"));
+        QCOMPARE(ToQt(*main.savedSolution()), QStringList{QStringLiteral("5x+3=0")});
+        QCOMPARE(ListLines(program.List()), kSolutionOfXSquaredMinus5XPlus6);
 
         // A fault of the plot: every line, "=0" appended, the state kept.
-        main.Primer->SetText(QStringLiteral("1e16x^2"));
-        QTest::keyClick(main.Primer, Qt::Key_Return);
+        program.Field()->setEquation(QStringLiteral("1e16x^2"));
+        QTest::keyClick(program.Field(), Qt::Key_Return);
         QCOMPARE(program.platform.boxes.size(), size_t(3));
-        QCOMPARE(main.Primer->text(), QStringLiteral("1e16x^2=0"));
-        QCOMPARE(main.Ex->count(), 7);
-        QCOMPARE(main.FSolution->size(), size_t(8));
-        QCOMPARE(main.FState.a, 1.0L);
+        QCOMPARE(program.Field()->text(), QStringLiteral("1e16x^2=0"));
+        QCOMPARE(program.List()->count(), 7);
+        QCOMPARE(main.savedSolution()->size(), size_t(8));
+        QCOMPARE(main.plotState().a, 1.0L);
     }
 
     void clearAndRefresh() {
         Program program;
         program.Show();
         auto& main = *program.main;
-        main.N13Click();  // refresh before any solve: nothing
+        main.refresh();  // refresh before any solve: nothing
         QVERIFY(PanelIsWhite(main));
         TypeAndEnter(program, QStringLiteral("x^2-5x+6"));
-        QTest::keyClick(main.Primer, Qt::Key_A, Qt::ControlModifier);  // Ctrl+A in the field
-        QCOMPARE(main.Ex->count(), 0);
-        QCOMPARE(main.Primer->text(), QString());
+        QTest::keyClick(program.Field(), Qt::Key_A, Qt::ControlModifier);  // Ctrl+A in the field
+        QCOMPARE(program.List()->count(), 0);
+        QCOMPARE(program.Field()->text(), QString());
         QVERIFY(PanelIsWhite(main));
-        QCOMPARE(main.FState.a, 0.0L);
-        QCOMPARE(main.FState.root1, 3.0);  // the roots stay
-        QCOMPARE(main.FSolution->size(), size_t(10));
+        QCOMPARE(main.plotState().a, 0.0L);
+        QCOMPARE(main.plotState().root1, 3.0);  // the roots stay
+        QCOMPARE(main.savedSolution()->size(), size_t(10));
         QTest::keyClick(&main, Qt::Key_F5);  // refresh does nothing now
         QVERIFY(PanelIsWhite(main));
 
-        main.Primer->SetText(QStringLiteral("-x^2+4=0"));
-        QTest::keyClick(main.Primer, Qt::Key_Return);
-        main.PbSurface().Repaint();
+        program.Field()->setEquation(QStringLiteral("-x^2+4=0"));
+        QTest::keyClick(program.Field(), Qt::Key_Return);
+        WindowProbe::Panel(main).Repaint();
         QTest::keyClick(&main, Qt::Key_F5);
-        QCOMPARE(main.PbSurface().PixelAt(150, 120), kRed);  // the vertex
+        QCOMPARE(main.panel().PixelAt(150, 120), kRed);  // the vertex
     }
 
     void exitAsksFirst() {
@@ -259,24 +267,24 @@ class MainWindowTest : public QObject {
         program.Show();
         auto& main = *program.main;
         TypeAndEnter(program, QStringLiteral("x^2-5x+6"));
-        QTimer::singleShot(0, program.about.get(), [&] {
-            QVERIFY(program.about->isVisible());
-            main.PbSurface().Repaint();
-            program.about->close();
+        QTimer::singleShot(0, program.About(), [&] {
+            QVERIFY(program.About()->isVisible());
+            WindowProbe::Panel(main).Repaint();
+            program.About()->close();
         });
-        main.N9Click();
-        QCOMPARE(main.PbSurface().PixelAt(150, 100), kRed);  // the About window's own redraw
-        QVERIFY(main.Timer1->isActive());
-        main.PbSurface().Repaint();
-        QTRY_VERIFY_WITH_TIMEOUT(!main.Timer1->isActive(), 2000);
-        QCOMPARE(main.PbSurface().PixelAt(150, 100), kRed);  // and the timer's
+        main.showAbout();
+        QCOMPARE(main.panel().PixelAt(150, 100), kRed);  // the About window's own redraw
+        QVERIFY(program.RedrawTimer()->isActive());
+        WindowProbe::Panel(main).Repaint();
+        QTRY_VERIFY_WITH_TIMEOUT(!program.RedrawTimer()->isActive(), 2000);
+        QCOMPARE(main.panel().PixelAt(150, 100), kRed);  // and the timer's
 
         // With all coefficients zero the timer only switches itself off.
-        main.N2Click();
-        QTimer::singleShot(0, program.about.get(), [&] { program.about->close(); });
-        main.N9Click();
-        QVERIFY(main.Timer1->isActive());
-        QTRY_VERIFY_WITH_TIMEOUT(!main.Timer1->isActive(), 2000);
+        main.clearAll();
+        QTimer::singleShot(0, program.About(), [&] { program.About()->close(); });
+        main.showAbout();
+        QVERIFY(program.RedrawTimer()->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!program.RedrawTimer()->isActive(), 2000);
         QVERIFY(PanelIsWhite(main));
     }
 
@@ -284,15 +292,15 @@ class MainWindowTest : public QObject {
         Program program;
         program.Show();
         auto& main = *program.main;
-        main.FState.a = 1;
-        program.about->show();
-        main.Timer1->start();
-        main.Timer1Timer();
-        QVERIFY(main.Timer1->isActive());
+        WindowProbe::State(main).a = 1;
+        program.About()->show();
+        program.RedrawTimer()->start();
+        main.redrawAfterModal();
+        QVERIFY(program.RedrawTimer()->isActive());
         QVERIFY(PanelIsWhite(main));
-        program.about->hide();
-        main.Timer1Timer();
-        QVERIFY(!main.Timer1->isActive());
+        program.About()->hide();
+        main.redrawAfterModal();
+        QVERIFY(!program.RedrawTimer()->isActive());
         QVERIFY(!PanelIsWhite(main));
     }
 
@@ -301,21 +309,21 @@ class MainWindowTest : public QObject {
         program.Show();
         auto& main = *program.main;
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QApplication::sendEvent(main.Primer, &enter);
-        QCOMPARE(main.StatusPanel->text(),
+        QApplication::sendEvent(program.Field(), &enter);
+        QCOMPARE(program.Status()->text(),
                  QStringLiteral("Введите в это поле уравнение вида Ax^2+Bx+C=0"));
         QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(main.Primer, &leave);
-        QCOMPARE(main.StatusPanel->text(), QString());
-        QApplication::sendEvent(main.ToolButtons[10], &enter);  // ToolButton11
-        QCOMPARE(main.StatusPanel->text(),
+        QApplication::sendEvent(program.Field(), &leave);
+        QCOMPARE(program.Status()->text(), QString());
+        QApplication::sendEvent(program.ToolButton("aboutToolButton"), &enter);
+        QCOMPARE(program.Status()->text(),
                  QStringLiteral("Краткое руководство по пользованию программы (F1)"));
-        main.N9->showStatusText(main.menuBar());
-        QCOMPARE(main.StatusPanel->text(),
+        program.Action("aboutAction")->showStatusText(main.menuBar());
+        QCOMPARE(program.Status()->text(),
                  QStringLiteral("Краткое руководство по пользованию программы"));
-        MovePointer(main.PaintBox1, QPoint(158, 168));
-        QCOMPARE(main.StatusPanel->text(), QStringLiteral("График функции [0;0]"));
-        QVERIFY(main.Primer->toolTip().isEmpty());
+        MovePointer(Child<QWidget>(&main, "pointerArea"), QPoint(158, 168));
+        QCOMPARE(program.Status()->text(), QStringLiteral("График функции [0;0]"));
+        QVERIFY(program.Field()->toolTip().isEmpty());
     }
 
     void pointerReadOutAtTheCorners() {
@@ -329,8 +337,8 @@ class MainWindowTest : public QObject {
             {QPoint(0, 337), QStringLiteral("График функции [-15.8;-16.9]")},
         };
         for (const auto& [point, text] : rows) {
-            MovePointer(main.PaintBox1, point);
-            QCOMPARE(main.StatusPanel->text(), text);
+            MovePointer(Child<QWidget>(&main, "pointerArea"), point);
+            QCOMPARE(program.Status()->text(), text);
         }
     }
 
@@ -338,18 +346,18 @@ class MainWindowTest : public QObject {
         Program program;
         program.Show();
         auto& main = *program.main;
-        main.FState.a = 1e16L;  // the panel's first point cannot be rounded
+        WindowProbe::State(main).a = 1e16L;  // the panel's first point cannot be rounded
         QTest::keyClick(&main, Qt::Key_F5);
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Parabel"));
         QCOMPARE(program.platform.boxes[0].text,
                  QStringLiteral("Invalid floating point operation."));
         QVERIFY(main.isVisible());  // and the program goes on
-        QCOMPARE(parabel::ui::AppContext::TitleFromFileName("/usr/bin/PARABEL.EXE"),
+        QCOMPARE(parabel::ui::AppContext::titleFromFileName("/usr/bin/PARABEL.EXE"),
                  QStringLiteral("Parabel"));
-        QCOMPARE(parabel::ui::AppContext::WithFinalDot("List index out of bounds (0)"),
+        QCOMPARE(parabel::ui::AppContext::withFinalDot("List index out of bounds (0)"),
                  QStringLiteral("List index out of bounds (0)"));
-        QCOMPARE(parabel::ui::AppContext::WithFinalDot("Stream write error"),
+        QCOMPARE(parabel::ui::AppContext::withFinalDot("Stream write error"),
                  QStringLiteral("Stream write error."));
     }
 
@@ -360,11 +368,11 @@ class MainWindowTest : public QObject {
         parabel::SetDecimalSeparator(',');
         TypeAndEnter(program, QStringLiteral("0,5x^2-2"));
         QVERIFY(program.platform.boxes.empty());
-        QCOMPARE(main.Ex->item(2)->text(), QStringLiteral("D=(0)^2-4*(0,5)*(-2)=4"));
-        MovePointer(main.PaintBox1, QPoint(0, 0));
-        QCOMPARE(main.StatusPanel->text(), QStringLiteral("График функции [-15,8;16,8]"));
-        main.Primer->SetText(QStringLiteral("0.5x^2-2"));
-        QTest::keyClick(main.Primer, Qt::Key_Return);
+        QCOMPARE(program.List()->item(2)->text(), QStringLiteral("D=(0)^2-4*(0,5)*(-2)=4"));
+        MovePointer(Child<QWidget>(&main, "pointerArea"), QPoint(0, 0));
+        QCOMPARE(program.Status()->text(), QStringLiteral("График функции [-15,8;16,8]"));
+        program.Field()->setEquation(QStringLiteral("0.5x^2-2"));
+        QTest::keyClick(program.Field(), Qt::Key_Return);
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].text,
                  QStringLiteral("Коэффициент выражен в неприемлимом виде."));
@@ -382,14 +390,13 @@ class MainWindowTest : public QObject {
     void equationFieldHoldsLowerCaseWindows1251Text() {
         Program program;
         program.Show();
-        auto& main = *program.main;
-        TypeText(main.Primer, QStringLiteral("ABC ЯЁ"));
-        QCOMPARE(main.Primer->text(), QStringLiteral("abc яё"));
-        main.Primer->SetText(QStringLiteral("X²+Ω1"));
-        QCOMPARE(main.Primer->text(), QStringLiteral("x+1"));
-        main.Primer->clear();
-        main.Primer->insert(QStringLiteral("Z日本"));
-        QCOMPARE(main.Primer->text(), QStringLiteral("z"));
+        TypeText(program.Field(), QStringLiteral("ABC ЯЁ"));
+        QCOMPARE(program.Field()->text(), QStringLiteral("abc яё"));
+        program.Field()->setEquation(QStringLiteral("X²+Ω³1"));  // only ² has a meaning
+        QCOMPARE(program.Field()->text(), QStringLiteral("x^2+1"));
+        program.Field()->clear();
+        program.Field()->insert(QStringLiteral("Z日本"));
+        QCOMPARE(program.Field()->text(), QStringLiteral("z"));
     }
 };
 

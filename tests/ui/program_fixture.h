@@ -1,40 +1,55 @@
-// The three windows of the program over a scripted platform, with the
-// settings file in a folder of the test's own and a fixed screen size.
+// The program's windows over a scripted platform, with the settings file in a
+// folder of the test's own and a fixed screen size; and the window parts the
+// tests look at, found by their object names.
 #pragma once
 
+#include <QAction>
 #include <QDir>
+#include <QLabel>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <memory>
 
 #include "core/decimal_separator.h"
 #include "scripted_platform.h"
+#include "ui/about_dialog.h"
 #include "ui/application.h"
-#include "ui/uAbout.h"
-#include "ui/uFullScreen.h"
-#include "ui/uMain.h"
+#include "ui/equation_edit.h"
+#include "ui/full_screen_window.h"
+#include "ui/main_window.h"
+#include "window_probe.h"
 
 namespace parabel::testing {
+
+// The child of `parent` with that type and object name; a missing one ends
+// the test run, naming it.
+template <typename T>
+T* Child(const QObject* parent, const char* name) {
+    T* child = parent->findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) {
+        qFatal("no child %s", name);
+    }
+    return child;
+}
 
 struct Program {
     explicit Program(const QByteArray& settings = QByteArray(), bool writeSettings = false) {
         SetDecimalSeparator('.');
         context = std::make_unique<ui::AppContext>(platform, QStringLiteral("Parabel"));
-        context->settingsPath = folder.filePath(QStringLiteral("Inf.ini")).toStdString();
-        context->screenSize = [] { return QSize(1024, 768); };
+        context->setSettingsPath(folder.filePath(QStringLiteral("Inf.ini")).toStdString());
+        context->setScreenSizeSource([] { return QSize(1024, 768); });
         if (writeSettings) {
-            QFile file(QString::fromStdString(context->settingsPath));
+            QFile file(QString::fromStdString(context->settingsPath()));
             file.open(QIODevice::WriteOnly);
             file.write(settings);
         }
-        main = std::make_unique<ui::TFrmMain>(*context);
-        fullScreen = std::make_unique<ui::TFrmFullScreen>(*context, *main);
-        about = std::make_unique<ui::TFrmAbout>(*context, *main);
-        main->SetWindows(fullScreen.get(), about.get());
+        main = std::make_unique<ui::MainWindow>(*context);
+        fullScreen = main->findChild<ui::FullScreenWindow*>();
     }
     ~Program() {
-        about.reset();
-        fullScreen.reset();
         main.reset();
         SetDecimalSeparator('.');
     }
@@ -48,12 +63,31 @@ struct Program {
 
     QString Path(const QString& name) const { return folder.filePath(name); }
 
+    // The main window's parts.
+    ui::EquationEdit* Field() const { return Child<ui::EquationEdit>(main.get(), "equationEdit"); }
+    QListWidget* List() const { return Child<QListWidget>(main.get(), "solutionList"); }
+    QLabel* Status() const { return Child<QLabel>(main.get(), "statusLabel"); }
+    QAction* Action(const char* name) const { return Child<QAction>(main.get(), name); }
+    QToolButton* ToolButton(const char* name) const { return Child<QToolButton>(main.get(), name); }
+    QTimer* RedrawTimer() const { return Child<QTimer>(main.get(), "redrawTimer"); }
+    // The full-screen window's.
+    QLabel* FullScreenStatus() const { return Child<QLabel>(fullScreen, "statusLabel"); }
+    QWidget* FullScreenPointerArea() const { return Child<QWidget>(fullScreen, "pointerArea"); }
+
+    // Types the equation into the field and solves it through the menu command.
+    void Solve(const QString& equation) const {
+        Field()->setEquation(equation);
+        Action("solveAction")->trigger();
+    }
+
     QTemporaryDir folder;
     ScriptedPlatform platform;
     std::unique_ptr<ui::AppContext> context;
-    std::unique_ptr<ui::TFrmMain> main;
-    std::unique_ptr<ui::TFrmFullScreen> fullScreen;
-    std::unique_ptr<ui::TFrmAbout> about;
+    std::unique_ptr<ui::MainWindow> main;
+    ui::FullScreenWindow* fullScreen = nullptr;  // owned by the main window
+    // The About dialog, owned by the main window, which makes it when it is
+    // first needed.
+    ui::AboutDialog* About() { return &WindowProbe::About(*main); }
 };
 
 }  // namespace parabel::testing

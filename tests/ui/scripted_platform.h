@@ -32,13 +32,13 @@ class ScriptedPlatform final : public ui::Platform {
     std::vector<QString> openedUrls;
     std::function<void()> onBox;  // runs while a box is "shown"
 
-    void ShowError(const QString& caption, const QString& text) override {
+    void showError(const QString& caption, const QString& text) override {
         boxes.push_back({caption, text, false});
         if (onBox) {
             onBox();
         }
     }
-    bool AskYesNo(const QString& caption, const QString& text) override {
+    bool askYesNo(const QString& caption, const QString& text) override {
         boxes.push_back({caption, text, true});
         if (yesNoAnswers.empty()) {
             return true;
@@ -47,15 +47,15 @@ class ScriptedPlatform final : public ui::Platform {
         yesNoAnswers.pop_front();
         return answer;
     }
-    std::optional<QString> OpenFile(QWidget*, const ui::FileDialogOptions& options,
+    std::optional<QString> openFile(QWidget*, const ui::FileDialogOptions& options,
                                     const QString& fileName) override {
-        return FileAnswer(false, options, fileName);
+        return fileAnswer(false, options, fileName);
     }
-    std::optional<QString> SaveFile(QWidget*, const ui::FileDialogOptions& options,
+    std::optional<QString> saveFile(QWidget*, const ui::FileDialogOptions& options,
                                     const QString& fileName) override {
-        return FileAnswer(true, options, fileName);
+        return fileAnswer(true, options, fileName);
     }
-    std::optional<QColor> ChooseColor(QWidget*, const QColor& initial) override {
+    std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override {
         colorCalls.push_back(initial);
         if (colorAnswers.empty()) {
             return std::nullopt;
@@ -64,10 +64,10 @@ class ScriptedPlatform final : public ui::Platform {
         colorAnswers.pop_front();
         return answer;
     }
-    void OpenUrl(const QString& target) override { openedUrls.push_back(target); }
+    void openUrl(const QString& target) override { openedUrls.push_back(target); }
 
   private:
-    std::optional<QString> FileAnswer(bool save, const ui::FileDialogOptions& options,
+    std::optional<QString> fileAnswer(bool save, const ui::FileDialogOptions& options,
                                       const QString& fileName) {
         fileCalls.push_back({save, options, fileName});
         if (fileAnswers.empty()) {

@@ -1,0 +1,47 @@
+# The Debian package, made by `cpack -G DEB` in a build folder configured
+# with CMAKE_INSTALL_PREFIX=/usr (scripts/package does both).
+set(CPACK_PACKAGE_NAME parabel)
+set(CPACK_PACKAGE_VENDOR "Parabel developers")
+set(CPACK_PACKAGE_CONTACT "Parabel developers <parabel@example.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://parabel.example.org/")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "quadratic equation solver with worked solutions and plots")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_PACKAGE_NAME parabel)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The long description under the summary line; CPack indents it as Debian's
+# control file wants and turns the empty line into a paragraph break.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[Parabel solves a quadratic equation typed as text, such as x^2-5x+6=0, and
+writes the worked solution in Russian line by line: the discriminant with
+its formula, the case, the root formulas with the numbers put in and the
+answer. Beside it the parabola is drawn on fixed axes with the real roots
+labelled; the plot can be shown across the whole screen.
+
+The solution saves as a text file, the plot as a BMP picture, and an
+equation loads from a text file. All arithmetic is done in 80-bit extended
+precision. The command-line companion parabel-cli prints the same solutions
+and writes the same pictures without a window.]=])
+
+# The 80-bit arithmetic limits the package to the two x86 architectures
+# (Architecture.cmake refuses other targets); a 32-bit build on an amd64
+# machine makes an i386 package.
+find_program(DPKG_EXECUTABLE dpkg)
+if(DPKG_EXECUTABLE)
+    execute_process(COMMAND ${DPKG_EXECUTABLE} --print-architecture
+                    OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE
+                    OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(CPACK_DEBIAN_PACKAGE_ARCHITECTURE STREQUAL "amd64" AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+        set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE i386)
+    endif()
+    if(NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE MATCHES "^(amd64|i386)$")
+        message(WARNING "No Debian package for ${CPACK_DEBIAN_PACKAGE_ARCHITECTURE}: "
+                        "Parabel's 80-bit arithmetic exists only on amd64 and i386")
+        return()
+    endif()
+endif()
+
+include(CPack)

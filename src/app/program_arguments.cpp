@@ -1,0 +1,84 @@
+#include "program_arguments.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace parabel {
+
+namespace {
+
+// The toolkit's own options, without their dashes: those that take a value,
+// and those that stand alone.
+constexpr std::array<std::string_view, 12> kToolkitOptionsWithValue = {
+    "platform",        "platformpluginpath",
+    "platformtheme",   "plugin",
+    "qwindowgeometry", "qwindowicon",
+    "qwindowtitle",    "display",
+    "geometry",        "style",
+    "stylesheet",      "session"};
+constexpr std::array<std::string_view, 5> kToolkitFlags = {"reverse", "widgetcount", "nograb",
+                                                           "dograb", "sync"};
+
+// The option's name without one or two leading dashes and any "=value".
+std::string_view OptionName(std::string_view argument) {
+    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+    return argument.substr(0, argument.find('='));
+}
+
+bool Contains(auto& names, std::string_view name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+}  // namespace
+
+ProgramArguments ParseProgramArguments(const std::vector<std::string>& arguments) {
+    ProgramArguments parsed;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (!optionsEnded && (argument == "--help" || argument == "-h")) {
+            return {ProgramArguments::Action::kHelp, "", ""};
+        }
+        if (!optionsEnded && argument == "--version") {
+            return {ProgramArguments::Action::kVersion, "", ""};
+        }
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
+            const std::string_view name = OptionName(argument);
+            if (Contains(kToolkitOptionsWithValue, name)) {
+                i += argument.find('=') == std::string::npos ? 1 : 0;  // its value
+            } else if (!Contains(kToolkitFlags, name) &&
+                       parsed.action == ProgramArguments::Action::kRun) {
+                parsed = {ProgramArguments::Action::kError, "",
+                          "unknown option '" + argument + "'"};
+            }
+        } else if (parsed.action == ProgramArguments::Action::kRun && parsed.file.empty()) {
+            parsed.file = argument;
+        } else if (parsed.action == ProgramArguments::Action::kRun) {
+            parsed = {ProgramArguments::Action::kError, "",
+                      "one equation file at most, not also '" + argument + "'"};
+        }
+    }
+    return parsed;
+}
+
+std::string ProgramUsage() {
+    return "Usage: parabel [OPTION] [FILE]\n"
+           "Solves a quadratic equation with a worked solution in Russian and draws its\n"
+           "parabola.\n"
+           "\n"
+           "  FILE        load the equation from the first line of FILE at start-up and\n"
+           "              solve it, as the load command (Ctrl+L) does\n"
+           "  -h, --help  show this help and exit\n"
+           "  --version   show the version and exit\n"
+           "\n"
+           "The window needs a display (X11 or Wayland). The curve colour is kept in\n"
+           "Inf.ini beside the program when that folder is writable or the file exists\n"
+           "there, otherwise in $XDG_CONFIG_HOME/org.parabel.Parabel/ (default\n"
+           "~/.config/org.parabel.Parabel/).\n"
+           "The companion parabel-cli solves and draws without a window.\n";
+}
+
+}  // namespace parabel

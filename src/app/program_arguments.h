@@ -1,0 +1,26 @@
+// The program's command line: `parabel [--help | --version] [FILE]`, beside
+// the toolkit's own options, which the toolkit takes for itself.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace parabel {
+
+struct ProgramArguments {
+    enum class Action { kRun, kHelp, kVersion, kError };
+    Action action = Action::kRun;
+    std::string file;   // the equation file to load at start-up, or ""
+    std::string error;  // for kError: what is wrong, one line
+};
+
+// Reads the arguments after the program's name. --help (-h) and --version
+// win over everything else; "--" ends the options; the toolkit's options
+// (-style S, -platform P, -reverse, ..., with one or two dashes) are left
+// to it; any other option, or a second file, is an error.
+ProgramArguments ParseProgramArguments(const std::vector<std::string>& arguments);
+
+// The usage text of --help, ending in a newline.
+std::string ProgramUsage();
+
+}  // namespace parabel

@@ -1,0 +1,20 @@
+// What screen readers learn of the windows' controls besides their texts.
+#pragma once
+
+#include <QString>
+
+#include "plot/plot_state.h"
+
+class QWidget;
+
+namespace parabel::ui {
+
+// The accessible name a hint gives a button: the hint without the key named
+// in brackets at its end ("Очистить (Ctrl+A)" -> "Очистить"). The whole hint
+// serves as its description.
+QString accessibleNameFromHint(const QString& hint);
+
+// Names a plot area "График" and describes in words what `state` shows.
+void describePlotArea(QWidget* area, const PlotState& state);
+
+}  // namespace parabel::ui

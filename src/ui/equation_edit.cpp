@@ -1,0 +1,73 @@
+#include "equation_edit.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+
+#include "core/lower_case.h"
+#include "core/windows1251.h"
+
+namespace parabel::ui {
+
+namespace {
+
+// Lowers and filters what is typed or pasted, keeping the cursor in place.
+class LowerCaseValidator final : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override {
+        const QString before = input.left(position);
+        input = EquationEdit::acceptedText(input);
+        position = static_cast<int>(EquationEdit::acceptedText(before).size());
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+EquationEdit::EquationEdit(QWidget* parent) : QLineEdit(parent) {
+    setValidator(new LowerCaseValidator(this));
+}
+
+QString EquationEdit::acceptedText(const QString& text) {
+    QString accepted;
+    accepted.reserve(text.size());
+    for (const QChar character : text) {
+        // Superscript two, which Windows-1251 cannot hold, is what "^2"
+        // means; other superscripts have no meaning in an equation here.
+        if (character == QChar(0x00B2)) {
+            accepted += QStringLiteral("^2");
+            continue;
+        }
+        if (character.isSurrogate() || !IsWindows1251CodePoint(character.unicode()) ||
+            character.unicode() == 0) {
+            continue;
+        }
+        accepted += character;
+    }
+    return QString::fromStdString(ToLowerCase(accepted.toStdString()));
+}
+
+void EquationEdit::setEquation(const QString& text) {
+    setText(acceptedText(text));
+}
+
+void EquationEdit::keyPressEvent(QKeyEvent* event) {
+    emit keyPressed(event->key(), event->modifiers());
+    QLineEdit::keyPressEvent(event);
+}
+
+bool EquationEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QKeySequence& shortcut : windowShortcuts_) {
+            if (shortcut == pressed) {
+                event->ignore();  // the window's shortcut runs, not the field's editing key
+                return true;
+            }
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+}  // namespace parabel::ui

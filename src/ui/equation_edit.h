@@ -1,0 +1,40 @@
+// The equation field: a one-line edit that holds its text in lower case and
+// only characters that Windows-1251 can hold, whether typed, pasted or set;
+// a superscript two comes in as "^2".
+#pragma once
+
+#include <QLineEdit>
+
+namespace parabel::ui {
+
+class EquationEdit : public QLineEdit {
+    Q_OBJECT
+  public:
+    explicit EquationEdit(QWidget* parent = nullptr);
+
+    // Sets the text in lower case, without the characters it cannot hold.
+    void setEquation(const QString& text);
+
+    // Keys that belong to the window's menu even while the field has the
+    // focus (Ctrl+A clears instead of selecting all).
+    void setWindowShortcuts(QList<QKeySequence> shortcuts) {
+        windowShortcuts_ = std::move(shortcuts);
+    }
+
+    // The text in lower case, "²" written as "^2", without the characters
+    // the field cannot hold.
+    static QString acceptedText(const QString& text);
+
+  signals:
+    // Every key pressed in the field, before the field handles it.
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    QList<QKeySequence> windowShortcuts_;
+};
+
+}  // namespace parabel::ui

@@ -1,0 +1,101 @@
+// The full-screen plot window: the equation the main window holds, drawn over
+// the whole screen, with the pointer read-out in its status bar.
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+
+#include "app/full_screen_drawing.h"
+#include "application.h"
+#include "plot/full_screen_plot.h"
+#include "plot/plot_state.h"
+#include "plot/raster_surface.h"
+#include "plot_widgets.h"
+#include "remembered_file_dialog.h"
+
+class QAction;
+class QLabel;
+class QMenuBar;
+class QStatusBar;
+
+namespace parabel::testing {
+struct WindowProbe;
+}
+
+namespace parabel::ui {
+
+class FullScreenWindow : public QDialog {
+    Q_OBJECT
+  public:
+    // Draws what `plot` holds; the state's owner keeps it alive and changes
+    // it only while this window is closed.
+    FullScreenWindow(AppContext& app, const PlotState& plot, QWidget* parent);
+    ~FullScreenWindow() override;
+
+    // Opens the window over the whole screen and returns when it has closed.
+    void execFullScreen();
+    // The opening's first part, before the window shows: hints go to this
+    // window's status bar, and the next chance draws the picture.
+    void beginOpening();
+
+    // Drawn since the window was last opened.
+    bool drawnSinceOpened() const { return drawing_.drawn(); }
+    // The picture; none before the first drawing.
+    const RasterSurface* picture() const { return surface_.get(); }
+
+  public slots:
+    void savePicture();
+    void refresh();
+    // The read-out of the pointer at a point of the screen.
+    void showPointer(int screenX, int screenY);
+    void showHint(const QString& hint);
+    void writePicture(const QString& fileName);
+    // The context menu's command: the picture the save command writes, on
+    // the clipboard.
+    void copyPlot();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    void createActions();
+    void createMenuBar();
+    void createControls();
+    void createStatusBar();
+    void layOut();
+    void createCopyCommand();
+    void connectCommand(QAction* action, void (FullScreenWindow::*command)());
+
+    // The drawing surface; its pixels are made at the first drawing.
+    RasterSurface& surface();
+    ScreenSize currentScreen() const;
+    // Draws the picture once per opening; an error is reported once.
+    void drawOnce();
+
+    AppContext& app_;
+    const PlotState& plot_;
+    ScreenSize createdSize_;  // the screen the controls were sized from
+    QAction* saveAction_ = nullptr;
+    QAction* refreshAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* client_ = nullptr;
+    PlotFrame* plotFrame_ = nullptr;
+    SurfaceView* plotView_ = nullptr;
+    PointerArea* pointerArea_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    RememberedFileDialog pictureDialog_;
+    std::unique_ptr<RasterSurface> surface_;
+    FullScreenDrawing drawing_;
+    // While open: the hint handler to give back when the window closes.
+    std::optional<AppContext::HintHandler> replacedHintHandler_;
+
+    friend struct ::parabel::testing::WindowProbe;
+};
+
+}  // namespace parabel::ui

@@ -1,0 +1,162 @@
+// The main window: the equation field, the worked solution, the plot with its
+// pointer read-out, the menu, the toolbar and the status bar. It owns the
+// full-screen window and the About dialog and draws its plot again after
+// they close.
+#pragma once
+
+#include <QMainWindow>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "application.h"
+#include "plot/plot_state.h"
+#include "plot/raster_surface.h"
+#include "remembered_file_dialog.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+
+namespace parabel::testing {
+struct WindowProbe;
+}
+
+namespace parabel::ui {
+
+class AboutDialog;
+class EquationEdit;
+class FullScreenWindow;
+class PlotFrame;
+class PointerArea;
+class SurfaceView;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Reads the curve colour from the settings file; an error there is
+    // reported and the window goes on with colour 0.
+    explicit MainWindow(AppContext& app);
+    ~MainWindow() override;
+
+    // The lines the last solve saved, the equation line first; none before
+    // the first solve.
+    const std::optional<std::vector<std::string>>& savedSolution() const { return savedSolution_; }
+    // The equation last drawn and the curve colour.
+    const PlotState& plotState() const { return plotState_; }
+    // The plot panel's picture.
+    const RasterSurface& panel() const { return panel_; }
+
+  public slots:
+    // The commands.
+    void solve();
+    void refresh();
+    void openFullScreen();
+    void clearAll();
+    void saveSolution();
+    void savePlot();
+    void loadEquation();
+    // The load command without its dialog, for a file named at start-up:
+    // the same messages, then the plot drawn again.
+    void loadEquationFile(const QString& fileName);
+    void exitProgram();
+    void chooseCurveColor();
+    void showAbout();
+    // The redraw timer's tick: draws the plot a modal window covered once
+    // none is showing.
+    void redrawAfterModal();
+    // The status bar's read-outs.
+    void showHint(const QString& hint);
+    void showPointer(int x, int y);
+    // The context menus' commands: the whole worked solution as text, the
+    // plot as the picture the plot export writes.
+    void copySolution();
+    void copyPlot();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createControls();
+    void createStatusBar();
+    void readSettings();
+    void createDialogs();
+    AboutDialog& aboutDialog();
+    void createCopyCommands();
+    void createAccessibleTexts();
+    void createMenuKeys();
+    // The plot's accessible description, after every change of what it shows.
+    void describePlot();
+    QAction* createAction(const char* name, const QString& caption, const QString& hint,
+                          void (MainWindow::*command)());
+
+    void pressSolveButton();
+    void equationKeyPressed(int key, Qt::KeyboardModifiers modifiers);
+    void showSolution(const std::vector<std::string>& lines);
+
+    void drawPlot(Extended a, Extended b, Extended c, double root1, double root2);
+    // drawPlot with the stored state when a coefficient is non-zero.
+    void redrawFromState();
+    void paintPanelFirstTime();
+    void writePlot(const QString& fileName);
+    // Loads the file's first line into the field and solves it; false after
+    // the message when the file does not exist.
+    bool loadFirstLineOf(const std::string& fileName);
+
+    AppContext& app_;
+    std::optional<std::vector<std::string>> savedSolution_;
+    // The equation line of the solve whose lines the list shows.
+    std::string listEquation_;
+    PlotState plotState_;
+    RasterSurface panel_;
+
+    // Menu and toolbar share an action where their hints agree; the toolbar
+    // has its own for solve and About, whose hints differ.
+    QAction* solveAction_ = nullptr;
+    QAction* solveToolAction_ = nullptr;
+    QAction* refreshAction_ = nullptr;
+    QAction* fullScreenAction_ = nullptr;
+    QAction* clearAction_ = nullptr;
+    QAction* saveSolutionAction_ = nullptr;
+    QAction* savePlotAction_ = nullptr;
+    QAction* loadAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* curveColorAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QAction* aboutToolAction_ = nullptr;
+    QAction* copySolutionAction_ = nullptr;
+    QAction* copyPlotAction_ = nullptr;
+
+    QWidget* toolBand_ = nullptr;
+    QWidget* toolBar_ = nullptr;
+    EquationEdit* equationEdit_ = nullptr;
+    QListWidget* solutionList_ = nullptr;
+    QPushButton* solveButton_ = nullptr;  // off the window: the default button
+    PlotFrame* plotFrame_ = nullptr;
+    SurfaceView* plotView_ = nullptr;
+    PointerArea* pointerArea_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+
+    RememberedFileDialog solutionDialog_;
+    RememberedFileDialog equationDialog_;
+    RememberedFileDialog plotDialog_;
+    FullScreenWindow* fullScreen_ = nullptr;
+    AboutDialog* about_ = nullptr;
+    QTimer* redrawTimer_ = nullptr;
+    bool centred_ = false;
+
+    friend struct ::parabel::testing::WindowProbe;
+};
+
+}  // namespace parabel::ui

@@ -1,0 +1,64 @@
+// The main window's copy commands: the context menus of the solution list and
+// of the plot, and Ctrl+C in the list.
+#include <QAction>
+#include <QListWidget>
+#include <QMenu>
+
+#include "clipboard.h"
+#include "context_menu.h"
+#include "main_window.h"
+#include "plot/picture.h"
+#include "plot_widgets.h"
+
+namespace parabel::ui {
+
+void MainWindow::createCopyCommands() {
+    QMenu* listMenu = createContextMenu(solutionList_);
+    copySolutionAction_ = listMenu->addAction(QStringLiteral("Копировать решение"));
+    copySolutionAction_->setObjectName(QStringLiteral("copySolutionAction"));
+    // The list's own Ctrl+C would copy the current line alone; only while the
+    // list has the focus, so the field's copy stays the field's.
+    copySolutionAction_->setShortcuts(QKeySequence::Copy);
+    copySolutionAction_->setShortcutContext(Qt::WidgetShortcut);
+    solutionList_->addAction(copySolutionAction_);
+    connect(copySolutionAction_, &QAction::triggered, this,
+            [this] { app_.guard([this] { copySolution(); }); });
+    // Nothing to copy while the list is empty.
+    auto updateCopySolution = [this] {
+        copySolutionAction_->setEnabled(solutionList_->count() > 0);
+    };
+    QAbstractItemModel* lines = solutionList_->model();
+    connect(lines, &QAbstractItemModel::rowsInserted, this, updateCopySolution);
+    connect(lines, &QAbstractItemModel::rowsRemoved, this, updateCopySolution);
+    connect(lines, &QAbstractItemModel::modelReset, this, updateCopySolution);
+    updateCopySolution();
+
+    QMenu* plotMenu = createContextMenu(pointerArea_);
+    copyPlotAction_ = plotMenu->addAction(QStringLiteral("Копировать график"));
+    copyPlotAction_->setObjectName(QStringLiteral("copyPlotAction"));
+    connect(copyPlotAction_, &QAction::triggered, this,
+            [this] { app_.guard([this] { copyPlot(); }); });
+}
+
+// The lines the list shows, under the equation line of the solve that filled
+// the list. After a solve that filled it these are exactly the saved lines,
+// what the save command writes, here in UTF-8 with line feeds. After a failed
+// solve that left the previous lines on show, they keep their own equation,
+// not the failed one that the saved solution holds by then; after Clear there
+// is nothing to copy.
+void MainWindow::copySolution() {
+    if (solutionList_->count() == 0) {
+        return;
+    }
+    QStringList lines{QString::fromStdString(listEquation_)};
+    for (int row = 0; row < solutionList_->count(); ++row) {
+        lines << solutionList_->item(row)->text();
+    }
+    copyLines(lines);
+}
+
+void MainWindow::copyPlot() {
+    copyPicture(ComposeMainPicture(panel_));
+}
+
+}  // namespace parabel::ui

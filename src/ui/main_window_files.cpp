@@ -1,0 +1,111 @@
+// The main window's file and colour commands: save the solution, load an
+// equation, save the plot as a picture, choose the curve colour; and the
+// start-up read of the colour.
+#include <QPushButton>
+#include <stdexcept>
+
+#include "equation_edit.h"
+#include "io/bmp.h"
+#include "io/color_names.h"
+#include "io/safe_save.h"
+#include "io/settings.h"
+#include "io/settings_location.h"
+#include "io/text_files.h"
+#include "main_window.h"
+#include "plot/picture.h"
+
+namespace parabel::ui {
+
+namespace {
+
+// The error of a load that finds no line in its file.
+class ListIndexError : public std::runtime_error {
+  public:
+    explicit ListIndexError(int index)
+        : std::runtime_error("List index out of bounds (" + std::to_string(index) + ")") {}
+};
+
+QColor toQColor(Pixel pixel) {
+    return QColor::fromRgb(pixel);
+}
+
+ColorValue fromQColor(const QColor& color) {
+    return static_cast<ColorValue>(color.blue() << 16 | color.green() << 8 | color.red());
+}
+
+}  // namespace
+
+void MainWindow::readSettings() {
+    app_.guard([this] { plotState_.curveColor = TextToColor(ReadColorText(app_.settingsPath())); });
+}
+
+void MainWindow::saveSolution() {
+    solutionDialog_.runSave(
+        this, [this] { redrawFromState(); },
+        [this](const QString& fileName) {
+            // Before the first solve there is no saved solution: an empty file.
+            SaveLinesFile(fileName.toStdString(),
+                          savedSolution_.value_or(std::vector<std::string>{}));
+        });
+}
+
+void MainWindow::loadEquation() {
+    equationDialog_.ask(this);
+    if (!loadFirstLineOf(equationDialog_.fileName().toStdString())) {
+        equationDialog_.forget();
+        loadEquation();  // the open dialog again; an error here ends every level
+    }
+    equationDialog_.forget();
+    redrawFromState();
+}
+
+void MainWindow::loadEquationFile(const QString& fileName) {
+    loadFirstLineOf(fileName.toStdString());
+    redrawFromState();
+}
+
+bool MainWindow::loadFirstLineOf(const std::string& name) {
+    if (!name.empty() && IsExistingFile(name)) {
+        drawPlot(plotState_.a, plotState_.b, plotState_.c, plotState_.root1, plotState_.root2);
+        equationEdit_->clear();
+        const std::optional<std::string> firstLine = ReadFirstLine(name);
+        if (!firstLine) {
+            throw ListIndexError(0);
+        }
+        equationEdit_->setEquation(QString::fromStdString(*firstLine));
+        pressSolveButton();
+    }
+    if (!name.empty() && !IsExistingFile(name)) {
+        app_.platform().showError(QStringLiteral("Ошибка"), QStringLiteral("Файл ") +
+                                                                QString::fromStdString(name) +
+                                                                QStringLiteral(" не существует."));
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::savePlot() {
+    plotDialog_.runSave(
+        this, [this] { redrawFromState(); },
+        [this](const QString& fileName) { writePlot(fileName); });
+}
+
+void MainWindow::writePlot(const QString& fileName) {
+    const Picture picture = ComposeMainPicture(panel_);
+    const std::vector<std::uint8_t> bytes =
+        EncodeBmp({picture.width, picture.height, picture.pixels.data()});
+    SaveFileSafely(fileName.toStdString(), bytes);
+}
+
+void MainWindow::chooseCurveColor() {
+    const std::optional<QColor> chosen =
+        app_.platform().chooseColor(this, toQColor(ResolveColor(plotState_.curveColor)));
+    if (chosen) {
+        plotState_.curveColor = fromQColor(*chosen);
+    }
+    // Written back after Cancel too, so the file holds the canonical text.
+    WriteColorText(app_.settingsLocation(), ColorToText(plotState_.curveColor));
+    redrawFromState();
+}
+
+}  // namespace parabel::ui

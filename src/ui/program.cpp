@@ -1,0 +1,183 @@
+// The program's run: the command line, the application, the main window
+// (whose creation reads the settings, then makes the full-screen and About
+// windows), an equation file named on the command line, then the event loop.
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/program_arguments.h"
+#include "core/decimal_separator.h"
+#include "io/settings_location.h"
+#include "main_window.h"
+#include "program.h"
+#include "qt_platform.h"
+#include "system_colors.h"
+
+namespace {
+
+// Hints appear only in the status bars, never as pop-ups.
+class NoToolTips final : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return event->type() == QEvent::ToolTip || QObject::eventFilter(watched, event);
+    }
+};
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// The display the toolkit will try, in words: "display :0", "Wayland
+// display wayland-0", "platform vnc".
+std::string displayInWords() {
+    const std::string platform = environment("QT_QPA_PLATFORM");
+    if (!platform.empty() && platform.rfind("xcb", 0) != 0 && platform.rfind("wayland", 0) != 0) {
+        return "platform " + platform;
+    }
+    if (platform.rfind("wayland", 0) == 0 ||
+        (platform.empty() && !environment("WAYLAND_DISPLAY").empty() &&
+         environment("DISPLAY").empty())) {
+        const std::string name = environment("WAYLAND_DISPLAY");
+        return name.empty() ? "default Wayland display" : "Wayland display " + name;
+    }
+    const std::string name = environment("DISPLAY");
+    return name.empty() ? "default display" : "display " + name;
+}
+
+bool hasDisplay() {
+    return !environment("QT_QPA_PLATFORM").empty() || !environment("DISPLAY").empty() ||
+           !environment("WAYLAND_DISPLAY").empty();
+}
+
+// While the toolkit opens the display it may say a lot, depending on which
+// of its plugins are installed; a display that cannot be opened ends the
+// program with one line naming it instead.
+void startUpMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "parabel: cannot show the window: cannot open the %s\n",
+                     displayInWords().c_str());
+        std::_Exit(1);
+    }
+}
+
+// Once the window can show, the toolkit's platform chatter stays quiet.
+void runningMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const QByteArray category(context.category != nullptr ? context.category : "");
+    if (category.startsWith("qt.qpa") || category.startsWith("qt.glx") ||
+        text.startsWith(QStringLiteral("QStandardPaths:"))) {
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    if (type == QtFatalMsg) {
+        std::abort();
+    }
+}
+
+// --help, --version and a bad command line are answered without a display;
+// otherwise the equation file to load, or "".
+std::optional<std::string> readCommandLine(int argc, char** argv, int& exitStatus) {
+    const parabel::ProgramArguments arguments =
+        parabel::ParseProgramArguments(std::vector<std::string>(argv + 1, argv + argc));
+    switch (arguments.action) {
+        case parabel::ProgramArguments::Action::kHelp:
+            std::fputs(parabel::ProgramUsage().c_str(), stdout);
+            exitStatus = 0;
+            return std::nullopt;
+        case parabel::ProgramArguments::Action::kVersion:
+            std::printf("parabel %s\n", PARABEL_VERSION);
+            exitStatus = 0;
+            return std::nullopt;
+        case parabel::ProgramArguments::Action::kError:
+            std::fprintf(stderr, "parabel: %s\nTry 'parabel --help' for more information.\n",
+                         arguments.error.c_str());
+            exitStatus = 2;
+            return std::nullopt;
+        case parabel::ProgramArguments::Action::kRun:
+            break;
+    }
+    return arguments.file;
+}
+
+void installToolkitTranslations(QApplication& application, QTranslator& translator) {
+    // The toolkit's own dialogs speak the user's language where Qt's
+    // translations are installed; the program's texts are Russian anyway.
+    if (translator.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        application.installTranslator(&translator);
+    }
+}
+
+}  // namespace
+
+// The icons are compiled into this library; a static library's resources
+// are registered by name, outside any namespace.
+static void registerIcons() {
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace {
+
+QIcon programIcon() {
+    registerIcons();
+    QIcon icon;
+    // The sizes window managers show; the desktop takes larger ones from the
+    // installed icon theme. Each costs a decode at start-up.
+    for (int size : {16, 32, 48}) {
+        icon.addFile(QStringLiteral(":/icons/org.parabel.Parabel-%1.png").arg(size),
+                     QSize(size, size));
+    }
+    return icon;
+}
+
+}  // namespace
+
+namespace parabel::ui {
+
+int runProgram(int argc, char** argv) {
+    int exitStatus = 0;
+    const std::optional<std::string> equationFile = readCommandLine(argc, argv, exitStatus);
+    if (!equationFile) {
+        return exitStatus;
+    }
+    // A write beyond the file size limit fails with an error instead of
+    // ending the process, so a save can report it.
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (!hasDisplay()) {
+        std::fprintf(stderr, "parabel: cannot show the window: no display (DISPLAY is not set)\n");
+        return 1;
+    }
+    qInstallMessageHandler(startUpMessages);
+    QApplication application(argc, argv);
+    qInstallMessageHandler(runningMessages);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(parabel::kApplicationId));
+    QApplication::setWindowIcon(programIcon());
+    QTranslator toolkitTexts;
+    installToolkitTranslations(application, toolkitTexts);
+    parabel::ReadDecimalSeparatorFromLocale();
+    applyPaletteToSystemColors(application.palette());
+    NoToolTips noToolTips;
+    application.installEventFilter(&noToolTips);
+
+    QtPlatform platform;
+    AppContext context(platform);
+    MainWindow window(context);
+    window.show();
+    if (!equationFile->empty()) {
+        const QString file = QString::fromStdString(*equationFile);
+        QTimer::singleShot(0, &window,
+                           [&] { context.guard([&] { window.loadEquationFile(file); }); });
+    }
+    return application.exec();
+}
+
+}  // namespace parabel::ui

@@ -1,0 +1,41 @@
+// A file dialog that keeps its file name from one command to the next, and
+// the shape of the commands that save through one: ask for a name, draw the
+// plot again (the dialog covered it), write the file when a name is set,
+// forget the name.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "platform.h"
+
+class QWidget;
+
+namespace parabel::ui {
+
+class RememberedFileDialog {
+  public:
+    enum class Kind { kOpen, kSave };
+
+    RememberedFileDialog(Platform& platform, Kind kind, FileDialogOptions options);
+
+    // Shows the dialog starting at the remembered name. Confirming replaces
+    // the name; cancelling keeps it.
+    void ask(QWidget* parent);
+    const QString& fileName() const { return fileName_; }
+    void forget() { fileName_.clear(); }
+
+    // ask(), redraw(), write(name) when a name is set, forget(). An error
+    // from redraw or write ends the command with the name kept, so the next
+    // dialog starts at it.
+    void runSave(QWidget* parent, const std::function<void()>& redraw,
+                 const std::function<void(const QString&)>& write);
+
+  private:
+    Platform& platform_;
+    Kind kind_;
+    FileDialogOptions options_;
+    QString fileName_;
+};
+
+}  // namespace parabel::ui

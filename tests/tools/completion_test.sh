@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The bash completions of both programs, asked as bash asks them.
+# Usage: completion_test.sh FOLDER-OF-THE-COMPLETION-FILES
+set -u
+folder=$1
+source "$folder/parabel-cli"
+source "$folder/parabel"
+
+files=$(mktemp -d)
+trap 'rm -rf "$files"' EXIT
+touch "$files/a.png" "$files/b.SVG" "$files/c.txt" "$files/d.bmp"
+mkdir "$files/sub"
+
+passed=0
+failed=0
+
+# complete FUNCTION WORD... : the words of the command line, the last one
+# being completed; prints the candidates, one per line, sorted.
+complete_words() {
+    local function=$1
+    shift
+    COMP_WORDS=("$@")
+    COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    COMP_LINE="$*"
+    COMP_POINT=${#COMP_LINE}
+    COMPREPLY=()
+    "$function" "${COMP_WORDS[0]}" "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD-1]:-}"
+    printf '%s\n' "${COMPREPLY[@]}" | sort
+}
+
+expect() {
+    local expected=$1
+    shift
+    local got
+    got=$(complete_words "$@" | paste -sd ' ')
+    if [[ $got == "$expected" ]]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAILED: $* -> '$got', expected '$expected'"
+    fi
+}
+
+expect "plot" _parabel_cli parabel-cli pl
+expect "--help --version help number plot solve" _parabel_cli parabel-cli ""
+expect "--json" _parabel_cli parabel-cli solve --j
+expect "--bits" _parabel_cli parabel-cli number --b
+expect "svg" _parabel_cli parabel-cli plot x^2 --format s
+expect "pink purple" _parabel_cli parabel-cli plot x^2 --color p
+expect "--screen" _parabel_cli parabel-cli plot x^2 --sc
+expect "plot" _parabel_cli parabel-cli help pl
+expect "$files/a.png $files/b.SVG $files/d.bmp $files/sub" _parabel_cli parabel-cli plot x^2 -o "$files/"
+expect "--version" _parabel parabel --v
+expect "$files/c.txt" _parabel parabel "$files/c"
+
+echo "$passed passed, $failed failed"
+((failed == 0))

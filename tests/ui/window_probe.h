@@ -1,0 +1,22 @@
+// What tests do to the windows that no command does: wipe a plot picture, to
+// see that a command draws it again, and store a plot state that no typed
+// equation reaches.
+#pragma once
+
+#include "plot/plot_state.h"
+#include "plot/raster_surface.h"
+#include "ui/about_dialog.h"
+#include "ui/full_screen_window.h"
+#include "ui/main_window.h"
+
+namespace parabel::testing {
+
+struct WindowProbe {
+    static PlotState& State(ui::MainWindow& window) { return window.plotState_; }
+    static RasterSurface& Panel(ui::MainWindow& window) { return window.panel_; }
+    static RasterSurface& Picture(ui::FullScreenWindow& window) { return window.surface(); }
+    // The About dialog, made now if the window has not made it yet.
+    static ui::AboutDialog& About(ui::MainWindow& window) { return window.aboutDialog(); }
+};
+
+}  // namespace parabel::testing
