@@ -12,8 +12,12 @@ namespace parabel {
 namespace {
 
 // Fills count pixels; a pixel whose four bytes are equal (white, black) is
-// filled byte-wise, which the C library does fastest.
+// filled byte-wise, which the C library does fastest. With no pixels to fill
+// `first` may be null (a surface without columns), which memset must not get.
 void FillPixels(Pixel* first, std::int64_t count, Pixel pixel) {
+    if (count <= 0) {
+        return;
+    }
     const auto low = static_cast<std::uint8_t>(pixel);
     if (pixel == low * 0x01010101u) {
         std::memset(first, low, static_cast<std::size_t>(count) * sizeof(Pixel));

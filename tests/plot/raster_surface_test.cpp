@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/solver.h"
 #include "plot/glyphs.h"
 #include "plot/main_plot.h"
@@ -32,6 +34,31 @@ TEST(RasterSurface, RepaintShowsTheBackdropRowByRow) {
     EXPECT_EQ(surface.PixelAt(2, 0), kWhitePixel);
     EXPECT_EQ(surface.PixelAt(2, 1), kBlackPixel);
     EXPECT_EQ(surface.PixelAt(2, 2), 0xFF123456u);
+}
+
+// A full-screen surface for a screen up to 16 pixels wide has no columns but
+// its rows; white and black rows are filled byte-wise, which must not touch
+// a pixel buffer that does not exist.
+TEST(RasterSurface, ASurfaceWithoutPixelsRepaintsAndDrawsNothing) {
+    struct Size {
+        int width;
+        int height;
+        Pixel backdrop;
+    };
+    const Size sizes[] = {
+        {0, 84, kWhitePixel}, {0, 5, kBlackPixel}, {0, 3, 0xFFD4D0C8},
+        {12, 0, kWhitePixel}, {0, 0, kBlackPixel}, {-3, 7, kWhitePixel},
+    };
+    for (const Size& size : sizes) {
+        RasterSurface surface(size.width, size.height, size.backdrop);
+        surface.Repaint();
+        surface.MoveTo(-5, -5);
+        surface.LineTo(50, 50);
+        surface.TextOut(0, 0, "Y");
+        EXPECT_EQ(surface.width(), std::max(size.width, 0));
+        EXPECT_EQ(surface.pixels().size(),
+                  static_cast<std::size_t>(std::max(size.width, 0) * std::max(size.height, 0)));
+    }
 }
 
 TEST(RasterSurface, TextFillsItsCellAndMovesThePosition) {
