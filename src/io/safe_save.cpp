@@ -294,7 +294,7 @@ void WriteInPlace(const std::string& shownPath, const std::string& target, const
     if (flags != -1) {
         fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     }
-    if (regular && !content.size() == 0) {
+    if (regular && content.size() != 0) {
         // Space first: when the disk or the size limit cannot take the
         // content, the old content is still whole.
         const off_t size = static_cast<off_t>(content.size());

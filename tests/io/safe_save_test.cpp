@@ -298,7 +298,7 @@ TEST_F(SafeSave, NodesWithoutAReaderAreReportedAtOnceAndKept) {
                                                    {Path("socket"), S_IFSOCK}};
     for (const auto& [path, type] : rows) {
         // A child with a deadline: an open that waits for a reader ends it.
-        EXPECT_EQ(InChild([&] { SaveFileSafely(path, Bytes("data")); }, 3),
+        EXPECT_EQ(InChild([&node = path] { SaveFileSafely(node, Bytes("data")); }, 3),
                   "Cannot create file \"" + path + "\". No such device or address");
         EXPECT_EQ(StatOf(path).st_mode & S_IFMT, type) << path;
     }
