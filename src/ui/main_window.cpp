@@ -68,6 +68,9 @@ MainWindow::MainWindow(AppContext& app)
 }
 
 MainWindow::~MainWindow() {
+    // The list's lines go with the list, after this window's own members:
+    // their signals must no longer reach it.
+    solutionList_->model()->disconnect(this);
     // The dialogs read this window's state: they go before it does.
     delete about_;
     delete fullScreen_;
