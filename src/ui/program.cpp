@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -173,9 +174,12 @@ int runProgram(int argc, char** argv) {
     MainWindow window(context);
     window.show();
     if (!equationFile->empty()) {
-        const QString file = QString::fromStdString(*equationFile);
+        // Loaded once the event loop runs: the lambda outlives this block, so
+        // it keeps its own copy of the name.
         QTimer::singleShot(0, &window,
-                           [&] { context.guard([&] { window.loadEquationFile(file); }); });
+                           [&context, &window, file = QString::fromStdString(*equationFile)] {
+                               context.guard([&] { window.loadEquationFile(file); });
+                           });
     }
     return application.exec();
 }

@@ -24,6 +24,19 @@ std::string TempPath() {
     return pattern;
 }
 
+// The words of PARABEL_PROGRAM_RUNNER ("valgrind -q --error-exitcode=9"),
+// which then runs every program a test starts.
+std::vector<std::string> Runner() {
+    std::vector<std::string> words;
+    std::istringstream runner(std::getenv("PARABEL_PROGRAM_RUNNER") != nullptr
+                                  ? std::getenv("PARABEL_PROGRAM_RUNNER")
+                                  : "");
+    for (std::string word; runner >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
 }  // namespace
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
@@ -47,13 +60,15 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
         for (const std::string& entry : environment) {
             putenv(const_cast<char*>(entry.c_str()));
         }
+        std::vector<std::string> words = Runner();
+        words.push_back(program);
+        words.insert(words.end(), args.begin(), args.end());
         std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(program.c_str()));
-        for (const std::string& arg : args) {
-            argv.push_back(const_cast<char*>(arg.c_str()));
+        for (std::string& word : words) {
+            argv.push_back(word.data());
         }
         argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
+        execvp(argv[0], argv.data());
         _exit(127);
     }
     int status = 0;

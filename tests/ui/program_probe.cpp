@@ -1,7 +1,7 @@
 // The real program's run, looked at from inside once it has shown its window
 // and loaded the file named on its command line: the separator its start-up
-// read from the locale, the field and the list, the icon and desktop name.
-// Then it exits without asking.
+// read from the locale, the field and every line of the list, the icon and
+// desktop name. Then it exits without asking.
 //   program_probe [ARGUMENTS OF THE PROGRAM...]
 #include <QApplication>
 #include <QListWidget>
@@ -23,10 +23,12 @@ void report() {
         }
         const auto* field = main->findChild<parabel::ui::EquationEdit*>();
         const auto* list = main->findChild<QListWidget*>();
-        std::printf("separator %c\nfield %s\nlines %d\nicon %s\ndesktop %s\n",
-                    parabel::DecimalSeparator(), qPrintable(field->text()),
-                    static_cast<int>(list->count()),
-                    QApplication::windowIcon().isNull() ? "none" : "set",
+        std::printf("separator %c\nfield %s\nlines %d\n", parabel::DecimalSeparator(),
+                    qPrintable(field->text()), static_cast<int>(list->count()));
+        for (int row = 0; row < list->count(); ++row) {
+            std::printf("  %s\n", qPrintable(list->item(row)->text()));
+        }
+        std::printf("icon %s\ndesktop %s\n", QApplication::windowIcon().isNull() ? "none" : "set",
                     qPrintable(QGuiApplication::desktopFileName()));
     }
     std::fflush(stdout);

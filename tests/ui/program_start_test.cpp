@@ -1,6 +1,7 @@
 // The program as started from a desktop or a terminal: it reads the decimal
-// separator from the user's locale, loads a file named on its command line,
-// and carries its icon and desktop file name.
+// separator from the user's locale, loads and solves the file named on its
+// command line (whatever the file's name), and carries its icon and desktop
+// file name.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,34 +20,59 @@ std::string Run(const std::vector<std::string>& arguments, std::vector<std::stri
     return run.status == 0 ? run.out : "status " + std::to_string(run.status) + ": " + run.err;
 }
 
+const std::string kEnd = "icon set\ndesktop org.parabel.Parabel\n";
+
 }  // namespace
 
 class ProgramStartTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void theSeparatorFollowsTheLocaleAndAFileIsLoaded() {
+    void theFileOnTheCommandLineIsLoadedAndSolvedUnderTheLocale() {
         const std::string& locales = parabel::testing::CommaLocalePath();
         QVERIFY2(!locales.empty(), "no ru_RU locale sources: run scripts/setup");
         QTemporaryDir folder;
-        const QString file = QDir(folder.path()).filePath(QStringLiteral("eq.txt"));
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write("x^2-0,25\r\n");
-        out.close();
-        const std::vector<std::string> args = {file.toStdString()};
-
-        // Under a comma locale "0,25" is a number: two roots, nine lines.
-        const std::string comma = Run(
-            args, {"LOCPATH=" + locales, std::string("LC_ALL=") + parabel::testing::kCommaLocale,
-                   "XDG_CONFIG_HOME=" + folder.path().toStdString()});
-        QCOMPARE(comma, std::string("separator ,\nfield x^2-0,25=0\nlines 9\nicon set\n"
-                                    "desktop org.parabel.Parabel\n"));
-        // Under the C locale the comma is no separator: the solve fails and
-        // the field keeps its text.
-        const std::string point =
-            Run(args, {"LC_ALL=C", "XDG_CONFIG_HOME=" + folder.path().toStdString()});
-        QVERIFY2(point.rfind("separator .\nfield x^2-0,25\n", 0) == 0, point.c_str());
+        const std::vector<std::string> comma = {
+            "LOCPATH=" + locales, std::string("LC_ALL=") + parabel::testing::kCommaLocale,
+            "XDG_CONFIG_HOME=" + folder.path().toStdString()};
+        const std::vector<std::string> point = {"LC_ALL=C",
+                                                "XDG_CONFIG_HOME=" + folder.path().toStdString()};
+        const struct Row {
+            const char* name;  // of the file, in UTF-8
+            QByteArray content;
+            std::vector<std::string> environment;
+            std::string report;
+        } rows[] = {
+            // Under a comma locale "0,25" is a number: two roots, nine lines.
+            {"eq.txt", "x^2-0,25\r\n", comma,
+             "separator ,\nfield x^2-0,25=0\nlines 9\n  Решение\n  __________________________\n"
+             "  D=(0)^2-4*(1)*(-0,25)=1\n  D>0 - Два корня.\n"
+             "  x(1,2)=((0)±(1^(1/2)))/(2*(1))\n  x(1)=0,5\n  x(2)=-0,5\n"
+             "  __________________________\n  Ответ: x(1)=0,5 ; x(2)=-0,5\n"},
+            // Under the C locale the comma is no separator: the solve fails
+            // and the field keeps its text.
+            {"eq.txt", "x^2-0,25\r\n", point, "separator .\nfield x^2-0,25\nlines 0\n"},
+            // A long name with spaces and Cyrillic letters, as a desktop's
+            // "Open with" passes it, and a Windows-1251 first line.
+            {"уравнение для урока номер 1 (копия).txt", "X^2-4\r\nвторая строка\r\n", point,
+             "separator .\nfield x^2-4=0\nlines 9\n  Решение\n  __________________________\n"
+             "  D=(0)^2-4*(1)*(-4)=16\n  D>0 - Два корня.\n"
+             "  x(1,2)=((0)±(16^(1/2)))/(2*(1))\n  x(1)=2\n  x(2)=-2\n"
+             "  __________________________\n  Ответ: x(1)=2 ; x(2)=-2\n"},
+            {"one root.txt", "\xEF\xBB\xBFx^2+2x+1", point,
+             "separator .\nfield x^2+2x+1=0\nlines 7\n  Решение\n  __________________________\n"
+             "  D=(2)^2-4*(1)*(1)=0\n  D=0 - Один корень.\n  x=(-2)/(2*(1))=-1\n"
+             "  __________________________\n  Ответ: -1\n"},
+        };
+        for (const Row& row : rows) {
+            const QString file = QDir(folder.path()).filePath(QString::fromUtf8(row.name));
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(row.content);
+            out.close();
+            QCOMPARE(QString::fromStdString(Run({file.toStdString()}, row.environment)),
+                     QString::fromStdString(row.report + kEnd));
+        }
     }
 };
 
