@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QTranslator>
 #include <csignal>
@@ -60,13 +61,38 @@ bool hasDisplay() {
            !environment("WAYLAND_DISPLAY").empty();
 }
 
+// The platform plugin the toolkit was asked for but did not find, if any:
+// then the display was never tried, and the plugin is what to name.
+QString& missingPlatformPlugin() {
+    static QString name;
+    return name;
+}
+
+// Why the window cannot show, in words.
+std::string startUpFailure() {
+    const QString& plugin = missingPlatformPlugin();
+    if (plugin.isEmpty()) {
+        return "cannot open the " + displayInWords();
+    }
+    std::string failure = "the Qt platform plugin \"" + plugin.toStdString() + "\" is not installed";
+    if (plugin.startsWith(QStringLiteral("wayland"))) {
+        failure += " (Debian package qt6-wayland)";
+    }
+    return failure;
+}
+
 // While the toolkit opens the display it may say a lot, depending on which
 // of its plugins are installed; a display that cannot be opened ends the
-// program with one line naming it instead.
-void startUpMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
+// program with one line naming it, or naming the missing plugin, instead.
+void startUpMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    static const QRegularExpression notFound(
+        QStringLiteral("Could not find the Qt platform plugin \"([^\"]+)\""));
+    const QRegularExpressionMatch match = notFound.match(text);
+    if (match.hasMatch()) {
+        missingPlatformPlugin() = match.captured(1);
+    }
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "parabel: cannot show the window: cannot open the %s\n",
-                     displayInWords().c_str());
+        std::fprintf(stderr, "parabel: cannot show the window: %s\n", startUpFailure().c_str());
         std::_Exit(1);
     }
 }

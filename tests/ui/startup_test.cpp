@@ -47,11 +47,17 @@ class StartupTest : public QObject {
         std::vector<std::string> unanswered = kNoDisplay;
         unanswered.push_back("DISPLAY=:9876");
         unanswered.push_back("QT_QPA_PLATFORM=xcb");  // as on an X11 desktop
+        std::vector<std::string> noPlugin = kNoDisplay;
+        noPlugin.push_back("WAYLAND_DISPLAY=wl-test");
+        noPlugin.push_back("QT_QPA_PLATFORM=nosuchplugin");
         const Row rows[] = {
             {"no display at all", kNoDisplay,
              "parabel: cannot show the window: no display (DISPLAY is not set)\n"},
             {"a display that does not answer", unanswered,
              "parabel: cannot show the window: cannot open the display :9876\n"},
+            {"a platform plugin that is not installed", noPlugin,
+             "parabel: cannot show the window: the Qt platform plugin \"nosuchplugin\" is not "
+             "installed\n"},
         };
         for (const Row& row : rows) {
             const auto result = RunProgram(PARABEL_PROGRAM, {}, "", row.environment);
