@@ -268,7 +268,7 @@ int Deliver(const PlotOptions& options, const std::vector<std::uint8_t>& bytes) 
 int WriteRasterPicture(const PlotOptions& options) {
     RasterSurface panel(kPanelWidth, kPanelHeight, kWhitePixel);
     RasterSurface fullScreen = options.screen
-                                   ? MakeFullScreenSurface(*options.screen, SystemColor(15))
+                                   ? MakeFullScreenSurface(*options.screen, SystemColor(kButtonFace))
                                    : RasterSurface(0, 0, kWhitePixel);
     if (!DrawPicture(options, panel, fullScreen)) {
         return 1;
@@ -293,7 +293,7 @@ int WriteSvgPicture(const PlotOptions& options) {
     SvgSurface panel(MainPictureLayout(), std::vector<Pixel>(kPanelHeight, kWhitePixel));
     const ScreenSize screen = options.screen.value_or(ScreenSize{});
     SvgSurface fullScreen(FullScreenPictureLayout(screen),
-                          FullScreenBackdrop(screen, SystemColor(15)));
+                          FullScreenBackdrop(screen, SystemColor(kButtonFace)));
     if (!DrawPicture(options, panel, fullScreen)) {
         return 1;
     }

@@ -27,6 +27,9 @@ constexpr Pixel PixelFromRgb(unsigned red, unsigned green, unsigned blue) {
 // have a counterpart in the running toolkit's palette (button face, window,
 // highlight, ...). Numbers without a colour (25, and 31 .. 255) draw black.
 constexpr int kSystemColorCount = 31;
+// The face of buttons and the background of dialogs and the full-screen
+// window.
+constexpr int kButtonFace = 15;
 void SetSystemColor(int number, Pixel pixel);
 Pixel SystemColor(int number);
 void ResetSystemColors();

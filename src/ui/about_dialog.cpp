@@ -84,7 +84,8 @@ void AboutDialog::createDetailsPanel() {
     QPalette icqColors = icq->palette();
     icqColors.setColor(QPalette::Base, icqColors.color(QPalette::Button));
     icq->setPalette(icqColors);
-    icq->setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches it, so the number can be selected and copied by keyboard.
+    icq->setFocusPolicy(Qt::StrongFocus);
 }
 
 void AboutDialog::createOkButton() {
@@ -94,6 +95,8 @@ void AboutDialog::createOkButton() {
     ok->setDefault(true);
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // Enter closes the window at once; Tab goes on to the links.
+    ok->setFocus();
 }
 
 }  // namespace parabel::ui

@@ -1,8 +1,13 @@
 #include "accessibility.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QWidget>
 
 #include "app/plot_description.h"
+#include "link_label.h"
+#include "plot_area.h"
+#include "solution_list.h"
 
 namespace parabel::ui {
 
@@ -17,6 +22,31 @@ QString accessibleNameFromHint(const QString& hint) {
 void describePlotArea(QWidget* area, const PlotState& state) {
     area->setAccessibleName(QStringLiteral("График"));
     area->setAccessibleDescription(QString::fromStdString(PlotDescription(state)));
+}
+
+namespace {
+
+QAccessibleInterface* programAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("parabel::ui::SolutionList")) {
+        return SolutionList::accessibleInterface(static_cast<SolutionList*>(object));
+    }
+    if (className == QLatin1String("parabel::ui::LinkLabel")) {
+        return LinkLabel::accessibleInterface(static_cast<LinkLabel*>(object));
+    }
+    if (className == QLatin1String("parabel::ui::PlotArea")) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility() {
+    static bool installed = false;
+    if (!installed) {
+        installed = true;
+        QAccessible::installFactory(programAccessible);
+    }
 }
 
 }  // namespace parabel::ui

@@ -17,4 +17,9 @@ QString accessibleNameFromHint(const QString& hint);
 // Names a plot area "График" and describes in words what `state` shows.
 void describePlotArea(QWidget* area, const PlotState& state);
 
+// Gives screen readers the program's own view of its custom controls: the
+// About window's links as links, the solution list's lines as items and
+// separators, the plot as a picture. Once; later calls do nothing.
+void installAccessibility();
+
 }  // namespace parabel::ui

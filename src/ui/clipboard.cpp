@@ -3,7 +3,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
-#include <cstring>
+#include <QMimeData>
+
+#include "app/picture_file.h"
 
 namespace parabel::ui {
 
@@ -11,15 +13,25 @@ void copyLines(const QStringList& lines) {
     QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
 }
 
-void copyPicture(const Picture& picture) {
+void copyPicture(const FramedSurface& picture) {
+    if (picture.width() == 0 || picture.height() == 0) {
+        return;  // no picture, nothing to offer
+    }
     // A picture's pixels are 0xAARRGGBB words with the alpha byte full, which
     // is what QImage::Format_RGB32 holds.
-    QImage image(picture.width, picture.height, QImage::Format_RGB32);
-    for (int y = 0; y < picture.height; ++y) {
-        std::memcpy(image.scanLine(y), &picture.pixels[static_cast<std::size_t>(y) * picture.width],
-                    static_cast<std::size_t>(picture.width) * sizeof(Pixel));
+    QImage image(picture.width(), picture.height(), QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        picture.Row(y, reinterpret_cast<Pixel*>(image.scanLine(y)));
     }
-    QGuiApplication::clipboard()->setImage(image);
+    QByteArray png;
+    PictureFile(picture, RasterFormat::kPng).Produce([&png](std::span<const std::uint8_t> piece) {
+        png.append(reinterpret_cast<const char*>(piece.data()),
+                   static_cast<qsizetype>(piece.size()));
+    });
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("image/png"), png);
+    data->setImageData(image);
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 }  // namespace parabel::ui

@@ -53,6 +53,12 @@ void EquationEdit::setEquation(const QString& text) {
 
 void EquationEdit::keyPressEvent(QKeyEvent* event) {
     emit keyPressed(event->key(), event->modifiers());
+    // Alt with a key is a menu's key, never text: on a layout whose letter
+    // opens no menu it does nothing.
+    if ((event->modifiers() & Qt::AltModifier) && !(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
 }
 

@@ -8,10 +8,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "accessibility.h"
-#include "io/bmp.h"
+#include "app/picture_file.h"
+#include "clipboard.h"
+#include "divided_menu_bar.h"
 #include "io/safe_save.h"
 #include "plot/picture.h"
+#include "plot_area.h"
 #include "window_font.h"
 
 namespace parabel::ui {
@@ -37,16 +39,17 @@ FullScreenWindow::FullScreenWindow(AppContext& app, const PlotState& plot, QWidg
     createControls();
     createStatusBar();
     layOut();
-    createCopyCommand();
-    describePlotArea(pointerArea_, plot_);
+    plotArea_->describe(plot_);
     setGeometry(0, 0, screen.width(), screen.height());
 }
 
 FullScreenWindow::~FullScreenWindow() = default;
 
 void FullScreenWindow::connectCommand(QAction* action, void (FullScreenWindow::*command)()) {
-    connect(action, &QAction::triggered, this,
-            [this, command] { app_.guard([&] { (this->*command)(); }); });
+    // Queued, as the main window's: the trigger returns before a dialog opens.
+    connect(
+        action, &QAction::triggered, this,
+        [this, command] { app_.guard([&] { (this->*command)(); }); }, Qt::QueuedConnection);
 }
 
 void FullScreenWindow::createActions() {
@@ -72,34 +75,29 @@ void FullScreenWindow::createActions() {
 }
 
 void FullScreenWindow::createMenuBar() {
-    menuBar_ = new QMenuBar(this);
+    menuBar_ = new DividedMenuBar(this);
     menuBar_->setObjectName(QStringLiteral("menuBar"));
     // The client area starts 20 pixels below the screen's top, where the
     // pointer read-out expects the plot's origin.
     menuBar_->setFixedHeight(20);
-    auto addDivider = [this] { menuBar_->addAction(QStringLiteral("|"))->setEnabled(false); };
     menuBar_->addAction(saveAction_);
-    addDivider();
     menuBar_->addAction(refreshAction_);
-    addDivider();
     menuBar_->addAction(exitAction_);
 }
 
 void FullScreenWindow::createControls() {
     client_ = new QWidget(this);
-    plotFrame_ = new PlotFrame(client_);
-    plotFrame_->setGeometry(0, 0, createdSize_.width, createdSize_.height - 40);
-    plotView_ = new SurfaceView(nullptr, client_);
-    plotView_->setObjectName(QStringLiteral("plotView"));
-    plotView_->setGeometry(8, 9, createdSize_.width - 16, createdSize_.height - 16);
-    pointerArea_ = new PointerArea(client_);
-    pointerArea_->setObjectName(QStringLiteral("pointerArea"));
-    pointerArea_->setGeometry(0, 0, createdSize_.width, createdSize_.height - 40);
+    plotArea_ = new PlotArea(FullScreenPictureLayout(createdSize_), client_);
+    plotArea_->setObjectName(QStringLiteral("plotArea"));
     // The read-out takes the pointer's place on the screen.
-    connect(pointerArea_, &PointerArea::pointerMoved, this, [this] {
-        const QPoint global = QCursor::pos();
+    connect(plotArea_, &PlotArea::pointerMoved, this, [this](QPoint, QPoint global) {
         app_.guard([&] { showPointer(global.x(), global.y()); });
     });
+    connect(plotArea_, &PlotArea::copyRequested, this,
+            [this] { app_.guard([this] { copyPlot(); }); });
+    // The plot is the window's one control: the keyboard's copy and context
+    // menu reach it at once.
+    setFocusProxy(plotArea_);
 }
 
 void FullScreenWindow::createStatusBar() {
@@ -121,9 +119,9 @@ void FullScreenWindow::layOut() {
 
 RasterSurface& FullScreenWindow::surface() {
     if (!surface_) {
-        surface_ =
-            std::make_unique<RasterSurface>(MakeFullScreenSurface(createdSize_, SystemColor(15)));
-        plotView_->setSurface(surface_.get());
+        surface_ = std::make_unique<RasterSurface>(
+            MakeFullScreenSurface(createdSize_, SystemColor(kButtonFace)));
+        plotArea_->setSurface(surface_.get());
     }
     return *surface_;
 }
@@ -140,7 +138,8 @@ void FullScreenWindow::beginOpening() {
         replacedHintHandler_ = std::move(replaced);
     }
     drawing_.Reset();
-    describePlotArea(pointerArea_, plot_);
+    statusLabel_->clear();  // no read-out of an earlier opening
+    plotArea_->describe(plot_);
 }
 
 void FullScreenWindow::execFullScreen() {
@@ -172,28 +171,20 @@ bool FullScreenWindow::event(QEvent* event) {
     return QDialog::event(event);
 }
 
+void FullScreenWindow::draw(const std::function<void()>& drawing) {
+    plotArea_->redraw(drawing);
+}
+
 void FullScreenWindow::drawOnce() {
     if (!isVisible()) {
         return;
     }
-    try {
-        drawing_.DrawOnce(surface(), currentScreen(), plot_);
-    } catch (const std::exception& error) {
-        plotView_->surfaceChanged();
-        app_.reportError(error);
-        return;
-    }
-    plotView_->surfaceChanged();
+    // A fault is reported here, once per opening, not by the caller.
+    app_.guard([this] { draw([this] { drawing_.DrawOnce(surface(), currentScreen(), plot_); }); });
 }
 
 void FullScreenWindow::refresh() {
-    try {
-        FullScreenDrawing::Draw(surface(), currentScreen(), plot_);
-    } catch (...) {
-        plotView_->surfaceChanged();
-        throw;
-    }
-    plotView_->surfaceChanged();
+    draw([this] { FullScreenDrawing::Draw(surface(), currentScreen(), plot_); });
 }
 
 void FullScreenWindow::showPointer(int screenX, int screenY) {
@@ -214,14 +205,14 @@ void FullScreenWindow::savePicture() {
 void FullScreenWindow::writePicture(const QString& fileName) {
     // Streamed from the surface a row at a time: a picture of the whole
     // screen never exists twice in memory.
-    const FramedSurface picture = FullScreenPictureRows(surface(), createdSize_);
-    SaveFileSafely(fileName.toStdString(),
-                   FileContent(BmpFileSize(picture.width(), picture.height()),
-                               [&](const FileContent::Sink& sink) {
-                                   WriteBmp(
-                                       picture.width(), picture.height(),
-                                       [&](int y, Pixel* out) { picture.Row(y, out); }, sink);
-                               }));
+    surface();
+    const FramedSurface picture = plotArea_->picture();
+    SaveFileSafely(fileName.toStdString(), PictureFile(picture, RasterFormat::kBmp));
+}
+
+void FullScreenWindow::copyPlot() {
+    surface();
+    copyPicture(plotArea_->picture());
 }
 
 }  // namespace parabel::ui

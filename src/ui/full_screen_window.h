@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -11,7 +12,6 @@
 #include "plot/full_screen_plot.h"
 #include "plot/plot_state.h"
 #include "plot/raster_surface.h"
-#include "plot_widgets.h"
 #include "remembered_file_dialog.h"
 
 class QAction;
@@ -24,6 +24,8 @@ struct WindowProbe;
 }
 
 namespace parabel::ui {
+
+class PlotArea;
 
 class FullScreenWindow : public QDialog {
     Q_OBJECT
@@ -66,7 +68,6 @@ class FullScreenWindow : public QDialog {
     void createControls();
     void createStatusBar();
     void layOut();
-    void createCopyCommand();
     void connectCommand(QAction* action, void (FullScreenWindow::*command)());
 
     // The drawing surface; its pixels are made at the first drawing.
@@ -74,6 +75,8 @@ class FullScreenWindow : public QDialog {
     ScreenSize currentScreen() const;
     // Draws the picture once per opening; an error is reported once.
     void drawOnce();
+    // Runs a drawing on the surface and shows it, also when it faults.
+    void draw(const std::function<void()>& drawing);
 
     AppContext& app_;
     const PlotState& plot_;
@@ -81,12 +84,9 @@ class FullScreenWindow : public QDialog {
     QAction* saveAction_ = nullptr;
     QAction* refreshAction_ = nullptr;
     QAction* exitAction_ = nullptr;
-    QAction* copyAction_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
-    PlotFrame* plotFrame_ = nullptr;
-    SurfaceView* plotView_ = nullptr;
-    PointerArea* pointerArea_ = nullptr;
+    PlotArea* plotArea_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     RememberedFileDialog pictureDialog_;

@@ -1,10 +1,15 @@
 #include "link_label.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace parabel::ui {
 
 LinkLabel::LinkLabel(Platform& platform, QWidget* parent) : QLabel(parent), platform_(platform) {
+    setFocusPolicy(Qt::StrongFocus);
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
@@ -47,6 +52,65 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
         openTarget();
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            openTarget();
+            event->accept();
+            return;
+        default:
+            QLabel::keyPressEvent(event);
+    }
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = contentsRect();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+namespace {
+
+class LinkAccessible final : public QAccessibleWidget {
+  public:
+    explicit LinkAccessible(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) {
+            return label()->text();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& name) override {
+        if (name == pressAction()) {
+            label()->openTarget();
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+
+  private:
+    LinkLabel* label() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+}  // namespace
+
+QAccessibleInterface* LinkLabel::accessibleInterface(LinkLabel* label) {
+    return new LinkAccessible(label);
 }
 
 }  // namespace parabel::ui

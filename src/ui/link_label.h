@@ -1,9 +1,12 @@
 // A text label that looks and behaves like a hyperlink: underlined black
 // text, blue under the pointing hand while the pointer is over it; a click
-// hands its target to the desktop.
+// hands its target to the desktop. Tab reaches it (a focus frame shows
+// around it), and Enter or Space opens it as a click does.
 #pragma once
 
 #include <QLabel>
+
+class QAccessibleInterface;
 
 #include "platform.h"
 
@@ -26,10 +29,16 @@ class LinkLabel : public QLabel {
 
     QColor textColor() const;
 
+    // What screen readers see: a link named by its caption, which "press"
+    // opens (see accessibility.h).
+    static QAccessibleInterface* accessibleInterface(LinkLabel* label);
+
   protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void setTextColor(const QColor& color);

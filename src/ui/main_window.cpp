@@ -1,6 +1,8 @@
 // The main window's layout and wiring. Its commands are in
 // main_window_commands.cpp, its file and colour commands in
-// main_window_files.cpp, its plot in main_window_plot.cpp.
+// main_window_files.cpp, its plot in main_window_plot.cpp, its copy commands
+// in main_window_copy.cpp, and what keyboards and screen readers need in
+// main_window_access.cpp.
 #include "main_window.h"
 
 #include <QAction>
@@ -17,11 +19,15 @@
 #include <QToolButton>
 
 #include "about_dialog.h"
+#include "accessibility.h"
 #include "equation_edit.h"
 #include "full_screen_window.h"
 #include "images.h"
+#include "layout_keys.h"
 #include "plot/main_plot.h"
-#include "plot_widgets.h"
+#include "plot/picture.h"
+#include "plot_area.h"
+#include "solution_list.h"
 #include "window_font.h"
 
 namespace parabel::ui {
@@ -45,6 +51,8 @@ MainWindow::MainWindow(AppContext& app)
       solutionDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kSolutionDialog),
       equationDialog_(app.platform(), RememberedFileDialog::Kind::kOpen, kEquationDialog),
       plotDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kPlotDialog) {
+    // Before any control exists, so screen readers see each as described.
+    installAccessibility();
     setWindowTitle(QStringLiteral("Parabel v1.0"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -62,9 +70,10 @@ MainWindow::MainWindow(AppContext& app)
     setFixedSize(sizeHint());
     readSettings();
     createDialogs();
-    createCopyCommands();
+    createCopyCommand();
     createAccessibleTexts();
     createMenuKeys();
+    installLayoutIndependentKeys();
 }
 
 MainWindow::~MainWindow() {
@@ -81,8 +90,12 @@ QAction* MainWindow::createAction(const char* name, const QString& caption, cons
     auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
     action->setStatusTip(hint);
-    connect(action, &QAction::triggered, this,
-            [this, command] { app_.guard([&] { (this->*command)(); }); });
+    // Queued: the command runs once the action has returned, so whoever
+    // triggered it (a screen reader's "press" among them) never waits for a
+    // window the command opens.
+    connect(
+        action, &QAction::triggered, this,
+        [this, command] { app_.guard([&] { (this->*command)(); }); }, Qt::QueuedConnection);
     return action;
 }
 
@@ -134,7 +147,9 @@ void MainWindow::createActions() {
 }
 
 void MainWindow::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    // Each title's first letter, with Alt, opens its menu; it shows
+    // underlined only while Alt is held (see layout_keys.h).
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
     file->addAction(solveAction_);
     file->addAction(refreshAction_);
     file->addSeparator();
@@ -148,9 +163,9 @@ void MainWindow::createMenus() {
     file->addAction(loadAction_);
     file->addSeparator();
     file->addAction(exitAction_);
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("Настройки"));
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Настройки"));
     settings->addAction(curveColorAction_);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
     help->addAction(aboutAction_);
 }
 
@@ -225,7 +240,7 @@ void MainWindow::createControls() {
     }
     equationEdit_->setWindowShortcuts(menuShortcuts);
 
-    solutionList_ = new QListWidget(client);
+    solutionList_ = new SolutionList(client);
     solutionList_->setObjectName(QStringLiteral("solutionList"));
     solutionList_->setGeometry(8, 64, 289, 306);
     solutionList_->setFont(windowFont(16, true));
@@ -241,22 +256,20 @@ void MainWindow::createControls() {
     solveButton_->setGeometry(-1000, 376, 97, 25);
     solveButton_->setDefault(true);
     solveButton_->setFocusPolicy(Qt::NoFocus);  // Tab would lose the focus off the window
+    // Off the window and hidden: nothing a user or a screen reader could
+    // find; the solve commands click it all the same.
+    solveButton_->hide();
     connect(solveButton_, &QPushButton::clicked, this, [this] { app_.guard([this] { solve(); }); });
 
-    plotFrame_ = new PlotFrame(client);
-    plotFrame_->setObjectName(QStringLiteral("plotFrame"));
-    plotFrame_->setGeometry(304, 32, 322, 338);
-    plotView_ = new SurfaceView(&panel_, client);
-    plotView_->setObjectName(QStringLiteral("plotView"));
-    plotView_->setGeometry(312, 40, 300, 320);
-    pointerArea_ = new PointerArea(client);
-    pointerArea_->setObjectName(QStringLiteral("pointerArea"));
-    pointerArea_->setGeometry(304, 32, 322, 338);
-    connect(pointerArea_, &PointerArea::pointerMoved, this,
-            [this](int x, int y) { app_.guard([&] { showPointer(x, y); }); });
+    plotArea_ = new PlotArea(MainPictureLayout(), client);
+    plotArea_->setObjectName(QStringLiteral("plotArea"));
+    plotArea_->move(304, 32);
+    plotArea_->setSurface(&panel_);
+    connect(plotArea_, &PlotArea::pointerMoved, this,
+            [this](QPoint pixel) { app_.guard([&] { showPointer(pixel.x(), pixel.y()); }); });
 
     setTabOrder(equationEdit_, solutionList_);
-    setTabOrder(solutionList_, solveButton_);
+    setTabOrder(solutionList_, plotArea_);
     equationEdit_->setFocus();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,9 +31,8 @@ namespace parabel::ui {
 class AboutDialog;
 class EquationEdit;
 class FullScreenWindow;
-class PlotFrame;
-class PointerArea;
-class SurfaceView;
+class PlotArea;
+class SolutionList;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -71,8 +71,8 @@ class MainWindow : public QMainWindow {
     // The status bar's read-outs.
     void showHint(const QString& hint);
     void showPointer(int x, int y);
-    // The context menus' commands: the whole worked solution as text, the
-    // plot as the picture the plot export writes.
+    // The copy commands: the whole worked solution as text, the plot as the
+    // picture the plot export writes.
     void copySolution();
     void copyPlot();
 
@@ -92,11 +92,9 @@ class MainWindow : public QMainWindow {
     void readSettings();
     void createDialogs();
     AboutDialog& aboutDialog();
-    void createCopyCommands();
+    void createCopyCommand();
     void createAccessibleTexts();
     void createMenuKeys();
-    // The plot's accessible description, after every change of what it shows.
-    void describePlot();
     QAction* createAction(const char* name, const QString& caption, const QString& hint,
                           void (MainWindow::*command)());
 
@@ -104,6 +102,9 @@ class MainWindow : public QMainWindow {
     void equationKeyPressed(int key, Qt::KeyboardModifiers modifiers);
     void showSolution(const std::vector<std::string>& lines);
 
+    // Runs a drawing on the panel and shows the panel and its description
+    // afterwards, also when the drawing faults.
+    void drawOnPanel(const std::function<void()>& drawing);
     void drawPlot(Extended a, Extended b, Extended c, double root1, double root2);
     // drawPlot with the stored state when a coefficient is non-zero.
     void redrawFromState();
@@ -135,16 +136,13 @@ class MainWindow : public QMainWindow {
     QAction* aboutAction_ = nullptr;
     QAction* aboutToolAction_ = nullptr;
     QAction* copySolutionAction_ = nullptr;
-    QAction* copyPlotAction_ = nullptr;
 
     QWidget* toolBand_ = nullptr;
     QWidget* toolBar_ = nullptr;
     EquationEdit* equationEdit_ = nullptr;
-    QListWidget* solutionList_ = nullptr;
+    SolutionList* solutionList_ = nullptr;
     QPushButton* solveButton_ = nullptr;  // off the window: the default button
-    PlotFrame* plotFrame_ = nullptr;
-    SurfaceView* plotView_ = nullptr;
-    PointerArea* pointerArea_ = nullptr;
+    PlotArea* plotArea_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     QLabel* statusLabel_ = nullptr;
 

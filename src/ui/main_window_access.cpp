@@ -1,5 +1,5 @@
 // The main window for keyboards and screen readers: the controls' accessible
-// names and descriptions, and the Alt keys of the menus.
+// names and descriptions, and the key of the menu bar.
 #include <QAction>
 #include <QListWidget>
 #include <QMenuBar>
@@ -9,7 +9,8 @@
 #include "accessibility.h"
 #include "equation_edit.h"
 #include "main_window.h"
-#include "plot_widgets.h"
+#include "plot_area.h"
+#include "solution_list.h"
 
 namespace parabel::ui {
 
@@ -24,26 +25,14 @@ void MainWindow::createAccessibleTexts() {
     solutionList_->setAccessibleName(QStringLiteral("Решение"));
     solutionList_->setAccessibleDescription(
         QStringLiteral("Ход решения уравнения; Ctrl+C копирует решение целиком"));
-    // The pointer area lies over the whole plot: it stands for the plot.
-    describePlot();
-}
-
-void MainWindow::describePlot() {
-    describePlotArea(pointerArea_, plotState_);
+    plotArea_->describe(plotState_);
 }
 
 void MainWindow::createMenuKeys() {
-    // Alt with the first letter of a menu's title opens the menu (Alt+Ф,
-    // Alt+Н, Alt+С); no other key of the window uses Alt. The titles keep
-    // their text: a '&' would underline its letter for good in the styles
-    // that always draw them.
-    for (QAction* title : menuBar()->actions()) {
-        const char16_t letter = title->text().at(0).toUpper().unicode();
-        auto* key =
-            new QShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(letter))), this);
-        connect(key, &QShortcut::activated, this,
-                [this, title] { menuBar()->setActiveAction(title); });
-    }
+    // F10 opens the first menu, as on the common desktops.
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(key, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 }  // namespace parabel::ui

@@ -12,7 +12,7 @@
 #include "equation_edit.h"
 #include "full_screen_window.h"
 #include "main_window.h"
-#include "plot_widgets.h"
+#include "solution_list.h"
 
 namespace parabel::ui {
 
@@ -23,8 +23,9 @@ const QString kErrorCaption = QStringLiteral("Error");
 }  // namespace
 
 void MainWindow::solve() {
-    const SolveAndDrawResult result =
-        SolveAndDraw(equationEdit_->text().toStdString(), panel_, plotState_);
+    SolveAndDrawResult result;
+    drawOnPanel(
+        [&] { result = SolveAndDraw(equationEdit_->text().toStdString(), panel_, plotState_); });
     const SolveOutcome& outcome = result.outcome;
     equationEdit_->setEquation(QString::fromStdString(outcome.fieldText));
     savedSolution_ = outcome.saved;
@@ -32,8 +33,6 @@ void MainWindow::solve() {
         listEquation_ = outcome.saved.front();
         showSolution(outcome.displayed);
     }
-    plotView_->surfaceChanged();
-    describePlot();
     if (outcome.failure == SolveFailure::kForm) {
         app_.platform().showError(kErrorCaption, QString::fromUtf8(kFormMessage));
     } else if (outcome.failure == SolveFailure::kConversion) {
@@ -62,12 +61,12 @@ void MainWindow::refresh() {
 void MainWindow::clearAll() {
     solutionList_->clear();
     equationEdit_->clear();
-    panel_.Repaint();
-    plotView_->surfaceChanged();
-    plotState_.a = 0;
-    plotState_.b = 0;
-    plotState_.c = 0;
-    describePlot();
+    drawOnPanel([this] {
+        panel_.Repaint();
+        plotState_.a = 0;
+        plotState_.b = 0;
+        plotState_.c = 0;
+    });
 }
 
 void MainWindow::openFullScreen() {

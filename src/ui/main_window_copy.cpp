@@ -1,5 +1,5 @@
-// The main window's copy commands: the context menus of the solution list and
-// of the plot, and Ctrl+C in the list.
+// The main window's copy commands: the solution list's context menu and
+// Ctrl+C in the list; the plot brings its own.
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
@@ -8,11 +8,12 @@
 #include "context_menu.h"
 #include "main_window.h"
 #include "plot/picture.h"
-#include "plot_widgets.h"
+#include "plot_area.h"
+#include "solution_list.h"
 
 namespace parabel::ui {
 
-void MainWindow::createCopyCommands() {
+void MainWindow::createCopyCommand() {
     QMenu* listMenu = createContextMenu(solutionList_);
     copySolutionAction_ = listMenu->addAction(QStringLiteral("Копировать решение"));
     copySolutionAction_->setObjectName(QStringLiteral("copySolutionAction"));
@@ -33,10 +34,7 @@ void MainWindow::createCopyCommands() {
     connect(lines, &QAbstractItemModel::modelReset, this, updateCopySolution);
     updateCopySolution();
 
-    QMenu* plotMenu = createContextMenu(pointerArea_);
-    copyPlotAction_ = plotMenu->addAction(QStringLiteral("Копировать график"));
-    copyPlotAction_->setObjectName(QStringLiteral("copyPlotAction"));
-    connect(copyPlotAction_, &QAction::triggered, this,
+    connect(plotArea_, &PlotArea::copyRequested, this,
             [this] { app_.guard([this] { copyPlot(); }); });
 }
 
@@ -58,7 +56,7 @@ void MainWindow::copySolution() {
 }
 
 void MainWindow::copyPlot() {
-    copyPicture(ComposeMainPicture(panel_));
+    copyPicture(plotArea_->picture());
 }
 
 }  // namespace parabel::ui

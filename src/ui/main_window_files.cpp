@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <stdexcept>
 
+#include "app/picture_file.h"
 #include "equation_edit.h"
-#include "io/bmp.h"
 #include "io/color_names.h"
 #include "io/safe_save.h"
 #include "io/settings.h"
@@ -13,6 +13,8 @@
 #include "io/text_files.h"
 #include "main_window.h"
 #include "plot/picture.h"
+#include "plot_area.h"
+#include "solution_list.h"
 
 namespace parabel::ui {
 
@@ -91,10 +93,8 @@ void MainWindow::savePlot() {
 }
 
 void MainWindow::writePlot(const QString& fileName) {
-    const Picture picture = ComposeMainPicture(panel_);
-    const std::vector<std::uint8_t> bytes =
-        EncodeBmp({picture.width, picture.height, picture.pixels.data()});
-    SaveFileSafely(fileName.toStdString(), bytes);
+    const FramedSurface picture = plotArea_->picture();
+    SaveFileSafely(fileName.toStdString(), PictureFile(picture, RasterFormat::kBmp));
 }
 
 void MainWindow::chooseCurveColor() {

@@ -5,34 +5,26 @@
 #include "app/panel_redraw.h"
 #include "main_window.h"
 #include "plot/main_plot.h"
-#include "plot_widgets.h"
+#include "plot_area.h"
+#include "scope_exit.h"
 
 namespace parabel::ui {
 
+void MainWindow::drawOnPanel(const std::function<void()>& drawing) {
+    const ScopeExit describe([this] { plotArea_->describe(plotState_); });
+    plotArea_->redraw(drawing);
+}
+
 void MainWindow::drawPlot(Extended a, Extended b, Extended c, double root1, double root2) {
-    try {
-        DrawPlot(panel_, plotState_, a, b, c, root1, root2);
-    } catch (...) {
-        plotView_->surfaceChanged();  // what was drawn before the fault stays
-        throw;
-    }
-    plotView_->surfaceChanged();
-    describePlot();
+    drawOnPanel([&] { DrawPlot(panel_, plotState_, a, b, c, root1, root2); });
 }
 
 void MainWindow::redrawFromState() {
-    try {
-        RedrawFromState(panel_, plotState_);
-    } catch (...) {
-        plotView_->surfaceChanged();  // what was drawn before the fault stays
-        throw;
-    }
-    plotView_->surfaceChanged();
+    drawOnPanel([this] { RedrawFromState(panel_, plotState_); });
 }
 
 void MainWindow::paintPanelFirstTime() {
-    PaintPanelFirstTime(panel_, plotState_);
-    plotView_->surfaceChanged();
+    drawOnPanel([this] { PaintPanelFirstTime(panel_, plotState_); });
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {

@@ -6,7 +6,6 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QTranslator>
 #include <csignal>
@@ -74,7 +73,8 @@ std::string startUpFailure() {
     if (plugin.isEmpty()) {
         return "cannot open the " + displayInWords();
     }
-    std::string failure = "the Qt platform plugin \"" + plugin.toStdString() + "\" is not installed";
+    std::string failure =
+        "the Qt platform plugin \"" + plugin.toStdString() + "\" is not installed";
     if (plugin.startsWith(QStringLiteral("wayland"))) {
         failure += " (Debian package qt6-wayland)";
     }
@@ -85,11 +85,11 @@ std::string startUpFailure() {
 // of its plugins are installed; a display that cannot be opened ends the
 // program with one line naming it, or naming the missing plugin, instead.
 void startUpMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    static const QRegularExpression notFound(
-        QStringLiteral("Could not find the Qt platform plugin \"([^\"]+)\""));
-    const QRegularExpressionMatch match = notFound.match(text);
-    if (match.hasMatch()) {
-        missingPlatformPlugin() = match.captured(1);
+    const QString notFound = QStringLiteral("Could not find the Qt platform plugin \"");
+    const qsizetype start = text.indexOf(notFound);
+    const qsizetype end = start < 0 ? -1 : text.indexOf(u'"', start + notFound.size());
+    if (end > 0) {
+        missingPlatformPlugin() = text.mid(start + notFound.size(), end - start - notFound.size());
     }
     if (type == QtFatalMsg) {
         std::fprintf(stderr, "parabel: cannot show the window: %s\n", startUpFailure().c_str());

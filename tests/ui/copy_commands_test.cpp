@@ -13,6 +13,7 @@
 
 using parabel::testing::Child;
 using parabel::testing::Program;
+using parabel::testing::RunQueuedCommands;
 
 namespace {
 
@@ -26,6 +27,7 @@ QString SavedFileAsText(Program& program) {
     const QString path = program.Path(QStringLiteral("solution.txt"));
     program.platform.fileAnswers = {path};
     program.Action("saveSolutionAction")->trigger();
+    RunQueuedCommands();
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     QString text = QString::fromStdString(parabel::Windows1251ToUtf8(file.readAll().toStdString()));
@@ -39,6 +41,7 @@ QImage ExportedPicture(Program& program, QAction* save) {
     const QString path = program.Path(QStringLiteral("plot.bmp"));
     program.platform.fileAnswers = {path};
     save->trigger();
+    RunQueuedCommands();
     return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -80,6 +83,7 @@ class CopyCommandsTest : public QObject {
             QVERIFY(menu != nullptr);
             QCOMPARE(Captions(menu), QStringList{QStringLiteral("Копировать решение")});
             menu->actions().front()->trigger();
+            RunQueuedCommands();
             menu->hide();
             const QString copied = Clipboard()->text();
             QVERIFY(copied.startsWith(equation + QStringLiteral("=0\nРешение\n")));
@@ -93,10 +97,12 @@ class CopyCommandsTest : public QObject {
         program.Solve(QStringLiteral("x^2-5x+6"));
         QAction* copy = program.Action("copySolutionAction");
         copy->trigger();
+        RunQueuedCommands();
         const QString solution = Clipboard()->text();
         program.Solve(QStringLiteral("5+3"));  // the form message; the list keeps its lines
         Clipboard()->clear();
         copy->trigger();
+        RunQueuedCommands();
         QCOMPARE(Clipboard()->text(), solution);
 
         // After Clear the list is empty and nothing is copied.
@@ -105,6 +111,7 @@ class CopyCommandsTest : public QObject {
         QVERIFY(!copy->isEnabled());
         program.List()->setFocus();
         QTest::keyClick(program.List(), Qt::Key_C, Qt::ControlModifier);
+        RunQueuedCommands();
         QCOMPARE(Clipboard()->text(), QStringLiteral("before"));
         program.Solve(QStringLiteral("x^2-5x+6"));
         QVERIFY(copy->isEnabled());
@@ -115,23 +122,27 @@ class CopyCommandsTest : public QObject {
         program.Show();
         program.Solve(QStringLiteral("x^2-5x+6"));
         program.Action("copySolutionAction")->trigger();
+        RunQueuedCommands();
         const QString solution = Clipboard()->text();
         Clipboard()->clear();
 
         program.List()->setFocus();
         program.List()->setCurrentRow(5);
         QTest::keyClick(program.List(), Qt::Key_C, Qt::ControlModifier);
+        RunQueuedCommands();
         QCOMPARE(Clipboard()->text(), solution);
 
         // In the field Ctrl+C copies the field's selection, as before.
         program.Field()->setFocus();
         program.Field()->setSelection(0, 3);
         QTest::keyClick(program.Field(), Qt::Key_C, Qt::ControlModifier);
+        RunQueuedCommands();
         QCOMPARE(Clipboard()->text(), QStringLiteral("x^2"));
 
         // The window's own keys still work from the list: Ctrl+A clears.
         program.List()->setFocus();
         QTest::keyClick(program.List(), Qt::Key_A, Qt::ControlModifier);
+        RunQueuedCommands();
         QCOMPARE(program.List()->count(), 0);
     }
 
@@ -140,10 +151,11 @@ class CopyCommandsTest : public QObject {
         program.Show();
         program.Solve(QStringLiteral("x^2-5x+6"));
         QMenu* menu =
-            OpenContextMenu(Child<QWidget>(program.main.get(), "pointerArea"), QPoint(100, 100));
+            OpenContextMenu(Child<QWidget>(program.main.get(), "plotArea"), QPoint(100, 100));
         QVERIFY(menu != nullptr);
         QCOMPARE(Captions(menu), QStringList{QStringLiteral("Копировать график")});
         menu->actions().front()->trigger();
+        RunQueuedCommands();
         menu->hide();
         const QImage copied = Clipboard()->image().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(copied.size(), QSize(322, 338));
@@ -160,12 +172,13 @@ class CopyCommandsTest : public QObject {
         auto& full = *program.fullScreen;
         QImage copied;
         QImage exported;
-        QTimer::singleShot(0, &full, [&] {
+        parabel::testing::WhenVisible(&full, [&] {
             QTRY_VERIFY(full.drawnSinceOpened());
-            QMenu* menu = OpenContextMenu(program.FullScreenPointerArea(), QPoint(300, 300));
+            QMenu* menu = OpenContextMenu(program.FullScreenPlotArea(), QPoint(300, 300));
             QVERIFY(menu != nullptr);
             QCOMPARE(Captions(menu), QStringList{QStringLiteral("Копировать график")});
             menu->actions().front()->trigger();
+            RunQueuedCommands();
             menu->hide();
             copied = Clipboard()->image().convertToFormat(QImage::Format_RGB32);
             exported = ExportedPicture(program, Child<QAction>(&full, "saveAction"));
@@ -181,7 +194,7 @@ class CopyCommandsTest : public QObject {
         Program program;
         program.Show();
         program.Solve(QStringLiteral("x^2-5x+6"));
-        auto* area = Child<QWidget>(program.main.get(), "pointerArea");
+        auto* area = Child<QWidget>(program.main.get(), "plotArea");
         QMouseEvent move(QEvent::MouseMove, QPointF(158, 168), area->mapToGlobal(QPointF(158, 168)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(area, &move);

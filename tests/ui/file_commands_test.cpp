@@ -14,6 +14,7 @@
 #include "program_fixture.h"
 
 using parabel::testing::Program;
+using parabel::testing::RunQueuedCommands;
 
 namespace {
 
@@ -33,6 +34,7 @@ void Write(const QString& path, const QByteArray& content) {
 QString NextDialogName(Program& program, const char* action) {
     program.platform.fileAnswers.clear();
     program.Action(action)->trigger();
+    RunQueuedCommands();
     return program.platform.fileCalls.back().initialName;
 }
 
@@ -49,6 +51,7 @@ class FileCommandsTest : public QObject {
         const QString path = program.Path(QStringLiteral("solution.txt"));
         program.platform.fileAnswers = {path};
         QTest::keyClick(program.main.get(), Qt::Key_S, Qt::ControlModifier);
+        RunQueuedCommands();
         const QByteArray expected =
             QByteArray("x^2+2x+5=0\r\n") + "\xD0\xE5\xF8\xE5\xED\xE8\xE5\r\n" +
             "__________________________\r\nD=(2)^2-4*(1)*(5)=-16\r\n" +
@@ -66,6 +69,7 @@ class FileCommandsTest : public QObject {
         program.main->clearAll();
         program.platform.fileAnswers = {path};
         QTest::keyClick(program.main.get(), Qt::Key_L, Qt::ControlModifier);
+        RunQueuedCommands();
         QCOMPARE(program.Field()->text(), QStringLiteral("x^2+2x+5=0"));
         QCOMPARE(program.List()->count(), 6);
     }
@@ -92,11 +96,13 @@ class FileCommandsTest : public QObject {
         const QString path = program.Path(QStringLiteral("missing/s.txt"));
         program.platform.fileAnswers = {path};
         program.Action("saveSolutionAction")->trigger();
+        RunQueuedCommands();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Parabel"));
         QCOMPARE(program.platform.boxes[0].text,
                  QStringLiteral("Cannot create file \"%1\". No such file or directory.").arg(path));
         program.Action("saveSolutionAction")->trigger();
+        RunQueuedCommands();
         QCOMPARE(program.platform.fileCalls.back().initialName, path);
     }
 
@@ -113,6 +119,7 @@ class FileCommandsTest : public QObject {
             setrlimit(RLIMIT_FSIZE, &limit);
             program.platform.fileAnswers = {path};
             program.Action("saveSolutionAction")->trigger();
+            RunQueuedCommands();
             const bool reported = program.platform.boxes.size() == 1 &&
                                   program.platform.boxes[0].text == "Stream write error.";
             _exit(reported ? 42 : 1);
@@ -133,6 +140,7 @@ class FileCommandsTest : public QObject {
             Write(path, content);
             program.platform.fileAnswers = {path};
             program.Action("loadAction")->trigger();
+            RunQueuedCommands();
             QCOMPARE(program.Field()->text(), QStringLiteral("2x^2+3x-5=0"));
             QCOMPARE(program.List()->count(), 9);
             QCOMPARE(program.main->plotState().a, 2.0L);
@@ -150,6 +158,7 @@ class FileCommandsTest : public QObject {
             Write(path, content);
             program.platform.fileAnswers = {path};
             program.Action("loadAction")->trigger();
+            RunQueuedCommands();
             QCOMPARE(program.platform.boxes.size(), size_t(1));
             QCOMPARE(program.platform.boxes[0].text,
                      QStringLiteral("List index out of bounds (0)"));
@@ -164,6 +173,7 @@ class FileCommandsTest : public QObject {
         Write(path, "\r\nx^2-1");
         program.platform.fileAnswers = {path};
         program.Action("loadAction")->trigger();
+        RunQueuedCommands();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Error"));
         QVERIFY(program.platform.boxes[0].text.startsWith(QStringLiteral("Уравнение")));
@@ -176,6 +186,7 @@ class FileCommandsTest : public QObject {
         const QString folder = program.Path(QString());
         program.platform.fileAnswers = {missing, folder};  // then cancel
         program.Action("loadAction")->trigger();
+        RunQueuedCommands();
         QCOMPARE(program.platform.fileCalls.size(), size_t(3));
         QCOMPARE(program.platform.boxes.size(), size_t(2));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Ошибка"));
@@ -225,6 +236,7 @@ class FileCommandsTest : public QObject {
         Program program;
         program.platform.fileAnswers = {QStringLiteral("/dev/zero")};
         program.Action("loadAction")->trigger();
+        RunQueuedCommands();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].text, QStringLiteral("List index out of bounds (0)"));
     }
@@ -237,6 +249,7 @@ class FileCommandsTest : public QObject {
         Write(path, "old");
         program.platform.fileAnswers = {path};
         QTest::keyClick(program.main.get(), Qt::Key_G, Qt::ControlModifier);
+        RunQueuedCommands();
         const QByteArray bmp = Read(path);
         QCOMPARE(bmp.size(), 436422);
         QCOMPARE(bmp.left(2), QByteArray("BM"));
@@ -261,17 +274,20 @@ class FileCommandsTest : public QObject {
         Program program;
         const QString ini = QString::fromStdString(program.context->settingsPath());
         QCOMPARE(program.main->plotState().curveColor, 0x0000FF);  // no file: red
-        program.Action("curveColorAction")->trigger();             // cancelled
+        program.Action("curveColorAction")->trigger();
+        RunQueuedCommands();  // cancelled
         QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=clRed\r\n"));
         QCOMPARE(program.platform.colorCalls.back(), QColor(255, 0, 0));
         program.platform.colorAnswers = {QColor(1, 2, 3)};
         program.Solve(QStringLiteral("x^2-4"));
         program.Action("curveColorAction")->trigger();
+        RunQueuedCommands();
         QCOMPARE(program.main->plotState().curveColor, 0x00030201);
         QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=$00030201\r\n"));
         QCOMPARE(program.main->panel().PixelAt(150, 200), 0xFF010203u);  // redrawn in it
         program.platform.colorAnswers = {QColor(255, 0, 0)};
         program.Action("curveColorAction")->trigger();
+        RunQueuedCommands();
         QCOMPARE(Read(ini), QByteArray("[1]\r\nColor=clRed\r\n"));
     }
 
@@ -333,6 +349,7 @@ class FileCommandsTest : public QObject {
             program.Path(QStringLiteral("missing/Inf.ini")).toStdString());
         program.platform.colorAnswers = {QColor(0, 0, 255)};
         program.Action("curveColorAction")->trigger();
+        RunQueuedCommands();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].text,
                  QStringLiteral("Unable to write to %1.").arg(program.Path("missing/Inf.ini")));

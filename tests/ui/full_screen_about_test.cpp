@@ -18,14 +18,14 @@
 
 using parabel::testing::Child;
 using parabel::testing::Program;
+using parabel::testing::RunQueuedCommands;
 using parabel::testing::WindowProbe;
 
 namespace {
 
 // Runs `whileOpen` once the modal window is up, then opens it.
 void WhileOpen(QWidget* window, std::function<void()> whileOpen, std::function<void()> open) {
-    QTimer::singleShot(0, window, [window, whileOpen] {
-        QTRY_VERIFY(window->isVisible());
+    parabel::testing::WhenVisible(window, [window, whileOpen] {
         whileOpen();
         if (window->isVisible()) {
             window->close();
@@ -54,18 +54,19 @@ class FullScreenAboutTest : public QObject {
         program.Solve(QStringLiteral("x^2-5x+6"));
         auto& full = *program.fullScreen;
         QCOMPARE(full.windowTitle(), QStringLiteral("Полноэкранный режим построения графика"));
-        QCOMPARE(Child<QWidget>(&full, "plotView")->size(), QSize(1008, 752));
-        QCOMPARE(program.FullScreenPointerArea()->size(), QSize(1024, 728));
+        QCOMPARE(program.FullScreenPlotArea()->size(), QSize(1024, 728));
         bool checked = false;
         WhileOpen(
             &full,
             [&] {
                 QTRY_VERIFY(full.drawnSinceOpened());  // drawn as soon as shown
+                QCOMPARE(QSize(full.picture()->width(), full.picture()->height()),
+                         QSize(1008, 752));
                 QCOMPARE(full.picture()->PixelAt(512, 364), parabel::kBlackPixel);  // origin
                 QCOMPARE(full.picture()->PixelAt(512, 304), 0xFFFF0000u);  // the curve at x = 0
-                MovePointerTo(program.FullScreenPointerArea(), QPoint(520, 373));
+                MovePointerTo(program.FullScreenPlotArea(), QPoint(520, 373));
                 QCOMPARE(program.FullScreenStatus()->text(), QStringLiteral("[0;2]"));
-                MovePointerTo(program.FullScreenPointerArea(), QPoint(0, 0));
+                MovePointerTo(program.FullScreenPlotArea(), QPoint(0, 0));
                 QCOMPARE(program.FullScreenStatus()->text(), QStringLiteral("[-52;39.3]"));
                 // Hints go to this window's status bar while it is open.
                 QStatusTipEvent tip(QStringLiteral("Обновить (Ctrl+F5)"));
@@ -73,7 +74,10 @@ class FullScreenAboutTest : public QObject {
                 QCOMPARE(program.FullScreenStatus()->text(), QStringLiteral("Обновить (Ctrl+F5)"));
                 checked = true;
             },
-            [&] { program.Action("fullScreenAction")->trigger(); });
+            [&] {
+                program.Action("fullScreenAction")->trigger();
+                RunQueuedCommands();
+            });
         QVERIFY(checked);
         QVERIFY(program.RedrawTimer()->isActive());
         // And back to the main window's after it closed.
@@ -92,7 +96,7 @@ class FullScreenAboutTest : public QObject {
         for (QAction* action : Child<QMenuBar>(&full, "menuBar")->actions()) {
             captions << action->text() + (action->isEnabled() ? "" : "(off)");
         }
-        QCOMPARE(captions, QStringList({"Сохранить", "|(off)", "Обновить", "|(off)", "Выход"}));
+        QCOMPARE(captions, QStringList({"Сохранить", "Обновить", "Выход"}));
         QCOMPARE(Child<QAction>(&full, "exitAction")->statusTip(),
                  QStringLiteral("Выход из полноэкранного режима (Ctrl+E)"));
         const QString path = program.Path(QStringLiteral("large.bmp"));
@@ -103,10 +107,13 @@ class FullScreenAboutTest : public QObject {
                 QTRY_VERIFY(full.drawnSinceOpened());
                 QApplication::setActiveWindow(&full);
                 WindowProbe::Picture(full).Repaint();
-                QTest::keyClick(&full, Qt::Key_F5, Qt::ControlModifier);  // Refresh
+                QTest::keyClick(&full, Qt::Key_F5, Qt::ControlModifier);
+                RunQueuedCommands();  // Refresh
                 QCOMPARE(full.picture()->PixelAt(512, 304), 0xFFFF0000u);
-                QTest::keyClick(&full, Qt::Key_S, Qt::ControlModifier);  // Save
-                QTest::keyClick(&full, Qt::Key_E, Qt::ControlModifier);  // Exit
+                QTest::keyClick(&full, Qt::Key_S, Qt::ControlModifier);
+                RunQueuedCommands();  // Save
+                QTest::keyClick(&full, Qt::Key_E, Qt::ControlModifier);
+                RunQueuedCommands();  // Exit
                 QVERIFY(!full.isVisible());
             },
             [&] { program.main->openFullScreen(); });
@@ -125,6 +132,7 @@ class FullScreenAboutTest : public QObject {
                  QStringLiteral("Растровые изображения|*.bmp"));
         // The name is forgotten: the next save's dialog starts empty.
         Child<QAction>(&full, "saveAction")->trigger();
+        RunQueuedCommands();
         QCOMPARE(program.platform.fileCalls.back().initialName, QString());
     }
 
@@ -151,13 +159,13 @@ class FullScreenAboutTest : public QObject {
             [&] {
                 QTRY_COMPARE(program.platform.boxes.size(), size_t(1));
                 for (int x = 0; x < 5; ++x) {
-                    MovePointerTo(program.FullScreenPointerArea(), QPoint(100 + x, 100));
+                    MovePointerTo(program.FullScreenPlotArea(), QPoint(100 + x, 100));
                 }
                 QCOMPARE(program.platform.boxes.size(), size_t(1));
                 QCOMPARE(program.platform.boxes[0].text,
                          QStringLiteral("Invalid floating point operation."));
-                Child<QAction>(&full, "refreshAction")
-                    ->trigger();  // an explicit Refresh reports again
+                Child<QAction>(&full, "refreshAction")->trigger();
+                RunQueuedCommands();  // an explicit Refresh reports again
                 QCOMPARE(program.platform.boxes.size(), size_t(2));
             },
             [&] { program.main->openFullScreen(); });
@@ -229,9 +237,13 @@ class FullScreenAboutTest : public QObject {
                 auto* icq = Child<QLineEdit>(&about, "icqEdit");
                 icq->setFocus();
                 QTest::keyClick(icq, Qt::Key_Return);
+                RunQueuedCommands();
                 QVERIFY(!about.isVisible());
             },
-            [&] { program.Action("aboutAction")->trigger(); });
+            [&] {
+                program.Action("aboutAction")->trigger();
+                RunQueuedCommands();
+            });
         QCOMPARE(program.main->panel().PixelAt(150, 100), 0xFFFF0000u);
         QVERIFY(program.RedrawTimer()->isActive());
     }

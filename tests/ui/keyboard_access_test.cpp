@@ -1,29 +1,41 @@
 // The windows for keyboards and screen readers: the accessibility tree under
-// the offscreen platform, the Tab order, the menus' Alt keys and "²" in the
-// equation field.
+// the offscreen platform, the Tab order, the menus' and shortcuts' keys on
+// Latin and Cyrillic layouts, the plot's keyboard route, the About window's
+// links, commands that never make a screen reader wait, and the pointer
+// read-out on high-density screens.
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
+#include "plot/main_plot.h"
 #include "program_fixture.h"
+#include "ui/link_label.h"
 
 using parabel::testing::Child;
 using parabel::testing::Program;
+using parabel::testing::RunQueuedCommands;
+using parabel::testing::WhenVisible;
 
 namespace {
 
+QAccessibleInterface* Node(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
 QString Accessible(QWidget* widget, QAccessible::Text text) {
-    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
+    QAccessibleInterface* node = Node(widget);
     return node != nullptr ? node->text(text) : QStringLiteral("(none)");
 }
 
 QString PlotDescription(QWidget* window) {
-    return Accessible(Child<QWidget>(window, "pointerArea"), QAccessible::Description);
+    return Accessible(Child<QWidget>(window, "plotArea"), QAccessible::Description);
 }
 
 void TypeAndEnter(Program& program, const QString& text) {
@@ -31,7 +43,29 @@ void TypeAndEnter(Program& program, const QString& text) {
     program.Field()->clear();
     QTest::keyClicks(program.Field(), text);
     QTest::keyClick(program.Field(), Qt::Key_Return);
+    RunQueuedCommands();
 }
+
+// A key as the keyboard sends it: the key code (a letter's capital), the
+// text it types, the modifiers.
+void PressKey(QWidget* target, int key, const QString& text, Qt::KeyboardModifiers modifiers) {
+    QTest::sendKeyEvent(QTest::Press, target, Qt::Key(key), text, modifiers);
+    QTest::sendKeyEvent(QTest::Release, target, Qt::Key(key), text, modifiers);
+}
+
+// The object names of the main window's actions that ran, in order.
+struct TriggeredActions {
+    explicit TriggeredActions(QWidget* window) {
+        for (QAction* action : window->findChildren<QAction*>()) {
+            if (!action->objectName().isEmpty()) {
+                QObject::connect(action, &QAction::triggered, &listening,
+                                 [this, action] { names << action->objectName(); });
+            }
+        }
+    }
+    QObject listening;  // the connections end with it
+    QStringList names;
+};
 
 }  // namespace
 
@@ -39,30 +73,39 @@ class KeyboardAccessTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void controlsHaveNamesAndDescriptions() {
+    void controlsHaveNamesRolesAndDescriptions() {
         Program program;
+        program.Show();
         const struct {
             const char* control;
+            QAccessible::Role role;
             QString name;
             QString description;
         } rows[] = {
-            {"clearToolButton", "Очистить", "Очистить (Ctrl+A)"},
-            {"loadToolButton", "Загрузить", "Загрузить (Ctrl+L)"},
-            {"saveSolutionToolButton", "Сохранить решение", "Сохранить решение (Ctrl+S)"},
-            {"savePlotToolButton", "Сохранить график", "Сохранить график (Ctrl+G)"},
-            {"solveToolButton", "Решать !!!", "Решать !!!"},
-            {"refreshToolButton", "Обновить", "Обновить (F5)"},
-            {"fullScreenToolButton", "Вход в полноэкранный режим построения графика",
+            {"clearToolButton", QAccessible::Button, "Очистить", "Очистить (Ctrl+A)"},
+            {"loadToolButton", QAccessible::Button, "Загрузить", "Загрузить (Ctrl+L)"},
+            {"saveSolutionToolButton", QAccessible::Button, "Сохранить решение",
+             "Сохранить решение (Ctrl+S)"},
+            {"savePlotToolButton", QAccessible::Button, "Сохранить график",
+             "Сохранить график (Ctrl+G)"},
+            {"solveToolButton", QAccessible::Button, "Решать !!!", "Решать !!!"},
+            {"refreshToolButton", QAccessible::Button, "Обновить", "Обновить (F5)"},
+            {"fullScreenToolButton", QAccessible::Button,
+             "Вход в полноэкранный режим построения графика",
              "Вход в полноэкранный режим построения графика (Ctrl+P)"},
-            {"aboutToolButton", "Краткое руководство по пользованию программы",
+            {"aboutToolButton", QAccessible::Button, "Краткое руководство по пользованию программы",
              "Краткое руководство по пользованию программы (F1)"},
-            {"exitToolButton", "Выход из программы", "Выход из программы (Ctrl+E)"},
-            {"equationEdit", "Уравнение", "Введите в это поле уравнение вида Ax^2+Bx+C=0"},
-            {"solutionList", "Решение", "Ход решения уравнения; Ctrl+C копирует решение целиком"},
-            {"pointerArea", "График", "нет графика"},
+            {"exitToolButton", QAccessible::Button, "Выход из программы",
+             "Выход из программы (Ctrl+E)"},
+            {"equationEdit", QAccessible::EditableText, "Уравнение",
+             "Введите в это поле уравнение вида Ax^2+Bx+C=0"},
+            {"solutionList", QAccessible::List, "Решение",
+             "Ход решения уравнения; Ctrl+C копирует решение целиком"},
+            {"plotArea", QAccessible::Graphic, "График", "нет графика"},
         };
         for (const auto& row : rows) {
             QWidget* control = Child<QWidget>(program.main.get(), row.control);
+            QCOMPARE(Node(control)->role(), row.role);
             QCOMPARE(Accessible(control, QAccessible::Name), row.name);
             QCOMPARE(Accessible(control, QAccessible::Description), row.description);
         }
@@ -75,12 +118,55 @@ class KeyboardAccessTest : public QObject {
                     continue;  // Qt's own, such as the menu bar's button for items that do not fit
                 }
                 if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
-                    control->objectName() == QStringLiteral("pointerArea")) {
+                    control->focusPolicy() != Qt::NoFocus) {
                     QVERIFY2(!Accessible(control, QAccessible::Name).isEmpty(),
                              qPrintable(control->objectName()));
                 }
             }
         }
+    }
+
+    // What is not there is not in the tree; separators are separators; a
+    // line is focused only while the list has the focus.
+    void theTreeHoldsOnlyWhatIsThere() {
+        Program program;
+        program.Show();
+        TypeAndEnter(program, QStringLiteral("x^2-5x+6"));
+        QVERIFY(Node(Child<QPushButton>(program.main.get(), "solveButton"))->state().invisible);
+
+        QAccessibleInterface* list = Node(program.List());
+        QCOMPARE(list->childCount(), 9);
+        QStringList lines;
+        for (int i = 0; i < list->childCount(); ++i) {
+            QAccessibleInterface* line = list->child(i);
+            QCOMPARE(list->indexOfChild(line), i);
+            lines << (line->role() == QAccessible::Separator ? QStringLiteral("(separator)")
+                                                             : line->text(QAccessible::Name));
+            QVERIFY2(
+                line->role() == QAccessible::Separator || line->role() == QAccessible::ListItem,
+                qPrintable(lines.back()));
+        }
+        QCOMPARE(lines, QStringList({"Решение", "(separator)", "D=(-5)^2-4*(1)*(6)=1",
+                                     "D>0 - Два корня.", "x(1,2)=((5)±(1^(1/2)))/(2*(1))", "x(1)=3",
+                                     "x(2)=2", "(separator)", "Ответ: x(1)=3 ; x(2)=2"}));
+        program.List()->setFocus();
+        program.List()->setCurrentRow(0);
+        QVERIFY(list->child(0)->state().focused);
+        program.Field()->setFocus();
+        QVERIFY(!list->child(0)->state().focused);
+        TypeAndEnter(program, QStringLiteral("x^2+1"));  // fewer lines: none of the old is left
+        QCOMPARE(list->childCount(), 6);
+        QCOMPARE(list->child(5)->text(QAccessible::Name), QStringLiteral("Ответ: Корней нет."));
+        QCOMPARE(list->child(6), nullptr);
+
+        // The full-screen menu bar: three items, the dividers drawn only.
+        QAccessibleInterface* bar = Node(Child<QMenuBar>(program.fullScreen, "menuBar"));
+        QStringList items;
+        for (int i = 0; i < bar->childCount(); ++i) {
+            QCOMPARE(bar->child(i)->role(), QAccessible::MenuItem);
+            items << bar->child(i)->text(QAccessible::Name);
+        }
+        QCOMPARE(items, QStringList({"Сохранить", "Обновить", "Выход"}));
     }
 
     void plotDescriptionFollowsWhatThePlotShows() {
@@ -94,13 +180,14 @@ class KeyboardAccessTest : public QObject {
         TypeAndEnter(program, QStringLiteral("5+3"));  // fails: the plot stays
         QCOMPARE(PlotDescription(main), solved);
         QTest::keyClick(program.Field(), Qt::Key_A, Qt::ControlModifier);  // Clear
+        RunQueuedCommands();
         QCOMPARE(PlotDescription(main), QStringLiteral("нет графика"));
         TypeAndEnter(program, QStringLiteral("2x^2+4x+2"));
         QCOMPARE(PlotDescription(main), QStringLiteral("парабола y = 2x² + 4x + 2, корень -1"));
 
         // The full-screen window tells what it draws, the same equation.
         QString fullScreen;
-        QTimer::singleShot(0, program.fullScreen, [&] {
+        WhenVisible(program.fullScreen, [&] {
             fullScreen = PlotDescription(program.fullScreen);
             program.fullScreen->close();
         });
@@ -108,48 +195,233 @@ class KeyboardAccessTest : public QObject {
         QCOMPARE(fullScreen, PlotDescription(main));
     }
 
-    void tabSkipsTheOffScreenSolveButton() {
-        Program program;
-        program.Show();
-        const auto* solveButton = Child<QPushButton>(program.main.get(), "solveButton");
-        QCOMPARE(QApplication::focusWidget(), program.Field());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), program.List());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), program.Field());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), program.List());
-        QVERIFY(QApplication::focusWidget() != solveButton);
-        // Enter still solves through it.
-        program.Field()->setFocus();
-        QTest::keyClicks(program.Field(), QStringLiteral("x^2-4"));
-        QTest::keyClick(program.Field(), Qt::Key_Return);
-        QCOMPARE(program.List()->count(), 9);
-    }
-
-    void altWithATitlesFirstLetterOpensItsMenu() {
+    // Alt opens menus by the key of their title's letter on both layouts,
+    // F10 opens the first; Ctrl runs a shortcut by its key on a Cyrillic
+    // layout too. Nothing of it types into the field.
+    void keysWorkOnLatinAndCyrillicLayouts() {
+        const struct Row {
+            const char* key;  // in words
+            int code;
+            QString text;
+            Qt::KeyboardModifiers modifiers;
+            QString menu;        // the menu that opens, if any
+            const char* action;  // the action that runs, if any
+        } rows[] = {
+            {"Alt+Ф", u'Ф', "ф", Qt::AltModifier, "Файл", nullptr},
+            {"Alt+Н", u'Н', "н", Qt::AltModifier, "Настройки", nullptr},
+            {"Alt+С", u'С', "с", Qt::AltModifier, "Справка", nullptr},
+            {"Alt+A, Ф's key", Qt::Key_A, "a", Qt::AltModifier, "Файл", nullptr},
+            {"Alt+Y, Н's key", Qt::Key_Y, "y", Qt::AltModifier, "Настройки", nullptr},
+            {"Alt+C, С's key", Qt::Key_C, "c", Qt::AltModifier, "Справка", nullptr},
+            {"Alt+F, no menu's key", Qt::Key_F, "f", Qt::AltModifier, "", nullptr},
+            {"Alt+Щ, no menu's key", u'Щ', "щ", Qt::AltModifier, "", nullptr},
+            {"F10", Qt::Key_F10, "", Qt::NoModifier, "Файл", nullptr},
+            {"Ctrl+P", Qt::Key_P, "p", Qt::ControlModifier, "", "fullScreenAction"},
+            {"Ctrl+З, P's key", u'З', "з", Qt::ControlModifier, "", "fullScreenAction"},
+            {"Ctrl+Ф, A's key", u'Ф', "ф", Qt::ControlModifier, "", "clearAction"},
+            {"Ctrl+Ы, S's key", u'Ы', "ы", Qt::ControlModifier, "", "saveSolutionAction"},
+            {"Ctrl+П, G's key", u'П', "п", Qt::ControlModifier, "", "savePlotAction"},
+            {"Ctrl+Д, L's key", u'Д', "д", Qt::ControlModifier, "", "loadAction"},
+            {"Ctrl+У, E's key", u'У', "у", Qt::ControlModifier, "", "exitAction"},
+            {"Ctrl+Ц, W's key", u'Ц', "ц", Qt::ControlModifier, "", "curveColorAction"},
+            {"Ctrl+Б, no shortcut's key", u'Б', "б", Qt::ControlModifier, "", nullptr},
+        };
         Program program;
         program.Show();
         QMenuBar* bar = program.main->menuBar();
-        const std::pair<char16_t, QString> keys[] = {
-            {u'Ф', QStringLiteral("Файл")},
-            {u'Н', QStringLiteral("Настройки")},
-            {u'С', QStringLiteral("Справка")},
-        };
-        for (const auto& [letter, title] : keys) {
+        for (const Row& row : rows) {
+            program.Field()->setEquation(QStringLiteral("x"));
             program.Field()->setFocus();
-            // Sent as the keyboard sends it: the capital's key code, the letter as text.
-            const QString text = QString(QChar(letter)).toLower();
-            QTest::sendKeyEvent(QTest::Press, program.Field(), Qt::Key(letter), text,
-                                Qt::AltModifier);
-            QTest::sendKeyEvent(QTest::Release, program.Field(), Qt::Key(letter), text,
-                                Qt::AltModifier);
-            QVERIFY(bar->activeAction() != nullptr);
-            QCOMPARE(bar->activeAction()->text(), title);
-            QTRY_VERIFY(bar->activeAction()->menu()->isVisible());
-            bar->activeAction()->menu()->hide();
-            QCOMPARE(program.Field()->text(), QString());
+            TriggeredActions triggered(program.main.get());
+            PressKey(program.Field(), row.code, row.text, row.modifiers);
+            QAction* open = bar->activeAction();
+            const QString opened = open != nullptr ? open->text().remove(u'&') : QString();
+            if (open != nullptr) {
+                QTRY_VERIFY(open->menu()->isVisible());
+                open->menu()->hide();
+                bar->setActiveAction(nullptr);
+            }
+            QCoreApplication::removePostedEvents(program.main.get(), QEvent::MetaCall);
+            QVERIFY2(opened == row.menu, row.key);
+            QVERIFY2(triggered.names ==
+                         (row.action != nullptr ? QStringList{row.action} : QStringList{}),
+                     qPrintable(QString::fromUtf8(row.key) + ": " + triggered.names.join(' ')));
+            QVERIFY2(program.Field()->text() == QStringLiteral("x"), row.key);
         }
+    }
+
+    // The menu titles' letters show underlined only while Alt is held.
+    void menuLettersShowWhileAltIsHeld() {
+        Program program;
+        program.Show();
+        QStyle* style = program.main->menuBar()->style();
+        QCOMPARE(style->styleHint(QStyle::SH_UnderlineShortcut), 0);
+        QTest::sendKeyEvent(QTest::Press, program.Field(), Qt::Key_Alt, QString(), Qt::AltModifier);
+        QVERIFY(style->styleHint(QStyle::SH_UnderlineShortcut) != 0);
+        QTest::sendKeyEvent(QTest::Release, program.Field(), Qt::Key_Alt, QString(),
+                            Qt::NoModifier);
+        QCOMPARE(style->styleHint(QStyle::SH_UnderlineShortcut), 0);
+    }
+
+    // Tab goes round the field, the list and the plot; the plot shows its
+    // focus outside its own pixels and copies its picture by Ctrl+C.
+    void tabReachesThePlotWhichCopiesByKeyboard() {
+        Program program;
+        program.Show();
+        TypeAndEnter(program, QStringLiteral("x^2-5x+6"));
+        auto* plot = Child<QWidget>(program.main.get(), "plotArea");
+        const QWidget* order[] = {program.Field(), program.List(), plot, program.Field()};
+        for (const QWidget* expected : order) {
+            QCOMPARE(QApplication::focusWidget(), expected);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), plot);
+
+        const QImage shown = plot->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const parabel::RasterSurface& panel = program.main->panel();
+        bool focusFrame = false;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const bool onPanel = x >= 8 && x < 308 && y >= 8 && y < 328;
+                if (onPanel) {
+                    QCOMPARE(shown.pixel(x, y), panel.PixelAt(x - 8, y - 8));
+                } else if (x > 0 && y > 0 && x < shown.width() - 1 && y < shown.height() - 1) {
+                    focusFrame = focusFrame || shown.pixel(x, y) != parabel::kWhitePixel;
+                }
+            }
+        }
+        QVERIFY(focusFrame);
+
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(plot, Qt::Key_C, Qt::ControlModifier);
+        const QImage copied =
+            QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(copied.size(), QSize(322, 338));
+        QCOMPARE(copied.pixel(8 + 150, 8 + 100), 0xFFFF0000u);  // the curve at x = 0
+        const QByteArray png = QGuiApplication::clipboard()->mimeData()->data("image/png");
+        const QImage decoded = QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(decoded.size(), copied.size());
+        for (int y = 0; y < copied.height(); ++y) {
+            for (int x = 0; x < copied.width(); ++x) {
+                QCOMPARE(decoded.pixel(x, y), copied.pixel(x, y));
+            }
+        }
+    }
+
+    // The About window's links and ICQ field by keyboard, and the links as
+    // links for screen readers.
+    void aboutLinksOpenByKeyboardAndReader() {
+        Program program;
+        program.Show();
+        auto* about = program.About();
+        auto* ok = Child<QPushButton>(about, "okButton");
+        auto* site = Child<parabel::ui::LinkLabel>(about, "siteLink");
+        auto* mail = Child<parabel::ui::LinkLabel>(about, "mailLink");
+        auto* icq = Child<QLineEdit>(about, "icqEdit");
+        QStringList order;
+        WhenVisible(about, [&] {
+            for (int i = 0; i < 5; ++i) {
+                order << QApplication::focusWidget()->objectName();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            site->setFocus();
+            QTest::keyClick(site, Qt::Key_Return);
+            mail->setFocus();
+            QTest::keyClick(mail, Qt::Key_Space);
+            QVERIFY(about->isVisible());  // the links' keys are theirs, not OK's
+            ok->setFocus();
+            QTest::keyClick(ok, Qt::Key_Return);
+        });
+        program.main->showAbout();
+        QVERIFY(!about->isVisible());
+        QCOMPARE(order, QStringList({"okButton", "siteLink", "mailLink", "icqEdit", "okButton"}));
+        QCOMPARE(program.platform.openedUrls,
+                 std::vector<QString>({site->text(), QStringLiteral("mailto: ") + mail->text()}));
+        for (parabel::ui::LinkLabel* link : {site, mail}) {
+            QAccessibleInterface* node = Node(link);
+            QCOMPARE(node->role(), QAccessible::Link);
+            QCOMPARE(node->text(QAccessible::Name), link->text());
+            node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        QCOMPARE(program.platform.openedUrls.size(), size_t(4));
+        QCOMPARE(Accessible(icq, QAccessible::Name), QStringLiteral("ICQ"));
+    }
+
+    // A screen reader's "press" on a button that opens a window returns at
+    // once; the window opens after it.
+    void pressingNeverWaitsForTheWindowItOpens() {
+        Program program;
+        program.Show();
+        const struct {
+            const char* button;
+            QWidget* window;
+        } rows[] = {
+            {"aboutToolButton", program.About()},
+            {"fullScreenToolButton", program.fullScreen},
+        };
+        for (const auto& row : rows) {
+            QAccessibleActionInterface* press =
+                Node(program.ToolButton(row.button))->actionInterface();
+            press->doAction(QAccessibleActionInterface::pressAction());
+            QVERIFY2(!row.window->isVisible(), row.button);
+            bool opened = false;
+            WhenVisible(row.window, [&] {
+                opened = true;
+                row.window->close();
+            });
+            RunQueuedCommands();
+            QVERIFY2(opened, row.button);
+        }
+        // The file dialogs too: the press has returned before the dialog is asked.
+        program.ToolButton("loadToolButton")->click();
+        QVERIFY(program.platform.fileCalls.empty());
+        RunQueuedCommands();
+        QCOMPARE(program.platform.fileCalls.size(), size_t(1));
+    }
+
+    // Every device pixel of a logical pixel reads that pixel, at scale
+    // factors 1, 1.5 and 2; a reopened full screen starts without a read-out.
+    void pointerReadsTheLogicalPixelItLiesIn() {
+        Program program;
+        program.Show();
+        auto* plot = Child<QWidget>(program.main.get(), "plotArea");
+        const struct {
+            double factor;
+            QPoint device;  // a device pixel of the screen, over the plot
+        } rows[] = {
+            {1, {158, 168}},   {1, {159, 167}}, {1.5, {237, 252}}, {1.5, {238, 253}},
+            {1.5, {239, 254}}, {2, {316, 336}}, {2, {317, 337}},   {2, {318, 338}},
+            {2, {319, 339}},   {1.5, {0, 0}},   {2, {643, 675}},
+        };
+        for (const auto& row : rows) {
+            const QPointF position(row.device.x() / row.factor, row.device.y() / row.factor);
+            QMouseEvent move(QEvent::MouseMove, position, plot->mapToGlobal(position), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(plot, &move);
+            const std::string expected =
+                parabel::PointerText(static_cast<int>(row.device.x() / row.factor),
+                                     static_cast<int>(row.device.y() / row.factor));
+            QCOMPARE(program.Status()->text(), QString::fromStdString(expected));
+        }
+
+        QStringList openings;
+        for (int opening = 0; opening < 2; ++opening) {
+            WhenVisible(program.fullScreen, [&] {
+                openings << program.FullScreenStatus()->text();
+                QWidget* area = program.FullScreenPlotArea();
+                const QPointF global(520.5,
+                                     373.5);  // one device pixel right of and below (520, 373)
+                QMouseEvent move(QEvent::MouseMove, area->mapFromGlobal(global), global,
+                                 Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(area, &move);
+                openings << program.FullScreenStatus()->text();
+                program.fullScreen->close();
+            });
+            program.main->openFullScreen();
+        }
+        QCOMPARE(openings, QStringList({"", "[0;2]", "", "[0;2]"}));
     }
 
     void superscriptTwoBecomesCaretTwo() {

@@ -17,6 +17,7 @@
 
 using parabel::testing::Child;
 using parabel::testing::Program;
+using parabel::testing::RunQueuedCommands;
 using parabel::testing::WindowProbe;
 
 namespace {
@@ -81,6 +82,7 @@ void TypeAndEnter(Program& program, const QString& text) {
     program.Field()->setFocus();
     QTest::keyClicks(program.Field(), text);
     QTest::keyClick(program.Field(), Qt::Key_Return);
+    RunQueuedCommands();
 }
 
 }  // namespace
@@ -100,8 +102,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(main.minimumSize(), main.maximumSize());
         const std::pair<const char*, QRect> places[] = {
             {"equationEdit", QRect(8, 32, 289, 26)},    {"solutionList", QRect(8, 64, 289, 306)},
-            {"solveButton", QRect(-1000, 376, 97, 25)}, {"plotFrame", QRect(304, 32, 322, 338)},
-            {"plotView", QRect(312, 40, 300, 320)},     {"pointerArea", QRect(304, 32, 322, 338)},
+            {"solveButton", QRect(-1000, 376, 97, 25)}, {"plotArea", QRect(304, 32, 322, 338)},
             {"statusBar", QRect(0, 372, 632, 19)},      {"toolBand", QRect(0, 0, 632, 28)},
         };
         for (const auto& [name, geometry] : places) {
@@ -170,6 +171,7 @@ class MainWindowTest : public QObject {
             program.Show();
             QTest::keyClicks(program.Field(), QStringLiteral("x^2=0=0"));
             QTest::keyClick(program.Field(), Qt::Key_Return, modifiers);
+            RunQueuedCommands();
             QCOMPARE(program.platform.boxes.size(), size_t(1));
             QCOMPARE(program.Field()->text(), QStringLiteral("x^2=0"));
         }
@@ -180,9 +182,11 @@ class MainWindowTest : public QObject {
         program.Show();
         program.Field()->setEquation(QStringLiteral("x^2-5x+6"));
         program.Action("solveAction")->trigger();
+        RunQueuedCommands();
         QCOMPARE(program.List()->count(), 9);
         program.Field()->setEquation(QStringLiteral("x^2+1"));
         program.ToolButton("solveToolButton")->click();
+        RunQueuedCommands();
         QCOMPARE(program.List()->count(), 6);
     }
 
@@ -195,6 +199,7 @@ class MainWindowTest : public QObject {
 
         program.Field()->setEquation(QStringLiteral("5+3=0"));
         QTest::keyClick(program.Field(), Qt::Key_Return);
+        RunQueuedCommands();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Error"));
         QCOMPARE(program.platform.boxes[0].text, QString::fromUtf8(parabel::kFormMessage));
@@ -205,6 +210,7 @@ class MainWindowTest : public QObject {
 
         program.Field()->setEquation(QStringLiteral("5x+3"));
         QTest::keyClick(program.Field(), Qt::Key_Return);
+        RunQueuedCommands();
         QCOMPARE(program.platform.boxes.size(), size_t(2));
         QCOMPARE(program.platform.boxes[1].text,
                  QStringLiteral("Коэффициент выражен в неприемлимом виде."));
@@ -215,6 +221,7 @@ class MainWindowTest : public QObject {
         // A fault of the plot: every line, "=0" appended, the state kept.
         program.Field()->setEquation(QStringLiteral("1e16x^2"));
         QTest::keyClick(program.Field(), Qt::Key_Return);
+        RunQueuedCommands();
         QCOMPARE(program.platform.boxes.size(), size_t(3));
         QCOMPARE(program.Field()->text(), QStringLiteral("1e16x^2=0"));
         QCOMPARE(program.List()->count(), 7);
@@ -229,20 +236,24 @@ class MainWindowTest : public QObject {
         main.refresh();  // refresh before any solve: nothing
         QVERIFY(PanelIsWhite(main));
         TypeAndEnter(program, QStringLiteral("x^2-5x+6"));
-        QTest::keyClick(program.Field(), Qt::Key_A, Qt::ControlModifier);  // Ctrl+A in the field
+        QTest::keyClick(program.Field(), Qt::Key_A, Qt::ControlModifier);
+        RunQueuedCommands();  // Ctrl+A in the field
         QCOMPARE(program.List()->count(), 0);
         QCOMPARE(program.Field()->text(), QString());
         QVERIFY(PanelIsWhite(main));
         QCOMPARE(main.plotState().a, 0.0L);
         QCOMPARE(main.plotState().root1, 3.0);  // the roots stay
         QCOMPARE(main.savedSolution()->size(), size_t(10));
-        QTest::keyClick(&main, Qt::Key_F5);  // refresh does nothing now
+        QTest::keyClick(&main, Qt::Key_F5);
+        RunQueuedCommands();  // refresh does nothing now
         QVERIFY(PanelIsWhite(main));
 
         program.Field()->setEquation(QStringLiteral("-x^2+4=0"));
         QTest::keyClick(program.Field(), Qt::Key_Return);
+        RunQueuedCommands();
         WindowProbe::Panel(main).Repaint();
         QTest::keyClick(&main, Qt::Key_F5);
+        RunQueuedCommands();
         QCOMPARE(main.panel().PixelAt(150, 120), kRed);  // the vertex
     }
 
@@ -251,6 +262,7 @@ class MainWindowTest : public QObject {
         program.Show();
         program.platform.yesNoAnswers = {false, true};
         QTest::keyClick(program.main.get(), Qt::Key_E, Qt::ControlModifier);
+        RunQueuedCommands();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Выход"));
         QCOMPARE(program.platform.boxes[0].text,
@@ -321,7 +333,7 @@ class MainWindowTest : public QObject {
         program.Action("aboutAction")->showStatusText(main.menuBar());
         QCOMPARE(program.Status()->text(),
                  QStringLiteral("Краткое руководство по пользованию программы"));
-        MovePointer(Child<QWidget>(&main, "pointerArea"), QPoint(158, 168));
+        MovePointer(Child<QWidget>(&main, "plotArea"), QPoint(158, 168));
         QCOMPARE(program.Status()->text(), QStringLiteral("График функции [0;0]"));
         QVERIFY(program.Field()->toolTip().isEmpty());
     }
@@ -337,7 +349,7 @@ class MainWindowTest : public QObject {
             {QPoint(0, 337), QStringLiteral("График функции [-15.8;-16.9]")},
         };
         for (const auto& [point, text] : rows) {
-            MovePointer(Child<QWidget>(&main, "pointerArea"), point);
+            MovePointer(Child<QWidget>(&main, "plotArea"), point);
             QCOMPARE(program.Status()->text(), text);
         }
     }
@@ -348,6 +360,7 @@ class MainWindowTest : public QObject {
         auto& main = *program.main;
         WindowProbe::State(main).a = 1e16L;  // the panel's first point cannot be rounded
         QTest::keyClick(&main, Qt::Key_F5);
+        RunQueuedCommands();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Parabel"));
         QCOMPARE(program.platform.boxes[0].text,
@@ -369,10 +382,11 @@ class MainWindowTest : public QObject {
         TypeAndEnter(program, QStringLiteral("0,5x^2-2"));
         QVERIFY(program.platform.boxes.empty());
         QCOMPARE(program.List()->item(2)->text(), QStringLiteral("D=(0)^2-4*(0,5)*(-2)=4"));
-        MovePointer(Child<QWidget>(&main, "pointerArea"), QPoint(0, 0));
+        MovePointer(Child<QWidget>(&main, "plotArea"), QPoint(0, 0));
         QCOMPARE(program.Status()->text(), QStringLiteral("График функции [-15,8;16,8]"));
         program.Field()->setEquation(QStringLiteral("0.5x^2-2"));
         QTest::keyClick(program.Field(), Qt::Key_Return);
+        RunQueuedCommands();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].text,
                  QStringLiteral("Коэффициент выражен в неприемлимом виде."));

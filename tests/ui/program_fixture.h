@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 
 #include "core/decimal_separator.h"
@@ -33,6 +34,25 @@ T* Child(const QObject* parent, const char* name) {
         qFatal("no child %s", name);
     }
     return child;
+}
+
+// Menu, toolbar and key commands run once their action has returned, as
+// queued calls: this runs the calls waiting, as the event loop would next.
+inline void RunQueuedCommands() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+}
+
+// Runs `action` once `window` shows: a modal window runs it from its own
+// event loop. Polled by a timer, so it runs after any queued command that
+// opens the window.
+inline void WhenVisible(QWidget* window, std::function<void()> action) {
+    QTimer::singleShot(1, window, [window, action = std::move(action)]() mutable {
+        if (!window->isVisible()) {
+            WhenVisible(window, std::move(action));
+            return;
+        }
+        action();
+    });
 }
 
 struct Program {
@@ -72,12 +92,13 @@ struct Program {
     QTimer* RedrawTimer() const { return Child<QTimer>(main.get(), "redrawTimer"); }
     // The full-screen window's.
     QLabel* FullScreenStatus() const { return Child<QLabel>(fullScreen, "statusLabel"); }
-    QWidget* FullScreenPointerArea() const { return Child<QWidget>(fullScreen, "pointerArea"); }
+    QWidget* FullScreenPlotArea() const { return Child<QWidget>(fullScreen, "plotArea"); }
 
     // Types the equation into the field and solves it through the menu command.
     void Solve(const QString& equation) const {
         Field()->setEquation(equation);
         Action("solveAction")->trigger();
+        RunQueuedCommands();
     }
 
     QTemporaryDir folder;

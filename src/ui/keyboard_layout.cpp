@@ -1,0 +1,34 @@
+#include "keyboard_layout.h"
+
+#include <QString>
+
+namespace parabel::ui {
+
+namespace {
+
+// The three letter rows of both layouts, key for key.
+const QString& latinKeys() {
+    static const QString keys = QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM");
+    return keys;
+}
+const QString& cyrillicKeys() {
+    static const QString keys = QStringLiteral("ЙЦУКЕНГШЩЗФЫВАПРОЛДЯЧСМИТЬ");
+    return keys;
+}
+
+QChar sameKey(QChar letter, const QString& from, const QString& to) {
+    const qsizetype index = from.indexOf(letter.toUpper());
+    return index < 0 ? QChar() : to.at(index);
+}
+
+}  // namespace
+
+QChar latinLetterOnKeyOf(QChar cyrillic) {
+    return sameKey(cyrillic, cyrillicKeys(), latinKeys());
+}
+
+QChar cyrillicLetterOnKeyOf(QChar latin) {
+    return sameKey(latin, latinKeys(), cyrillicKeys());
+}
+
+}  // namespace parabel::ui

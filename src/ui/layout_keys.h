@@ -1,0 +1,15 @@
+// Keys that work whichever keyboard layout is on, and menu letters shown
+// only while Alt is held:
+// - Ctrl with a key runs the shortcut of the Latin letter on that key, also
+//   on a Cyrillic-only layout (Ctrl+З is Ctrl+P);
+// - Alt with a key opens the menu whose title's letter is on that key, also
+//   on a Latin layout (Alt+A opens "Файл", whose letter Ф shares the key);
+// - the menu titles' letters are underlined only while Alt is held.
+#pragma once
+
+namespace parabel::ui {
+
+// Installs both on the application, once; later calls do nothing.
+void installLayoutIndependentKeys();
+
+}  // namespace parabel::ui

@@ -1,0 +1,104 @@
+#include "plot_area.h"
+
+#include <QAction>
+#include <QImage>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <cmath>
+
+#include "accessibility.h"
+#include "context_menu.h"
+#include "scope_exit.h"
+
+namespace parabel::ui {
+
+namespace {
+
+// The focus frame's distance from the area's edge: inside the frame's
+// outline, in the margin around the surface.
+constexpr int kFocusInset = 3;
+
+}  // namespace
+
+PlotArea::PlotArea(const PictureLayout& layout, QWidget* parent)
+    : QWidget(parent), layout_(layout) {
+    setFixedSize(layout.width, layout.height);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    QMenu* menu = createContextMenu(this);
+    copyAction_ = menu->addAction(QStringLiteral("Копировать график"));
+    copyAction_->setObjectName(QStringLiteral("copyPlotAction"));
+    // Ctrl+C while the plot has the focus; the field's and the list's copy
+    // stay theirs.
+    copyAction_->setShortcuts(QKeySequence::Copy);
+    copyAction_->setShortcutContext(Qt::WidgetShortcut);
+    addAction(copyAction_);
+    connect(copyAction_, &QAction::triggered, this, &PlotArea::copyRequested);
+}
+
+void PlotArea::setSurface(const RasterSurface* surface) {
+    surface_ = surface;
+    update();
+}
+
+void PlotArea::redraw(const std::function<void()>& drawing) {
+    const ScopeExit show([this] { update(surfaceRect()); });
+    drawing();
+}
+
+void PlotArea::describe(const PlotState& state) {
+    describePlotArea(this, state);
+}
+
+FramedSurface PlotArea::picture() const {
+    return FramedSurface(*surface_, layout_.width, layout_.height, layout_.surfaceLeft,
+                         layout_.surfaceTop);
+}
+
+QPoint PlotArea::pixelAt(QPointF position) {
+    return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
+}
+
+QRect PlotArea::surfaceRect() const {
+    if (surface_ == nullptr) {
+        return {};
+    }
+    return QRect(layout_.surfaceLeft, layout_.surfaceTop, surface_->width(), surface_->height())
+        .intersected(rect());
+}
+
+void PlotArea::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // The frame: a white interior inside a one-pixel black outline.
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+    if (surface_ != nullptr) {
+        const QImage image(reinterpret_cast<const uchar*>(surface_->pixels().data()),
+                           surface_->width(), surface_->height(), qsizetype{surface_->width()} * 4,
+                           QImage::Format_RGB32);
+        painter.drawImage(layout_.surfaceLeft, layout_.surfaceTop, image);
+    }
+    if (hasFocus()) {
+        // Only in the margin: the plot's own pixels stay as they are.
+        painter.setClipRegion(QRegion(rect()).subtracted(surfaceRect()));
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset);
+        option.backgroundColor = Qt::white;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void PlotArea::mouseMoveEvent(QMouseEvent* event) {
+    // The screen's pixel from the area's: the area lies on whole logical
+    // pixels, and the event's own screen position may come rounded.
+    const QPoint pixel = pixelAt(event->position());
+    emit pointerMoved(pixel, mapToGlobal(pixel));
+}
+
+}  // namespace parabel::ui

@@ -1,0 +1,65 @@
+// A plot on screen: the frame of the picture the plot exports, with a raster
+// surface's kept picture at its place in the frame. It reads the pointer,
+// takes the keyboard focus by Tab (a dotted focus frame drawn in the frame's
+// margin, never over the surface's pixels), copies its picture by Ctrl+C or
+// its context menu, and tells screen readers what it shows.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "plot/picture.h"
+#include "plot/plot_state.h"
+#include "plot/raster_surface.h"
+
+class QAction;
+
+namespace parabel::ui {
+
+class PlotArea : public QWidget {
+    Q_OBJECT
+  public:
+    // The area is the frame of `layout`; the surface shows at its place.
+    PlotArea(const PictureLayout& layout, QWidget* parent);
+
+    // Until a surface is set, the frame shows empty.
+    void setSurface(const RasterSurface* surface);
+    const RasterSurface* surface() const { return surface_; }
+
+    // Runs `drawing`, which draws on the surface, and shows the surface
+    // afterwards, also when the drawing faults: what it drew before the
+    // fault stays on show, and the fault goes on to the caller.
+    void redraw(const std::function<void()>& drawing);
+
+    // Tells screen readers what `state` shows.
+    void describe(const PlotState& state);
+
+    // The picture the plot's export and copy commands write: the frame with
+    // the surface, exactly as shown. Needs a surface.
+    FramedSurface picture() const;
+
+    // The pointer's pixel under `position`, a point in the area's own
+    // logical coordinates: on a screen of scale factor s, the s x s device
+    // pixels of one logical pixel all read that pixel.
+    static QPoint pixelAt(QPointF position);
+
+  signals:
+    // The pointer moved to the pixel `local` of the area, `global` on the
+    // screen.
+    void pointerMoved(QPoint local, QPoint global);
+    // Ctrl+C or "Копировать график" in the context menu.
+    void copyRequested();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    QRect surfaceRect() const;
+
+    PictureLayout layout_;
+    const RasterSurface* surface_ = nullptr;
+    QAction* copyAction_ = nullptr;
+};
+
+}  // namespace parabel::ui
