@@ -53,7 +53,8 @@ install(FILES ${compressed_dir}/parabel.1.gz ${compressed_dir}/parabel-cli.1.gz
 # The Russian translations, found by man in a Russian locale or with -L ru.
 install(FILES ${compressed_dir}/ru/parabel.1.gz ${compressed_dir}/ru/parabel-cli.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man1)
+# The licence text is in copyright, as Debian keeps it; a LICENSE beside it
+# would say the same twice (lintian: extra-license-file).
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/CHANGELOG.md
-              ${PROJECT_SOURCE_DIR}/LICENSE ${PARABEL_PACKAGING_DIR}/debian/copyright
-              ${compressed_dir}/changelog.gz
+              ${PARABEL_PACKAGING_DIR}/debian/copyright ${compressed_dir}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/parabel)

@@ -59,7 +59,7 @@ metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 icons="$prefix/share/icons/hicolor"
 for file in "$desktop" "$metainfo" "$icons/scalable/apps/$id.svg" \
     "$prefix/share/man/"{man1,ru/man1}/{parabel,parabel-cli}.1.gz \
-    "$prefix/share/doc/parabel/"{README.md,CHANGELOG.md,LICENSE,copyright,changelog.gz} \
+    "$prefix/share/doc/parabel/"{README.md,CHANGELOG.md,copyright,changelog.gz} \
     "$prefix/share/bash-completion/completions/"{parabel,parabel-cli}; do
     [ -s "$file" ] || fail "${file#"$prefix"/} is missing or empty"
 done
