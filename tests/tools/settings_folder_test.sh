@@ -72,6 +72,11 @@ chmod -R a+rX "$work"
 run() {
     local who=$1 env=$2 program=$3
     local -a vars=(PATH=/usr/bin:/bin)
+    # A sanitizer build keeps the options its tests run with.
+    local name
+    for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+        [[ -n ${!name:-} ]] && vars+=("$name=${!name}")
+    done
     case $env in
         xdg) vars+=("XDG_CONFIG_HOME=$work/$who-xdg" "HOME=$work/$who-home") ;;
         home) vars+=("HOME=$work/$who-home") ;;
