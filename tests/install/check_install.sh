@@ -87,7 +87,8 @@ if [ -f "$desktop" ]; then
         grep -q "^$line" "$desktop" || fail "the desktop entry has no line ${line//\\/}"
     done
     # "Open with" still hands the program a file ...
-    grep -q '^Exec=parabel %f$' "$desktop" || fail "the entry does not pass a file: $(grep '^Exec=' "$desktop")"
+    grep -q '^Exec=parabel %f$' "$desktop" ||
+        fail "the entry does not pass a file: $(grep '^Exec=' "$desktop")"
     # ... but the entry claims no file type: no desktop makes Parabel the
     # default for one, and mailcap gets no line for it.
     grep -q '^MimeType=' "$desktop" && fail "the desktop entry claims $(grep '^MimeType=' "$desktop")"
