@@ -1,6 +1,7 @@
 # Install layout of a desktop application with the id org.parabel.Parabel:
 # the two programs, the desktop entry, the icon in the hicolor theme, the
-# AppStream metainfo, the manual pages and the documents.
+# AppStream metainfo, the manual pages (English and Russian) and the
+# documents.
 include(GNUInstallDirs)
 set(PARABEL_APP_ID org.parabel.Parabel)
 set(PARABEL_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
@@ -42,12 +43,18 @@ function(parabel_compress source target_name)
 endfunction()
 parabel_compress(${PARABEL_PACKAGING_DIR}/man/parabel.1 parabel.1.gz)
 parabel_compress(${PARABEL_PACKAGING_DIR}/man/parabel-cli.1 parabel-cli.1.gz)
+parabel_compress(${PARABEL_PACKAGING_DIR}/man/ru/parabel.1 ru/parabel.1.gz)
+parabel_compress(${PARABEL_PACKAGING_DIR}/man/ru/parabel-cli.1 ru/parabel-cli.1.gz)
 parabel_compress(${PARABEL_PACKAGING_DIR}/debian/changelog changelog.gz)
 add_custom_target(parabel_compressed_docs ALL DEPENDS ${compressed_files})
 
 install(FILES ${compressed_dir}/parabel.1.gz ${compressed_dir}/parabel-cli.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The Russian translations, found by man in a Russian locale or with -L ru.
+install(FILES ${compressed_dir}/ru/parabel.1.gz ${compressed_dir}/ru/parabel-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man1)
+# The licence text is in copyright, as Debian keeps it; a LICENSE beside it
+# would say the same twice (lintian: extra-license-file).
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/CHANGELOG.md
-              ${PROJECT_SOURCE_DIR}/LICENSE ${PARABEL_PACKAGING_DIR}/debian/copyright
-              ${compressed_dir}/changelog.gz
+              ${PARABEL_PACKAGING_DIR}/debian/copyright ${compressed_dir}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/parabel)

@@ -2,8 +2,13 @@
 # with CMAKE_INSTALL_PREFIX=/usr (scripts/package does both).
 set(CPACK_PACKAGE_NAME parabel)
 set(CPACK_PACKAGE_VENDOR "Parabel developers")
-set(CPACK_PACKAGE_CONTACT "Parabel developers <parabel@example.org>")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://parabel.example.org/")
+# Parabel has no web site and no mailing address, so the package names no
+# homepage. Debian's Maintainer field must hold a mail address (policy 5.6.2;
+# lintian reports a bare name as malformed-contact and a host such as
+# localhost as bogus-mail-host), so it holds one under the reserved top-level
+# domain .invalid, which by definition reaches no one, until there is a real
+# one.
+set(CPACK_PACKAGE_CONTACT "Parabel developers <parabel@parabel.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "quadratic equation solver with worked solutions and plots")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_STRIP_FILES ON)
@@ -13,6 +18,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window on a Wayland desktop (without the plugin Qt falls back to X11
+# through Xwayland) and Qt's own dialogs in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 # The long description under the summary line; CPack indents it as Debian's
 # control file wants and turns the empty line into a paragraph break.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[Parabel solves a quadratic equation typed as text, such as x^2-5x+6=0, and

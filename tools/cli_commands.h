@@ -11,5 +11,6 @@ namespace parabel::cli {
 int RunSolve(const std::vector<std::string>& args);
 int RunNumber(const std::vector<std::string>& args);
 int RunPlot(const std::vector<std::string>& args);
+int RunSettings(const std::vector<std::string>& args);
 
 }  // namespace parabel::cli

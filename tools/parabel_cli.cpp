@@ -22,6 +22,7 @@ const char kSynopsis[] =
     "  parabel-cli plot EQUATION -o FILE [--format bmp|png|svg] [--color COLOUR]"
     " [--screen WxH]\n"
     "  parabel-cli plot EQUATION --trace [--color COLOUR] [--screen WxH]\n"
+    "  parabel-cli settings\n"
     "  parabel-cli help [COMMAND]    (or COMMAND --help)\n"
     "  parabel-cli --version\n";
 
@@ -85,6 +86,19 @@ const char kPlotHelpEnd[] =
     "                  lineto X Y, textout X Y TEXT); an arithmetic fault ends\n"
     "                  the list with \"error MESSAGE\".\n";
 
+const char kSettingsHelp[] =
+    "settings Prints where the program installed beside parabel-cli keeps its\n"
+    "        settings file Inf.ini for the user who asks, and the curve colour\n"
+    "        kept there (clRed while the file holds none):\n"
+    "                  file: PATH\n"
+    "                  color: COLOUR\n"
+    "        A copy in the system's program folders (the folder it was installed\n"
+    "        into, /usr/bin, /usr/local/bin) keeps it in the user's configuration\n"
+    "        folder, $XDG_CONFIG_HOME/org.parabel.Parabel/ (by default\n"
+    "        ~/.config/org.parabel.Parabel/), whoever runs it. A copy elsewhere\n"
+    "        keeps it beside itself when the file is already there or the user\n"
+    "        may write that folder, otherwise in the configuration folder too.\n";
+
 const char kFooter[] =
     "With several operands a message about one of them starts with\n"
     "\"operand N: \"; a message about a line of standard input always starts\n"
@@ -119,9 +133,12 @@ std::string PlotHelp() {
 std::string CommandSynopsis(const std::string& command) {
     std::string lines = "Usage:\n";
     const std::string all = kSynopsis;
-    const std::string mark = "  parabel-cli " + command + " ";
+    const std::string mark = "  parabel-cli " + command;
     for (std::size_t at = all.find(mark); at != std::string::npos; at = all.find(mark, at + 1)) {
-        lines += all.substr(at, all.find('\n', at) + 1 - at);
+        const char after = all[at + mark.size()];
+        if (after == ' ' || after == '\n') {
+            lines += all.substr(at, all.find('\n', at) + 1 - at);
+        }
     }
     return lines + "\n";
 }
@@ -131,7 +148,7 @@ std::string CommandSynopsis(const std::string& command) {
 std::optional<std::string> Help(const std::string& command) {
     if (command.empty()) {
         return std::string(kSynopsis) + "\n" + kSolveHelp + "\n" + kNumberHelp + "\n" + PlotHelp() +
-               "\n" + kFooter;
+               "\n" + kSettingsHelp + "\n" + kFooter;
     }
     std::string text;
     if (command == "solve") {
@@ -140,6 +157,8 @@ std::optional<std::string> Help(const std::string& command) {
         text = kNumberHelp;
     } else if (command == "plot") {
         text = PlotHelp();
+    } else if (command == "settings") {
+        text = kSettingsHelp;
     } else {
         return std::nullopt;
     }
@@ -186,7 +205,8 @@ int main(int argc, char** argv) {
         std::puts("parabel-cli " PARABEL_VERSION);
         return 0;
     }
-    const bool known = command == "solve" || command == "plot" || command == "number";
+    const bool known =
+        command == "solve" || command == "plot" || command == "number" || command == "settings";
     if (known && AsksForHelp(args)) {
         std::fputs(Help(command)->c_str(), stdout);
         return 0;
@@ -199,6 +219,9 @@ int main(int argc, char** argv) {
     }
     if (command == "number") {
         return parabel::cli::RunNumber(args);
+    }
+    if (command == "settings") {
+        return parabel::cli::RunSettings(args);
     }
     parabel::cli::Complain("unknown command " + command + " (see parabel-cli --help)");
     return 2;

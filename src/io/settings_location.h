@@ -1,10 +1,13 @@
 // Where the settings file Inf.ini lives. A copy of the program that can keep
 // its settings beside itself does so (the portable case: an unpacked build
-// folder). An installed program, whose folder the user may not write, keeps
-// them in the user's configuration folder instead.
+// folder). An installed program keeps them in each user's configuration
+// folder instead, whoever runs it: a copy in the system's program folders is
+// shared by every user, so a file beside it would hand one user's colour to
+// all of them.
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace parabel {
 
@@ -12,33 +15,43 @@ namespace parabel {
 constexpr const char* kApplicationId = "org.parabel.Parabel";
 
 struct SettingsLocation {
-    std::string path;          // the Inf.ini to read and to write
+    std::string path;          // the Inf.ini to read and to write; empty: none
     bool makesFolder = false;  // its folder is made when first written
 };
 
 // What the choice depends on, gathered from the system by FindSettings.
 struct SettingsFacts {
-    std::string programFolder;  // with a trailing '/'
+    std::string programFolder;  // canonical, with a trailing '/'
+    // The canonical folders installed programs run from; a copy in one of
+    // them is never portable.
+    std::vector<std::string> systemFolders;
     bool fileBesideProgram = false;
     bool programFolderWritable = false;
     const char* xdgConfigHome = nullptr;  // the variable, or null when unset
-    const char* home = nullptr;
+    const char* home = nullptr;           // the home folder, or null when unknown
 };
 
-// Beside the program when Inf.ini already exists there or the user may
-// write that folder; otherwise $XDG_CONFIG_HOME/<id>/Inf.ini, where an unset,
-// empty or relative XDG_CONFIG_HOME stands for $HOME/.config. Without a
-// usable home either, beside the program.
+// For a copy outside the system folders, beside the program when Inf.ini
+// already exists there or the user may write that folder. Otherwise
+// $XDG_CONFIG_HOME/<id>/Inf.ini, where an unset, empty or relative
+// XDG_CONFIG_HOME stands for <home>/.config. Without a usable home either,
+// beside the program, except for a copy in the system folders, which then
+// has no settings file (an empty path: the colour starts red and cannot be
+// kept).
 SettingsLocation ChooseSettingsLocation(const SettingsFacts& facts);
 
 // The choice for this process: the program's folder from /proc/self/exe,
-// the environment, and what the user may write (access(2)).
+// the system folders (the folder the programs were installed into, /usr/bin
+// and /usr/local/bin, with their links resolved), the environment, the home
+// folder ($HOME, else the user's entry in the password database), and what
+// the user may write (access(2)).
 SettingsLocation FindSettingsLocation();
 
 // WriteColorText at that location, making its folder (and the folders
 // above it, private to the user) first when it is the configuration
 // folder. A folder that cannot be made fails as the write does:
-// "Unable to write to <path>".
+// "Unable to write to <path>"; a location without a path fails with
+// "Unable to write the settings: no home folder to keep them in".
 void WriteColorText(const SettingsLocation& location, const std::string& colorText);
 
 }  // namespace parabel

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <functional>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "io/settings.h"
 #include "support/temp_folder.h"
@@ -16,6 +18,7 @@ namespace parabel {
 namespace {
 
 struct ChoiceRow {
+    const char* folder;
     bool fileBeside;
     bool folderWritable;
     const char* xdg;
@@ -24,29 +27,61 @@ struct ChoiceRow {
     bool makesFolder;
 };
 
-TEST(ChooseSettingsLocation, BesideTheProgramWhenPortableElseTheConfigFolder) {
+TEST(ChooseSettingsLocation, BesideAPortableCopyElseTheConfigFolder) {
+    // The folders installed programs run from, one written with a slash.
+    const std::vector<std::string> systemFolders = {"/usr/bin", "/usr/local/bin/", "/opt/pb/bin"};
+    const char* const xdgFile = "/x/org.parabel.Parabel/Inf.ini";
+    const char* const homeFile = "/home/u/.config/org.parabel.Parabel/Inf.ini";
     const ChoiceRow rows[] = {
-        {true, false, "/x", "/home/u", "/opt/p/Inf.ini", false},  // file already there
-        {false, true, "/x", "/home/u", "/opt/p/Inf.ini", false},  // folder writable
-        {true, true, nullptr, nullptr, "/opt/p/Inf.ini", false},
-        {false, false, "/x", "/home/u", "/x/org.parabel.Parabel/Inf.ini", true},
-        {false, false, "/x/", "/home/u", "/x/org.parabel.Parabel/Inf.ini", true},
-        {false, false, nullptr, "/home/u", "/home/u/.config/org.parabel.Parabel/Inf.ini", true},
-        {false, false, "", "/home/u", "/home/u/.config/org.parabel.Parabel/Inf.ini", true},
-        {false, false, "rel/dir", "/home/u", "/home/u/.config/org.parabel.Parabel/Inf.ini", true},
-        {false, false, nullptr, nullptr, "/opt/p/Inf.ini", false},  // no home: nowhere else
-        {false, false, nullptr, "relative", "/opt/p/Inf.ini", false},
+        // A copy elsewhere is portable when the file is there or it may write.
+        {"/opt/p/", true, false, "/x", "/home/u", "/opt/p/Inf.ini", false},
+        {"/opt/p/", false, true, "/x", "/home/u", "/opt/p/Inf.ini", false},
+        {"/opt/p/", true, true, nullptr, nullptr, "/opt/p/Inf.ini", false},
+        {"/usr/bin/sub/", false, true, "/x", "/home/u", "/usr/bin/sub/Inf.ini", false},
+        {"/usr/", true, true, "/x", "/home/u", "/usr/Inf.ini", false},
+        // ... else it uses the configuration folder, if there is one.
+        {"/opt/p/", false, false, "/x", "/home/u", xdgFile, true},
+        {"/opt/p/", false, false, "/x/", "/home/u", xdgFile, true},
+        {"/opt/p/", false, false, nullptr, "/home/u", homeFile, true},
+        {"/opt/p/", false, false, "", "/home/u", homeFile, true},
+        {"/opt/p/", false, false, "rel/dir", "/home/u", homeFile, true},
+        {"/opt/p/", false, false, nullptr, nullptr, "/opt/p/Inf.ini", false},
+        {"/opt/p/", false, false, nullptr, "relative", "/opt/p/Inf.ini", false},
+        // An installed copy is never portable: not for root, who may write
+        // its folder, nor when a file already lies beside it.
+        {"/usr/bin/", false, true, "/x", "/home/u", xdgFile, true},
+        {"/usr/bin/", true, true, nullptr, "/root", "/root/.config/org.parabel.Parabel/Inf.ini",
+         true},
+        {"/usr/bin/", true, false, nullptr, "/home/u", homeFile, true},
+        {"/usr/local/bin/", true, true, "/x", "/home/u", xdgFile, true},
+        {"/opt/pb/bin/", false, true, nullptr, "/home/u", homeFile, true},
+        // ... and without a home it has no settings file at all.
+        {"/usr/bin/", true, true, nullptr, nullptr, "", false},
+        {"/usr/local/bin/", false, false, "", "relative", "", false},
     };
     for (const ChoiceRow& row : rows) {
         SettingsFacts facts;
-        facts.programFolder = "/opt/p/";
+        facts.programFolder = row.folder;
+        facts.systemFolders = systemFolders;
         facts.fileBesideProgram = row.fileBeside;
         facts.programFolderWritable = row.folderWritable;
         facts.xdgConfigHome = row.xdg;
         facts.home = row.home;
         const SettingsLocation location = ChooseSettingsLocation(facts);
-        EXPECT_EQ(location.path, row.expected) << (row.xdg ? row.xdg : "(unset)");
-        EXPECT_EQ(location.makesFolder, row.makesFolder) << row.expected;
+        const std::string context = std::string(row.folder) + (row.fileBeside ? " file" : "") +
+                                    (row.folderWritable ? " writable" : "") +
+                                    " xdg=" + (row.xdg ? row.xdg : "(unset)");
+        EXPECT_EQ(location.path, row.expected) << context;
+        EXPECT_EQ(location.makesFolder, row.makesFolder) << context;
+    }
+}
+
+TEST(WriteColorText, ALocationWithoutAPathIsNotWritten) {
+    try {
+        WriteColorText(SettingsLocation{}, "clBlue");
+        FAIL() << "written without a path";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "Unable to write the settings: no home folder to keep them in");
     }
 }
 

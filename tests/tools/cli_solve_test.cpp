@@ -116,6 +116,8 @@ TEST(CliSolve, BadInputGetsAClearMessage) {
     const Row rows[] = {
         {{"solve", "--frobnicate"}, "", 2, "unknown option --frobnicate"},
         {{"frobnicate"}, "", 2, "unknown command frobnicate"},
+        {{"settings", "x^2"}, "", 2, "settings: unexpected operand x^2"},
+        {{"settings", "--frobnicate"}, "", 2, "unknown option --frobnicate"},
         {{}, "", 2, "Usage:"},
         {{"solve"}, std::string("x^2\0+1\n", 7), 1, "does not accept"},
         {{"solve"}, "\xFF\xFE\x00\x01\n", 1, "does not accept"},
@@ -196,6 +198,10 @@ TEST(CliSolve, HelpExplainsTheCommands) {
         EXPECT_NE(plot.out.find("pink #ffc0cb"), std::string::npos);
         EXPECT_EQ(plot.out.find("parabel-cli solve"), std::string::npos);
     }
+    const auto settings = RunProgram(PARABEL_CLI, {"settings", "--help"});
+    EXPECT_EQ(settings.status, 0);
+    EXPECT_EQ(settings.out.rfind("Usage:\n  parabel-cli settings\n\nsettings Prints", 0), 0u)
+        << settings.out;
     EXPECT_EQ(RunProgram(PARABEL_CLI, {"help", "frobnicate"}).status, 2);
     const auto version = RunProgram(PARABEL_CLI, {"--version"});
     EXPECT_EQ(version.status, 0);

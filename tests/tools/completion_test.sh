@@ -8,7 +8,7 @@ source "$folder/parabel"
 
 files=$(mktemp -d)
 trap 'rm -rf "$files"' EXIT
-touch "$files/a.png" "$files/b.SVG" "$files/c.txt" "$files/d.bmp"
+touch "$files/a.png" "$files/b.SVG" "$files/c.txt" "$files/d.bmp" "$files/-e.txt"
 mkdir "$files/sub"
 
 passed=0
@@ -42,16 +42,23 @@ expect() {
 }
 
 expect "plot" _parabel_cli parabel-cli pl
-expect "--help --version help number plot solve" _parabel_cli parabel-cli ""
+expect "--help --version help number plot settings solve" _parabel_cli parabel-cli ""
 expect "--json" _parabel_cli parabel-cli solve --j
 expect "--bits" _parabel_cli parabel-cli number --b
 expect "svg" _parabel_cli parabel-cli plot x^2 --format s
 expect "pink purple" _parabel_cli parabel-cli plot x^2 --color p
 expect "--screen" _parabel_cli parabel-cli plot x^2 --sc
 expect "plot" _parabel_cli parabel-cli help pl
+expect "settings solve" _parabel_cli parabel-cli help s
 expect "$files/a.png $files/b.SVG $files/d.bmp $files/sub" _parabel_cli parabel-cli plot x^2 -o "$files/"
 expect "--version" _parabel parabel --v
+expect "-- --help --version" _parabel parabel --
 expect "$files/c.txt" _parabel parabel "$files/c"
+# After "--" a word with a dash is a file name, no option.
+cd "$files" || exit 1
+expect "-e.txt" _parabel parabel -- -
+expect "-e.txt" _parabel parabel -- -e
+cd - >/dev/null || exit 1
 
 echo "$passed passed, $failed failed"
 ((failed == 0))
