@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "ui/application.h"
+#include "ui/app_context.h"
 #include "ui/full_screen_window.h"
 #include "ui/main_window.h"
 

@@ -12,13 +12,7 @@ namespace parabel::fuzz {
 // The 80-bit extended value whose ten bytes (little-endian, as in memory)
 // start at `bytes`.
 inline Extended ExtendedFromBytes(const std::uint8_t* bytes) {
-    ExtendedBits bits;
-    std::memcpy(&bits.significand, bytes, 8);
-    std::uint16_t top;
-    std::memcpy(&top, bytes + 8, 2);
-    bits.negative = (top & 0x8000) != 0;
-    bits.exponent = top & 0x7FFF;
-    return bits.Value();
+    return ExtendedBits::FromBytes(bytes).Value();
 }
 
 // A finite extended value as arithmetic produces it: the largest exponent

@@ -12,7 +12,7 @@
 //
 // Properties:
 // - DrawPlot and DrawFullScreenPlot raise nothing but arithmetic faults
-//   (EMathError); anything else escapes and aborts.
+//   (ArithmeticError); anything else escapes and aborts.
 // - No pixel outside a surface or in the wrong place inside it: each surface
 //   equals the same drawing on a larger surface, cropped (for full-screen
 //   surfaces up to 2048 pixels wide; wider ones rely on the sanitizers).
@@ -91,7 +91,7 @@ void DrawMainPanel(const Drawing& drawing) {
     try {
         DrawPlot(panel, state, drawing.main.a, drawing.main.b, drawing.main.c, drawing.main.root1,
                  drawing.main.root2);
-    } catch (const EMathError&) {
+    } catch (const ArithmeticError&) {
         // An arithmetic fault stops the drawing; what was drawn stays.
     }
     const std::string difference = panel.FirstDifference();
@@ -114,7 +114,7 @@ void DrawFullScreen(const Drawing& drawing) {
                                FullScreenBackdrop(drawing.created, kWindowBackground), kMargin);
         try {
             DrawFullScreenPlot(surface, drawing.drawn, drawing.main);
-        } catch (const EMathError&) {
+        } catch (const ArithmeticError&) {
         }
         const std::string difference = surface.FirstDifference();
         Check(difference.empty(), "full-screen surface differs from the larger drawing at " +
@@ -124,7 +124,7 @@ void DrawFullScreen(const Drawing& drawing) {
         RasterSurface surface = MakeFullScreenSurface(drawing.created, kWindowBackground);
         try {
             DrawFullScreenPlot(surface, drawing.drawn, drawing.main);
-        } catch (const EMathError&) {
+        } catch (const ArithmeticError&) {
         }
         check(surface);
     }

@@ -9,7 +9,7 @@
 // CheckCorrectRounding).
 //
 // Properties:
-// - The reader either returns a finite value or raises EConvertError.
+// - The reader either returns a finite value or raises ConversionError.
 // - What the writer writes reads back: for every finite value x,
 //   W(x) is at most kRealTextMax bytes, R(W(x)) raises nothing, lies within
 //   0.502 units of the 15th digit of x, and W(R(W(x))) == W(x): writing,
@@ -67,7 +67,7 @@ void CheckRoundTrip(Extended x) {
     Extended back;
     try {
         back = TextToReal(written);
-    } catch (const EConvertError&) {
+    } catch (const ConversionError&) {
         Fail("'" + written + "' written for " + Describe(x) + " does not read back");
     }
     const std::string again = WriteChecked(back);
@@ -89,7 +89,7 @@ void CheckText(std::string_view text) {
     Extended value;
     try {
         value = TextToReal(text);
-    } catch (const EConvertError&) {
+    } catch (const ConversionError&) {
         return;
     }
     Check(std::isfinite(value), "'" + std::string(text) + "' reads as " + Describe(value));

@@ -131,7 +131,7 @@ void CheckColor(std::int32_t color) {
         std::int32_t back = 0;
         try {
             back = TextToColor(form);
-        } catch (const EConvertError&) {
+        } catch (const ConversionError&) {
             Fail("'" + form + "' written for " + std::to_string(color) + " does not read");
         }
         Check(back == color,
@@ -143,7 +143,7 @@ void CheckColorText(std::string_view text) {
     std::int32_t color;
     try {
         color = TextToColor(text);
-    } catch (const EConvertError&) {
+    } catch (const ConversionError&) {
         return;
     }
     CheckColor(color);

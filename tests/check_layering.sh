@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a source file includes a header of a layer above its own, or
 # when a layer that must stay free of Qt includes a Qt header.
-#   core <- plot, io <- app <- ui, tools
+#   core <- plot, io <- app <- ui, cli
 # Usage: check_layering.sh PROJECT_ROOT
 set -uo pipefail
 root="${1:?usage: check_layering.sh PROJECT_ROOT}"
@@ -14,14 +14,13 @@ rules=(
     "src/io|core io|no"
     "src/app|core plot io app|no"
     "src/ui|core plot io app ui|yes"
-    "tools|core plot io app|no"
+    "src/cli|core plot io app cli|no"
 )
 
 failures=0
 for rule in "${rules[@]}"; do
     IFS='|' read -r folder allowed qt <<<"$rule"
     while IFS= read -r file; do
-        case "$file" in tools/glyph_baker/*) continue ;; esac
         while IFS= read -r line; do
             header="${line#*\"}"
             header="${header%%\"*}"

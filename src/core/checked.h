@@ -17,10 +17,10 @@ namespace parabel {
 namespace detail {
 inline Extended CheckFinite(Extended result) {
     if (std::isnan(result)) {
-        throw EInvalidOp();
+        throw InvalidOperation();
     }
     if (std::isinf(result)) {
-        throw EOverflow();
+        throw Overflow();
     }
     return result;
 }
@@ -39,9 +39,9 @@ inline Extended Mul(Extended a, Extended b) {
 inline Extended Div(Extended a, Extended b) {
     if (b == 0) {
         if (a == 0) {
-            throw EInvalidOp();
+            throw InvalidOperation();
         }
-        throw EZeroDivide();
+        throw DivisionByZero();
     }
     return detail::CheckFinite(a / b);
 }
@@ -49,7 +49,7 @@ inline Extended Div(Extended a, Extended b) {
 // The root of -0 is -0; any value below zero is invalid.
 inline Extended Sqrt(Extended a) {
     if (a < 0) {
-        throw EInvalidOp();
+        throw InvalidOperation();
     }
     return std::sqrt(a);
 }
@@ -60,7 +60,7 @@ inline Extended Sqrt(Extended a) {
 inline double ToDouble(Extended a) {
     double result = static_cast<double>(a);
     if (std::isinf(result)) {
-        throw EOverflow();
+        throw Overflow();
     }
     return result;
 }

@@ -37,7 +37,7 @@ struct Coefficients {
 // fails and any other gives a = b = c = 0, which the caller reports as not of
 // the form a x^2 + b x + c.
 //
-// Raises EConvertError (from TextToReal) for a piece that is no number.
+// Raises ConversionError (from TextToReal) for a piece that is no number.
 // Examples: "x^2-5x+6" -> 1, -5, 6; "-x^2+4" -> -1, 0, 4; "2x^2" -> 2, 0, 0;
 // "0x^2+x+1" -> 0, 1, 1; "5+3" -> 0, 0, 0; "5x+3", "x^2x+1" -> fail.
 Coefficients ReadCoefficients(std::string_view text);

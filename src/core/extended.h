@@ -22,9 +22,9 @@ struct ExtendedBits {
 
     static constexpr int kBias = 16383;
 
-    static ExtendedBits Of(Extended value) {
-        unsigned char bytes[sizeof(Extended)] = {};
-        std::memcpy(bytes, &value, 10);
+    // The fields of the ten bytes at `bytes`, as the value lies in memory:
+    // the significand, then sign and exponent, little-endian.
+    static ExtendedBits FromBytes(const unsigned char* bytes) {
         ExtendedBits bits;
         std::memcpy(&bits.significand, bytes, 8);
         std::uint16_t top;
@@ -32,6 +32,12 @@ struct ExtendedBits {
         bits.negative = (top & 0x8000) != 0;
         bits.exponent = top & 0x7FFF;
         return bits;
+    }
+
+    static ExtendedBits Of(Extended value) {
+        unsigned char bytes[sizeof(Extended)] = {};
+        std::memcpy(bytes, &value, 10);
+        return FromBytes(bytes);
     }
 
     Extended Value() const {

@@ -12,7 +12,7 @@ std::int64_t RoundToInteger(Extended value) {
     const Extended rounded = std::rint(value);
     constexpr Extended kTwoTo63 = 0x1p63L;
     if (!(rounded >= -kTwoTo63 && rounded < kTwoTo63)) {
-        throw EInvalidOp();
+        throw InvalidOperation();
     }
     return static_cast<std::int64_t>(rounded);
 }

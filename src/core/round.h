@@ -9,7 +9,7 @@
 namespace parabel {
 
 // Rounds to the nearest integer, ties to even (0.5 -> 0, 1.5 -> 2, -2.5 -> -2).
-// Raises EInvalidOp when the rounded value lies outside -2^63 .. 2^63-1
+// Raises InvalidOperation when the rounded value lies outside -2^63 .. 2^63-1
 // (so 2^63 - 0.5, which rounds to 2^63, fails; -2^63 is valid).
 std::int64_t RoundToInteger(Extended value);
 

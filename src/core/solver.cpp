@@ -17,13 +17,17 @@ const char* const kFormMessage =
 const char* const kConversionMessage = "Коэффициент выражен в неприемлимом виде.";
 const char* const kSeparatorLine = "__________________________";
 
+const char* FailureMessage(SolveFailure failure) {
+    return failure == SolveFailure::kForm ? kFormMessage : kConversionMessage;
+}
+
+const char* FailureName(SolveFailure failure) {
+    return failure == SolveFailure::kForm ? "form" : "conversion";
+}
+
 namespace {
 
 using LineMaker = std::function<std::string()>;
-
-std::string T(Extended value) {
-    return RealToText(value);
-}
 
 // Adds the lines to the displayed list, then the same lines to the saved
 // solution; each line is made anew, so a fault leaves the lines before it.
@@ -52,8 +56,11 @@ void SolveOneRoot(SolveOutcome& outcome) {
     const Extended b = outcome.b;
     auto root = [a, b] { return Div(-b, Mul(a, 2)); };
     AddLines(outcome, {Fixed("D=0 - Один корень."),
-                       [&] { return "x=(" + T(-b) + ")/(2*(" + T(a) + "))=" + T(root()); },
-                       Fixed(kSeparatorLine), [&] { return "Ответ: " + T(root()); }});
+                       [&] {
+                           return "x=(" + RealToText(-b) + ")/(2*(" + RealToText(a) +
+                                  "))=" + RealToText(root());
+                       },
+                       Fixed(kSeparatorLine), [&] { return "Ответ: " + RealToText(root()); }});
     outcome.root1 = ToDouble(root());
     outcome.root2 = kNoRoot;
 }
@@ -64,12 +71,16 @@ void SolveTwoRoots(SolveOutcome& outcome, Extended d) {
     const Extended s = Sqrt(d);
     auto root1 = [a, b, s] { return Div(Add(s, -b), Mul(a, 2)); };
     auto root2 = [a, b, s] { return Div(Sub(-b, s), Mul(a, 2)); };
-    AddLines(outcome,
-             {Fixed("D>0 - Два корня."),
-              [&] { return "x(1,2)=((" + T(-b) + ")±(" + T(d) + "^(1/2)))/(2*(" + T(a) + "))"; },
-              [&] { return "x(1)=" + T(root1()); }, [&] { return "x(2)=" + T(root2()); },
-              Fixed(kSeparatorLine),
-              [&] { return "Ответ: x(1)=" + T(root1()) + " ; x(2)=" + T(root2()); }});
+    AddLines(
+        outcome,
+        {Fixed("D>0 - Два корня."),
+         [&] {
+             return "x(1,2)=((" + RealToText(-b) + ")±(" + RealToText(d) + "^(1/2)))/(2*(" +
+                    RealToText(a) + "))";
+         },
+         [&] { return "x(1)=" + RealToText(root1()); },
+         [&] { return "x(2)=" + RealToText(root2()); }, Fixed(kSeparatorLine),
+         [&] { return "Ответ: x(1)=" + RealToText(root1()) + " ; x(2)=" + RealToText(root2()); }});
     outcome.root1 = ToDouble(root1());
     outcome.root2 = ToDouble(root2());
 }
@@ -93,8 +104,8 @@ void SolveFromText(SolveOutcome& outcome) {
     const Extended d = Sub(t1, t3);
     outcome.discriminant = d;
 
-    std::string head =
-        "D=(" + T(outcome.b) + ")^2-4*(" + T(outcome.a) + ")*(" + T(outcome.c) + ")=" + T(d);
+    std::string head = "D=(" + RealToText(outcome.b) + ")^2-4*(" + RealToText(outcome.a) + ")*(" +
+                       RealToText(outcome.c) + ")=" + RealToText(d);
     AddLines(outcome, {Fixed("Решение"), Fixed(kSeparatorLine), [&] { return head; }});
 
     if (d < 0) {
@@ -115,9 +126,9 @@ SolveOutcome Solve(std::string_view fieldText) {
     outcome.saved.push_back(outcome.fieldText + "=0");
     try {
         SolveFromText(outcome);
-    } catch (const EConvertError&) {
+    } catch (const ConversionError&) {
         outcome.failure = SolveFailure::kConversion;
-    } catch (const EMathError&) {
+    } catch (const ArithmeticError&) {
         outcome.failure = SolveFailure::kConversion;
     }
     if (outcome.failure != SolveFailure::kNone) {

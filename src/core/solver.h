@@ -27,6 +27,11 @@ enum class SolveFailure {
     kConversion,  // a piece that is no number, or an arithmetic fault: kConversionMessage
 };
 
+// The message of a failed solve, and the failure's short name for scripts:
+// "form" or "conversion". Only for a failure (not kNone).
+const char* FailureMessage(SolveFailure failure);
+const char* FailureName(SolveFailure failure);
+
 struct SolveOutcome {
     SolveFailure failure = SolveFailure::kNone;
     // The field's text afterwards: the text without a final "=0", with "=0"

@@ -18,7 +18,7 @@ namespace {
     message += '\'';
     message += text;
     message += "' is not a valid floating point value";
-    throw EConvertError(message);
+    throw ConversionError(message);
 }
 
 bool IsDigit(char c) {

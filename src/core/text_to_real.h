@@ -20,7 +20,7 @@ namespace parabel {
 // that power lies within -27 .. 27, the result is correctly rounded.
 // Values below the extended range come out denormal or 0.
 //
-// Raises EConvertError "'<text>' is not a valid floating point value" (the
+// Raises ConversionError "'<text>' is not a valid floating point value" (the
 // whole text, blanks included) for a rejected text or a value, or an
 // accumulator, beyond the extended range.
 //

@@ -68,7 +68,7 @@ namespace {
     std::string message = "'";
     message.append(text);
     message.append("' is not a valid integer value");
-    throw EConvertError(message);
+    throw ConversionError(message);
 }
 
 int HexDigit(char c) {

@@ -24,7 +24,7 @@ std::string ColorToText(std::int32_t color);
 // 32-bit integer: leading spaces, an optional sign, then hexadecimal digits
 // after "$", "x", "X", "0x" or "0X" (at most 32 significant bits, read as a
 // signed value) or decimal digits (-2147483648 .. 2147483647), running to the
-// very end of the text. Raises EConvertError
+// very end of the text. Raises ConversionError
 // "'<text>' is not a valid integer value" otherwise.
 std::int32_t TextToColor(std::string_view text);
 

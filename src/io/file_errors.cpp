@@ -12,10 +12,10 @@ std::string FileMessage(const char* verb, const std::string& path, const std::st
 
 }  // namespace
 
-EFCreateError::EFCreateError(const std::string& path, const std::string& reason)
+FileCreateError::FileCreateError(const std::string& path, const std::string& reason)
     : std::runtime_error(FileMessage("create", path, reason)) {}
 
-EFOpenError::EFOpenError(const std::string& path, const std::string& reason)
+FileOpenError::FileOpenError(const std::string& path, const std::string& reason)
     : std::runtime_error(FileMessage("open", path, reason)) {}
 
 std::string ReasonText(int errorNumber) {

@@ -7,21 +7,21 @@
 namespace parabel {
 
 // "Cannot create file "<path>". <reason>"
-class EFCreateError : public std::runtime_error {
+class FileCreateError : public std::runtime_error {
   public:
-    EFCreateError(const std::string& path, const std::string& reason);
+    FileCreateError(const std::string& path, const std::string& reason);
 };
 
 // "Cannot open file "<path>". <reason>"
-class EFOpenError : public std::runtime_error {
+class FileOpenError : public std::runtime_error {
   public:
-    EFOpenError(const std::string& path, const std::string& reason);
+    FileOpenError(const std::string& path, const std::string& reason);
 };
 
 // "Stream write error": fewer bytes could be written than asked.
-class EWriteError : public std::runtime_error {
+class WriteError : public std::runtime_error {
   public:
-    EWriteError() : std::runtime_error("Stream write error") {}
+    WriteError() : std::runtime_error("Stream write error") {}
 };
 
 // The platform's reason for an error number, without trailing blanks and dots.

@@ -5,10 +5,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
+#include <span>
+#include <string>
+#include <vector>
 
 #include "file_errors.h"
 #include "pending_removal.h"
@@ -20,6 +24,7 @@ namespace {
 
 std::atomic<bool> namedTemporaryOnly{false};
 std::atomic<safe_save_testing::AfterWriteHook> afterWriteHook{nullptr};
+std::atomic<safe_save_testing::SyncHook> syncHook{nullptr};
 
 // Links followed before giving up with ELOOP, as many as the kernel follows.
 constexpr int kMaxLinksFollowed = 40;
@@ -68,11 +73,11 @@ std::string FinalTarget(const std::string& path) {
         }
         std::string text;
         if (!ReadLink(current, text)) {
-            throw EFCreateError(path, ReasonText(errno));
+            throw FileCreateError(path, ReasonText(errno));
         }
         current = !text.empty() && text.front() == '/' ? text : InFolder(FolderOf(current), text);
     }
-    throw EFCreateError(path, ReasonText(ELOOP));
+    throw FileCreateError(path, ReasonText(ELOOP));
 }
 
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
@@ -127,8 +132,9 @@ bool WriteContent(int fd, const FileContent& content) {
     return true;
 }
 
-// WriteAll with SIGPIPE held back in this thread: a pipe or socket whose
-// reader went away fails the write with EPIPE instead of ending the process.
+// WriteContent with SIGPIPE held back in this thread: a pipe or socket
+// whose reader went away fails the write with EPIPE instead of ending the
+// process.
 bool WriteAllWithoutBrokenPipeSignal(int fd, const FileContent& content) {
     sigset_t brokenPipe;
     sigemptyset(&brokenPipe);
@@ -169,12 +175,23 @@ void TakeOverOwnerAndMode(int fd, const struct stat& old) {
     fchmod(fd, old.st_mode & 07777);
 }
 
+// Flushes the file's data to the disk; false with errno when that fails.
+bool SyncToDisk(int fd) {
+    if (fsync(fd) != 0) {
+        return false;
+    }
+    if (const auto hook = syncHook.load()) {
+        hook();
+    }
+    return true;
+}
+
 // The first writes of a new file: owner and mode, content, flush.
 bool FillNewFile(int fd, const struct stat* old, const FileContent& content) {
     if (old != nullptr) {
         TakeOverOwnerAndMode(fd, *old);
     }
-    return WriteContent(fd, content) && fsync(fd) == 0;
+    return WriteContent(fd, content) && SyncToDisk(fd);
 }
 
 void CallAfterWriteHook(const char* temporaryPath) {
@@ -189,7 +206,7 @@ void MoveIntoPlace(const std::string& shownPath, const std::string& temporary,
     if (rename(temporary.c_str(), target.c_str()) != 0) {
         const int error = errno;
         unlink(temporary.c_str());
-        throw EFCreateError(shownPath, ReasonText(error));
+        throw FileCreateError(shownPath, ReasonText(error));
     }
 }
 
@@ -211,13 +228,13 @@ Outcome ReplaceByUnnamedFile(const std::string& shownPath, const std::string& ta
         if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) {
             return Outcome::kUnsupported;
         }
-        throw EFCreateError(shownPath, ReasonText(errno));
+        throw FileCreateError(shownPath, ReasonText(errno));
     }
     // Closing the descriptor is all it takes to drop the file from here on,
     // whatever ends the process.
     if (!FillNewFile(fd, old, content)) {
         close(fd);
-        throw EWriteError();
+        throw WriteError();
     }
     CallAfterWriteHook("");
 
@@ -254,18 +271,18 @@ void ReplaceByNamedFile(const std::string& shownPath, const std::string& target,
             if (errno == EEXIST) {
                 continue;
             }
-            throw EFCreateError(shownPath, ReasonText(errno));
+            throw FileCreateError(shownPath, ReasonText(errno));
         }
         const bool filled = FillNewFile(fd, old, content);
         if (close(fd) != 0 || !filled) {
             unlink(temporary.c_str());
-            throw EWriteError();
+            throw WriteError();
         }
         CallAfterWriteHook(temporary.c_str());
         MoveIntoPlace(shownPath, temporary, target);
         return;
     }
-    throw EFCreateError(shownPath, ReasonText(EEXIST));
+    throw FileCreateError(shownPath, ReasonText(EEXIST));
 }
 
 void Replace(const std::string& shownPath, const std::string& target, const struct stat* old,
@@ -287,7 +304,7 @@ void WriteInPlace(const std::string& shownPath, const std::string& target, const
     const int fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC |
                                             (regular ? 0 : O_TRUNC));
     if (fd < 0) {
-        throw EFCreateError(shownPath, ReasonText(errno));
+        throw FileCreateError(shownPath, ReasonText(errno));
     }
     // The writes themselves wait, as a plain write does, for a slow reader.
     const int flags = fcntl(fd, F_GETFL);
@@ -303,19 +320,19 @@ void WriteInPlace(const std::string& shownPath, const std::string& target, const
                 // Nothing more can be done for the file; the error follows.
             }
             close(fd);
-            throw EWriteError();
+            throw WriteError();
         }
     }
     bool written = WriteAllWithoutBrokenPipeSignal(fd, content);
     if (regular) {
         written =
-            written && ftruncate(fd, static_cast<off_t>(content.size())) == 0 && fsync(fd) == 0;
+            written && ftruncate(fd, static_cast<off_t>(content.size())) == 0 && SyncToDisk(fd);
     }
     if (close(fd) != 0 && regular) {
         written = false;
     }
     if (!written) {
-        throw EWriteError();
+        throw WriteError();
     }
 }
 
@@ -331,6 +348,10 @@ void SetAfterWriteHook(AfterWriteHook hook) {
     afterWriteHook.store(hook);
 }
 
+void SetSyncHook(SyncHook hook) {
+    syncHook.store(hook);
+}
+
 }  // namespace safe_save_testing
 
 void SaveFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
@@ -339,7 +360,7 @@ void SaveFileSafely(const std::string& path, std::span<const std::uint8_t> bytes
 
 void SaveFileSafely(const std::string& path, const FileContent& content) {
     if (path.empty() || path.back() == '/') {
-        throw EFCreateError(path, ReasonText(EISDIR));
+        throw FileCreateError(path, ReasonText(EISDIR));
     }
     const std::string target = FinalTarget(path);
     struct stat info;
@@ -347,7 +368,7 @@ void SaveFileSafely(const std::string& path, const FileContent& content) {
         // Nothing there (or an unreachable folder, which the creation reports).
         Replace(path, target, nullptr, content);
     } else if (S_ISDIR(info.st_mode)) {
-        throw EFCreateError(path, ReasonText(EISDIR));
+        throw FileCreateError(path, ReasonText(EISDIR));
     } else if (S_ISREG(info.st_mode) && info.st_nlink == 1) {
         Replace(path, target, &info, content);
     } else {

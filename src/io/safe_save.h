@@ -24,8 +24,8 @@ namespace parabel {
 // - a regular file with several hard links, a FIFO, a device or a socket is
 //   written in place, as open(O_WRONLY | O_TRUNC) and write would, so the
 //   other names see the new content and the node stays what it was. A FIFO
-//   that nobody reads is not waited for: it raises EFCreateError with "No
-//   such device or address". A reader that goes away raises EWriteError
+//   that nobody reads is not waited for: it raises FileCreateError with "No
+//   such device or address". A reader that goes away raises WriteError
 //   rather than ending the process by SIGPIPE. A regular file gets the space
 //   for the content before its first byte is overwritten, so a full disk
 //   leaves it as it was.
@@ -38,9 +38,9 @@ namespace parabel {
 // two signals only while their disposition is the default one (see
 // pending_removal.h). Only SIGKILL or a crash can then leave it behind.
 //
-// Raises EFCreateError ("Cannot create file "<path>". <reason>") when the
+// Raises FileCreateError ("Cannot create file "<path>". <reason>") when the
 // file cannot be made or opened (missing folder, a folder of that name, no
-// permission, a loop of links) and EWriteError ("Stream write error") when
+// permission, a loop of links) and WriteError ("Stream write error") when
 // the content cannot be written in full (disk full, file size limit). Write
 // failures need SIGXFSZ ignored, which the programs do at start-up.
 void SaveFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);

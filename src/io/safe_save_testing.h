@@ -13,4 +13,9 @@ void UseNamedTemporaryOnly(bool on);
 using AfterWriteHook = void (*)(const char* temporaryPath);
 void SetAfterWriteHook(AfterWriteHook hook);
 
+// Called by every save each time it has flushed a file's data to the disk.
+// nullptr for none.
+using SyncHook = void (*)();
+void SetSyncHook(SyncHook hook);
+
 }  // namespace parabel::safe_save_testing

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <fstream>
 #include <iterator>
@@ -32,6 +33,19 @@ std::string ReadSettingsFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
 }
 
+// Makes every missing folder of `folder` (which ends in '/'), mode 0700.
+bool MakeFolders(const std::string& folder) {
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
+         slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
+            return false;
+        }
+    }
+    struct stat info;
+    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 }  // namespace
 
 std::string SettingsPathBesideProgram() {
@@ -49,14 +63,21 @@ std::string ReadColorText(const std::string& settingsPath) {
     return value ? Windows1251ToUtf8(*value) : kDefaultColor;
 }
 
-void WriteColorText(const std::string& settingsPath, const std::string& colorText) {
-    const std::string text = SetProfileValue(ReadSettingsFile(settingsPath), kSection, kKey,
-                                             Utf8ToWindows1251(colorText));
+void WriteColorText(const SettingsLocation& location, const std::string& colorText) {
+    const std::string& path = location.path;
+    if (path.empty()) {
+        throw std::runtime_error("Unable to write the settings: no home folder to keep them in");
+    }
+    if (location.makesFolder && !MakeFolders(path.substr(0, path.rfind('/') + 1))) {
+        throw std::runtime_error("Unable to write to " + path);
+    }
+    const std::string text =
+        SetProfileValue(ReadSettingsFile(path), kSection, kKey, Utf8ToWindows1251(colorText));
     try {
-        SaveFileSafely(settingsPath,
+        SaveFileSafely(path,
                        std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     } catch (const std::exception&) {
-        throw std::runtime_error("Unable to write to " + settingsPath);
+        throw std::runtime_error("Unable to write to " + path);
     }
 }
 

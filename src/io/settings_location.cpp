@@ -65,19 +65,6 @@ std::string HomeFolder() {
     return {};
 }
 
-// Makes every missing folder of `folder` (which ends in '/'), mode 0700.
-bool MakeFolders(const std::string& folder) {
-    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
-         slash = folder.find('/', slash + 1)) {
-        const std::string part = folder.substr(0, slash);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            return false;
-        }
-    }
-    struct stat info;
-    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 }  // namespace
 
 SettingsLocation ChooseSettingsLocation(const SettingsFacts& facts) {
@@ -112,17 +99,6 @@ SettingsLocation FindSettingsLocation() {
     const std::string home = HomeFolder();
     facts.home = home.empty() ? nullptr : home.c_str();
     return ChooseSettingsLocation(facts);
-}
-
-void WriteColorText(const SettingsLocation& location, const std::string& colorText) {
-    if (location.path.empty()) {
-        throw std::runtime_error("Unable to write the settings: no home folder to keep them in");
-    }
-    if (location.makesFolder &&
-        !MakeFolders(location.path.substr(0, location.path.rfind('/') + 1))) {
-        throw std::runtime_error("Unable to write to " + location.path);
-    }
-    WriteColorText(location.path, colorText);
 }
 
 }  // namespace parabel

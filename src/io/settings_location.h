@@ -47,11 +47,4 @@ SettingsLocation ChooseSettingsLocation(const SettingsFacts& facts);
 // the user may write (access(2)).
 SettingsLocation FindSettingsLocation();
 
-// WriteColorText at that location, making its folder (and the folders
-// above it, private to the user) first when it is the configuration
-// folder. A folder that cannot be made fails as the write does:
-// "Unable to write to <path>"; a location without a path fails with
-// "Unable to write the settings: no home folder to keep them in".
-void WriteColorText(const SettingsLocation& location, const std::string& colorText);
-
 }  // namespace parabel

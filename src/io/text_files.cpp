@@ -28,12 +28,12 @@ std::optional<std::string> ReadFirstLine(const std::string& path) {
     // Non-blocking, so a pipe without a writer or without data cannot stall.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        throw EFOpenError(path, ReasonText(errno));
+        throw FileOpenError(path, ReasonText(errno));
     }
     struct stat info;
     if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         close(fd);
-        throw EFOpenError(path, ReasonText(EISDIR));
+        throw FileOpenError(path, ReasonText(EISDIR));
     }
     std::string head;
     char buffer[4096];

@@ -10,14 +10,14 @@ namespace parabel {
 
 // R = round(((((x a) x) + (x b)) + c) * 10) for x = i / 10, each operation
 // rounded to extended in exactly this order and grouping, rounded to a
-// signed 64-bit integer ties to even. Raises EOverflow or EInvalidOp.
+// signed 64-bit integer ties to even. Raises Overflow or InvalidOperation.
 std::int64_t CurveRow(std::int64_t i, Extended a, Extended b, Extended c);
 
 // Whether a root gets a label: not NoRoot, not 0 (either sign), not 1.
 bool RootHasLabel(double root);
 
 // s = round(root * 10) (multiplied in extended), as its low 32 bits.
-// Raises EInvalidOp when the rounded value leaves the signed 64-bit range.
+// Raises InvalidOperation when the rounded value leaves the signed 64-bit range.
 std::int32_t RootColumn(double root);
 
 // a + b wrapping in 32 bits, as the coordinates do.

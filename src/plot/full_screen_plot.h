@@ -19,7 +19,7 @@ struct ScreenSize {
 // The refresh command's drawing: repaint, axes, arrowheads, letters and ticks
 // in the surface's current pen, then, when the main state holds an equation,
 // the curve for i = -hx .. hx in its colour and the root labels, and the pen
-// black again. An arithmetic fault (EOverflow, EInvalidOp) stops it where it
+// black again. An arithmetic fault (Overflow, InvalidOperation) stops it where it
 // happens, leaving the pen at the curve colour.
 void DrawFullScreenPlot(Surface& surface, ScreenSize screen, const PlotState& main);
 

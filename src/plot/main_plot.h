@@ -19,7 +19,7 @@ void DrawAxes(Surface& surface, PlotState& state);
 // The whole panel for the given equation: repaint, black axes, the curve in
 // state.curveColor through the 301 points i = -150 .. 150, the root labels;
 // then stores a, b, c, root1 and root2 in the state. An arithmetic fault
-// (EOverflow, EInvalidOp) leaves it where it happens: what was drawn stays,
+// (Overflow, InvalidOperation) leaves it where it happens: what was drawn stays,
 // nothing is stored, the pen stays at the curve colour.
 void DrawPlot(Surface& surface, PlotState& state, Extended a, Extended b, Extended c, double root1,
               double root2);

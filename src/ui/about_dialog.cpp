@@ -60,6 +60,8 @@ void AboutDialog::createDetailsPanel() {
     addLabel(panel, "yearAndPlaceLabel", QString::fromUtf8(author::kYearAndPlace),
              {25, 56, 131, 13});
     addLabel(panel, "contactsLabel", QStringLiteral("Мои координаты:"), {26, 85, 88, 13});
+    // The "C" of "Cайт" is a Latin letter, as the window has always had it;
+    // kept on purpose.
     addLabel(panel, "siteLabel", QStringLiteral("Cайт:"), {26, 104, 27, 13});
     addLabel(panel, "mailLabel", QStringLiteral("E-mail"), {26, 122, 28, 13});
     addLabel(panel, "icqLabel", QStringLiteral("ICQ:"), {26, 142, 21, 13});

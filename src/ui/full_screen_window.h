@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "app/full_screen_drawing.h"
-#include "application.h"
+#include "app_context.h"
 #include "plot/full_screen_plot.h"
 #include "plot/plot_state.h"
 #include "plot/raster_surface.h"

@@ -20,27 +20,11 @@ void hardDisk(QPainter& p) {
     p.drawRect(12, 9, 1, 1);
 }
 
-void window(QPainter& p) {
-    p.setBrush(Qt::white);
-    p.drawRect(1, 2, 14, 12);
-    p.setBrush(QColor(10, 36, 106));
-    p.drawRect(1, 2, 14, 3);
-}
-
 void openFolder(QPainter& p) {
     p.setBrush(QColor(230, 190, 60));
     p.drawPolygon(QPolygon({{1, 3}, {6, 3}, {7, 5}, {13, 5}, {13, 13}, {1, 13}}));
     p.setBrush(QColor(250, 220, 110));
     p.drawPolygon(QPolygon({{3, 8}, {15, 8}, {13, 13}, {1, 13}}));
-}
-
-void printer(QPainter& p) {
-    p.setBrush(Qt::white);
-    p.drawRect(4, 1, 8, 6);
-    p.setBrush(QColor(170, 170, 170));
-    p.drawRect(1, 6, 14, 6);
-    p.setBrush(Qt::white);
-    p.drawRect(4, 10, 8, 5);
 }
 
 void blankPage(QPainter& p) {
@@ -114,10 +98,29 @@ void runningFigure(QPainter& p) {
     p.drawPolyline(QPolygonF({{4, 6}, {7, 5}, {10, 4.5}, {13, 7}}));   // arms
 }
 
-constexpr Draw kDrawings[kToolbarImageCount] = {
-    hardDisk,   window,         openFolder, printer,         blankPage,     floppy,
-    gearWheels, circlingArrows, power,      magnifyingGlass, runningFigure,
-};
+Draw drawingOf(ToolbarImage image) {
+    switch (image) {
+        case ToolbarImage::kHardDisk:
+            return hardDisk;
+        case ToolbarImage::kOpenFolder:
+            return openFolder;
+        case ToolbarImage::kBlankPage:
+            return blankPage;
+        case ToolbarImage::kFloppyDisk:
+            return floppy;
+        case ToolbarImage::kGearWheels:
+            return gearWheels;
+        case ToolbarImage::kCirclingArrows:
+            return circlingArrows;
+        case ToolbarImage::kPower:
+            return power;
+        case ToolbarImage::kMagnifyingGlass:
+            return magnifyingGlass;
+        case ToolbarImage::kRunningFigure:
+            return runningFigure;
+    }
+    return blankPage;
+}
 
 QIcon paintIcon(Draw draw) {
     QPixmap pixmap(16, 16);
@@ -138,8 +141,8 @@ void dot(QPainter& p) {
 
 }  // namespace
 
-QIcon toolbarImage(int index) {
-    return index >= 0 && index < kToolbarImageCount ? paintIcon(kDrawings[index]) : QIcon();
+QIcon toolbarImage(ToolbarImage image) {
+    return paintIcon(drawingOf(image));
 }
 
 QIcon dotImage() {

@@ -5,11 +5,20 @@
 
 namespace parabel::ui {
 
-// The toolbar images, by index: 0 hard-disk drive, 1 window, 2 open folder,
-// 3 printer, 4 blank page, 5 floppy disk, 6 gear wheels, 7 two circling
-// arrows, 8 power symbol, 9 magnifying glass, 10 running figure.
-QIcon toolbarImage(int index);
-constexpr int kToolbarImageCount = 11;
+// The toolbar's images, named for what they show.
+enum class ToolbarImage {
+    kHardDisk,         // save the plot
+    kOpenFolder,       // load an equation
+    kBlankPage,        // clear
+    kFloppyDisk,       // save the solution
+    kGearWheels,       // solve
+    kCirclingArrows,   // refresh
+    kPower,            // exit
+    kMagnifyingGlass,  // full screen
+    kRunningFigure,    // About
+};
+
+QIcon toolbarImage(ToolbarImage image);
 
 // The small dot before every line of the solution list.
 QIcon dotImage();

@@ -2,7 +2,7 @@
 // main_window_commands.cpp, its file and colour commands in
 // main_window_files.cpp, its plot in main_window_plot.cpp, its copy commands
 // in main_window_copy.cpp, and what keyboards and screen readers need in
-// main_window_access.cpp.
+// main_window_accessibility.cpp.
 #include "main_window.h"
 
 #include <QAction>
@@ -136,6 +136,8 @@ void MainWindow::createActions() {
                                      QStringLiteral("Настроить цвет прорисовки функции (Ctrl+W)"),
                                      &MainWindow::chooseCurveColor);
     curveColorAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    // "Прогрмме" as the program has always spelt it, on purpose: users and
+    // their guides know the item by this caption.
     aboutAction_ = createAction("aboutAction", QStringLiteral("О Прогрмме"),
                                 QStringLiteral("Краткое руководство по пользованию программы"),
                                 &MainWindow::showAbout);
@@ -182,21 +184,22 @@ void MainWindow::createToolBar() {
         QAction* action;  // none: a separator
         const char* name;
         int left;
-        int image;
+        ToolbarImage image;
     };
+    using enum ToolbarImage;
     const Place places[] = {
-        {clearAction_, "clearToolButton", 0, 4},
-        {loadAction_, "loadToolButton", 23, 2},
-        {saveSolutionAction_, "saveSolutionToolButton", 46, 5},
-        {savePlotAction_, "savePlotToolButton", 69, 0},
-        {nullptr, nullptr, 92, -1},
-        {solveToolAction_, "solveToolButton", 100, 6},
-        {refreshAction_, "refreshToolButton", 123, 7},
-        {fullScreenAction_, "fullScreenToolButton", 146, 9},
-        {nullptr, nullptr, 169, -1},
-        {aboutToolAction_, "aboutToolButton", 177, 10},
-        {nullptr, nullptr, 200, -1},
-        {exitAction_, "exitToolButton", 208, 8},
+        {clearAction_, "clearToolButton", 0, kBlankPage},
+        {loadAction_, "loadToolButton", 23, kOpenFolder},
+        {saveSolutionAction_, "saveSolutionToolButton", 46, kFloppyDisk},
+        {savePlotAction_, "savePlotToolButton", 69, kHardDisk},
+        {nullptr, nullptr, 92, {}},
+        {solveToolAction_, "solveToolButton", 100, kGearWheels},
+        {refreshAction_, "refreshToolButton", 123, kCirclingArrows},
+        {fullScreenAction_, "fullScreenToolButton", 146, kMagnifyingGlass},
+        {nullptr, nullptr, 169, {}},
+        {aboutToolAction_, "aboutToolButton", 177, kRunningFigure},
+        {nullptr, nullptr, 200, {}},
+        {exitAction_, "exitToolButton", 208, kPower},
     };
     for (const Place& place : places) {
         if (place.action == nullptr) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "application.h"
+#include "app_context.h"
 #include "plot/plot_state.h"
 #include "plot/raster_surface.h"
 #include "remembered_file_dialog.h"

@@ -21,9 +21,9 @@ namespace parabel::ui {
 namespace {
 
 // The error of a load that finds no line in its file.
-class ListIndexError : public std::runtime_error {
+class NoFirstLineError : public std::runtime_error {
   public:
-    explicit ListIndexError(int index)
+    explicit NoFirstLineError(int index)
         : std::runtime_error("List index out of bounds (" + std::to_string(index) + ")") {}
 };
 
@@ -52,13 +52,23 @@ void MainWindow::saveSolution() {
 }
 
 void MainWindow::loadEquation() {
-    equationDialog_.ask(this);
-    if (!loadFirstLineOf(equationDialog_.fileName().toStdString())) {
+    // A file that does not exist asks again, after its message, until the
+    // dialog gives one that does or is cancelled. The plot is then drawn
+    // again once for every dialog shown, also after a cancel: intended, the
+    // dialog covered it. An error ends the command at once, without them.
+    int asked = 0;
+    for (;;) {
+        equationDialog_.ask(this);
+        ++asked;
+        const bool loaded = loadFirstLineOf(equationDialog_.fileName().toStdString());
         equationDialog_.forget();
-        loadEquation();  // the open dialog again; an error here ends every level
+        if (loaded) {
+            break;
+        }
     }
-    equationDialog_.forget();
-    redrawFromState();
+    for (int i = 0; i < asked; ++i) {
+        redrawFromState();
+    }
 }
 
 void MainWindow::loadEquationFile(const QString& fileName) {
@@ -67,12 +77,15 @@ void MainWindow::loadEquationFile(const QString& fileName) {
 }
 
 bool MainWindow::loadFirstLineOf(const std::string& name) {
+    // The file's existence is tested twice, before loading and again after,
+    // and the plot is drawn before the field is cleared: intended, as the
+    // command has always done (a file removed meanwhile gets its message).
     if (!name.empty() && IsExistingFile(name)) {
         drawPlot(plotState_.a, plotState_.b, plotState_.c, plotState_.root1, plotState_.root2);
         equationEdit_->clear();
         const std::optional<std::string> firstLine = ReadFirstLine(name);
         if (!firstLine) {
-            throw ListIndexError(0);
+            throw NoFirstLineError(0);
         }
         equationEdit_->setEquation(QString::fromStdString(*firstLine));
         pressSolveButton();

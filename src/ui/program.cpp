@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/program_arguments.h"
+#include "app/version.h"
 #include "core/decimal_separator.h"
 #include "io/settings_location.h"
 #include "main_window.h"
@@ -121,7 +122,7 @@ std::optional<std::string> readCommandLine(int argc, char** argv, int& exitStatu
             exitStatus = 0;
             return std::nullopt;
         case parabel::ProgramArguments::Action::kVersion:
-            std::printf("parabel %s\n", PARABEL_VERSION);
+            std::printf("parabel %s\n", parabel::kVersion);
             exitStatus = 0;
             return std::nullopt;
         case parabel::ProgramArguments::Action::kError:

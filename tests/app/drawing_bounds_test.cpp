@@ -27,7 +27,7 @@ bool DrawingFaults(Extended a, Extended b, Extended c, double root1, double root
     PlotState state;
     try {
         DrawPlot(surface, state, a, b, c, root1, root2);
-    } catch (const EMathError&) {
+    } catch (const ArithmeticError&) {
         return true;
     }
     return false;

@@ -40,17 +40,17 @@ TEST(FullScreenDrawing, AFaultIsRaisedOncePerOpeningAndRefreshAlwaysDraws) {
     FullScreenDrawing drawing;
     const PlotState main = Equation(4e14L);  // the first point leaves 64 bits
     RecordingSurface surface;
-    EXPECT_THROW(drawing.DrawOnce(surface, kScreen, main), EMathError);
+    EXPECT_THROW(drawing.DrawOnce(surface, kScreen, main), ArithmeticError);
     EXPECT_FALSE(drawing.drawn());
     const std::size_t faulted = surface.ops().size();
     EXPECT_NO_THROW(drawing.DrawOnce(surface, kScreen, main));
     EXPECT_EQ(surface.ops().size(), faulted);
 
-    EXPECT_THROW(FullScreenDrawing::Draw(surface, kScreen, main), EMathError);
+    EXPECT_THROW(FullScreenDrawing::Draw(surface, kScreen, main), ArithmeticError);
     EXPECT_EQ(surface.ops().size(), 2 * faulted);
 
     drawing.Reset();
-    EXPECT_THROW(drawing.DrawOnce(surface, kScreen, main), EMathError);
+    EXPECT_THROW(drawing.DrawOnce(surface, kScreen, main), ArithmeticError);
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST(ReadCoefficients, ExamplesByPosition) {
     for (const ParseRow& row : kRows) {
         SCOPED_TRACE(std::string("<") + row.text + ">");
         if (!row.expected) {
-            EXPECT_THROW(ReadCoefficients(row.text), EConvertError);
+            EXPECT_THROW(ReadCoefficients(row.text), ConversionError);
             continue;
         }
         const Coefficients actual = ReadCoefficients(row.text);
@@ -76,7 +76,7 @@ TEST(ReadCoefficients, ExamplesByPosition) {
 
 TEST(ReadCoefficients, HugeTextsFailOnceAndQuickly) {
     const std::string manyX = "x^2+" + std::string(1 << 20, 'x');
-    EXPECT_THROW(ReadCoefficients(manyX), EConvertError);
+    EXPECT_THROW(ReadCoefficients(manyX), ConversionError);
     const std::string manySquares = [] {
         std::string text;
         for (int i = 0; i < 100000; ++i) {
@@ -84,7 +84,7 @@ TEST(ReadCoefficients, HugeTextsFailOnceAndQuickly) {
         }
         return text;
     }();
-    EXPECT_THROW(ReadCoefficients(manySquares), EConvertError);
+    EXPECT_THROW(ReadCoefficients(manySquares), ConversionError);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST(RoundToInteger, OutsideTheSigned64BitRangeIsAnInvalidOperation) {
         try {
             RoundToInteger(value);
             ADD_FAILURE() << "no error";
-        } catch (const EInvalidOp& error) {
+        } catch (const InvalidOperation& error) {
             EXPECT_STREQ(error.what(), "Invalid floating point operation");
         }
     }

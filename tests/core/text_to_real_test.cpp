@@ -92,7 +92,7 @@ TEST_P(TextToRealBothSeparators, InvalidTextsRaiseTheConversionErrorWithTheWhole
         try {
             TextToReal(text);
             ADD_FAILURE() << "accepted";
-        } catch (const EConvertError& error) {
+        } catch (const ConversionError& error) {
             EXPECT_EQ(error.what(), "'" + text + "' is not a valid floating point value");
         }
     }
@@ -103,13 +103,13 @@ INSTANTIATE_TEST_SUITE_P(Separators, TextToRealBothSeparators, ::testing::Values
 TEST(TextToReal, TheOtherSeparatorIsRejected) {
     {
         ScopedDecimalSeparator separator('.');
-        EXPECT_THROW(TextToReal("1,5"), EConvertError);
-        EXPECT_THROW(TextToReal("1,000"), EConvertError);
+        EXPECT_THROW(TextToReal("1,5"), ConversionError);
+        EXPECT_THROW(TextToReal("1,000"), ConversionError);
     }
     {
         ScopedDecimalSeparator separator(',');
         EXPECT_EQ(TextToReal("1,5"), 1.5L);
-        EXPECT_THROW(TextToReal("1.5"), EConvertError);
+        EXPECT_THROW(TextToReal("1.5"), ConversionError);
     }
 }
 
@@ -118,14 +118,14 @@ TEST(TextToReal, NulByteEndsTheText) {
     EXPECT_THROW(TextToReal(std::string("\0"
                                         "12",
                                         3)),
-                 EConvertError);
+                 ConversionError);
 }
 
 TEST(TextToReal, AccumulatorOverflowIsInvalidEvenWhenTheExponentWouldBringItBack) {
     const std::string digits(5000, '9');
-    EXPECT_THROW(TextToReal(digits), EConvertError);
-    EXPECT_THROW(TextToReal(digits + "e-4999"), EConvertError);
-    EXPECT_THROW(TextToReal("." + digits), EConvertError);
+    EXPECT_THROW(TextToReal(digits), ConversionError);
+    EXPECT_THROW(TextToReal(digits + "e-4999"), ConversionError);
+    EXPECT_THROW(TextToReal("." + digits), ConversionError);
 }
 
 TEST(TextToReal, ManyFractionDigitsScaleToZeroOrStayFinite) {
@@ -140,13 +140,13 @@ TEST(TextToReal, MessageKeepsBlanksAndEmptyText) {
     try {
         TextToReal("  1 2  ");
         ADD_FAILURE();
-    } catch (const EConvertError& error) {
+    } catch (const ConversionError& error) {
         EXPECT_STREQ(error.what(), "'  1 2  ' is not a valid floating point value");
     }
     try {
         TextToReal("");
         ADD_FAILURE();
-    } catch (const EConvertError& error) {
+    } catch (const ConversionError& error) {
         EXPECT_STREQ(error.what(), "'' is not a valid floating point value");
     }
 }

@@ -76,7 +76,7 @@ TEST(TextToColor, InvalidTextsNameThemselves) {
         try {
             TextToColor(text);
             ADD_FAILURE() << "accepted <" << text << ">";
-        } catch (const EConvertError& error) {
+        } catch (const ConversionError& error) {
             EXPECT_EQ(error.what(), std::string("'") + text + "' is not a valid integer value");
         }
     }

@@ -89,6 +89,7 @@ class SafeSave : public testing::TempFolderTest {
     void TearDown() override {
         safe_save_testing::UseNamedTemporaryOnly(false);
         safe_save_testing::SetAfterWriteHook(nullptr);
+        safe_save_testing::SetSyncHook(nullptr);
         TempFolderTest::TearDown();
     }
     // The names in the folder, sorted: a temporary file left behind shows.
@@ -365,7 +366,7 @@ TEST_F(SafeSave, FilesThatCannotBeCreated) {
             try {
                 SaveFileSafely(path, Bytes("data"));
                 ADD_FAILURE() << path;
-            } catch (const EFCreateError& error) {
+            } catch (const FileCreateError& error) {
                 EXPECT_EQ(error.what(), "Cannot create file \"" + path + "\". " + reason);
             }
         }
@@ -405,6 +406,38 @@ TEST_F(SafeSave, AWriteThatRunsOutOfSpaceLeavesTheOldFile) {
         EXPECT_EQ(Read(path), old) << row.name;
         EXPECT_EQ(Listing(), row.hardLinked ? (NameList{"c.bmp", "d.bmp"}) : NameList{"c.bmp"})
             << row.name;
+    }
+}
+
+// What a save did, in order, as its seams saw it.
+std::vector<std::string> saveSteps;
+
+// The data is on the disk before the new file takes the old one's place, and
+// before a save in place reports success, whichever way the save writes.
+TEST_F(SafeSave, DataReachesTheDiskBeforeTheFileIsInPlace) {
+    safe_save_testing::SetSyncHook([] { saveSteps.push_back("synced"); });
+    safe_save_testing::SetAfterWriteHook([](const char*) { saveSteps.push_back("put in place"); });
+    const struct {
+        const char* name;
+        bool namedOnly;
+        bool otherName;  // a hard link: the file is written in place
+        std::vector<std::string> steps;
+    } rows[] = {
+        {"unnamed temporary", false, false, {"synced", "put in place"}},
+        {"named temporary", true, false, {"synced", "put in place"}},
+        {"in place, with a second name", false, true, {"synced"}},
+    };
+    for (const auto& row : rows) {
+        Write(Path("s.txt"), "old");
+        if (row.otherName) {
+            ASSERT_EQ(link(Path("s.txt").c_str(), Path("other.txt").c_str()), 0);
+        }
+        safe_save_testing::UseNamedTemporaryOnly(row.namedOnly);
+        saveSteps.clear();
+        SaveFileSafely(Path("s.txt"), Bytes("new content"));
+        EXPECT_EQ(saveSteps, row.steps) << row.name;
+        EXPECT_EQ(Read(Path("s.txt")), "new content") << row.name;
+        fs::remove(Path("other.txt"));
     }
 }
 

@@ -66,32 +66,32 @@ TEST_F(TextFiles, FilesThatCannotBeOpened) {
     try {
         ReadFirstLine(socketPath);
         ADD_FAILURE();
-    } catch (const EFOpenError& error) {
+    } catch (const FileOpenError& error) {
         EXPECT_EQ(error.what(),
                   "Cannot open file \"" + socketPath + "\". No such device or address");
     }
     close(fd);
     fs::create_directory(Path("folder"));
-    EXPECT_THROW(ReadFirstLine(Path("folder")), EFOpenError);
-    EXPECT_THROW(ReadFirstLine(Path("missing")), EFOpenError);
+    EXPECT_THROW(ReadFirstLine(Path("folder")), FileOpenError);
+    EXPECT_THROW(ReadFirstLine(Path("missing")), FileOpenError);
 }
 
 TEST_F(TextFiles, SettingsColourText) {
     const std::string ini = Path("Inf.ini");
     EXPECT_EQ(ReadColorText(ini), "clRed");  // no file
-    WriteColorText(ini, "clRed");
+    WriteColorText({ini}, "clRed");
     EXPECT_EQ(Read(ini), "[1]\r\nColor=clRed\r\n");
     Write(ini, "; mine\r\n[1]\r\nColor = \"clBlue\" \r\n");
     EXPECT_EQ(ReadColorText(ini), "clBlue");
-    WriteColorText(ini, "$00030201");
+    WriteColorText({ini}, "$00030201");
     EXPECT_EQ(Read(ini), "; mine\r\n[1]\r\nColor =$00030201\r\n");
     // A file an editor saved with a UTF-8 byte-order mark keeps its section and its mark.
     Write(ini, "\xEF\xBB\xBF[1]\r\nColor=clBlue\r\n");
     EXPECT_EQ(ReadColorText(ini), "clBlue");
-    WriteColorText(ini, "clLime");
+    WriteColorText({ini}, "clLime");
     EXPECT_EQ(Read(ini), "\xEF\xBB\xBF[1]\r\nColor=clLime\r\n");
     try {
-        WriteColorText(Path("missing/Inf.ini"), "clRed");
+        WriteColorText({Path("missing/Inf.ini")}, "clRed");
         ADD_FAILURE();
     } catch (const std::runtime_error& error) {
         EXPECT_EQ(error.what(), "Unable to write to " + Path("missing/Inf.ini"));

@@ -113,7 +113,7 @@ TEST(DrawFullScreenPlot, FailsForSmallerCoefficientsThanTheMainPanel) {
     EXPECT_NO_THROW(DrawPlot(panel, panelState, 4e14L, 0, 0, 0, kNoRoot));
 
     RecordingSurface surface;
-    EXPECT_THROW(DrawFullScreenPlot(surface, kScreen, main), EInvalidOp);
+    EXPECT_THROW(DrawFullScreenPlot(surface, kScreen, main), InvalidOperation);
     // Axes and ticks stay, no segment, the pen left at the curve colour.
     EXPECT_EQ(surface.ops().size(), AxesOps1024x768().size() + 1);
     EXPECT_EQ(surface.ops().back(), PenOp(kCurveColor));

@@ -209,7 +209,7 @@ TEST(DrawPlot, ArithmeticFaultLeavesTheDrawingWhereItHappens) {
     state.curveColor = kCurveColor;
     state.a = 7;
     state.root1 = 5;
-    EXPECT_THROW(DrawPlot(surface, state, 1e16L, 0, 0, 0, kNoRoot), EInvalidOp);
+    EXPECT_THROW(DrawPlot(surface, state, 1e16L, 0, 0, 0, kNoRoot), InvalidOperation);
     EXPECT_EQ(surface.ops().size(), kCurveStart);  // axes and ticks, no segment
     EXPECT_EQ(surface.ops().back(), PenOp(kCurveColor));
     EXPECT_EQ(state.a, 7);
@@ -217,7 +217,7 @@ TEST(DrawPlot, ArithmeticFaultLeavesTheDrawingWhereItHappens) {
 
     // An overflow in the extended arithmetic, after some segments.
     RecordingSurface overflow;
-    EXPECT_THROW(DrawPlot(overflow, state, 1e4931L, 0, 0, 0, kNoRoot), EMathError);
+    EXPECT_THROW(DrawPlot(overflow, state, 1e4931L, 0, 0, 0, kNoRoot), ArithmeticError);
     EXPECT_EQ(state.a, 7);
 }
 

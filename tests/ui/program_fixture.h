@@ -17,7 +17,7 @@
 #include "core/decimal_separator.h"
 #include "scripted_platform.h"
 #include "ui/about_dialog.h"
-#include "ui/application.h"
+#include "ui/app_context.h"
 #include "ui/equation_edit.h"
 #include "ui/full_screen_window.h"
 #include "ui/main_window.h"

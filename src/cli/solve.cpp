@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <string>
 
-#include "cli_commands.h"
-#include "cli_equation.h"
-#include "cli_input.h"
-#include "cli_json.h"
+#include "app/solve_and_draw.h"
+#include "commands.h"
 #include "core/real_to_text.h"
+#include "equation.h"
+#include "input.h"
 #include "io/line_text.h"
+#include "json.h"
 
 namespace parabel::cli {
 
@@ -50,7 +51,7 @@ bool SolveOne(const Input& input, Output output) {
         return false;
     }
     // The last step, the plot, counts only for its faults.
-    const SolveOutcome outcome = SolveWithoutPlot(input.text);
+    const SolveOutcome outcome = SolveWithoutPicture(input.text).outcome;
     const bool solved = outcome.failure == SolveFailure::kNone;
     if (!solved) {
         std::fprintf(stderr, "%s%s\n", input.where.c_str(), FailureMessage(outcome.failure));
@@ -83,6 +84,8 @@ bool SolveOne(const Input& input, Output output) {
 
 }  // namespace
 
+namespace {
+
 int RunSolve(const std::vector<std::string>& args) {
     const auto split = SplitOperands(args, "solve", {"--values", "--json", "--saved"});
     if (!split) {
@@ -112,5 +115,47 @@ int RunSolve(const std::vector<std::string>& args) {
     std::fflush(stdout);
     return allSolved && allRead ? 0 : 1;
 }
+
+}  // namespace
+
+namespace {
+
+const char kSolveHelp[] =
+    "solve   Solves each quadratic equation (a x^2 + b x + c, with an optional\n"
+    "        \"=0\"), or each line of standard input when none is given.\n"
+    "        Equations are taken in lower case, as the equation field holds\n"
+    "        them. A failure prints the program's error message to standard\n"
+    "        error and goes on.\n"
+    "        Output, UTF-8 text with LF line ends unless --saved:\n"
+    "        (none)    the worked solution exactly as the program saves it (the\n"
+    "                  equation line first), then an empty line; nothing for a\n"
+    "                  failed equation.\n"
+    "        --values  the lines so far, then one line\n"
+    "                  values: A;B;C;ROOT1;ROOT2   (no root: 2147483647)\n"
+    "                  or error: form | error: conversion | error: text,\n"
+    "                  then an empty line.\n"
+    "        --json    one JSON object per equation, one per line:\n"
+    "                  {\"input\": the text as given, \"equation\": \"...=0\",\n"
+    "                   \"lines\": [the saved solution's lines],\n"
+    "                   \"a\", \"b\", \"c\", \"discriminant\": \"NUMBER\",\n"
+    "                   \"roots\": [\"X1\" or null, \"X2\" or null]}\n"
+    "                  numbers are strings as the program writes them, with '.'\n"
+    "                  whatever the locale; null where there is no root. On a\n"
+    "                  failure \"error\": {\"kind\": \"form\" | \"conversion\" |\n"
+    "                  \"text\", \"message\": the message} replaces the numbers\n"
+    "                  (\"text\": characters the equation field cannot hold).\n"
+    "        --saved   the bytes the program's save-solution command writes after\n"
+    "                  the same solve, failed or not: Windows-1251, CR LF after\n"
+    "                  every line; one solution after the other; nothing for\n"
+    "                  text the equation field cannot hold.\n";
+
+}  // namespace
+
+const Command kSolveCommand = {
+    "solve",
+    "parabel-cli solve [--values | --json | --saved] [EQUATION...]\n",
+    [] { return std::string(kSolveHelp); },
+    RunSolve,
+};
 
 }  // namespace parabel::cli

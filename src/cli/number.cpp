@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string>
 
-#include "cli_commands.h"
-#include "cli_input.h"
+#include "commands.h"
 #include "core/errors.h"
 #include "core/real_to_text.h"
 #include "core/text_to_real.h"
+#include "input.h"
 
 namespace parabel::cli {
 
@@ -35,7 +35,7 @@ bool ConvertOne(const Input& input, bool showBits) {
             std::printf("%s\n", shown.c_str());
         }
         return true;
-    } catch (const EConvertError& error) {
+    } catch (const ConversionError& error) {
         std::fputs("error: conversion\n", stdout);
         std::fprintf(stderr, "%s%s\n", input.where.c_str(), error.what());
         return false;
@@ -43,6 +43,8 @@ bool ConvertOne(const Input& input, bool showBits) {
 }
 
 }  // namespace
+
+namespace {
 
 int RunNumber(const std::vector<std::string>& args) {
     const auto split = SplitOperands(args, "number", {"--bits"});
@@ -57,5 +59,24 @@ int RunNumber(const std::vector<std::string>& args) {
     std::fflush(stdout);
     return allValid && allRead ? 0 : 1;
 }
+
+}  // namespace
+
+namespace {
+
+const char kNumberHelp[] =
+    "number  Reads each text as the program reads a coefficient and prints it\n"
+    "        back as the program writes numbers; a rejected text prints\n"
+    "        \"error: conversion\" (its message goes to standard error).\n"
+    "        --bits    prefix the 80-bit pattern as 20 hexadecimal digits and a tab\n";
+
+}  // namespace
+
+const Command kNumberCommand = {
+    "number",
+    "parabel-cli number [--bits] [TEXT...]\n",
+    [] { return std::string(kNumberHelp); },
+    RunNumber,
+};
 
 }  // namespace parabel::cli

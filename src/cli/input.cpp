@@ -1,4 +1,4 @@
-#include "cli_input.h"
+#include "input.h"
 
 namespace parabel::cli {
 

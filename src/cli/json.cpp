@@ -1,51 +1,23 @@
-#include "cli_json.h"
+#include "json.h"
 
 #include <cstdio>
 
-#include "cli_equation.h"
 #include "core/decimal_separator.h"
 #include "core/real_to_text.h"
+#include "core/solver.h"
+#include "core/utf8.h"
+#include "equation.h"
 
 namespace parabel::cli {
 
 namespace {
 
 // The length of the valid UTF-8 sequence starting at text[i]; 0 when none
-// does (a stray continuation byte, an overlong form, a surrogate, a code
-// point beyond U+10FFFF, a sequence cut short).
+// does.
 std::size_t SequenceLength(std::string_view text, std::size_t i) {
-    const auto at = [&](std::size_t k) -> unsigned {
-        return k < text.size() ? static_cast<unsigned char>(text[k]) : 0u;
-    };
-    const unsigned lead = at(i);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned low = 0x80;  // the range of the second byte
-    unsigned high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : low;
-        high = lead == 0xED ? 0x9F : high;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : low;
-        high = lead == 0xF4 ? 0x8F : high;
-    } else {
-        return 0;
-    }
-    if (at(i + 1) < low || at(i + 1) > high) {
-        return 0;
-    }
-    for (std::size_t k = 2; k < length; ++k) {
-        if ((at(i + k) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    return length;
+    std::size_t next = i;
+    char32_t codePoint;
+    return DecodeUtf8(text, next, codePoint) ? next - i : 0;
 }
 
 }  // namespace

@@ -9,14 +9,14 @@
 #include <stdexcept>
 #include <string>
 
-#include "cli_color.h"
-#include "cli_commands.h"
-#include "cli_equation.h"
-#include "cli_input.h"
+#include "app/picture_file.h"
+#include "app/solve_and_draw.h"
+#include "color.h"
+#include "commands.h"
 #include "core/ascii.h"
 #include "core/errors.h"
-#include "io/bmp.h"
-#include "io/png.h"
+#include "equation.h"
+#include "input.h"
 #include "io/safe_save.h"
 #include "plot/full_screen_plot.h"
 #include "plot/main_plot.h"
@@ -184,14 +184,14 @@ int Trace(const PlotOptions& options) {
     PlotState state;
     state.curveColor = options.color;
     RecordingSurface panel;
-    std::string plotError;
     NullSurface keepsNothing;
     Surface& solveSurface = options.screen ? static_cast<Surface&>(keepsNothing) : panel;
-    const SolveOutcome outcome = SolveAndPlot(options.equation, solveSurface, state, &plotError);
+    const SolveAndDrawResult result = SolveAndDraw(options.equation, solveSurface, state);
+    const SolveOutcome& outcome = result.outcome;
     if (!options.screen) {
         PrintTrace(panel);
-        if (!plotError.empty()) {
-            std::printf("error %s\n", plotError.c_str());
+        if (result.drawingFaulted) {
+            std::printf("error %s\n", result.drawingFault.c_str());
         }
     }
     if (outcome.failure != SolveFailure::kNone) {
@@ -204,7 +204,7 @@ int Trace(const PlotOptions& options) {
     RecordingSurface fullScreen;
     try {
         DrawFullScreenPlot(fullScreen, *options.screen, state);
-    } catch (const EMathError& error) {
+    } catch (const ArithmeticError& error) {
         PrintTrace(fullScreen);
         std::printf("error %s\n", error.what());
         return 1;
@@ -218,7 +218,7 @@ int Trace(const PlotOptions& options) {
 bool DrawPicture(const PlotOptions& options, Surface& panel, Surface& fullScreen) {
     PlotState state;
     state.curveColor = options.color;
-    const SolveOutcome outcome = SolveAndPlot(options.equation, panel, state);
+    const SolveOutcome outcome = SolveAndDraw(options.equation, panel, state).outcome;
     if (outcome.failure != SolveFailure::kNone) {
         std::fprintf(stderr, "%s\n", FailureMessage(outcome.failure));
         return false;
@@ -226,7 +226,7 @@ bool DrawPicture(const PlotOptions& options, Surface& panel, Surface& fullScreen
     if (options.screen) {
         try {
             DrawFullScreenPlot(fullScreen, *options.screen, state);
-        } catch (const EMathError& error) {
+        } catch (const ArithmeticError& error) {
             std::fprintf(stderr, "%s\n", error.what());
             return false;
         }
@@ -262,31 +262,22 @@ int Deliver(const PlotOptions& options, const std::vector<std::uint8_t>& bytes) 
     return Deliver(options, FileContent(std::span<const std::uint8_t>(bytes)));
 }
 
-// BMP and PNG: the pixels of the framed surface. A BMP is streamed from the
-// surface a row at a time, so a picture of any size costs one surface and
-// one row beside the file.
+// BMP and PNG: the pixels of the framed surface, as the program's picture
+// file of it.
 int WriteRasterPicture(const PlotOptions& options) {
     RasterSurface panel(kPanelWidth, kPanelHeight, kWhitePixel);
-    RasterSurface fullScreen = options.screen
-                                   ? MakeFullScreenSurface(*options.screen, SystemColor(kButtonFace))
-                                   : RasterSurface(0, 0, kWhitePixel);
+    RasterSurface fullScreen =
+        options.screen ? MakeFullScreenSurface(*options.screen, SystemColor(kButtonFace))
+                       : RasterSurface(0, 0, kWhitePixel);
     if (!DrawPicture(options, panel, fullScreen)) {
         return 1;
     }
     const FramedSurface picture = options.screen
                                       ? FullScreenPictureRows(fullScreen, *options.screen)
                                       : MainPictureRows(panel);
-    if (options.format == PictureFormat::kPng) {
-        const Picture composed = picture.Compose();
-        return Deliver(options, EncodePng(composed.width, composed.height, composed.pixels));
-    }
-    const int width = picture.width();
-    const int height = picture.height();
-    return Deliver(options,
-                   FileContent(BmpFileSize(width, height), [&](const FileContent::Sink& sink) {
-                       WriteBmp(
-                           width, height, [&](int y, Pixel* out) { picture.Row(y, out); }, sink);
-                   }));
+    return Deliver(
+        options, PictureFile(picture, options.format == PictureFormat::kPng ? RasterFormat::kPng
+                                                                            : RasterFormat::kBmp));
 }
 
 int WriteSvgPicture(const PlotOptions& options) {
@@ -313,6 +304,8 @@ int WritePicture(const PlotOptions& options) {
 
 }  // namespace
 
+namespace {
+
 int RunPlot(const std::vector<std::string>& args) {
     PlotOptions options;
     try {
@@ -328,5 +321,66 @@ int RunPlot(const std::vector<std::string>& args) {
     std::fflush(stdout);
     return status;
 }
+
+}  // namespace
+
+namespace {
+
+const char kPlotHelp[] =
+    "plot    Solves the equation as the program does and writes the picture its\n"
+    "        save-graph command saves: the 322 x 338 frame with the plot.\n"
+    "        --screen WxH writes the full-screen picture for a screen of that\n"
+    "        size instead (W x (H - 40)).\n"
+    "        -o FILE   the format follows the extension of FILE, in any case:\n"
+    "                  .bmp  32-bit BMP, byte for byte what the program saves\n"
+    "                  .png  the same pixels, 8-bit RGB, lossless\n"
+    "                  .svg  vector: the same drawing as lines and texts in a\n"
+    "                        view box of the picture's size (UTF-8 text)\n"
+    "                  Any other name is refused unless --format is given.\n"
+    "        -o -      the picture to standard output, and nothing else there;\n"
+    "                  BMP unless --format says otherwise.\n"
+    "        --format bmp|png|svg   the format, whatever the file's name.\n"
+    "        --color COLOUR  the curve colour, red by default: a colour name of\n"
+    "                  the program (clRed, clBlue, clBtnFace, ...) or a number as\n"
+    "                  the settings file holds it ($00FF0000, 16711680), #rrggbb,\n"
+    "                  or one of these names, with their CSS colours:\n";
+
+const char kPlotHelpEnd[] =
+    "        --trace   prints the drawing operations instead, one per line\n"
+    "                  (repaint, pen/brush/font RRGGBB colour values, moveto X Y,\n"
+    "                  lineto X Y, textout X Y TEXT); an arithmetic fault ends\n"
+    "                  the list with \"error MESSAGE\".\n";
+
+// The common colour names, wrapped into the help's column.
+std::string CommonColorList() {
+    std::string list;
+    std::string line = "                 ";
+    for (const auto& color : kCommonColors) {
+        char entry[32];
+        std::snprintf(entry, sizeof entry, " %s #%06x", color.name, color.rgb);
+        if (line.size() + std::strlen(entry) + 1 > 78) {
+            list += line + "\n";
+            line = "                 ";
+        }
+        line += entry;
+        line += ',';
+    }
+    line.back() = '.';
+    return list + line + "\n";
+}
+
+std::string PlotHelp() {
+    return kPlotHelp + CommonColorList() + kPlotHelpEnd;
+}
+
+}  // namespace
+
+const Command kPlotCommand = {
+    "plot",
+    "parabel-cli plot EQUATION -o FILE [--format bmp|png|svg] [--color COLOUR] [--screen WxH]\n"
+    "parabel-cli plot EQUATION --trace [--color COLOUR] [--screen WxH]\n",
+    PlotHelp,
+    RunPlot,
+};
 
 }  // namespace parabel::cli

@@ -1,4 +1,4 @@
-#include "application.h"
+#include "app_context.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

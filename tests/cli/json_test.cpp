@@ -1,4 +1,4 @@
-#include "cli_json.h"
+#include "cli/json.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "cli_color.h"
+#include "color.h"
 
 #include "core/ascii.h"
 #include "core/errors.h"
@@ -56,7 +56,7 @@ std::optional<ColorValue> ReadCurveColor(std::string_view text) {
     }
     try {
         return TextToColor(text);
-    } catch (const EConvertError&) {
+    } catch (const ConversionError&) {
         return std::nullopt;
     }
 }

@@ -1,0 +1,25 @@
+#include "commands.h"
+
+namespace parabel::cli {
+
+namespace {
+
+const Command* const kCommands[] = {&kSolveCommand, &kNumberCommand, &kPlotCommand,
+                                    &kSettingsCommand};
+
+}  // namespace
+
+std::span<const Command* const> Commands() {
+    return kCommands;
+}
+
+const Command* FindCommand(std::string_view name) {
+    for (const Command* command : kCommands) {
+        if (name == command->name) {
+            return command;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace parabel::cli
