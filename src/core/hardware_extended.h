@@ -42,7 +42,19 @@ class HardwareExtended {
     constexpr long double value() const { return value_; }
 
     double ToDouble() const { return static_cast<double>(value_); }
-    std::int64_t ToInt64() const { return static_cast<std::int64_t>(value_); }
+    // fistp with the rounding control set to chop, as a cast compiles to;
+    // written out, since a cast of a value beyond the int64 range is
+    // undefined in C++ while the x87 gives the integer indefinite.
+    std::int64_t ToInt64() const {
+        const std::uint16_t saved = ControlWord();
+        const std::uint16_t chop = saved | kChop;
+        std::int64_t result;
+        asm volatile("fldcw %[chop]\n\tfistpll %[result]\n\tfldcw %[saved]"
+                     : [result] "=m"(result)
+                     : "t"(value_), [chop] "m"(chop), [saved] "m"(saved)
+                     : "st");
+        return result;
+    }
 
     friend HardwareExtended operator+(HardwareExtended a, HardwareExtended b) {
         return HardwareExtended(a.value_ + b.value_);
@@ -73,9 +85,8 @@ class HardwareExtended {
     }
     // frndint with the rounding control set to chop for that instruction.
     friend HardwareExtended Truncate(HardwareExtended a) {
-        std::uint16_t saved;
-        asm volatile("fnstcw %0" : "=m"(saved));
-        const std::uint16_t chop = saved | 0x0C00;
+        const std::uint16_t saved = ControlWord();
+        const std::uint16_t chop = saved | kChop;
         asm volatile("fldcw %[chop]\n\tfrndint\n\tfldcw %[saved]"
                      : "+t"(a.value_)
                      : [chop] "m"(chop), [saved] "m"(saved));
@@ -92,13 +103,19 @@ class HardwareExtended {
     // As comparisons, so that every pattern the x87 refuses as an operand
     // counts as a NaN, whatever the library's bit tests would say.
     friend bool IsNan(HardwareExtended a) { return a.value_ != a.value_; }
-    friend bool IsInf(HardwareExtended a) { return a.value_ > LDBL_MAX || a.value_ < -LDBL_MAX; }
-    friend bool IsFinite(HardwareExtended a) {
-        return a.value_ >= -LDBL_MAX && a.value_ <= LDBL_MAX;
-    }
+    friend bool IsInf(HardwareExtended a) { return __builtin_fabsl(a.value_) > LDBL_MAX; }
+    friend bool IsFinite(HardwareExtended a) { return __builtin_fabsl(a.value_) <= LDBL_MAX; }
     friend bool SignBit(HardwareExtended a) { return a.negative(); }
 
   private:
+    static constexpr std::uint16_t kChop = 0x0C00;  // rounding control: towards zero
+
+    static std::uint16_t ControlWord() {
+        std::uint16_t word;
+        asm volatile("fnstcw %0" : "=m"(word));
+        return word;
+    }
+
     // long double's bytes in memory (little-endian x86).
     struct Layout {
         std::uint64_t significand;
