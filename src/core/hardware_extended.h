@@ -21,7 +21,6 @@ class HardwareExtended {
     static constexpr int kBias = 16383;
 
     constexpr HardwareExtended() = default;  // +0
-    constexpr explicit HardwareExtended(long double value) : value_(value) {}
 
     // Constant evaluation accepts only patterns the compiler can read as
     // values (not unnormals or pseudo-denormals); at run time any pattern.
@@ -39,7 +38,6 @@ class HardwareExtended {
     bool negative() const { return (Fields().signExponent & 0x8000) != 0; }
     std::uint16_t exponent() const { return Fields().signExponent & 0x7FFF; }
     std::uint64_t significand() const { return Fields().significand; }
-    constexpr long double value() const { return value_; }
 
     double ToDouble() const { return static_cast<double>(value_); }
     // fistp with the rounding control set to chop, as a cast compiles to;
@@ -108,6 +106,8 @@ class HardwareExtended {
     friend bool SignBit(HardwareExtended a) { return a.negative(); }
 
   private:
+    constexpr explicit HardwareExtended(long double value) : value_(value) {}
+
     static constexpr std::uint16_t kChop = 0x0C00;  // rounding control: towards zero
 
     static std::uint16_t ControlWord() {

@@ -13,9 +13,6 @@ int LeadingZeros(Uint128 value) {
 }  // namespace
 
 Uint128 ShiftRightRounded(Uint128 value, int shift, RoundingMode mode) {
-    if (shift <= 0) {
-        return value;
-    }
     if (shift > 128) {
         return 0;  // below half a unit whatever the mode
     }

@@ -12,7 +12,7 @@ namespace parabel::soft {
 
 enum class RoundingMode : std::uint8_t { kNearestEven, kTowardZero };
 
-// value / 2^shift rounded to an integer by `mode`; shift may exceed 128.
+// value / 2^shift rounded to an integer by `mode`, for any shift >= 1.
 Uint128 ShiftRightRounded(Uint128 value, int shift, RoundingMode mode);
 
 // value / 2^shift with every lost bit folded into bit 0 ("sticky"), so that
