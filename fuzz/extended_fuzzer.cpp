@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "bit_patterns.h"
 #include "fuzz_check.h"
 #include "support/extended_agreement.h"
 
@@ -26,13 +27,8 @@ using testing::Fields80;
 constexpr std::size_t kInputSize = 21;
 
 Fields80 FieldsFromBytes(const std::uint8_t* bytes) {
-    Fields80 fields;
-    std::memcpy(&fields.significand, bytes, 8);
-    std::uint16_t top;
-    std::memcpy(&top, bytes + 8, 2);
-    fields.negative = (top & 0x8000) != 0;
-    fields.exponent = top & 0x7FFF;
-    return fields;
+    const ExtendedBits bits = ExtendedBits::Of(ExtendedFromBytes(bytes));
+    return {bits.negative, bits.exponent, bits.significand};
 }
 
 }  // namespace

@@ -12,19 +12,13 @@ using soft::Uint128;
 
 SoftExtended ToIntegral(SoftExtended a, soft::RoundingMode mode) {
     const soft::Unpacked x = soft::Unpack(a);
-    switch (x.kind) {
-        case Kind::kInvalid:
-            return soft::kIndefinite;
-        case Kind::kNaN:
-            return soft::Quieted(a);
-        case Kind::kZero:
-        case Kind::kInfinity:
-            return a;
-        case Kind::kFinite:
-            break;
+    SoftExtended result;
+    if (soft::NonNumberResult(a, x.kind, result)) {
+        return result;
     }
-    if (x.exponent >= 63) {
-        return a;  // no fraction bits
+    // Zeros, infinities and values without fraction bits stay as they are.
+    if (x.kind != Kind::kFinite || x.exponent >= 63) {
+        return a;
     }
     const Uint128 integer = soft::ShiftRightRounded(x.significand, 63 - x.exponent, mode);
     if (integer == 0) {

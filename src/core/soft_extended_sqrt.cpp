@@ -13,22 +13,20 @@ using soft::Kind;
 using soft::Uint128;
 
 // floor(sqrt(n)) for 2^126 <= n < 2^128. The double square root of the top
-// bits only gives a start within 2^33 of it; one Newton step brings that
-// within one, and exact integer checks settle the last step, so the result
-// does not depend on how the platform rounds doubles.
+// bits gives a start within about 2^32 of it; one integer Newton step, which
+// never lands below the root, brings that within a few units, and exact
+// integer checks step down the rest, so the result does not depend on how
+// the platform rounds doubles.
 std::uint64_t IntegerSquareRoot(Uint128 n) {
     const double top = static_cast<double>(static_cast<std::uint64_t>(n >> 64));
     Uint128 root = Uint128{static_cast<std::uint64_t>(std::sqrt(top))} << 32;
     root = (root + n / root) / 2;
     constexpr std::uint64_t kLargest = ~std::uint64_t{0};
     if (root > kLargest) {
-        root = kLargest;
+        root = kLargest;  // so that its square fits 128 bits
     }
     while (root * root > n) {
         --root;
-    }
-    while (root < kLargest && (root + 1) * (root + 1) <= n) {
-        ++root;
     }
     return static_cast<std::uint64_t>(root);
 }
@@ -37,21 +35,16 @@ std::uint64_t IntegerSquareRoot(Uint128 n) {
 
 SoftExtended Sqrt(SoftExtended a) {
     const soft::Unpacked x = soft::Unpack(a);
-    switch (x.kind) {
-        case Kind::kInvalid:
-            return soft::kIndefinite;
-        case Kind::kNaN:
-            return soft::Quieted(a);
-        case Kind::kZero:
-            return a;  // the root of -0 is -0
-        default:
-            break;
+    SoftExtended result;
+    if (soft::NonNumberResult(a, x.kind, result)) {
+        return result;
+    }
+    // The roots of -0 and +0 are themselves, and so is that of +infinity.
+    if (x.kind == Kind::kZero || (x.kind == Kind::kInfinity && !x.negative)) {
+        return a;
     }
     if (x.negative) {
         return soft::kIndefinite;
-    }
-    if (x.kind == Kind::kInfinity) {
-        return a;
     }
     // a = m * 2^(2k) with m = significand * 2^64 or 2^63 so that the power is
     // even; its root, between 2^63 and 2^64, is rounded from the remainder:

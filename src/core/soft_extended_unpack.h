@@ -89,6 +89,20 @@ inline SoftExtended ChooseNaN(SoftExtended a, Kind aKind, SoftExtended b, Kind b
     return Quieted(a.negative() ? b : a);
 }
 
+// The result of a one-operand operation on an invalid operand or a NaN;
+// false for numbers.
+inline bool NonNumberResult(SoftExtended a, Kind kind, SoftExtended& result) {
+    if (kind == Kind::kInvalid) {
+        result = kIndefinite;
+        return true;
+    }
+    if (kind == Kind::kNaN) {
+        result = Quieted(a);
+        return true;
+    }
+    return false;
+}
+
 // The result of a two-operand operation when an operand is invalid or NaN;
 // false when both are numbers (zeros, finite values or infinities).
 inline bool NonNumberResult(SoftExtended a, Kind aKind, SoftExtended b, Kind bKind,

@@ -17,21 +17,38 @@ namespace {
 
 using Op = ExtendedOp;
 
-constexpr Fields80 kPlusZero{false, 0, 0};
+constexpr Fields80 kZero{false, 0, 0};
 constexpr Fields80 kMinusZero{true, 0, 0};
-constexpr Fields80 kOne{false, kBias, kTop};
+constexpr Fields80 kUnit{false, 0, 1};  // the smallest denormal
+constexpr Fields80 kMaxDenormal{false, 0, kOnes >> 1};
+constexpr Fields80 kMinNormal{false, 1, kTop};
+constexpr Fields80 kMaxFinite{false, 0x7FFE, kOnes};
 constexpr Fields80 kHalf{false, kBias - 1, kTop};
-constexpr Fields80 kInfinity{false, 0x7FFF, kTop};
-constexpr Fields80 kQuiet1{false, 0x7FFF, 0xC000'0000'0000'0001};
-constexpr Fields80 kSignalling1{false, 0x7FFF, 0x8000'0000'0000'0001};
+constexpr Fields80 kOne{false, kBias, kTop};
+constexpr Fields80 kOneAndUlp{false, kBias, kTop | 1};
+constexpr Fields80 kHalfUlp{false, kBias - 64, kTop};  // half an ulp of 1
+constexpr Fields80 kTwo{false, kBias + 1, kTop};
+constexpr Fields80 kTwoAndHalf{false, kBias + 1, 0xA000'0000'0000'0000};
+constexpr Fields80 kInf{false, 0x7FFF, kTop};
+constexpr Fields80 kQNaN{false, 0x7FFF, 0xC000'0000'0000'0001};
+constexpr Fields80 kQNaN2{true, 0x7FFF, 0xC000'0000'0000'0002};
+constexpr Fields80 kSNaN{false, 0x7FFF, 0x8000'0000'0000'0001};
 constexpr Fields80 kUnnormal{false, kBias, kTop >> 1};
+constexpr Fields80 kDoubleOverflowTie{false, kBias + 1023, 0xFFFF'FFFF'FFFF'FC00};
+constexpr Fields80 kDoubleUnitAndHalf{false, kBias - 1074, 0xC000'0000'0000'0000};
+constexpr Fields80 kHalfDoubleUnit{false, kBias - 1075, kTop};
 constexpr Outcome kIndefinite{0xFFFF, 0xC000'0000'0000'0000};
 constexpr Outcome kTrue{0, 1};
 constexpr Outcome kFalse{0, 0};
 
-Fields80 Negated(Fields80 value) {
+constexpr Fields80 Negated(Fields80 value) {
     value.negative = !value.negative;
     return value;
+}
+
+constexpr Outcome Same(Fields80 value) {
+    return {static_cast<std::uint16_t>(value.exponent | (value.negative ? 0x8000 : 0)),
+            value.significand};
 }
 
 struct ResultRow {
@@ -53,118 +70,64 @@ TYPED_TEST_SUITE(ExtendedResults, Implementations);
 
 // Results read off the x87; every implementation must give them.
 TYPED_TEST(ExtendedResults, AsTheX87GivesThem) {
-    const Fields80 twoToMinus64{false, kBias - 64, kTop};
-    const Fields80 denormalUnit{false, 0, 1};
+    const double doubleSNaN = std::bit_cast<double>(0xFFF0'0000'0000'0001);
+    const std::int64_t int64Min = std::numeric_limits<std::int64_t>::min();
     const ResultRow rows[] = {
-        {"a tie at the 64th bit rounds to even", Op::kAdd, {kOne, twoToMinus64}, {0x3FFF, kTop}},
-        {"an odd tie rounds up",
-         Op::kAdd,
-         {{false, kBias, kTop | 1}, twoToMinus64},
-         {0x3FFF, kTop | 2}},
-        {"above the tie rounds up",
+        {"tie at bit 64 to even", Op::kAdd, {kOne, kHalfUlp}, Same(kOne)},
+        {"odd tie rounds up", Op::kAdd, {kOneAndUlp, kHalfUlp}, {0x3FFF, kTop | 2}},
+        {"above a tie rounds up",
          Op::kAdd,
          {kOne, {false, kBias - 64, kTop | 1}},
-         {0x3FFF, kTop | 1}},
-        {"x - x is +0", Op::kSubtract, {Negated(kOne), Negated(kOne)}, {0, 0}},
-        {"-0 + -0 is -0", Op::kAdd, {kMinusZero, kMinusZero}, {0x8000, 0}},
-        {"a denormal tie to even: 1 unit / 2", Op::kMultiply, {denormalUnit, kHalf}, {0, 0}},
-        {"3 denormal units / 2 is 2 units", Op::kMultiply, {{false, 0, 3}, kHalf}, {0, 2}},
-        {"a denormal tie rounds up to the smallest normal",
-         Op::kMultiply,
-         {{false, 1, kOnes}, kHalf},
-         {1, kTop}},
-        {"denormals sum to the smallest normal",
-         Op::kAdd,
-         {{false, 0, kOnes >> 1}, denormalUnit},
-         {1, kTop}},
-        {"a pseudo-denormal is taken as its value",
-         Op::kAdd,
-         {{false, 0, kTop | 1}, kPlusZero},
-         {1, kTop | 1}},
-        {"overflow gives infinity",
-         Op::kMultiply,
-         {{false, 0x7FFE, kOnes}, {false, kBias + 1, kTop}},
-         {0x7FFF, kTop}},
-        {"infinity - infinity", Op::kSubtract, {kInfinity, kInfinity}, kIndefinite},
-        {"0 * infinity", Op::kMultiply, {kMinusZero, kInfinity}, kIndefinite},
-        {"0 / 0", Op::kDivide, {kPlusZero, kMinusZero}, kIndefinite},
-        {"1 / -0", Op::kDivide, {kOne, kMinusZero}, {0xFFFF, kTop}},
-        {"an unnormal is invalid", Op::kAdd, {kUnnormal, kOne}, kIndefinite},
-        {"an invalid operand beats a NaN", Op::kMultiply, {kQuiet1, kUnnormal}, kIndefinite},
-        {"a signalling NaN comes out quiet",
-         Op::kDivide,
-         {kOne, kSignalling1},
-         {0x7FFF, 0xC000'0000'0000'0001}},
-        {"of two NaNs the larger significand",
-         Op::kAdd,
-         {kQuiet1, {true, 0x7FFF, 0xC000'0000'0000'0002}},
-         {0xFFFF, 0xC000'0000'0000'0002}},
-        {"of two equal NaNs the positive one",
-         Op::kSubtract,
-         {Negated(kQuiet1), kQuiet1},
-         {0x7FFF, 0xC000'0000'0000'0001}},
-        {"a quiet NaN beats a signalling one",
-         Op::kAdd,
-         {kSignalling1, Negated(kQuiet1)},
-         {0xFFFF, 0xC000'0000'0000'0001}},
-        {"the root of 2", Op::kSqrt, {{false, kBias + 1, kTop}}, {0x3FFF, 0xB504'F333'F9DE'6484}},
-        {"the root of -0 is -0", Op::kSqrt, {kMinusZero}, {0x8000, 0}},
-        {"the root of a negative denormal", Op::kSqrt, {{true, 0, 1}}, kIndefinite},
-        {"2.5 rounds to 2",
-         Op::kRoundToIntegral,
-         {{false, kBias + 1, 0xA000'0000'0000'0000}},
-         {0x4000, kTop}},
-        {"-0.5 rounds to -0", Op::kRoundToIntegral, {Negated(kHalf)}, {0x8000, 0}},
-        {"-0.5 truncates to -0", Op::kTruncate, {Negated(kHalf)}, {0x8000, 0}},
-        {"halfway to 2^1024 is a double infinity",
+         Same(kOneAndUlp)},
+        {"x - x is +0", Op::kSubtract, {Negated(kOne), Negated(kOne)}, Same(kZero)},
+        {"-0 + -0 is -0", Op::kAdd, {kMinusZero, kMinusZero}, Same(kMinusZero)},
+        {"denormal tie to even", Op::kMultiply, {kUnit, kHalf}, Same(kZero)},
+        {"3 units / 2 is 2 units", Op::kMultiply, {{false, 0, 3}, kHalf}, {0, 2}},
+        {"denormal tie up to normal", Op::kMultiply, {{false, 1, kOnes}, kHalf}, Same(kMinNormal)},
+        {"denormals sum to normal", Op::kAdd, {kMaxDenormal, kUnit}, Same(kMinNormal)},
+        {"pseudo-denormal is its value", Op::kAdd, {{false, 0, kTop | 1}, kZero}, {1, kTop | 1}},
+        {"overflow to infinity", Op::kMultiply, {kMaxFinite, kTwo}, Same(kInf)},
+        {"inf - inf", Op::kSubtract, {kInf, kInf}, kIndefinite},
+        {"0 * inf", Op::kMultiply, {kMinusZero, kInf}, kIndefinite},
+        {"0 / 0", Op::kDivide, {kZero, kMinusZero}, kIndefinite},
+        {"1 / -0", Op::kDivide, {kOne, kMinusZero}, Same(Negated(kInf))},
+        {"unnormal is invalid", Op::kAdd, {kUnnormal, kOne}, kIndefinite},
+        {"invalid beats NaN", Op::kMultiply, {kQNaN, kUnnormal}, kIndefinite},
+        {"SNaN comes out quiet", Op::kDivide, {kOne, kSNaN}, Same(kQNaN)},
+        {"larger NaN significand wins", Op::kAdd, {kQNaN, kQNaN2}, Same(kQNaN2)},
+        {"equal NaNs: the positive", Op::kSubtract, {Negated(kQNaN), kQNaN}, Same(kQNaN)},
+        {"QNaN beats SNaN", Op::kAdd, {kSNaN, Negated(kQNaN)}, Same(Negated(kQNaN))},
+        {"root of 2", Op::kSqrt, {kTwo}, {0x3FFF, 0xB504'F333'F9DE'6484}},
+        {"root of -0 is -0", Op::kSqrt, {kMinusZero}, Same(kMinusZero)},
+        {"root of -denormal", Op::kSqrt, {Negated(kUnit)}, kIndefinite},
+        {"2.5 rounds to 2", Op::kRoundToIntegral, {kTwoAndHalf}, Same(kTwo)},
+        {"-0.5 rounds to -0", Op::kRoundToIntegral, {Negated(kHalf)}, Same(kMinusZero)},
+        {"-2.5 truncates to -2", Op::kTruncate, {Negated(kTwoAndHalf)}, Same(Negated(kTwo))},
+        {"double overflow at a tie", Op::kToDouble, {kDoubleOverflowTie}, {0, 0x7FF0ull << 48}},
+        {"1.5 double units round to 2", Op::kToDouble, {kDoubleUnitAndHalf}, {0, 2}},
+        {"half a double unit is 0", Op::kToDouble, {Negated(kHalfDoubleUnit)}, {0, kTop}},
+        {"NaN keeps its top bits",
          Op::kToDouble,
-         {{false, kBias + 1023, 0xFFFF'FFFF'FFFF'FC00}},
-         {0, 0x7FF0'0000'0000'0000}},
-        {"1.5 double denormal units round to 2",
-         Op::kToDouble,
-         {{false, kBias - 1074, 0xC000'0000'0000'0000}},
-         {0, 2}},
-        {"half a double denormal unit is 0",
-         Op::kToDouble,
-         {{true, kBias - 1075, kTop}},
-         {0, 0x8000'0000'0000'0000}},
-        {"a NaN narrows to its top payload bits",
-         Op::kToDouble,
-         {{true, 0x7FFF, 0x8000'0000'0000'0801}},
-         {0, 0xFFF8'0000'0000'0001}},
-        {"an unnormal narrows to the indefinite",
-         Op::kToDouble,
-         {kUnnormal},
-         {0, 0xFFF8'0000'0000'0000}},
-        {"2^63 is no int64", Op::kToInt64, {{false, kBias + 63, kTop}}, {0, 0x8000'0000'0000'0000}},
-        {"-2.5 truncates to -2",
-         Op::kToInt64,
-         {{true, kBias + 1, 0xA000'0000'0000'0000}},
-         {0, ~std::uint64_t{1}}},
-        {"a signalling double NaN widens quiet",
+         {{true, 0x7FFF, kTop | 0x801}},
+         {0, 0xFFF8ull << 48 | 1}},
+        {"unnormal to double", Op::kToDouble, {kUnnormal}, {0, 0xFFF8ull << 48}},
+        {"2^63 is no int64", Op::kToInt64, {{false, kBias + 63, kTop}}, {0, kTop}},
+        {"-2.5 to int64 is -2", Op::kToInt64, {Negated(kTwoAndHalf)}, {0, ~std::uint64_t{1}}},
+        {"double SNaN widens quiet",
          Op::kFromDouble,
-         {{}, {}, std::bit_cast<double>(0xFFF0'0000'0000'0001)},
-         {0xFFFF, 0xC000'0000'0000'0800}},
-        {"a denormal double widens normal", Op::kFromDouble, {{}, {}, 0x1p-1074}, {0x3BCD, kTop}},
-        {"-2^63 from an integer",
-         Op::kFromInteger,
-         {{}, {}, 0, std::numeric_limits<std::int64_t>::min()},
-         {0xC03E, kTop}},
-        {"-0 == +0", Op::kEqual, {kMinusZero, kPlusZero}, kTrue},
-        {"a NaN is unequal to itself", Op::kNotEqual, {kQuiet1, kQuiet1}, kTrue},
-        {"a NaN is not below infinity", Op::kLess, {kQuiet1, kInfinity}, kFalse},
-        {"an unnormal is unequal to itself", Op::kEqual, {kUnnormal, kUnnormal}, kFalse},
-        {"a pseudo-denormal equals its normal form",
-         Op::kEqual,
-         {{false, 0, kTop}, {false, 1, kTop}},
-         kTrue},
-        {"a denormal is below the smallest normal",
-         Op::kLess,
-         {{false, 0, kOnes >> 1}, {false, 1, kTop}},
-         kTrue},
-        {"an unnormal is a NaN", Op::kIsNan, {kUnnormal}, kTrue},
-        {"a pseudo-infinity is no infinity", Op::kIsInf, {{true, 0x7FFF, 0}}, kFalse},
-        {"a pseudo-denormal is finite", Op::kIsFinite, {{true, 0, kOnes}}, kTrue},
+         {{}, {}, doubleSNaN},
+         {0xFFFF, kTop | 3ull << 62 | 0x800}},
+        {"denormal double widens", Op::kFromDouble, {{}, {}, 0x1p-1074}, {0x3BCD, kTop}},
+        {"-2^63 from int64", Op::kFromInteger, {{}, {}, 0, int64Min}, {0xC03E, kTop}},
+        {"-0 == +0", Op::kEqual, {kMinusZero, kZero}, kTrue},
+        {"NaN != itself", Op::kNotEqual, {kQNaN, kQNaN}, kTrue},
+        {"NaN not below inf", Op::kLess, {kQNaN, kInf}, kFalse},
+        {"unnormal unequal to itself", Op::kEqual, {kUnnormal, kUnnormal}, kFalse},
+        {"pseudo-denormal equals normal", Op::kEqual, {{false, 0, kTop}, kMinNormal}, kTrue},
+        {"denormal below normal", Op::kLess, {kMaxDenormal, kMinNormal}, kTrue},
+        {"unnormal is a NaN", Op::kIsNan, {kUnnormal}, kTrue},
+        {"pseudo-infinity is no infinity", Op::kIsInf, {{true, 0x7FFF, 0}}, kFalse},
+        {"pseudo-denormal is finite", Op::kIsFinite, {{true, 0, kOnes}}, kTrue},
     };
     for (const ResultRow& row : rows) {
         EXPECT_EQ(Describe(Apply<TypeParam>(row.op, row.operands)), Describe(row.expected))
