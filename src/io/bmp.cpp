@@ -47,7 +47,7 @@ std::vector<std::uint8_t> MakeColorTable() {
         PutEntry(table, kStaticColors[i][0], kStaticColors[i][1], kStaticColors[i][2]);
     }
     assert(table.size() == 4 * kColorTableEntries);
-    return table;
+    return kTable;
 }
 
 class ByteWriter {
@@ -69,8 +69,8 @@ class ByteWriter {
 }  // namespace
 
 const std::vector<std::uint8_t>& BmpColorTable() {
-    static const std::vector<std::uint8_t> table = MakeColorTable();
-    return table;
+    static const std::vector<std::uint8_t> kTable = MakeColorTable();
+    return kTable;
 }
 
 std::uint64_t BmpFileSize(int width, int height, int depth) {

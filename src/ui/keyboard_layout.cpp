@@ -8,12 +8,12 @@ namespace {
 
 // The three letter rows of both layouts, key for key.
 const QString& latinKeys() {
-    static const QString keys = QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM");
-    return keys;
+    static const QString kKeys = QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM");
+    return kKeys;
 }
 const QString& cyrillicKeys() {
-    static const QString keys = QStringLiteral("ЙЦУКЕНГШЩЗФЫВАПРОЛДЯЧСМИТЬ");
-    return keys;
+    static const QString kKeys = QStringLiteral("ЙЦУКЕНГШЩЗФЫВАПРОЛДЯЧСМИТЬ");
+    return kKeys;
 }
 
 QChar sameKey(QChar letter, const QString& from, const QString& to) {

@@ -19,8 +19,8 @@ QString windowFontFamily() {
 }  // namespace
 
 QFont windowFont(int pixelSize, bool bold) {
-    static const QString family = windowFontFamily();
-    QFont font(family);
+    static const QString kFamily = windowFontFamily();
+    QFont font(kFamily);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
