@@ -47,7 +47,7 @@ std::vector<std::uint8_t> MakeColorTable() {
         PutEntry(table, kStaticColors[i][0], kStaticColors[i][1], kStaticColors[i][2]);
     }
     assert(table.size() == 4 * kColorTableEntries);
-    return kTable;
+    return table;
 }
 
 class ByteWriter {
