@@ -262,9 +262,9 @@ int Deliver(const PlotOptions& options, const std::vector<std::uint8_t>& bytes) 
     return Deliver(options, FileContent(std::span<const std::uint8_t>(bytes)));
 }
 
-// BMP and PNG: the pixels of the framed surface. A BMP is streamed from the
-// surface a row at a time, so a picture of any size costs one surface and
-// one row beside the file.
+// BMP and PNG: the pixels of the framed surface, streamed from it a row at a
+// time, so that a picture of any size costs one surface and a row or two
+// beside the file.
 int WriteRasterPicture(const PlotOptions& options) {
     RasterSurface panel(kPanelWidth, kPanelHeight, kWhitePixel);
     RasterSurface fullScreen = options.screen
@@ -276,16 +276,17 @@ int WriteRasterPicture(const PlotOptions& options) {
     const FramedSurface picture = options.screen
                                       ? FullScreenPictureRows(fullScreen, *options.screen)
                                       : MainPictureRows(panel);
-    if (options.format == PictureFormat::kPng) {
-        const Picture composed = picture.Compose();
-        return Deliver(options, EncodePng(composed.width, composed.height, composed.pixels));
-    }
     const int width = picture.width();
     const int height = picture.height();
+    const PixelRowSource rows = [&](int y, Pixel* out) { picture.Row(y, out); };
+    if (options.format == PictureFormat::kPng) {
+        return Deliver(options, FileContent([&](const FileContent::Sink& sink) {
+                           WritePng(width, height, rows, sink);
+                       }));
+    }
     return Deliver(options,
                    FileContent(BmpFileSize(width, height), [&](const FileContent::Sink& sink) {
-                       WriteBmp(
-                           width, height, [&](int y, Pixel* out) { picture.Row(y, out); }, sink);
+                       WriteBmp(width, height, rows, sink);
                    }));
 }
 
