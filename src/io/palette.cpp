@@ -16,25 +16,19 @@ std::size_t Palette::SlotOf(std::uint32_t color) const {
     }
 }
 
-bool Palette::AddRow(std::span<const std::uint32_t> row) {
-    if (overflowed_) {
-        return false;
+int Palette::Add(std::uint32_t pixel) {
+    const std::uint32_t color = pixel & kColorBits;
+    const std::size_t slot = SlotOf(color);
+    if (numbers_[slot] != kEmpty) {
+        return numbers_[slot];
     }
-    for (std::size_t i = 0; i < row.size(); i = ColorRunEnd(row.data(), i, row.size())) {
-        const std::uint32_t color = row[i] & kColorBits;
-        const std::size_t slot = SlotOf(color);
-        if (numbers_[slot] != kEmpty) {
-            continue;
-        }
-        if (size() == kMaxColors) {
-            overflowed_ = true;
-            return false;
-        }
-        keys_[slot] = color;
-        numbers_[slot] = static_cast<std::uint16_t>(colors_.size());
-        colors_.push_back(color);
+    if (size() == kMaxColors) {
+        return -1;
     }
-    return true;
+    keys_[slot] = color;
+    numbers_[slot] = static_cast<std::uint16_t>(colors_.size());
+    colors_.push_back(color);
+    return numbers_[slot];
 }
 
 int Palette::NumberOf(std::uint32_t pixel) const {

@@ -1,10 +1,9 @@
-// The colours of a picture, when it has few enough for an indexed file:
-// found a row at a time, each given a number in order of first appearance.
+// The colours of a picture, when it has few enough for an indexed file, each
+// given a number in order of first appearance.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <span>
 #include <vector>
 
 namespace parabel {
@@ -15,17 +14,15 @@ class Palette {
 
     Palette() { numbers_.fill(kEmpty); }
 
-    // Takes in the colours of a row of pixels 0xFFRRGGBB (the top byte is
-    // ignored). False once the rows so far hold more than kMaxColors colours,
-    // for that row and every one after: the palette is then of no use.
-    bool AddRow(std::span<const std::uint32_t> row);
+    // The number of a pixel's colour (0xFFRRGGBB, the top byte ignored),
+    // given it when new; -1 when it is new and the palette is full.
+    int Add(std::uint32_t pixel);
+    // The number of a pixel's colour, which must have been added.
+    int NumberOf(std::uint32_t pixel) const;
 
     int size() const { return static_cast<int>(colors_.size()); }
     // The colours by number, each 0x00RRGGBB.
     const std::vector<std::uint32_t>& colors() const { return colors_; }
-
-    // The number of a pixel's colour, which must have been added.
-    int NumberOf(std::uint32_t pixel) const;
 
   private:
     // Open addressing with linear probing; twice the slots of the colours it
@@ -39,7 +36,6 @@ class Palette {
     std::vector<std::uint32_t> colors_;
     std::array<std::uint32_t, 1 << kSlotBits> keys_{};
     std::array<std::uint16_t, 1 << kSlotBits> numbers_;
-    bool overflowed_ = false;
 };
 
 }  // namespace parabel

@@ -11,7 +11,7 @@
 
 #include "color_runs.h"
 #include "packed_row.h"
-#include "palette.h"
+#include "indexed_rows.h"
 
 namespace parabel {
 
@@ -106,7 +106,8 @@ int IndexBits(int colors) {
     return colors <= 2 ? 1 : colors <= 4 ? 2 : colors <= 16 ? 4 : 8;
 }
 
-// A row as a palette image stores it, a run of one colour at a time.
+// A row read afresh as a palette image stores it, a run of one colour at a
+// time.
 void PackRow(std::span<const std::uint32_t> row, const Palette& palette, int bits,
              std::uint8_t* out) {
     for (std::size_t i = 0; i < row.size();) {
@@ -124,13 +125,14 @@ void ToRgb(std::span<const std::uint32_t> row, std::uint8_t* out) {
     }
 }
 
-// The picture's colours through a first reading of its rows; false when it
-// has more than a palette holds.
-bool FindColors(int height, const PixelRowSource& rows, std::vector<std::uint32_t>& row,
-                Palette& palette) {
+// The picture's colours and, while they fit the budget, its rows as runs,
+// through a first reading of its rows. False when it has more colours than a
+// palette holds.
+bool ReadIndexed(int height, const PixelRowSource& rows, std::vector<std::uint32_t>& row,
+                 IndexedRows& indexed) {
     for (int y = 0; y < height; ++y) {
         rows(y, row.data());
-        if (!palette.AddRow(row)) {
+        if (!indexed.AddRow(row)) {
             return false;
         }
     }
@@ -145,8 +147,9 @@ void WritePng(int width, int height, const PixelRowSource& rows, const ByteSink&
     }
     const auto count = static_cast<std::size_t>(width);
     std::vector<std::uint32_t> row(count);
-    Palette palette;
-    const bool indexed = FindColors(height, rows, row, palette);
+    IndexedRows picture;
+    const bool indexed = ReadIndexed(height, rows, row, picture);
+    const Palette& palette = picture.palette();
     const int bits = indexed ? IndexBits(palette.size()) : 8;
     std::vector<std::uint8_t> stored(indexed ? PackedRowBytes(count, bits) : count * 3);
     std::vector<png_color> colors;
@@ -154,6 +157,23 @@ void WritePng(int width, int height, const PixelRowSource& rows, const ByteSink&
         colors.push_back({static_cast<png_byte>(color >> 16), static_cast<png_byte>(color >> 8),
                           static_cast<png_byte>(color)});
     }
+    // Row y as the file stores it, into `stored`: from the runs kept, or
+    // read again when they were not; a row like the one above is there
+    // already.
+    const auto storeRow = [&](int y) {
+        if (indexed && picture.kept()) {
+            if (y == 0 || !picture.SameAsAbove(y)) {
+                picture.PackRow(y, bits, stored.data());
+            }
+            return;
+        }
+        rows(y, row.data());
+        if (indexed) {
+            PackRow(row, palette, bits, stored.data());
+        } else {
+            ToRgb(row, stored.data());
+        }
+    };
 
     Output output{&sink, nullptr, {}};
     const Writer writer(output);
@@ -175,12 +195,7 @@ void WritePng(int width, int height, const PixelRowSource& rows, const ByteSink&
         png_set_compression_buffer_size(png, kChunkBytes);
         png_write_info(png, info);
         for (int y = 0; y < height; ++y) {
-            rows(y, row.data());
-            if (indexed) {
-                PackRow(row, palette, bits, stored.data());
-            } else {
-                ToRgb(row, stored.data());
-            }
+            storeRow(y);
             png_write_row(png, stored.data());
         }
         png_write_end(png, nullptr);
