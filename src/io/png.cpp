@@ -10,8 +10,8 @@
 #include <string>
 
 #include "color_runs.h"
-#include "packed_row.h"
 #include "indexed_rows.h"
+#include "packed_row.h"
 
 namespace parabel {
 
