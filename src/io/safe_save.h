@@ -32,8 +32,9 @@ namespace parabel {
 //   leaves it as it was. Content whose size is not known beforehand is
 //   first made whole in a spill file without a name (in the target's folder
 //   where its file system has unnamed files, in memory otherwise), which
-//   tells the size to reserve; the spill file is gone when the save ends,
-//   however it ends.
+//   tells the size to reserve, so that neither a full disk nor a producer
+//   that fails touches the regular file; the spill file is gone when the
+//   save ends, however it ends.
 //
 // The temporary file cannot outlive the process: it is made with O_TMPFILE,
 // without a name, and gets one only for the moment of the rename. On a file
