@@ -92,6 +92,15 @@ Pixels Stripes(int width, int height) {
                    [](int x, int y) { return Shade(static_cast<unsigned>((x + y) % 7 + x % 3)); });
 }
 
+// Runs of 17 pixels, black and one of 24 colours with one bit set in turn,
+// so that neighbouring runs differ in a single bit of a single channel.
+Pixels OneBitApart(int width, int height) {
+    return Picture(width, height, [](int x, int y) {
+        const int run = x / 17;
+        return run % 2 == 0 ? 0xFF000000u : 0xFF000000u | 1u << ((run / 2 + y) % 24);
+    });
+}
+
 struct Stored {
     int bitDepth;
     int colourType;  // 3 palette, 2 red-green-blue
@@ -137,6 +146,7 @@ TEST(Png, DecodesToTheSamePixelsInTheSmallestLayout) {
          Checkerboard(1024, 300, 2, 0xFF0000FF, 0xFFFF00FF),
          {1, 3}},
         {"stripes of every width", 4000, 60, Stripes(4000, 60), {4, 3}},
+        {"colours a bit apart", 1000, 30, OneBitApart(1000, 30), {8, 3}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
