@@ -153,9 +153,11 @@ void WritePng(int width, int height, const PixelRowSource& rows, const ByteSink&
     const int bits = indexed ? IndexBits(palette.size()) : 8;
     std::vector<std::uint8_t> stored(indexed ? PackedRowBytes(count, bits) : count * 3);
     std::vector<png_color> colors;
-    for (const std::uint32_t color : palette.colors()) {
-        colors.push_back({static_cast<png_byte>(color >> 16), static_cast<png_byte>(color >> 8),
-                          static_cast<png_byte>(color)});
+    if (indexed) {
+        for (const std::uint32_t color : palette.colors()) {
+            colors.push_back({static_cast<png_byte>(color >> 16), static_cast<png_byte>(color >> 8),
+                              static_cast<png_byte>(color)});
+        }
     }
     // Row y as the file stores it, into `stored`: from the runs kept, or
     // read again when they were not; a row like the one above is there

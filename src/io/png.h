@@ -11,9 +11,11 @@
 namespace parabel {
 
 // The whole file of a width x height picture, handed to `sink` in order as
-// libpng makes it. The rows are read twice through `rows`, into one reused
-// row each time, never the whole picture: first to count the colours, then
-// to compress them once. A picture of at most 256 colours is stored as a
+// libpng makes it, compressed once. The rows are read through `rows` into
+// one reused row, never the whole picture: once to find the colours, while
+// keeping the rows as runs of one colour (see indexed_rows.h), and a second
+// time only when those runs outgrow their bounded memory or the picture has
+// more than 256 colours. A picture of at most 256 colours is stored as a
 // palette image with the fewest bits per pixel that tell its colours apart
 // (1, 2, 4 or 8); one of more as 8-bit red, green, blue. Opaque, not
 // interlaced. Raises std::runtime_error with libpng's message when the
