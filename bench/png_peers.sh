@@ -31,22 +31,14 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Microseconds of wall time for one run of the command.
-time_us() {
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000))
-}
+# time_us and median.
+source bench/timing.sh
 
 # Peak resident memory of one run, in KiB; 0 without /usr/bin/time.
 peak_kib() {
     [ -x /usr/bin/time ] || { echo 0; return; }
     /usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F': ' '/Maximum resident set size/ { print $2 }'
 }
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 failed=0
 # check WHAT VALUE LIMIT: one target, met when VALUE <= LIMIT.
