@@ -7,6 +7,8 @@
 #                the 3840 x 2160 x 4 bytes of a raster surface; a file of at
 #                most 32,562 bytes (what the first PNG writer made);
 #   322 x 338:   at most 0.43 of gnuplot's time (what the first PNG writer took).
+# At 322 x 338 most of parabel-cli's wall time is the flush to the disk that
+# its safe save makes (gnuplot makes none), so that ratio follows the disk.
 # Exits 1 when a target is missed. Without gnuplot it says so and exits 0;
 # without /usr/bin/time it leaves out the memory (scripts/setup installs both).
 #   bench/png_peers.sh [ROUNDS]   (default 15; PARABEL_CLI names the program,
