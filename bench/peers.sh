@@ -26,16 +26,8 @@ for ((i = 0; i < 1000; i++)); do
 done >"$work/solve.txt"
 sed -e 's/.*/solve(&=0, x)/' "$work/solve.txt" >"$work/qalc.txt"
 
-# Milliseconds of wall time for one run of the command.
-time_ms() {
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000))
-}
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+# time_us and median.
+source bench/timing.sh
 
 # compare NAME -- PARABEL COMMAND... -- PEER COMMAND...
 compare() {
@@ -47,8 +39,8 @@ compare() {
     theirs=("$@")
     : >"$work/ours" >"$work/theirs"
     for ((r = 0; r < rounds; r++)); do
-        time_ms "${ours[@]}" >>"$work/ours"
-        time_ms "${theirs[@]}" >>"$work/theirs"
+        time_us "${ours[@]}" >>"$work/ours"
+        time_us "${theirs[@]}" >>"$work/theirs"
     done
     local a b
     a=$(median <"$work/ours")

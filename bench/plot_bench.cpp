@@ -7,6 +7,7 @@
 #include <string>
 
 #include "io/bmp.h"
+#include "io/png.h"
 #include "io/safe_save.h"
 #include "plot/full_screen_plot.h"
 #include "plot/main_plot.h"
@@ -38,9 +39,8 @@ void BM_DrawPlotWrapping(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawPlotWrapping);
 
-void BM_FullScreenRefresh(benchmark::State& state) {
-    const ScreenSize screen{static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
-    RasterSurface surface = MakeFullScreenSurface(screen, 0xFFD4D0C8);
+// The plot state after x^2-5x+6 was solved, drawn in red.
+PlotState SolvedParabola() {
     PlotState main;
     main.curveColor = 0x0000FF;
     main.a = 1;
@@ -48,6 +48,13 @@ void BM_FullScreenRefresh(benchmark::State& state) {
     main.c = 6;
     main.root1 = 3;
     main.root2 = 2;
+    return main;
+}
+
+void BM_FullScreenRefresh(benchmark::State& state) {
+    const ScreenSize screen{static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
+    RasterSurface surface = MakeFullScreenSurface(screen, 0xFFD4D0C8);
+    const PlotState main = SolvedParabola();
     for (auto _ : state) {
         DrawFullScreenPlot(surface, screen, main);
         benchmark::DoNotOptimize(surface.pixels().data());
@@ -109,6 +116,26 @@ void BM_SaveStreamedBmp3840x2160(benchmark::State& state) {
     std::remove(path.c_str());
 }
 BENCHMARK(BM_SaveStreamedBmp3840x2160)->Unit(benchmark::kMillisecond);
+
+// The full-screen plot of x^2-5x+6 as PNG, streamed from the surface into
+// the file as parabel-cli saves it.
+void BM_SaveStreamedPng3840x2160(benchmark::State& state) {
+    const ScreenSize screen{3840, 2160};
+    RasterSurface surface = MakeFullScreenSurface(screen, 0xFFD4D0C8);
+    const PlotState main = SolvedParabola();
+    DrawFullScreenPlot(surface, screen, main);
+    const FramedSurface picture = FullScreenPictureRows(surface, screen);
+    const std::string path = "/tmp/parabel-bench-streamed.png";
+    for (auto _ : state) {
+        SaveFileSafely(path, FileContent([&](const FileContent::Sink& sink) {
+                           WritePng(
+                               picture.width(), picture.height(),
+                               [&](int y, Pixel* out) { picture.Row(y, out); }, sink);
+                       }));
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_SaveStreamedPng3840x2160)->Unit(benchmark::kMillisecond);
 
 // The same bytes with a plain fwrite (and the same flush to the disk).
 void BM_PlainFwrite3840x2160(benchmark::State& state) {

@@ -12,10 +12,10 @@ enum class RasterFormat {
     kPng,  // the same pixels, losslessly compressed
 };
 
-// The file of `picture` in `format`, made while it is written: the BMP is
-// streamed from the surface a row at a time, so a picture of any size costs
-// one row beside the surface. `picture` (and its surface) must outlive the
-// content.
+// The file of `picture` in `format`, made while it is written: streamed
+// from the surface a row at a time, so a picture of any size costs a row or
+// two beside the surface (the PNG's size is known only once written).
+// `picture` (and its surface) must outlive the content.
 FileContent PictureFile(const FramedSurface& picture, RasterFormat format);
 
 }  // namespace parabel

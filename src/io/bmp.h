@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <span>
 #include <vector>
+
+#include "pixel_rows.h"
 
 namespace parabel {
 
@@ -38,11 +38,6 @@ const std::vector<std::uint8_t>& BmpColorTable();
 //   no compression, image size R * H, 0, 0 dots per metre, 256 colours, 0,
 //   colour table, pixel rows from the bottom up.
 std::vector<std::uint8_t> EncodeBmp(const BmpSource& picture, int depth = 32);
-
-// A picture given a row at a time: writes the `width` pixels of row y (top
-// row 0) to `out`.
-using PixelRowSource = std::function<void(int y, std::uint32_t* out)>;
-using ByteSink = std::function<void(std::span<const std::uint8_t> bytes)>;
 
 // The size of the file EncodeBmp makes for a width x height picture.
 std::uint64_t BmpFileSize(int width, int height, int depth = 32);

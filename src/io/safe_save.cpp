@@ -2,16 +2,19 @@
 
 #include <fcntl.h>
 #include <pthread.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cassert>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
 #include <span>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "file_errors.h"
@@ -102,7 +105,7 @@ bool WriteContent(int fd, const FileContent& content) {
     constexpr std::size_t kBufferSize = 1 << 16;
     struct WriteFailed {};
     std::vector<std::uint8_t> buffer;
-    buffer.reserve(std::min<std::uint64_t>(kBufferSize, content.size()));
+    buffer.reserve(std::min<std::uint64_t>(kBufferSize, content.size().value_or(kBufferSize)));
     const auto flush = [&] {
         if (!WriteAll(fd, buffer)) {
             throw WriteFailed{};
@@ -294,10 +297,13 @@ void Replace(const std::string& shownPath, const std::string& target, const stru
 }
 
 // Writes over an existing node that is kept: a regular file with other
-// names, a FIFO, a device, a socket.
+// names, a FIFO, a device, a socket. The content of a regular file has a
+// known size (see WriteUnsizedInPlace).
 void WriteInPlace(const std::string& shownPath, const std::string& target, const struct stat& info,
                   const FileContent& content) {
     const bool regular = S_ISREG(info.st_mode);
+    assert(!regular || content.size().has_value());
+    const auto size = static_cast<off_t>(content.size().value_or(0));
     // Opened without blocking, so a FIFO without a reader fails at once
     // (ENXIO) instead of waiting for one; O_NOFOLLOW, because the links were
     // followed already and one put there since is not ours to follow.
@@ -311,10 +317,9 @@ void WriteInPlace(const std::string& shownPath, const std::string& target, const
     if (flags != -1) {
         fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     }
-    if (regular && content.size() != 0) {
+    if (regular && size != 0) {
         // Space first: when the disk or the size limit cannot take the
         // content, the old content is still whole.
-        const off_t size = static_cast<off_t>(content.size());
         if (fallocate(fd, 0, 0, size) != 0 && errno != EOPNOTSUPP && errno != ENOSYS) {
             if (ftruncate(fd, info.st_size) != 0) {
                 // Nothing more can be done for the file; the error follows.
@@ -325,8 +330,7 @@ void WriteInPlace(const std::string& shownPath, const std::string& target, const
     }
     bool written = WriteAllWithoutBrokenPipeSignal(fd, content);
     if (regular) {
-        written =
-            written && ftruncate(fd, static_cast<off_t>(content.size())) == 0 && SyncToDisk(fd);
+        written = written && ftruncate(fd, size) == 0 && SyncToDisk(fd);
     }
     if (close(fd) != 0 && regular) {
         written = false;
@@ -334,6 +338,73 @@ void WriteInPlace(const std::string& shownPath, const std::string& target, const
     if (!written) {
         throw WriteError();
     }
+}
+
+// A descriptor closed when it goes out of scope.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int fd() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// A file without a name for content that must be made whole before its
+// size is known: in `folder` when its file system has unnamed files (and the
+// saver may write there), in memory otherwise. -1 when neither can be had.
+int OpenSpillFile(const std::string& folder) {
+    if (!namedTemporaryOnly.load()) {
+        const int fd = open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            return fd;
+        }
+    }
+    return memfd_create("parabel-save", MFD_CLOEXEC);
+}
+
+// The bytes of the spill file `fd`, `size` of them, read back in pieces.
+FileContent SpilledContent(int fd, std::uint64_t size) {
+    return FileContent(size, [fd](const FileContent::Sink& sink) {
+        std::vector<std::uint8_t> buffer(1 << 16);
+        for (off_t at = 0;;) {
+            const ssize_t n = pread(fd, buffer.data(), buffer.size(), at);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                throw std::system_error(errno, std::generic_category());
+            }
+            if (n == 0) {
+                return;
+            }
+            sink({buffer.data(), static_cast<std::size_t>(n)});
+            at += n;
+        }
+    });
+}
+
+// Writes content of unknown size over a regular file that is kept: made
+// whole in a spill file first, so the file's space is reserved for its known
+// size before any of its bytes is overwritten, as for content of known size.
+void WriteUnsizedInPlace(const std::string& shownPath, const std::string& target,
+                         const struct stat& info, const FileContent& content) {
+    const Descriptor spill(OpenSpillFile(FolderOf(target)));
+    if (spill.fd() < 0 || !WriteContent(spill.fd(), content)) {
+        throw WriteError();
+    }
+    const off_t size = lseek(spill.fd(), 0, SEEK_CUR);
+    if (size < 0) {
+        throw WriteError();
+    }
+    WriteInPlace(shownPath, target, info, SpilledContent(spill.fd(), size));
 }
 
 }  // namespace
@@ -371,6 +442,8 @@ void SaveFileSafely(const std::string& path, const FileContent& content) {
         throw FileCreateError(path, ReasonText(EISDIR));
     } else if (S_ISREG(info.st_mode) && info.st_nlink == 1) {
         Replace(path, target, &info, content);
+    } else if (S_ISREG(info.st_mode) && !content.size()) {
+        WriteUnsizedInPlace(path, target, info, content);
     } else {
         WriteInPlace(path, target, info, content);
     }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -28,7 +29,12 @@ namespace parabel {
 //   such device or address". A reader that goes away raises WriteError
 //   rather than ending the process by SIGPIPE. A regular file gets the space
 //   for the content before its first byte is overwritten, so a full disk
-//   leaves it as it was.
+//   leaves it as it was. Content whose size is not known beforehand is
+//   first made whole in a spill file without a name (in the target's folder
+//   where its file system has unnamed files, in memory otherwise), which
+//   tells the size to reserve, so that neither a full disk nor a producer
+//   that fails touches the regular file; the spill file is gone when the
+//   save ends, however it ends.
 //
 // The temporary file cannot outlive the process: it is made with O_TMPFILE,
 // without a name, and gets one only for the moment of the rename. On a file
@@ -46,23 +52,28 @@ namespace parabel {
 void SaveFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // A file's content made piece by piece while it is written, so that a large
-// picture never needs to be held whole: `size` bytes in all, which the
-// producer hands, in order, to the sink it is given.
+// picture never needs to be held whole: the producer hands the bytes, in
+// order, to the sink it is given. Their number is known before they are made
+// (a BMP) or only once they are (a compressed picture).
 class FileContent {
   public:
     using Sink = std::function<void(std::span<const std::uint8_t> piece)>;
     using Producer = std::function<void(const Sink& sink)>;
 
+    // `size` bytes in all.
     FileContent(std::uint64_t size, Producer producer)
         : size_(size), producer_(std::move(producer)) {}
+    // As many bytes as the producer hands.
+    explicit FileContent(Producer producer) : producer_(std::move(producer)) {}
     explicit FileContent(std::span<const std::uint8_t> bytes)
         : size_(bytes.size()), producer_([bytes](const Sink& sink) { sink(bytes); }) {}
 
-    std::uint64_t size() const { return size_; }
+    // The number of bytes, when known before they are made.
+    std::optional<std::uint64_t> size() const { return size_; }
     void Produce(const Sink& sink) const { producer_(sink); }
 
   private:
-    std::uint64_t size_;
+    std::optional<std::uint64_t> size_;
     Producer producer_;
 };
 

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "pixel_buffer.h"
 #include "surface.h"
 
 namespace parabel {
@@ -27,7 +28,7 @@ class RasterSurface final : public Surface {
     int width() const { return width_; }
     int height() const { return height_; }
     // Row-major pixels, width() per row.
-    const std::vector<Pixel>& pixels() const { return pixels_; }
+    const PixelBuffer& pixels() const { return pixels_; }
     Pixel PixelAt(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
 
   private:
@@ -37,7 +38,7 @@ class RasterSurface final : public Surface {
     int width_;
     int height_;
     std::vector<Pixel> rowBackdrop_;
-    std::vector<Pixel> pixels_;
+    PixelBuffer pixels_;
     Pixel pen_ = kBlackPixel;
     Pixel brush_ = kWhitePixel;
     Pixel font_ = kBlackPixel;

@@ -59,24 +59,74 @@ std::vector<std::uint32_t> BmpPixels(const std::string& bmp, int width, int heig
     return pixels;
 }
 
+// Where a PNG goes: a new file, a file with a second name (written in
+// place), or standard output.
+enum class PngOutput { kFile, kHardLinkedFile, kStandardOutput };
+
 TEST_F(CliPlot, PngHoldsTheBmpsPixels) {
+    constexpr PngOutput kFile = PngOutput::kFile;
+    constexpr PngOutput kLinked = PngOutput::kHardLinkedFile;
+    constexpr PngOutput kOut = PngOutput::kStandardOutput;
     struct Row {
-        std::vector<std::string> extra;
+        const char* name;
+        std::string screen;  // "": the main window's picture
+        std::string color;   // "": the default red
         int width, height;
+        PngOutput output;
+        std::size_t atMost;  // bytes: what the first PNG writer made of it, or 0
     };
-    const Row rows[] = {{{}, 322, 338}, {{"--screen", "203x157", "--color", "clBlue"}, 203, 117}};
+    const Row rows[] = {
+        {"main window", "", "", 322, 338, kFile, 1875},
+        {"main window, colour by name", "", "clNavy", 322, 338, kOut, 0},
+        {"main window, the background's colour", "", "clBtnFace", 322, 338, kLinked, 0},
+        {"3840 x 2160", "3840x2160", "", 3840, 2120, kFile, 32562},
+        {"3840 x 2160, #rrggbb", "3840x2160", "#0a0B0c", 3840, 2120, kOut, 0},
+        {"common name", "203x157", "pink", 203, 117, kLinked, 0},
+        {"the smallest screen", "17x41", "", 17, 1, kFile, 0},
+        {"the widest screen", "8192x1000", "#00ff7f", 8192, 960, kFile, 0},
+        {"the tallest screen", "40x8192", "lime", 40, 8152, kOut, 0},
+    };
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<std::string> options;
+        if (!row.screen.empty()) {
+            options.insert(options.end(), {"--screen", row.screen});
+        }
+        if (!row.color.empty()) {
+            options.insert(options.end(), {"--color", row.color});
+        }
         std::vector<std::string> bmpArgs = {"plot", "x^2-5x+6", "-o", Path("p.bmp")};
-        std::vector<std::string> pngArgs = {"plot", "x^2-5x+6", "-o", Path("p.png")};
-        bmpArgs.insert(bmpArgs.end(), row.extra.begin(), row.extra.end());
-        pngArgs.insert(pngArgs.end(), row.extra.begin(), row.extra.end());
+        bmpArgs.insert(bmpArgs.end(), options.begin(), options.end());
         ASSERT_EQ(RunProgram(PARABEL_CLI, bmpArgs).status, 0);
-        ASSERT_EQ(RunProgram(PARABEL_CLI, pngArgs).status, 0);
-        const auto png = testing::DecodePng(Read(Path("p.png")));
+        const std::string pngPath = Path("p.png");
+        fs::remove(pngPath);
+        fs::remove(Path("other.png"));
+        std::vector<std::string> pngArgs = {"plot", "x^2-5x+6", "-o", pngPath};
+        if (row.output == kOut) {
+            pngArgs = {"plot", "x^2-5x+6", "-o", "-", "--format", "png"};
+        } else if (row.output == kLinked) {
+            Write(pngPath, std::string(100000, 'o'));
+            fs::create_hard_link(pngPath, Path("other.png"));
+        }
+        pngArgs.insert(pngArgs.end(), options.begin(), options.end());
+        const auto result = RunProgram(PARABEL_CLI, pngArgs);
+        ASSERT_EQ(result.status, 0) << result.err;
+        const std::string file = row.output == kOut ? result.out : Read(pngPath);
+        if (row.output == kLinked) {
+            EXPECT_TRUE(Read(Path("other.png")) == file);
+        }
+        // A plot has a handful of colours: a palette image, smaller than
+        // the first writer's red, green and blue.
+        ASSERT_GT(file.size(), 25u);
+        EXPECT_EQ(file[25], 3) << "colour type";
+        if (row.atMost != 0) {
+            EXPECT_LE(file.size(), row.atMost);
+        }
+        const auto png = testing::DecodePng(file);
         ASSERT_TRUE(png.has_value());
         EXPECT_EQ(png->width, row.width);
         EXPECT_EQ(png->height, row.height);
-        EXPECT_EQ(png->pixels, BmpPixels(Read(Path("p.bmp")), row.width, row.height));
+        EXPECT_TRUE(png->pixels == BmpPixels(Read(Path("p.bmp")), row.width, row.height));
     }
 }
 

@@ -40,6 +40,26 @@ std::span<const std::uint8_t> Bytes(const std::string& text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
+// Content whose size shows only once it is made (as a compressed picture's),
+// handed over in pieces of up to 1000 bytes.
+FileContent Unsized(const std::string& text) {
+    return FileContent([&text](const FileContent::Sink& sink) {
+        for (std::size_t at = 0; at < text.size(); at += 1000) {
+            sink(Bytes(text).subspan(at, std::min<std::size_t>(1000, text.size() - at)));
+        }
+    });
+}
+
+// The two kinds of content a save is given, made of a text that outlives it.
+struct ContentKind {
+    const char* name;
+    FileContent (*make)(const std::string& text);
+};
+constexpr ContentKind kContentKinds[] = {
+    {"known size", [](const std::string& text) { return FileContent(Bytes(text)); }},
+    {"unknown size", Unsized},
+};
+
 struct stat StatOf(const std::string& path) {
     struct stat info {};
     EXPECT_EQ(lstat(path.c_str(), &info), 0) << path;
@@ -103,22 +123,25 @@ class SafeSave : public testing::TempFolderTest {
         return names;
     }
     static bool IsRoot() { return geteuid() == 0; }
+    void WriteToAFifo(const ContentKind& kind);
 };
 
 using NameList = std::vector<std::string>;
 
 TEST_F(SafeSave, CreatesAndReplacesWhollyLeavingNoTemporaryFile) {
+    const std::string contents[] = {"a long first content", std::string(70000, 'l'), "short", ""};
     for (const Scheme& scheme : kSchemes) {
-        safe_save_testing::UseNamedTemporaryOnly(scheme.namedOnly);
-        const std::string path = Path("a.txt");
-        fs::remove(path);
-        SaveFileSafely(path, Bytes("a long first content"));
-        EXPECT_EQ(Read(path), "a long first content") << scheme.name;
-        SaveFileSafely(path, Bytes("short"));
-        EXPECT_EQ(Read(path), "short") << scheme.name;
-        SaveFileSafely(path, Bytes(""));
-        EXPECT_EQ(Read(path), "") << scheme.name;
-        EXPECT_EQ(Listing(), NameList{"a.txt"}) << scheme.name;
+        for (const ContentKind& kind : kContentKinds) {
+            SCOPED_TRACE(std::string(scheme.name) + ", " + kind.name);
+            safe_save_testing::UseNamedTemporaryOnly(scheme.namedOnly);
+            const std::string path = Path("a.txt");
+            fs::remove(path);
+            for (const std::string& content : contents) {
+                SaveFileSafely(path, kind.make(content));
+                EXPECT_TRUE(Read(path) == content) << content.size();
+            }
+            EXPECT_EQ(Listing(), NameList{"a.txt"});
+        }
     }
 }
 
@@ -200,22 +223,40 @@ TEST_F(SafeSave, ASaverWhoMayNotGiveAFileAwayMakesItTheirOwn) {
 TEST_F(SafeSave, AHardLinkedFileIsWrittenInPlace) {
     const std::string path = Path("one.txt");
     const std::string other = Path("two.txt");
-    for (const std::string content : {"a longer new content", "short", ""}) {
-        fs::remove(path);
-        fs::remove(other);
-        Write(path, "the old content");
-        fs::create_hard_link(path, other);
-        const ino_t inode = StatOf(path).st_ino;
-        SaveFileSafely(path, Bytes(content));
-        EXPECT_EQ(Read(other), content);
-        EXPECT_EQ(Read(path), content);
-        EXPECT_EQ(StatOf(path).st_ino, inode);
-        EXPECT_EQ(StatOf(path).st_nlink, 2u);
+    // Content of unknown size is first made in a file beside the target or,
+    // with the named scheme standing for a file system without unnamed
+    // files, in memory.
+    const std::string contents[] = {"a longer new content", "short", "", std::string(70000, 'h')};
+    for (const Scheme& scheme : kSchemes) {
+        for (const ContentKind& kind : kContentKinds) {
+            SCOPED_TRACE(std::string(scheme.name) + ", " + kind.name);
+            safe_save_testing::UseNamedTemporaryOnly(scheme.namedOnly);
+            for (const std::string& content : contents) {
+                fs::remove(path);
+                fs::remove(other);
+                Write(path, "the old content");
+                fs::create_hard_link(path, other);
+                const ino_t inode = StatOf(path).st_ino;
+                SaveFileSafely(path, kind.make(content));
+                EXPECT_TRUE(Read(other) == content) << content.size();
+                EXPECT_TRUE(Read(path) == content) << content.size();
+                EXPECT_EQ(StatOf(path).st_ino, inode);
+                EXPECT_EQ(StatOf(path).st_nlink, 2u);
+            }
+            EXPECT_EQ(Listing(), (NameList{"one.txt", "two.txt"}));
+        }
     }
-    EXPECT_EQ(Listing(), (NameList{"one.txt", "two.txt"}));
 }
 
 TEST_F(SafeSave, AFifoIsWrittenToItsReader) {
+    for (const ContentKind& kind : kContentKinds) {
+        SCOPED_TRACE(kind.name);
+        fs::remove(Path("fifo"));
+        WriteToAFifo(kind);
+    }
+}
+
+void SafeSave::WriteToAFifo(const ContentKind& kind) {
     const std::string path = Path("fifo");
     ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
     // Open for reading first (without waiting for a writer), so the save finds
@@ -237,7 +278,7 @@ TEST_F(SafeSave, AFifoIsWrittenToItsReader) {
             }
         }
     });
-    SaveFileSafely(path, Bytes(content));
+    SaveFileSafely(path, kind.make(content));
     reader.join();
     char extra;
     EXPECT_LE(read(readEnd, &extra, 1), 0);
@@ -376,36 +417,67 @@ TEST_F(SafeSave, FilesThatCannotBeCreated) {
     EXPECT_EQ(Listing(), (NameList{"folder", "loop1", "loop2", "plain", "to-folder"}));
 }
 
-TEST_F(SafeSave, AWriteThatRunsOutOfSpaceLeavesTheOldFile) {
+// A save that fails because the disk (here the file size limit) cannot take
+// the content, or because the producer fails part way, leaves the old file.
+// Content of known size written in place goes straight into the file, as a
+// plain write would, so only a full disk is kept from it; content of unknown
+// size is made whole before the file is touched.
+TEST_F(SafeSave, AFailedSaveLeavesTheOldFile) {
     struct Row {
         const char* name;
         bool namedOnly;
         bool hardLinked;
+        const ContentKind& kind;
     };
-    const Row rows[] = {{"unnamed temporary", false, false},
-                        {"named temporary", true, false},
-                        {"hard-linked, in place", false, true}};
+    const ContentKind& sized = kContentKinds[0];
+    const ContentKind& unsized = kContentKinds[1];
+    const Row rows[] = {
+        {"unnamed temporary", false, false, sized},
+        {"named temporary", true, false, sized},
+        {"hard-linked, in place", false, true, sized},
+        {"unnamed temporary, unknown size", false, false, unsized},
+        {"named temporary, unknown size", true, false, unsized},
+        {"hard-linked, unknown size made beside", false, true, unsized},
+        {"hard-linked, unknown size made in memory", true, true, unsized},
+    };
     const std::string old(3000, 'o');
-    for (const Row& row : rows) {
-        fs::remove_all(folder_);
-        fs::create_directory(folder_);
-        const std::string path = Path("c.bmp");
-        Write(path, old);
-        if (row.hardLinked) {
-            fs::create_hard_link(path, Path("d.bmp"));
+    const std::string content(5000, 'n');
+    // Hands over the first 2000 bytes of the content, then fails.
+    const FileContent::Producer failing = [&content](const FileContent::Sink& sink) {
+        sink(Bytes(content).first(2000));
+        throw std::runtime_error("no more content");
+    };
+    for (const bool producerFails : {false, true}) {
+        for (const Row& row : rows) {
+            if (producerFails && row.hardLinked && &row.kind == &sized) {
+                continue;
+            }
+            SCOPED_TRACE(std::string(row.name) + (producerFails ? ", producer fails" : ", full"));
+            fs::remove_all(folder_);
+            fs::create_directory(folder_);
+            const std::string path = Path("c.bmp");
+            Write(path, old);
+            if (row.hardLinked) {
+                fs::create_hard_link(path, Path("d.bmp"));
+            }
+            // In a child process, with a file size limit of 1000 bytes for
+            // the full disk.
+            const std::string outcome = InChild([&] {
+                safe_save_testing::UseNamedTemporaryOnly(row.namedOnly);
+                if (producerFails) {
+                    SaveFileSafely(path, &row.kind == &sized ? FileContent(5000, failing)
+                                                             : FileContent(failing));
+                    return;
+                }
+                std::signal(SIGXFSZ, SIG_IGN);
+                rlimit limit{1000, 1000};
+                setrlimit(RLIMIT_FSIZE, &limit);
+                SaveFileSafely(path, row.kind.make(content));
+            });
+            EXPECT_EQ(outcome, "Stream write error");
+            EXPECT_TRUE(Read(path) == old);
+            EXPECT_EQ(Listing(), row.hardLinked ? (NameList{"c.bmp", "d.bmp"}) : NameList{"c.bmp"});
         }
-        // In a child process with a file size limit of 1000 bytes.
-        const std::string outcome = InChild([&] {
-            safe_save_testing::UseNamedTemporaryOnly(row.namedOnly);
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit limit{1000, 1000};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            SaveFileSafely(path, Bytes(std::string(5000, 'n')));
-        });
-        EXPECT_EQ(outcome, "Stream write error") << row.name;
-        EXPECT_EQ(Read(path), old) << row.name;
-        EXPECT_EQ(Listing(), row.hardLinked ? (NameList{"c.bmp", "d.bmp"}) : NameList{"c.bmp"})
-            << row.name;
     }
 }
 

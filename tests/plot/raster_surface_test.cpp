@@ -36,6 +36,40 @@ TEST(RasterSurface, RepaintShowsTheBackdropRowByRow) {
     EXPECT_EQ(surface.PixelAt(2, 2), 0xFF123456u);
 }
 
+// Every pixel starts as its row's backdrop, whether the buffer is small or
+// large enough to be mapped on its own (from 4 MiB on), and stays so in a
+// copy and after a move.
+TEST(RasterSurface, EverySizeStartsAsItsBackdrop) {
+    struct Size {
+        int width;
+        int height;
+    };
+    const Size sizes[] = {{3, 2}, {1023, 1024}, {1024, 1024}, {1025, 1024}, {3824, 2144}};
+    const Pixel backdrops[] = {kWhitePixel, 0xFFD4D0C8, kBlackPixel, 0xFF0A0B0C};
+    for (const Size& size : sizes) {
+        SCOPED_TRACE(std::to_string(size.width) + " x " + std::to_string(size.height));
+        std::vector<Pixel> rows;
+        for (int y = 0; y < size.height; ++y) {
+            rows.push_back(backdrops[y * 7 / size.height % 4]);
+        }
+        RasterSurface surface(size.width, size.height, rows);
+        const auto startsAsBackdrop = [&](const RasterSurface& picture) {
+            for (int y = 0; y < size.height; ++y) {
+                const auto* row = picture.pixels().data() + std::size_t(y) * size.width;
+                if (std::count(row, row + size.width, rows[y]) != size.width) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        EXPECT_TRUE(startsAsBackdrop(surface));
+        const RasterSurface copy = surface;
+        EXPECT_TRUE(startsAsBackdrop(copy));
+        const RasterSurface moved = std::move(surface);
+        EXPECT_TRUE(startsAsBackdrop(moved));
+    }
+}
+
 // A full-screen surface for a screen up to 16 pixels wide has no columns but
 // its rows; white and black rows are filled byte-wise, which must not touch
 // a pixel buffer that does not exist.

@@ -1,0 +1,55 @@
+#include "pixel_buffer.h"
+
+#include <sys/mman.h>
+
+#include <cstdint>
+
+namespace parabel {
+
+namespace {
+
+// The size of a huge page on x86-64 and the smallest buffer mapped on its own.
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+constexpr std::size_t kOwnMappingFrom = 2 * kHugePage;
+
+std::size_t RoundedUp(std::size_t bytes) {
+    return (bytes + kHugePage - 1) / kHugePage * kHugePage;
+}
+
+}  // namespace
+
+void* AllocatePixelMemory(std::size_t bytes) {
+    if (bytes < kOwnMappingFrom) {
+        return ::operator new(bytes);
+    }
+    // Huge pages back only whole aligned 2 MiB stretches: map one more and
+    // give back what lies before and after the aligned part.
+    const std::size_t size = RoundedUp(bytes);
+    void* mapped =
+        mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED) {
+        throw std::bad_alloc();
+    }
+    const auto start = reinterpret_cast<std::uintptr_t>(mapped);
+    const std::uintptr_t aligned = (start + kHugePage - 1) / kHugePage * kHugePage;
+    if (aligned > start) {
+        munmap(mapped, aligned - start);
+    }
+    if (const std::size_t after = start + kHugePage - aligned; after > 0) {
+        munmap(reinterpret_cast<void*>(aligned + size), after);
+    }
+    void* memory = reinterpret_cast<void*>(aligned);
+    // Only a hint: without transparent huge pages the memory works as any.
+    madvise(memory, size, MADV_HUGEPAGE);
+    return memory;
+}
+
+void FreePixelMemory(void* memory, std::size_t bytes) noexcept {
+    if (bytes < kOwnMappingFrom) {
+        ::operator delete(memory);
+        return;
+    }
+    munmap(memory, RoundedUp(bytes));
+}
+
+}  // namespace parabel
