@@ -37,11 +37,14 @@
 #include "core/real_to_text.h"
 #include "core/text_to_real.h"
 #include "fuzz_check.h"
+#include "support/extended_literals.h"
+
+using parabel::testing::Hex;
 
 namespace parabel::fuzz {
 namespace {
 
-constexpr Extended kSmallestNormal = LDBL_MIN;
+constexpr Extended kSmallestNormal = kSmallestNormalExtended;
 
 std::string Describe(Extended value) {
     const ExtendedBits bits = ExtendedBits::Of(value);
@@ -80,7 +83,7 @@ void CheckRoundTrip(Extended x) {
     if (x != 0 && std::fabs(x) >= kSmallestNormal) {
         // 0.502 units of the 15th significant digit are at most 5.02e-15 |x|.
         const Extended error = std::fabs(back - x);
-        Check(error <= 5.02e-15L * std::fabs(x),
+        Check(error <= Hex("0xB4DD53DF3B937CC4p-111") /* 5.02e-15 */ * std::fabs(x),
               "'" + written + "' is too far from " + Describe(x));
     }
 }
