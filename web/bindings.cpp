@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "app/author_details.h"
 #include "core/decimal_separator.h"
 #include "full_screen_model.h"
 #include "io/text_files.h"
@@ -93,6 +94,18 @@ val ChooseColor(Page& page, val chosen) {
     return ErrorOf(page.model.ChooseCurveColor(hex));
 }
 
+// The About box's texts.
+val AuthorDetails() {
+    val details = val::object();
+    details.set("name", std::string(author::kName));
+    details.set("nickName", std::string(author::kNickName));
+    details.set("yearAndPlace", std::string(author::kYearAndPlace));
+    details.set("site", std::string(author::kSite));
+    details.set("mail", std::string(author::kMail));
+    details.set("icq", std::string(author::kIcq));
+    return details;
+}
+
 void SetSeparator(const std::string& separator) {
     SetDecimalSeparator(separator.size() == 1 ? separator[0] : '.');
 }
@@ -108,6 +121,7 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
                  return PageModel::FieldText(typed);
              }));
     function("pointerText", &PageModel::PointerText);
+    function("authorDetails", &AuthorDetails);
     function("buttonFaceHex", optional_override([] {
                  char hex[8];
                  std::snprintf(hex, sizeof hex, "#%06x",

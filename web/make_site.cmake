@@ -9,7 +9,7 @@ file(COPY ${PAGE_SOURCE}/ DESTINATION ${SITE} PATTERN sw.js.in EXCLUDE)
 get_filename_component(module_dir ${MODULE} DIRECTORY)
 get_filename_component(module_name ${MODULE} NAME_WE)
 file(COPY ${MODULE} ${module_dir}/${module_name}.wasm DESTINATION ${SITE})
-file(GLOB icons ${ICONS}/*.png)
+file(GLOB icons ${ICONS}/*.png ${ICONS}/*.svg)
 file(COPY ${icons} DESTINATION ${SITE}/icons)
 
 file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
