@@ -53,7 +53,7 @@ std::string PageModel::FieldText(std::string_view typed) {
 SolveReport PageModel::Solve(std::string_view fieldText) {
     const SolveOutcome outcome = SolveAndDraw(FieldText(fieldText), panel_, state_).outcome;
     SolveReport report;
-    report.fieldText = FieldText(outcome.fieldText);
+    report.fieldText = outcome.fieldText;  // made of the kept text, so kept too
     savedSolution_ = outcome.saved;
     if (outcome.listReplaced) {
         listEquation_ = outcome.saved.front();
