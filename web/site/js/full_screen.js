@@ -70,6 +70,7 @@ export class FullScreenView {
 
   async open() {
     this.isOpen = true;
+    this.returnFocus = document.activeElement;
     this.replacedHints = setHintHandler((text) => (this.status.textContent = text));
     this.status.textContent = '';  // no read-out of an earlier opening
     this.element.hidden = false;
@@ -138,6 +139,7 @@ export class FullScreenView {
     if (document.fullscreenElement === this.element) {
       await document.exitFullscreen().catch(() => {});
     }
+    this.returnFocus?.focus();
     await this.hooks.closed();
   }
 }
