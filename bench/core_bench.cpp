@@ -29,7 +29,17 @@ const std::vector<std::string> kTexts = {
     "1E-100",
 };
 
-std::vector<long double> Values() {
+// The texts as the program reads them, and as the C library reads them for
+// its own printing.
+std::vector<parabel::Extended> Values() {
+    std::vector<parabel::Extended> values;
+    for (const std::string& text : kTexts) {
+        values.push_back(parabel::TextToReal(text));
+    }
+    return values;
+}
+
+std::vector<long double> LibraryValues() {
     std::vector<long double> values;
     for (const std::string& text : kTexts) {
         values.push_back(std::strtold(text.c_str(), nullptr));
@@ -58,10 +68,10 @@ void BM_Strtold(benchmark::State& state) {
 BENCHMARK(BM_Strtold);
 
 void BM_RealToText(benchmark::State& state) {
-    const std::vector<long double> values = Values();
+    const std::vector<parabel::Extended> values = Values();
     char buffer[64];
     for (auto _ : state) {
-        for (long double value : values) {
+        for (const parabel::Extended value : values) {
             benchmark::DoNotOptimize(parabel::RealToText(value, buffer));
             benchmark::ClobberMemory();
         }
@@ -71,7 +81,7 @@ void BM_RealToText(benchmark::State& state) {
 BENCHMARK(BM_RealToText);
 
 void BM_SnprintfLg(benchmark::State& state) {
-    const std::vector<long double> values = Values();
+    const std::vector<long double> values = LibraryValues();
     char buffer[64];
     for (auto _ : state) {
         for (long double value : values) {

@@ -68,7 +68,7 @@ EXTENDED_BENCHMARK(Add, o.x[i] + o.y[i]);
 EXTENDED_BENCHMARK(Subtract, o.x[i] - o.y[i]);
 EXTENDED_BENCHMARK(Multiply, o.x[i] * o.y[i]);
 EXTENDED_BENCHMARK(Divide, o.x[i] / o.y[i]);
-EXTENDED_BENCHMARK(Sqrt, Sqrt(o.positive[i]));
+EXTENDED_BENCHMARK(SquareRoot, SquareRoot(o.positive[i]));
 EXTENDED_BENCHMARK(RoundToIntegral, RoundToIntegral(o.x[i]));
 EXTENDED_BENCHMARK(Truncate, Truncate(o.x[i]));
 EXTENDED_BENCHMARK(Less, o.x[i] < o.y[i]);

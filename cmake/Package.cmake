@@ -34,21 +34,22 @@ equation loads from a text file. All arithmetic is done in 80-bit extended
 precision. The command-line companion parabel-cli prints the same solutions
 and writes the same pictures without a window.]=])
 
-# The 80-bit arithmetic limits the package to the two x86 architectures
-# (Architecture.cmake refuses other targets); a 32-bit build on an amd64
-# machine makes an i386 package.
-find_program(DPKG_EXECUTABLE dpkg)
-if(DPKG_EXECUTABLE)
-    execute_process(COMMAND ${DPKG_EXECUTABLE} --print-architecture
-                    OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE
-                    OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(CPACK_DEBIAN_PACKAGE_ARCHITECTURE STREQUAL "amd64" AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+# The package's architecture is the target's: a 32-bit build on an amd64
+# machine makes an i386 package, a cross build for arm64 an arm64 one.
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
         set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE i386)
+    else()
+        set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
     endif()
-    if(NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE MATCHES "^(amd64|i386)$")
-        message(WARNING "No Debian package for ${CPACK_DEBIAN_PACKAGE_ARCHITECTURE}: "
-                        "Parabel's 80-bit arithmetic exists only on amd64 and i386")
-        return()
+elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
+else()
+    find_program(DPKG_EXECUTABLE dpkg)
+    if(DPKG_EXECUTABLE)
+        execute_process(COMMAND ${DPKG_EXECUTABLE} --print-architecture
+                        OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE
+                        OUTPUT_STRIP_TRAILING_WHITESPACE)
     endif()
 endif()
 

@@ -24,7 +24,7 @@
 //   treats as invalid operands (unnormals, pseudo-infinities) are not
 //   values and only must not fault.
 // - Digits below 2^64 scaled by 10^-27 .. 10^27 read correctly rounded: the
-//   same value as the C library's strtold, which rounds correctly.
+//   same value as an exact big-integer rounding gives.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -37,11 +37,15 @@
 #include "core/real_to_text.h"
 #include "core/text_to_real.h"
 #include "fuzz_check.h"
+#include "support/extended_literals.h"
+#include "support/nearest_extended.h"
+
+using parabel::testing::Hex;
 
 namespace parabel::fuzz {
 namespace {
 
-constexpr Extended kSmallestNormal = LDBL_MIN;
+constexpr Extended kSmallestNormal = kSmallestNormalExtended;
 
 std::string Describe(Extended value) {
     const ExtendedBits bits = ExtendedBits::Of(value);
@@ -71,16 +75,16 @@ void CheckRoundTrip(Extended x) {
         Fail("'" + written + "' written for " + Describe(x) + " does not read back");
     }
     const std::string again = WriteChecked(back);
-    if (std::fabs(back) >= kSmallestNormal || back == 0) {
+    if (Abs(back) >= kSmallestNormal || back == 0) {
         Check(again == written, "'" + written + "' reads back as " + Describe(back) +
                                     ", which writes as '" + again + "'");
     } else {
         Check(again == "0", "denormal " + Describe(back) + " writes as '" + again + "'");
     }
-    if (x != 0 && std::fabs(x) >= kSmallestNormal) {
+    if (x != 0 && Abs(x) >= kSmallestNormal) {
         // 0.502 units of the 15th significant digit are at most 5.02e-15 |x|.
-        const Extended error = std::fabs(back - x);
-        Check(error <= 5.02e-15L * std::fabs(x),
+        const Extended error = Abs(back - x);
+        Check(error <= Hex("0xB4DD53DF3B937CC4p-111") /* 5.02e-15 */ * Abs(x),
               "'" + written + "' is too far from " + Describe(x));
     }
 }
@@ -92,7 +96,7 @@ void CheckText(std::string_view text) {
     } catch (const ConversionError&) {
         return;
     }
-    Check(std::isfinite(value), "'" + std::string(text) + "' reads as " + Describe(value));
+    Check(IsFinite(value), "'" + std::string(text) + "' reads as " + Describe(value));
     CheckRoundTrip(value);
 }
 
@@ -137,7 +141,7 @@ void CheckCorrectRounding(const std::uint8_t* data, std::size_t size) {
 
     const ScopedDecimalSeparator separator('.');
     const Extended value = TextToReal(text);
-    const Extended expected = std::strtold(text.c_str(), nullptr);
+    const Extended expected = testing::NearestExtended(text);
     Check(value == expected, "'" + text + "' reads as " + Describe(value) +
                                  ", correctly rounded is " + Describe(expected));
 }

@@ -1,13 +1,13 @@
 #include "drawing_bounds.h"
 
-#include <cmath>
+#include <cstdint>
 
 namespace parabel {
 
 namespace {
 
 // 2^62: half the signed 64-bit range, leaving room for every rounding.
-constexpr Extended kSafeMagnitude = 4611686018427387904.0L;
+constexpr Extended kSafeMagnitude = std::int64_t{1} << 62;
 
 }  // namespace
 
@@ -15,9 +15,10 @@ bool PanelDrawingCannotFault(Extended a, Extended b, Extended c, double root1, d
     // Each product and sum below is finite or +inf (never NaN: the operands
     // are finite), and +inf fails the comparison, as it should.
     const Extended curveBound =
-        2250.0L * std::fabs(a) + 150.0L * std::fabs(b) + 10.0L * std::fabs(c);
-    const Extended labelBound = 10.0L * std::fmax(std::fabs(static_cast<Extended>(root1)),
-                                                  std::fabs(static_cast<Extended>(root2)));
+        Extended(2250) * Abs(a) + Extended(150) * Abs(b) + Extended(10) * Abs(c);
+    const Extended label1 = Abs(Extended::FromDouble(root1));
+    const Extended label2 = Abs(Extended::FromDouble(root2));
+    const Extended labelBound = Extended(10) * (label1 > label2 ? label1 : label2);
     return curveBound < kSafeMagnitude && labelBound < kSafeMagnitude;
 }
 

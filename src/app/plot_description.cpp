@@ -51,9 +51,9 @@ std::string PlotDescription(const PlotState& state) {
     if (roots.empty()) {
         text += ", корней нет";
     } else if (roots.size() == 1) {
-        text += ", корень " + RealToText(roots[0]);
+        text += ", корень " + RealToText(Extended::FromDouble(roots[0]));
     } else {
-        text += ", корни " + RealToText(roots[0]) + " и " + RealToText(roots[1]);
+        text += ", корни " + RealToText(Extended::FromDouble(roots[0])) + " и " + RealToText(Extended::FromDouble(roots[1]));
     }
     return text;
 }

@@ -79,7 +79,7 @@ std::string JsonNumberText(Extended value) {
 }
 
 std::string JsonRoot(double root) {
-    return root == kNoRoot ? "null" : JsonNumberText(root);
+    return root == kNoRoot ? "null" : JsonNumberText(Extended::FromDouble(root));
 }
 
 }  // namespace

@@ -31,8 +31,8 @@ void PrintLines(const std::vector<std::string>& lines) {
 
 std::string ValuesLine(const SolveOutcome& outcome) {
     return "values: " + RealToText(outcome.a) + ";" + RealToText(outcome.b) + ";" +
-           RealToText(outcome.c) + ";" + RealToText(outcome.root1) + ";" +
-           RealToText(outcome.root2);
+           RealToText(outcome.c) + ";" + RealToText(Extended::FromDouble(outcome.root1)) + ";" +
+           RealToText(Extended::FromDouble(outcome.root2));
 }
 
 void PrintLine(const std::string& line) {

@@ -1,6 +1,6 @@
-// Checked extended arithmetic. Each function performs exactly one rounded x87
-// operation and raises the fault of that operation at once, so a calculation
-// stops where it goes wrong.
+// Checked extended arithmetic. Each function performs exactly one rounded
+// operation of the 80-bit format and raises the fault of that operation at
+// once, so a calculation stops where it goes wrong.
 //
 // Invariant: no infinity or NaN is ever a valid operand, so an infinite or NaN
 // result (together with the operands) tells which fault happened; no
@@ -16,10 +16,10 @@ namespace parabel {
 
 namespace detail {
 inline Extended CheckFinite(Extended result) {
-    if (std::isnan(result)) {
+    if (IsNan(result)) {
         throw InvalidOperation();
     }
-    if (std::isinf(result)) {
+    if (IsInf(result)) {
         throw Overflow();
     }
     return result;
@@ -51,14 +51,14 @@ inline Extended Sqrt(Extended a) {
     if (a < 0) {
         throw InvalidOperation();
     }
-    return std::sqrt(a);
+    return SquareRoot(a);
 }
 
 // Narrowing to double rounds to nearest, ties to even; a result beyond the
 // largest finite double overflows, one below the smallest normal double comes
 // out denormal or 0 without error.
 inline double ToDouble(Extended a) {
-    double result = static_cast<double>(a);
+    const double result = a.ToDouble();
     if (std::isinf(result)) {
         throw Overflow();
     }

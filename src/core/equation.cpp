@@ -11,10 +11,10 @@ constexpr char kLinearMarker = 'x';
 
 Extended ReadSquareCoefficient(std::string_view piece) {
     if (piece.empty()) {
-        return 1.0L;
+        return 1;
     }
     if (piece == "-") {
-        return -1.0L;
+        return -1;
     }
     // A zero read here stays zero, so the caller rejects the equation instead
     // of solving a different one.
@@ -23,16 +23,16 @@ Extended ReadSquareCoefficient(std::string_view piece) {
 
 Extended ReadLinearCoefficient(std::string_view piece) {
     if (piece == "+") {
-        return 1.0L;
+        return 1;
     }
     if (piece == "-") {
-        return -1.0L;
+        return -1;
     }
     return TextToReal(piece);  // the empty piece fails here
 }
 
 Extended ReadConstant(std::string_view piece) {
-    return piece.empty() ? 0.0L : TextToReal(piece);
+    return piece.empty() ? Extended(0) : TextToReal(piece);
 }
 
 }  // namespace

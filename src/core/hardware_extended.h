@@ -8,6 +8,7 @@
 #include <bit>
 #include <cfloat>
 #include <cstdint>
+#include <type_traits>
 
 namespace parabel {
 
@@ -22,18 +23,28 @@ class HardwareExtended {
 
     constexpr HardwareExtended() = default;  // +0
 
+    // As SoftExtended's: integers exactly, floating-point numbers never.
+    template <typename Integer>
+        requires std::is_integral_v<Integer> && (!std::is_same_v<Integer, bool>) &&
+                 (std::is_signed_v<Integer> || sizeof(Integer) < sizeof(std::int64_t))
+    constexpr HardwareExtended(Integer integer)  // NOLINT(google-explicit-constructor)
+        : value_(static_cast<long double>(integer)) {}
+    HardwareExtended(float) = delete;
+    HardwareExtended(double) = delete;
+    HardwareExtended(long double) = delete;
+
     // Constant evaluation accepts only patterns the compiler can read as
     // values (not unnormals or pseudo-denormals); at run time any pattern.
     static constexpr HardwareExtended FromFields(bool negative, std::uint16_t exponent,
                                                  std::uint64_t significand) {
         const std::uint16_t signExponent =
             static_cast<std::uint16_t>((exponent & 0x7FFF) | (negative ? 0x8000 : 0));
-        return HardwareExtended(std::bit_cast<long double>(Layout{significand, signExponent, {}}));
+        return Wrap(std::bit_cast<long double>(Layout{significand, signExponent, {}}));
     }
     static constexpr HardwareExtended FromInteger(std::int64_t integer) {
-        return HardwareExtended(static_cast<long double>(integer));
+        return Wrap(static_cast<long double>(integer));
     }
-    static HardwareExtended FromDouble(double value) { return HardwareExtended(value); }
+    static HardwareExtended FromDouble(double value) { return Wrap(value); }
 
     bool negative() const { return (Fields().signExponent & 0x8000) != 0; }
     std::uint16_t exponent() const { return Fields().signExponent & 0x7FFF; }
@@ -55,25 +66,25 @@ class HardwareExtended {
     }
 
     friend HardwareExtended operator+(HardwareExtended a, HardwareExtended b) {
-        return HardwareExtended(a.value_ + b.value_);
+        return Wrap(a.value_ + b.value_);
     }
     friend HardwareExtended operator-(HardwareExtended a, HardwareExtended b) {
-        return HardwareExtended(a.value_ - b.value_);
+        return Wrap(a.value_ - b.value_);
     }
     friend HardwareExtended operator*(HardwareExtended a, HardwareExtended b) {
-        return HardwareExtended(a.value_ * b.value_);
+        return Wrap(a.value_ * b.value_);
     }
     friend HardwareExtended operator/(HardwareExtended a, HardwareExtended b) {
-        return HardwareExtended(a.value_ / b.value_);
+        return Wrap(a.value_ / b.value_);
     }
-    constexpr HardwareExtended operator-() const { return HardwareExtended(-value_); }
+    constexpr HardwareExtended operator-() const { return Wrap(-value_); }
     friend HardwareExtended Abs(HardwareExtended a) {
-        return HardwareExtended(__builtin_fabsl(a.value_));
+        return Wrap(__builtin_fabsl(a.value_));
     }
 
     // fsqrt and frndint written out: the library calls that std::sqrt and
     // std::rint may become add error handling around the instruction.
-    friend HardwareExtended Sqrt(HardwareExtended a) {
+    friend HardwareExtended SquareRoot(HardwareExtended a) {
         asm("fsqrt" : "+t"(a.value_));
         return a;
     }
@@ -106,7 +117,9 @@ class HardwareExtended {
     friend bool SignBit(HardwareExtended a) { return a.negative(); }
 
   private:
-    constexpr explicit HardwareExtended(long double value) : value_(value) {}
+    struct Raw {};
+    constexpr HardwareExtended(Raw, long double value) : value_(value) {}
+    static constexpr HardwareExtended Wrap(long double value) { return {Raw{}, value}; }
 
     static constexpr std::uint16_t kChop = 0x0C00;  // rounding control: towards zero
 

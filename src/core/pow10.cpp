@@ -1,77 +1,75 @@
 #include "pow10.h"
 
-#include <limits>
-
 namespace parabel {
 
-// The entries are written as bits (hexadecimal floating literals); a test
-// recomputes each one from its decimal text by an independent, correctly
-// rounded route.
+// The entries are written as bits (sign, biased exponent, significand with
+// its integer bit); a test recomputes each one from its decimal text by an
+// independent, correctly rounded route.
 const Extended kPow10Small[32] = {
-    0x8p-3L,                   // 10^0
-    0xap+0L,                   // 10^1
-    0xc.8p+3L,                 // 10^2
-    0xf.ap+6L,                 // 10^3
-    0x9.c4p+10L,               // 10^4
-    0xc.35p+13L,               // 10^5
-    0xf.424p+16L,              // 10^6
-    0x9.8968p+20L,             // 10^7
-    0xb.ebc2p+23L,             // 10^8
-    0xe.e6b28p+26L,            // 10^9
-    0x9.502f9p+30L,            // 10^10
-    0xb.a43b74p+33L,           // 10^11
-    0xe.8d4a51p+36L,           // 10^12
-    0x9.184e72ap+40L,          // 10^13
-    0xb.5e620f48p+43L,         // 10^14
-    0xe.35fa931ap+46L,         // 10^15
-    0x8.e1bc9bf04p+50L,        // 10^16
-    0xb.1a2bc2ec5p+53L,        // 10^17
-    0xd.e0b6b3a764p+56L,       // 10^18
-    0x8.ac7230489e8p+60L,      // 10^19
-    0xa.d78ebc5ac62p+63L,      // 10^20
-    0xd.8d726b7177a8p+66L,     // 10^21
-    0x8.78678326eac9p+70L,     // 10^22
-    0xa.968163f0a57b4p+73L,    // 10^23
-    0xd.3c21bcecceda1p+76L,    // 10^24
-    0x8.4595161401484ap+80L,   // 10^25
-    0xa.56fa5b99019a5c8p+83L,  // 10^26
-    0xc.ecb8f27f4200f3ap+86L,  // 10^27, the last exact power
-    0x8.13f3978f8940984p+90L,  // 10^28
-    0xa.18f07d736b90be5p+93L,  // 10^29
-    0xc.9f2c9cd04674edfp+96L,  // 10^30
-    0xf.c6f7c4045812296p+99L,  // 10^31
+    ExtendedFromFields(false, 0x3FFF, 0x8000000000000000),                   // 10^0
+    ExtendedFromFields(false, 0x4002, 0xA000000000000000),                   // 10^1
+    ExtendedFromFields(false, 0x4005, 0xC800000000000000),                 // 10^2
+    ExtendedFromFields(false, 0x4008, 0xFA00000000000000),                 // 10^3
+    ExtendedFromFields(false, 0x400C, 0x9C40000000000000),               // 10^4
+    ExtendedFromFields(false, 0x400F, 0xC350000000000000),               // 10^5
+    ExtendedFromFields(false, 0x4012, 0xF424000000000000),              // 10^6
+    ExtendedFromFields(false, 0x4016, 0x9896800000000000),             // 10^7
+    ExtendedFromFields(false, 0x4019, 0xBEBC200000000000),             // 10^8
+    ExtendedFromFields(false, 0x401C, 0xEE6B280000000000),            // 10^9
+    ExtendedFromFields(false, 0x4020, 0x9502F90000000000),            // 10^10
+    ExtendedFromFields(false, 0x4023, 0xBA43B74000000000),           // 10^11
+    ExtendedFromFields(false, 0x4026, 0xE8D4A51000000000),           // 10^12
+    ExtendedFromFields(false, 0x402A, 0x9184E72A00000000),          // 10^13
+    ExtendedFromFields(false, 0x402D, 0xB5E620F480000000),         // 10^14
+    ExtendedFromFields(false, 0x4030, 0xE35FA931A0000000),         // 10^15
+    ExtendedFromFields(false, 0x4034, 0x8E1BC9BF04000000),        // 10^16
+    ExtendedFromFields(false, 0x4037, 0xB1A2BC2EC5000000),        // 10^17
+    ExtendedFromFields(false, 0x403A, 0xDE0B6B3A76400000),       // 10^18
+    ExtendedFromFields(false, 0x403E, 0x8AC7230489E80000),      // 10^19
+    ExtendedFromFields(false, 0x4041, 0xAD78EBC5AC620000),      // 10^20
+    ExtendedFromFields(false, 0x4044, 0xD8D726B7177A8000),     // 10^21
+    ExtendedFromFields(false, 0x4048, 0x878678326EAC9000),     // 10^22
+    ExtendedFromFields(false, 0x404B, 0xA968163F0A57B400),    // 10^23
+    ExtendedFromFields(false, 0x404E, 0xD3C21BCECCEDA100),    // 10^24
+    ExtendedFromFields(false, 0x4052, 0x84595161401484A0),   // 10^25
+    ExtendedFromFields(false, 0x4055, 0xA56FA5B99019A5C8),  // 10^26
+    ExtendedFromFields(false, 0x4058, 0xCECB8F27F4200F3A),  // 10^27, the last exact power
+    ExtendedFromFields(false, 0x405C, 0x813F3978F8940984),  // 10^28
+    ExtendedFromFields(false, 0x405F, 0xA18F07D736B90BE5),  // 10^29
+    ExtendedFromFields(false, 0x4062, 0xC9F2C9CD04674EDF),  // 10^30
+    ExtendedFromFields(false, 0x4065, 0xFC6F7C4045812296),  // 10^31
 };
 
 const Extended kPow10Medium[16] = {
-    1.0L,                        // unused
-    0x9.dc5ada82b70b59ep+103L,   // 10^32
-    0xc.2781f49ffcfa6d5p+209L,   // 10^64
-    0xe.fb3ab16c59b14a3p+315L,   // 10^96
-    0x9.3ba47c980e98cep+422L,    // 10^128
-    0xb.616a12b7fe617aap+528L,   // 10^160
-    0xe.070f78d3927556bp+634L,   // 10^192
-    0x8.a5296ffe33cc93p+741L,    // 10^224
-    0xa.a7eebfb9df9de8ep+847L,   // 10^256
-    0xd.226fc195c6a2f8cp+953L,   // 10^288
-    0x8.1842f29f2cce376p+1060L,  // 10^320
-    0x9.fa42700db900ad2p+1166L,  // 10^352
-    0xc.4c5e310aef8aa17p+1272L,  // 10^384
-    0xf.28a9c07e9b09c59p+1378L,  // 10^416
-    0x9.57a4ae1ebf7f3d4p+1485L,  // 10^448
-    0xb.83ed8dc0795a262p+1591L,  // 10^480
+    1,  // unused
+    ExtendedFromFields(false, 0x4069, 0x9DC5ADA82B70B59E),   // 10^32
+    ExtendedFromFields(false, 0x40D3, 0xC2781F49FFCFA6D5),   // 10^64
+    ExtendedFromFields(false, 0x413D, 0xEFB3AB16C59B14A3),   // 10^96
+    ExtendedFromFields(false, 0x41A8, 0x93BA47C980E98CE0),    // 10^128
+    ExtendedFromFields(false, 0x4212, 0xB616A12B7FE617AA),   // 10^160
+    ExtendedFromFields(false, 0x427C, 0xE070F78D3927556B),   // 10^192
+    ExtendedFromFields(false, 0x42E7, 0x8A5296FFE33CC930),    // 10^224
+    ExtendedFromFields(false, 0x4351, 0xAA7EEBFB9DF9DE8E),   // 10^256
+    ExtendedFromFields(false, 0x43BB, 0xD226FC195C6A2F8C),   // 10^288
+    ExtendedFromFields(false, 0x4426, 0x81842F29F2CCE376),  // 10^320
+    ExtendedFromFields(false, 0x4490, 0x9FA42700DB900AD2),  // 10^352
+    ExtendedFromFields(false, 0x44FA, 0xC4C5E310AEF8AA17),  // 10^384
+    ExtendedFromFields(false, 0x4564, 0xF28A9C07E9B09C59),  // 10^416
+    ExtendedFromFields(false, 0x45CF, 0x957A4AE1EBF7F3D4),  // 10^448
+    ExtendedFromFields(false, 0x4639, 0xB83ED8DC0795A262),  // 10^480
 };
 
 const Extended kPow10Large[10] = {
-    1.0L,                         // unused
-    0xe.319a0aea60e91c7p+1697L,   // 10^512
-    0xc.976758681750c17p+3398L,   // 10^1024
-    0xb.2b8353b3993a7e4p+5099L,   // 10^1536
-    0x9.e8b3b5dc53d5de5p+6800L,   // 10^2048
-    0x8.ca554c020a1f0a6p+8501L,   // 10^2560
-    0xf.9895d25d88b5a8bp+10201L,  // 10^3072
-    0xd.d5dc8a2bf27f3f8p+11902L,  // 10^3584
-    0xc.46052028a20979bp+13603L,  // 10^4096
-    0xa.e3511626ed559fp+15304L,   // 10^4608
+    1,  // unused
+    ExtendedFromFields(false, 0x46A3, 0xE319A0AEA60E91C7),   // 10^512
+    ExtendedFromFields(false, 0x4D48, 0xC976758681750C17),   // 10^1024
+    ExtendedFromFields(false, 0x53ED, 0xB2B8353B3993A7E4),   // 10^1536
+    ExtendedFromFields(false, 0x5A92, 0x9E8B3B5DC53D5DE5),   // 10^2048
+    ExtendedFromFields(false, 0x6137, 0x8CA554C020A1F0A6),   // 10^2560
+    ExtendedFromFields(false, 0x67DB, 0xF9895D25D88B5A8B),  // 10^3072
+    ExtendedFromFields(false, 0x6E80, 0xDD5DC8A2BF27F3F8),  // 10^3584
+    ExtendedFromFields(false, 0x7525, 0xC46052028A20979B),  // 10^4096
+    ExtendedFromFields(false, 0x7BCA, 0xAE3511626ED559F0),   // 10^4608
 };
 
 Extended ScaleByPowerOfTen(Extended v, int n) {
@@ -79,10 +77,10 @@ Extended ScaleByPowerOfTen(Extended v, int n) {
         return v;
     }
     if (n >= 5120) {
-        return std::numeric_limits<Extended>::infinity();
+        return ExtendedFromFields(false, 0x7FFF, 0x8000000000000000);  // +infinity
     }
     if (n <= -5120) {
-        return 0.0L;
+        return 0;
     }
     const unsigned m = static_cast<unsigned>(n > 0 ? n : -n);
     // m < 5120, so m div 512 <= 9 stays inside the large table.

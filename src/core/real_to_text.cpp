@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -24,6 +23,10 @@ struct DecimalForm {
     int exponent;
 };
 
+constexpr Extended kTenTo15 = 1'000'000'000'000'000;
+constexpr Extended kTenTo17 = 100'000'000'000'000'000;
+constexpr Extended kTenTo18 = 1'000'000'000'000'000'000;
+
 // floor(a / b) for b > 0, rounding towards minus infinity.
 int FloorDiv(int a, int b) {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
@@ -32,16 +35,15 @@ int FloorDiv(int a, int b) {
 // Step 2, scaling: |x| scaled by 10^(18 - E) and rounded to an integer,
 // divided by ten once more when that reaches 10^18.
 Extended ScaledInteger(Extended magnitude, int& exponent) {
-    constexpr Extended kTenTo18 = 1e18L;
-    Extended y = std::rint(ScaleByPowerOfTen(magnitude, kScaledDigits - exponent));
+    Extended y = RoundToIntegral(ScaleByPowerOfTen(magnitude, kScaledDigits - exponent));
     if (y >= kTenTo18) {
-        y = y / 10.0L;
+        y = y / 10;
         exponent += 1;
-        y = std::rint(y);
+        y = RoundToIntegral(y);
         // A value just below a power of ten may round up to 10^18 again;
         // its eighteen digits are then 1 followed by zeros, one place up.
         if (y >= kTenTo18) {
-            y = 1e17L;
+            y = kTenTo17;
             exponent += 1;
         }
     }
@@ -57,12 +59,12 @@ void ScaleToEighteenDigits(Extended magnitude, int binaryExponent, DecimalForm& 
     // Below 2^-680 the estimate can be one too high, which would leave a
     // leading zero digit (0.999E-205 for 9.99E-206) and only 14 digits that
     // count: such values are scaled again with the exponent one lower.
-    if (y < 1e17L) {
+    if (y < kTenTo17) {
         exponent -= 1;
         y = ScaledInteger(magnitude, exponent);
     }
-    assert(y >= 1e17L && y < 1e18L);
-    std::uint64_t integer = static_cast<std::uint64_t>(y);
+    assert(y >= kTenTo17 && y < kTenTo18);
+    auto integer = static_cast<std::uint64_t>(y.ToInt64());
     for (int i = kScaledDigits - 1; i >= 0; --i) {
         form.digits[i] = static_cast<char>('0' + integer % 10);
         integer /= 10;
@@ -174,10 +176,10 @@ std::size_t WriteLiteral(const char* text, char* out) {
 
 std::size_t RealToText(Extended value, char* out) {
     // Step 1: the values without a decimal form of their own.
-    if (std::isnan(value)) {
+    if (IsNan(value)) {
         return WriteLiteral("NAN", out);
     }
-    if (std::isinf(value)) {
+    if (IsInf(value)) {
         return WriteLiteral(value < 0 ? "-INF" : "INF", out);
     }
     const ExtendedBits bits = ExtendedBits::Of(value);
@@ -188,13 +190,13 @@ std::size_t RealToText(Extended value, char* out) {
     // eighteen digits it stays exact (below 10^18 < 2^63), the cut drops
     // only zeros, and the layout is fixed without a separator. Written
     // straight from its integer value, it gives the same text faster.
-    const Extended magnitude = std::fabs(value);
-    if (magnitude < 1e15L && magnitude == std::trunc(magnitude)) {
-        return WriteWholeNumber(static_cast<std::int64_t>(value), out);
+    const Extended magnitude = Abs(value);
+    if (magnitude < kTenTo15 && magnitude == Truncate(magnitude)) {
+        return WriteWholeNumber(value.ToInt64(), out);
     }
     // Steps 2 to 4: eighteen digits, cut to fifteen, laid out.
     DecimalForm form;
-    ScaleToEighteenDigits(std::fabs(value), bits.exponent - ExtendedBits::kBias, form);
+    ScaleToEighteenDigits(magnitude, bits.exponent - ExtendedBits::kBias, form);
     CutToFifteenDigits(form);
 
     char* end = out;

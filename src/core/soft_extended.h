@@ -8,6 +8,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <type_traits>
 
 namespace parabel {
 
@@ -16,6 +17,18 @@ class SoftExtended {
     static constexpr int kBias = 16383;
 
     constexpr SoftExtended() = default;  // +0
+
+    // An integer is exact, and so may stand wherever a value is wanted
+    // (`Mul(a, 2)`, `value != 0`); a floating-point number may not, since
+    // only some are exact: FromDouble says so.
+    template <typename Integer>
+        requires std::is_integral_v<Integer> && (!std::is_same_v<Integer, bool>) &&
+                 (std::is_signed_v<Integer> || sizeof(Integer) < sizeof(std::int64_t))
+    constexpr SoftExtended(Integer integer)  // NOLINT(google-explicit-constructor)
+        : SoftExtended(FromInteger(integer)) {}
+    SoftExtended(float) = delete;
+    SoftExtended(double) = delete;
+    SoftExtended(long double) = delete;
 
     // The value with these fields, any pattern: `exponent` is the biased
     // 15-bit field, `significand` includes the explicit integer bit 63.
@@ -69,7 +82,7 @@ class SoftExtended {
         return FromFields(false, a.exponent(), a.significand_);
     }
 
-    friend SoftExtended Sqrt(SoftExtended a);
+    friend SoftExtended SquareRoot(SoftExtended a);
     // The nearest integer, ties to even (as rint); the integer towards zero
     // (as trunc). Both keep the sign of a zero result.
     friend SoftExtended RoundToIntegral(SoftExtended a);

@@ -33,7 +33,7 @@ std::uint64_t IntegerSquareRoot(Uint128 n) {
 
 }  // namespace
 
-SoftExtended Sqrt(SoftExtended a) {
+SoftExtended SquareRoot(SoftExtended a) {
     const soft::Unpacked x = soft::Unpack(a);
     SoftExtended result;
     if (soft::NonNumberResult(a, x.kind, result)) {

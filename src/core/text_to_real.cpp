@@ -1,6 +1,5 @@
 #include "text_to_real.h"
 
-#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -47,8 +46,8 @@ class Cursor {
 std::int64_t AccumulateDigits(Cursor& cursor, Extended& accumulator) {
     std::int64_t count = 0;
     while (IsDigit(cursor.Peek())) {
-        accumulator = accumulator * 10.0L;
-        accumulator = accumulator + static_cast<Extended>(cursor.Peek() - '0');
+        accumulator = accumulator * 10;
+        accumulator = accumulator + (cursor.Peek() - '0');
         cursor.Take();
         ++count;
     }
@@ -86,7 +85,7 @@ Extended TextToReal(std::string_view text) {
         cursor.Take();
     }
 
-    Extended accumulator = 0.0L;
+    Extended accumulator = 0;
     const std::int64_t integerDigits = AccumulateDigits(cursor, accumulator);
     bool tookSeparator = false;
     std::int64_t fractionDigits = 0;
@@ -111,7 +110,7 @@ Extended TextToReal(std::string_view text) {
 
     // An accumulator that overflowed stays invalid even when the scaling
     // below would replace it by 0.
-    if (std::isinf(accumulator)) {
+    if (IsInf(accumulator)) {
         Reject(text);
     }
     // Beyond +-5120 the scaling gives infinity or 0 whatever the exact power.
@@ -123,7 +122,7 @@ Extended TextToReal(std::string_view text) {
     if (negative) {
         result = -result;
     }
-    if (std::isinf(result) || std::isnan(result)) {
+    if (IsInf(result) || IsNan(result)) {
         Reject(text);
     }
     return result;

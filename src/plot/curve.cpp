@@ -7,7 +7,7 @@
 namespace parabel {
 
 std::int64_t CurveRow(std::int64_t i, Extended a, Extended b, Extended c) {
-    const Extended x = Div(static_cast<Extended>(i), 10);
+    const Extended x = Div(i, 10);
     const Extended v = Mul(Add(Add(Mul(Mul(x, a), x), Mul(x, b)), c), 10);
     return RoundToInteger(v);
 }
@@ -17,7 +17,7 @@ bool RootHasLabel(double root) {
 }
 
 std::int32_t RootColumn(double root) {
-    return WrapToInt32(RoundToInteger(Mul(static_cast<Extended>(root), 10)));
+    return WrapToInt32(RoundToInteger(Mul(Extended::FromDouble(root), 10)));
 }
 
 }  // namespace parabel

@@ -13,7 +13,7 @@ constexpr std::int32_t kNoPoint = 2147483647;
 
 // n / d rounded ties to even, as its low 32 bits.
 std::int32_t RoundedQuotient(std::int32_t n, std::int32_t d) {
-    return WrapToInt32(RoundToInteger(Div(static_cast<Extended>(n), d)));
+    return WrapToInt32(RoundToInteger(Div(n, d)));
 }
 
 void DrawFullScreenAxes(Surface& surface, ScreenSize screen, std::int32_t hx, std::int32_t hy) {
@@ -69,7 +69,7 @@ void DrawRootLabel(Surface& surface, double root, std::int32_t hx, std::int32_t 
     }
     const std::int32_t s = RootColumn(root);
     surface.TextOut(WrapAdd(WrapAdd(hx, s), 5), WrapSub(hy, 33),
-                    RealToText(static_cast<Extended>(root)));
+                    RealToText(Extended::FromDouble(root)));
 }
 
 }  // namespace
@@ -94,8 +94,8 @@ std::string FullScreenPointerText(std::int64_t cx, std::int64_t cy, ScreenSize s
     // 64-bit sum wherever that one does not overflow.
     const __int128 hx = RoundedQuotient(screen.width, 2);
     const __int128 hy = RoundedQuotient(screen.height, 2);
-    const Extended x = Div(static_cast<Extended>(cx - hx - 8), 10);
-    const Extended y = Div(static_cast<Extended>(hy + 9 - cy), 10);
+    const Extended x = Div(ExtendedFromInteger128(cx - hx - 8), 10);
+    const Extended y = Div(ExtendedFromInteger128(hy + 9 - cy), 10);
     std::string text = "[";
     text += RealToText(x);
     text += ';';

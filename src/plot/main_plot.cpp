@@ -10,7 +10,7 @@ namespace parabel {
 namespace {
 
 // "No previous point yet", as one coordinate of the previous point.
-constexpr Extended kNoPoint = 2147483647.0L;
+constexpr Extended kNoPoint = 2147483647;
 
 // The 300 segments joining P(i) = (i + 150, 160 - r(i)); the previous point's
 // y is 160 - R from the full 64-bit R, held exactly in extended precision
@@ -24,11 +24,11 @@ void DrawCurve(Surface& surface, Extended a, Extended b, Extended c) {
         const std::int64_t r = CurveRow(i, a, b, c);
         const std::int32_t y = WrapSub(160, WrapToInt32(r));
         if (previousX != kNoPoint && previousY != kNoPoint) {
-            surface.MoveTo(static_cast<std::int32_t>(previousX), previousYLow);
+            surface.MoveTo(static_cast<std::int32_t>(previousX.ToInt64()), previousYLow);
             surface.LineTo(i + 150, y);
         }
         previousX = i + 150;
-        previousY = 160.0L - static_cast<Extended>(r);
+        previousY = Extended(160) - r;
         previousYLow = y;
     }
 }
@@ -38,7 +38,7 @@ void DrawRootLabel(Surface& surface, double root) {
         return;
     }
     const std::int32_t s = RootColumn(root);
-    surface.TextOut(WrapAdd(s, 153), 145, RealToText(static_cast<Extended>(root)));
+    surface.TextOut(WrapAdd(s, 153), 145, RealToText(Extended::FromDouble(root)));
 }
 
 }  // namespace
@@ -82,8 +82,8 @@ void DrawPlot(Surface& surface, PlotState& state, Extended a, Extended b, Extend
 }
 
 std::string PointerText(std::int32_t px, std::int32_t py) {
-    const Extended x = Div(static_cast<Extended>(WrapSub(px, 158)), 10);
-    const Extended y = Div(static_cast<Extended>(WrapSub(168, py)), 10);
+    const Extended x = Div(WrapSub(px, 158), 10);
+    const Extended y = Div(WrapSub(168, py), 10);
     return "График функции [" + RealToText(x) + ";" + RealToText(y) + "]";
 }
 

@@ -9,6 +9,10 @@
 #include "core/errors.h"
 #include "core/solver.h"
 #include "plot/main_plot.h"
+#include "support/extended_literals.h"
+
+using parabel::testing::Hex;
+using parabel::testing::X;
 
 namespace parabel {
 namespace {
@@ -18,7 +22,7 @@ namespace {
 // |c| near 9e17 = 2^60, roots near 9e17), with some exact powers of two.
 Extended RandomValue(std::mt19937_64& random, int lowExponent, int highExponent) {
     std::uniform_real_distribution<double> exponent(lowExponent, highExponent);
-    const Extended magnitude = std::exp2(static_cast<Extended>(exponent(random)));
+    const Extended magnitude = Extended::FromDouble(std::exp2(exponent(random)));
     return (random() & 1) != 0 ? magnitude : -magnitude;
 }
 
@@ -41,12 +45,12 @@ TEST(PanelDrawingCannotFault, NeverClaimsSafetyForADrawingThatFaults) {
         const Extended a = RandomValue(random, 40, 64);
         const Extended b = RandomValue(random, 40, 66);
         const Extended c = RandomValue(random, 50, 66);
-        const double root = static_cast<double>(RandomValue(random, 50, 64));
+        const double root = RandomValue(random, 50, 64).ToDouble();
         const bool safe = PanelDrawingCannotFault(a, b, c, root, kNoRoot);
         const bool faults = DrawingFaults(a, b, c, root, kNoRoot);
         ASSERT_FALSE(safe && faults)
-            << "a=" << static_cast<double>(a) << " b=" << static_cast<double>(b)
-            << " c=" << static_cast<double>(c) << " root=" << root;
+            << "a=" << a.ToDouble() << " b=" << b.ToDouble()
+            << " c=" << c.ToDouble() << " root=" << root;
         proven += safe;
         faulted += faults;
     }
@@ -57,10 +61,11 @@ TEST(PanelDrawingCannotFault, NeverClaimsSafetyForADrawingThatFaults) {
 
 TEST(PanelDrawingCannotFault, ProvesOrdinaryEquationsAndNotTheExtremes) {
     EXPECT_TRUE(PanelDrawingCannotFault(1, -5, 6, 3, 2));
-    EXPECT_TRUE(PanelDrawingCannotFault(-1e12L, 1e15L, 1e17L, 1e-300, kNoRoot));
-    EXPECT_FALSE(PanelDrawingCannotFault(1e16L, 0, -1, 1e-8, -1e-8));
+    EXPECT_TRUE(PanelDrawingCannotFault(-X(1e12), X(1e15), X(1e17), 1e-300, kNoRoot));
+    EXPECT_FALSE(PanelDrawingCannotFault(X(1e16), 0, -1, 1e-8, -1e-8));
     EXPECT_FALSE(PanelDrawingCannotFault(1, 0, 0, 1e300, 0));
-    EXPECT_FALSE(PanelDrawingCannotFault(1e4000L, 0, 0, 0, 0));
+    EXPECT_FALSE(
+        PanelDrawingCannotFault(Hex("0xD1BA8323FE558C61p+13224") /* 1e4000 */, 0, 0, 0, 0));
 }
 
 TEST(SolveWithoutPicture, GivesWhatSolvingAndDrawingGives) {

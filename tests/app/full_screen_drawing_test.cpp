@@ -5,6 +5,9 @@
 #include "core/errors.h"
 #include "core/solver.h"
 #include "plot/recording_surface.h"
+#include "support/extended_literals.h"
+
+using parabel::testing::X;
 
 namespace parabel {
 namespace {
@@ -38,7 +41,7 @@ TEST(FullScreenDrawing, DrawsOncePerOpening) {
 
 TEST(FullScreenDrawing, AFaultIsRaisedOncePerOpeningAndRefreshAlwaysDraws) {
     FullScreenDrawing drawing;
-    const PlotState main = Equation(4e14L);  // the first point leaves 64 bits
+    const PlotState main = Equation(X(4e14));  // the first point leaves 64 bits
     RecordingSurface surface;
     EXPECT_THROW(drawing.DrawOnce(surface, kScreen, main), ArithmeticError);
     EXPECT_FALSE(drawing.drawn());

@@ -4,6 +4,9 @@
 
 #include "core/decimal_separator.h"
 #include "core/solver.h"
+#include "support/extended_literals.h"
+
+using parabel::testing::X;
 
 namespace parabel {
 namespace {
@@ -53,7 +56,7 @@ TEST(PlotDescription, NothingPlottedBeforeTheFirstSolveAndAfterClear) {
 TEST(PlotDescription, NumbersCarryTheProgramsSeparator) {
     SetDecimalSeparator(',');
     PlotState state;
-    state.a = 0.5L;
+    state.a = X(0.5);
     state.c = -2;
     state.root1 = 2;
     state.root2 = -2;

@@ -4,6 +4,9 @@ and fails at the first output that differs by one byte.
 
     same_outputs.py CLI_A CLI_B [--equations N] [--pictures N] [--seed S]
 
+CLI_A and CLI_B are commands, split as a shell would ("qemu-aarch64 -L
+/usr/aarch64-linux-gnu build-arm64/src/cli/parabel-cli").
+
 The inputs: equations whose coefficients range from 1e-4930 to 1e4930, with
 '.' and ',' as the decimal separator (the C locale and a comma locale made
 with localedef), and every kind of failure (form, conversion, text the field
@@ -17,6 +20,7 @@ Compared: standard output, standard error and the exit status."""
 import argparse
 import os
 import random
+import shlex
 import shutil
 import subprocess
 import sys
@@ -83,7 +87,7 @@ def comma_locale(folder):
 
 
 def run(cli, args, stdin, env):
-    result = subprocess.run([cli] + args, input=stdin, capture_output=True, env=env)
+    result = subprocess.run(shlex.split(cli) + args, input=stdin, capture_output=True, env=env)
     return result.returncode, result.stdout, result.stderr
 
 

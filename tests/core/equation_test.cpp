@@ -6,7 +6,10 @@
 #include <string>
 
 #include "core/errors.h"
+#include "support/extended_literals.h"
 #include "support/extended_printing.h"
+
+using parabel::testing::X;
 
 namespace parabel {
 namespace {
@@ -41,21 +44,36 @@ Coefficients Abc(Extended a, Extended b, Extended c) {
 // a zero read for a stays zero, and without an "x" after "x^2" everything
 // after it is the c-text.
 const ParseRow kRows[] = {
-    {"x^2-5x+6", Abc(1, -5, 6)},    {"-x^2+4", Abc(-1, 0, 4)},
-    {"2x^2+4x+2", Abc(2, 4, 2)},    {"x^2+1", Abc(1, 0, 1)},
-    {"0x^2+x+1", Abc(0, 1, 1)},     {"-0x^2+1", Abc(-0.0L, 0, 1)},
-    {"0.0x^2", Abc(0, 0, 0)},       {"x^2+x", Abc(1, 1, 0)},
-    {"x^2-x", Abc(1, -1, 0)},       {"2x^2", Abc(2, 0, 0)},
-    {"x^2", Abc(1, 0, 0)},          {"", Abc(0, 0, 0)},
-    {"5+3", Abc(0, 0, 0)},          {"x^2-5x+6 ", Abc(1, -5, 6)},
-    {"x^2 +1", Abc(1, 0, 1)},       {"1.5x^2-.5x+1e2", Abc(1.5L, -0.5L, 100)},
-    {"x^2+0x-0", Abc(1, 0, -0.0L)}, {"x^2=0", std::nullopt},
-    {"5x+3", std::nullopt},         {"x", std::nullopt},
-    {"+x^2+x", std::nullopt},       {"x^2x+1", std::nullopt},
-    {"0x^2x+1", std::nullopt},      {"x^2+x^2", std::nullopt},
-    {"x^2+x+x", std::nullopt},      {"x^2 - 5x + 6", std::nullopt},
-    {"x^2+x-", std::nullopt},       {"x^2+x+", std::nullopt},
-    {"x^2-", std::nullopt},         {"x^2+", std::nullopt},
+    {"x^2-5x+6", Abc(1, -5, 6)},
+    {"-x^2+4", Abc(-1, 0, 4)},
+    {"2x^2+4x+2", Abc(2, 4, 2)},
+    {"x^2+1", Abc(1, 0, 1)},
+    {"0x^2+x+1", Abc(0, 1, 1)},
+    {"-0x^2+1", Abc(-X(0.0), 0, 1)},
+    {"0.0x^2", Abc(0, 0, 0)},
+    {"x^2+x", Abc(1, 1, 0)},
+    {"x^2-x", Abc(1, -1, 0)},
+    {"2x^2", Abc(2, 0, 0)},
+    {"x^2", Abc(1, 0, 0)},
+    {"", Abc(0, 0, 0)},
+    {"5+3", Abc(0, 0, 0)},
+    {"x^2-5x+6 ", Abc(1, -5, 6)},
+    {"x^2 +1", Abc(1, 0, 1)},
+    {"1.5x^2-.5x+1e2", Abc(X(1.5), -X(0.5), 100)},
+    {"x^2+0x-0", Abc(1, 0, -X(0.0))},
+    {"x^2=0", std::nullopt},
+    {"5x+3", std::nullopt},
+    {"x", std::nullopt},
+    {"+x^2+x", std::nullopt},
+    {"x^2x+1", std::nullopt},
+    {"0x^2x+1", std::nullopt},
+    {"x^2+x^2", std::nullopt},
+    {"x^2+x+x", std::nullopt},
+    {"x^2 - 5x + 6", std::nullopt},
+    {"x^2+x-", std::nullopt},
+    {"x^2+x+", std::nullopt},
+    {"x^2-", std::nullopt},
+    {"x^2+", std::nullopt},
     {"X^2+1", Abc(0, 0, 0)},  // upper case never matches the markers
     {"1,5x^2", std::nullopt},
 };

@@ -12,13 +12,20 @@
 #include <vector>
 
 #include "core/decimal_separator.h"
+#include "support/extended_literals.h"
 #include "support/extended_printing.h"
+#include "support/nearest_extended.h"
+
+using parabel::testing::Hex;
+using parabel::testing::X;
+using parabel::testing::kInfinity;
+using parabel::testing::kQuietNan;
 
 namespace parabel {
 namespace {
 
 Extended Nearest(const char* decimal) {
-    return std::strtold(decimal, nullptr);
+    return testing::NearestExtended(decimal);
 }
 
 struct TextRow {
@@ -28,51 +35,51 @@ struct TextRow {
 };
 
 const TextRow kWorkedExamples[] = {
-    {"zero", 0.0L, "0"},
-    {"negative zero", -0.0L, "0"},
+    {"zero", X(0.0), "0"},
+    {"negative zero", -X(0.0), "0"},
     {"one", 1, "1"},
     {"minus one", -1, "-1"},
     {"nearest 0.1", Nearest("0.1"), "0.1"},
-    {"2.5", 2.5L, "2.5"},
-    {"-0.5", -0.5L, "-0.5"},
-    {"1/3", 1.0L / 3.0L, "0.333333333333333"},
-    {"2/3", 2.0L / 3.0L, "0.666666666666667"},
-    {"sqrt 2", std::sqrt(2.0L), "1.4142135623731"},
-    {"15 digits", 123456789012345.0L, "123456789012345"},
-    {"15 nines", 999999999999999.0L, "999999999999999"},
-    {"15 digits and a fraction", 123456789012345.5L, "123456789012346"},
-    {"15 digits and a quarter, negative", -987654321098765.25L, "-987654321098765"},
-    {"15 nines and a half", 999999999999999.5L, "1E15"},
-    {"16 digits", 1234567890123456.0L, "1.23456789012346E15"},
-    {"10^15", 1e15L, "1E15"},
-    {"10^16", 1e16L, "1E16"},
+    {"2.5", X(2.5), "2.5"},
+    {"-0.5", -X(0.5), "-0.5"},
+    {"1/3", X(1.0) / X(3.0), "0.333333333333333"},
+    {"2/3", X(2.0) / X(3.0), "0.666666666666667"},
+    {"sqrt 2", SquareRoot(Extended(2)), "1.4142135623731"},
+    {"15 digits", X(123456789012345.0), "123456789012345"},
+    {"15 nines", X(999999999999999.0), "999999999999999"},
+    {"15 digits and a fraction", X(123456789012345.5), "123456789012346"},
+    {"15 digits and a quarter, negative", -X(987654321098765.25), "-987654321098765"},
+    {"15 nines and a half", X(999999999999999.5), "1E15"},
+    {"16 digits", X(1234567890123456.0), "1.23456789012346E15"},
+    {"10^15", X(1e15), "1E15"},
+    {"10^16", X(1e16), "1E16"},
     {"nearest 0.0001", Nearest("0.0001"), "0.0001"},
     {"nearest 0.00012345", Nearest("0.00012345"), "0.00012345"},
     {"nearest 0.00001", Nearest("0.00001"), "1E-5"},
     {"nearest 1.5e-7", Nearest("1.5e-7"), "1.5E-7"},
-    {"-2.5e20", -2.5e20L, "-2.5E20"},
-    {"2^31-1", 2147483647.0L, "2147483647"},
-    {"2^63", 0x1p63L, "9.22337203685478E18"},
+    {"-2.5e20", -X(2.5e20), "-2.5E20"},
+    {"2^31-1", X(2147483647.0), "2147483647"},
+    {"2^63", Hex("0x1p63"), "9.22337203685478E18"},
     {"nearest 10^100", Nearest("1e100"), "1E100"},
     {"nearest 10^-100", Nearest("1e-100"), "1E-100"},
     {"nearest 1.0000000000000005", Nearest("1.0000000000000005"), "1"},
     {"nearest 0.99999999999999949", Nearest("0.99999999999999949"), "0.999999999999999"},
     {"nearest 1234567.891", Nearest("1234567.891"), "1234567.891"},
     {"two-stage rounding", Nearest("0.004343065267350215"), "0.00434306526735022"},
-    {"denormal 2^-16400", 0x1p-16400L, "0"},
-    {"smallest denormal", 0x1p-16445L, "0"},
-    {"negative denormal", -0x1p-16400L, "0"},
-    {"largest extended", LDBL_MAX, "1.18973149535723E4932"},
-    {"smallest normal", LDBL_MIN, "3.36210314311209E-4932"},
-    {"negative largest", -LDBL_MAX, "-1.18973149535723E4932"},
-    {"infinity", std::numeric_limits<Extended>::infinity(), "INF"},
-    {"minus infinity", -std::numeric_limits<Extended>::infinity(), "-INF"},
-    {"NaN", std::numeric_limits<Extended>::quiet_NaN(), "NAN"},
-    {"negative NaN", -std::numeric_limits<Extended>::quiet_NaN(), "NAN"},
-    {"E = 0 boundary", 0.5L, "0.5"},
+    {"denormal 2^-16400", Hex("0x1p-16400"), "0"},
+    {"smallest denormal", Hex("0x1p-16445"), "0"},
+    {"negative denormal", -Hex("0x1p-16400"), "0"},
+    {"largest extended", kLargestExtended, "1.18973149535723E4932"},
+    {"smallest normal", kSmallestNormalExtended, "3.36210314311209E-4932"},
+    {"negative largest", -kLargestExtended, "-1.18973149535723E4932"},
+    {"infinity", kInfinity, "INF"},
+    {"minus infinity", -kInfinity, "-INF"},
+    {"NaN", kQuietNan, "NAN"},
+    {"negative NaN", -kQuietNan, "NAN"},
+    {"E = 0 boundary", X(0.5), "0.5"},
     {"E = -3 boundary", Nearest("0.000999"), "0.000999"},
-    {"zeros up to E places", 1.2e14L, "120000000000000"},
-    {"scientific with one digit", 1e20L, "1E20"},
+    {"zeros up to E places", X(1.2e14), "120000000000000"},
+    {"scientific with one digit", X(1e20), "1E20"},
     {"exponent of four digits", Nearest("-1.5e-1234"), "-1.5E-1234"},
     // Below 2^-680 the exponent estimate can be one too high; the first
     // digit is normalised all the same.
@@ -139,11 +146,11 @@ TEST(RealToText, WholeNumbersBelowTenToTheFifteenAreTheirDigits) {
         }
     }
     // Just outside: 10^15 and non-whole neighbours take the general form.
-    EXPECT_EQ(RealToText(1e15L), "1E15");
-    EXPECT_EQ(RealToText(-1e15L), "-1E15");
-    EXPECT_EQ(RealToText(999999999999999.5L), "1E15");
-    EXPECT_EQ(RealToText(99999999999999.5L), "99999999999999.5");
-    EXPECT_EQ(RealToText(0.5L), "0.5");
+    EXPECT_EQ(RealToText(X(1e15)), "1E15");
+    EXPECT_EQ(RealToText(-X(1e15)), "-1E15");
+    EXPECT_EQ(RealToText(X(999999999999999.5)), "1E15");
+    EXPECT_EQ(RealToText(X(99999999999999.5)), "99999999999999.5");
+    EXPECT_EQ(RealToText(X(0.5)), "0.5");
 }
 
 TEST(RealToText, TenthsOfIntegersAreExact) {
@@ -183,7 +190,7 @@ TEST(RealToText, FifteenDigitDecimalsRoundTrip) {
         }
         const int e = exponent(random);  // value = 0.digits * 10^e
         const std::string decimal = "0." + digits + "e" + std::to_string(e);
-        const Extended value = std::strtold(decimal.c_str(), nullptr);
+        const Extended value = testing::NearestExtended(decimal);
 
         std::string expected;
         if (e > 15 || e < -3) {

@@ -5,7 +5,11 @@
 #include <cmath>
 
 #include "core/errors.h"
+#include "support/extended_literals.h"
 #include "support/extended_printing.h"
+
+using parabel::testing::Hex;
+using parabel::testing::X;
 
 namespace parabel {
 namespace {
@@ -16,22 +20,22 @@ TEST(RoundToInteger, TiesGoToEven) {
         std::int64_t expected;
     };
     const Row rows[] = {
-        {0.5L, 0},
-        {1.5L, 2},
-        {2.5L, 2},
-        {3.5L, 4},
-        {-2.5L, -2},
-        {-0.5L, 0},
-        {-1.5L, -2},
-        {0.49L, 0},
-        {-7.6L, -8},
+        {X(0.5), 0},
+        {X(1.5), 2},
+        {X(2.5), 2},
+        {X(3.5), 4},
+        {-X(2.5), -2},
+        {-X(0.5), 0},
+        {-X(1.5), -2},
+        {Hex("0xFAE147AE147AE148p-65") /* 0.49 */, 0},
+        {-Hex("0xF333333333333333p-61") /* 7.6 */, -8},
         {0, 0},
-        {-0.0L, 0},
-        {2147483647.0L, 2147483647},
-        {-0x1p63L, INT64_MIN},
-        {0x1p63L - 1, INT64_MAX},
-        {0x1p63L - 1.5L, INT64_MAX - 1},
-        {-0x1p63L - 0.5L, INT64_MIN},
+        {-X(0.0), 0},
+        {X(2147483647.0), 2147483647},
+        {-Hex("0x1p63"), INT64_MIN},
+        {Hex("0x1p63") - 1, INT64_MAX},
+        {Hex("0x1p63") - X(1.5), INT64_MAX - 1},
+        {-Hex("0x1p63") - X(0.5), INT64_MIN},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Describe(row.value));
@@ -40,7 +44,12 @@ TEST(RoundToInteger, TiesGoToEven) {
 }
 
 TEST(RoundToInteger, OutsideTheSigned64BitRangeIsAnInvalidOperation) {
-    const Extended rows[] = {0x1p63L, 0x1p63L - 0.5L, -0x1p63L - 1, 1e19L, -1e30L, 1e4000L};
+    const Extended rows[] = {Hex("0x1p63"),
+                             Hex("0x1p63") - X(0.5),
+                             -Hex("0x1p63") - 1,
+                             X(1e19),
+                             -Hex("0xC9F2C9CD04674EDFp+36") /* 1e30 */,
+                             Hex("0xD1BA8323FE558C61p+13224") /* 1e4000 */};
     for (Extended value : rows) {
         SCOPED_TRACE(testing::Describe(value));
         try {

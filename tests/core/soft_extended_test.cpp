@@ -216,7 +216,7 @@ std::vector<Outcome> SolverSteps(E a, E b, int cOffset) {
     const E near = t1 / t2;
     const E c = E::FromFields(near.negative(), near.exponent(), near.significand() + cOffset);
     const E d = t1 - t2 * c;
-    const E s = Sqrt(d);
+    const E s = SquareRoot(d);
     const E twoA = a * E::FromInteger(2);
     const E root1 = (s + -b) / twoA;
     const E root2 = (-b - s) / twoA;

@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+
 #include <string>
 #include <vector>
 
 #include "core/decimal_separator.h"
 #include "core/real_to_text.h"
+#include "support/extended_literals.h"
 #include "support/extended_printing.h"
+
+using parabel::testing::Hex;
 
 namespace parabel {
 namespace {
@@ -73,7 +79,8 @@ const SolvedRow kSolved[] = {
            {"D=(1)^2-4*(1)*(-1)=5", "D>0 - Два корня.", "x(1,2)=((-1)±(5^(1/2)))/(2*(1))",
             "x(1)=0.618033988749895", "x(2)=-1.61803398874989", kSep,
             "Ответ: x(1)=0.618033988749895 ; x(2)=-1.61803398874989"}),
-     1, 1, -1, 0.6180339887498948482L, -1.6180339887498948482L},
+     1, 1, -1, Hex("0x9E3779B97F4A7C16p-64").ToDouble() /* 0.6180339887498948482 */,
+     -Hex("0xCF1BBCDCBFA53E0Bp-63").ToDouble() /* 1.6180339887498948482 */},
     {"2x^2", "2x^2=0",
      Saved("2x^2=0",
            {"D=(0)^2-4*(2)*(0)=0", "D=0 - Один корень.", "x=(0)/(2*(2))=0", kSep, "Ответ: 0"}),
@@ -92,8 +99,8 @@ TEST(Solve, WorkedSolutions) {
         EXPECT_SAME_EXTENDED(outcome.a, row.a);
         EXPECT_SAME_EXTENDED(outcome.b, row.b);
         EXPECT_SAME_EXTENDED(outcome.c, row.c);
-        EXPECT_SAME_EXTENDED(outcome.root1, row.root1);
-        EXPECT_SAME_EXTENDED(outcome.root2, row.root2);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(outcome.root1), std::bit_cast<std::uint64_t>(row.root1));
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(outcome.root2), std::bit_cast<std::uint64_t>(row.root2));
     }
 }
 

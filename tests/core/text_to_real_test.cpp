@@ -12,7 +12,13 @@
 #include "core/decimal_separator.h"
 #include "core/errors.h"
 #include "core/pow10.h"
+#include "support/extended_literals.h"
+#include "support/nearest_extended.h"
 #include "support/extended_printing.h"
+
+using parabel::testing::NextUp;
+using parabel::testing::X;
+using parabel::testing::kInfinity;
 
 namespace parabel {
 namespace {
@@ -33,8 +39,8 @@ struct ValueRow {
     Extended expected;
 };
 
-const Extended kNearest1e500 = std::strtold("1e500", nullptr);
-const Extended kNearest1e1000 = std::strtold("1e1000", nullptr);
+const Extended kNearest1e500 = testing::NearestExtended("1e500");
+const Extended kNearest1e1000 = testing::NearestExtended("1e1000");
 
 const ValueRow kValid[] = {
     {"12", 12},
@@ -42,14 +48,14 @@ const ValueRow kValid[] = {
     {"+12", 12},
     {"0012", 12},
     {"-5", -5},
-    {"1.5", 1.5L},
-    {"1.5e0", 1.5L},
-    {"15e-1", 1.5L},
-    {".5", 0.5L},
+    {"1.5", X(1.5)},
+    {"1.5e0", X(1.5)},
+    {"15e-1", X(1.5)},
+    {".5", X(0.5)},
     {"5.", 5},
     {".", 0},
-    {"-.", -0.0L},
-    {"-0", -0.0L},
+    {"-.", -X(0.0)},
+    {"-0", -X(0.0)},
     {"1e5", 100000},
     {"1E+5", 100000},
     {"1e0005", 100000},
@@ -58,12 +64,12 @@ const ValueRow kValid[] = {
     {"1e-", 1},
     {"1e500", kNearest1e500},
     // The three-step scaling lands one unit in the last place above 10^1000.
-    {"1e1000", std::nextafter(kNearest1e1000, std::numeric_limits<Extended>::infinity())},
-    {"1.1e4932", std::strtold("1.1e4932", nullptr)},
-    {"1e4932", std::strtold("1e4932", nullptr)},
+    {"1e1000", NextUp(kNearest1e1000)},
+    {"1.1e4932", testing::NearestExtended("1.1e4932")},
+    {"1e4932", testing::NearestExtended("1e4932")},
     {"1e-4999", 0},
-    {"   -2.25   ", -2.25L},
-    {"1e-4940", std::strtold("1e-4940", nullptr)},  // denormal
+    {"   -2.25   ", -X(2.25)},
+    {"1e-4940", testing::NearestExtended("1e-4940")},  // denormal
     {"0.0001e4", 1},
 };
 
@@ -108,7 +114,7 @@ TEST(TextToReal, TheOtherSeparatorIsRejected) {
     }
     {
         ScopedDecimalSeparator separator(',');
-        EXPECT_EQ(TextToReal("1,5"), 1.5L);
+        EXPECT_EQ(TextToReal("1,5"), X(1.5));
         EXPECT_THROW(TextToReal("1.5"), ConversionError);
     }
 }
@@ -130,8 +136,8 @@ TEST(TextToReal, AccumulatorOverflowIsInvalidEvenWhenTheExponentWouldBringItBack
 
 TEST(TextToReal, ManyFractionDigitsScaleToZeroOrStayFinite) {
     // 6000 fraction digits of zeros then a one: the exponent is below -5120.
-    EXPECT_SAME_EXTENDED(TextToReal("0." + std::string(6000, '0') + "1"), 0.0L);
-    EXPECT_SAME_EXTENDED(TextToReal("-0." + std::string(6000, '0') + "1"), -0.0L);
+    EXPECT_SAME_EXTENDED(TextToReal("0." + std::string(6000, '0') + "1"), X(0.0));
+    EXPECT_SAME_EXTENDED(TextToReal("-0." + std::string(6000, '0') + "1"), -X(0.0));
     // A megabyte of zeros is read in linear time.
     EXPECT_EQ(TextToReal(std::string(1 << 20, '0') + "7"), 7);
 }
@@ -153,7 +159,7 @@ TEST(TextToReal, MessageKeepsBlanksAndEmptyText) {
 
 // Digits below 2^64 with a decimal exponent within -27 .. 27: one exact
 // operand, one exact power, one rounded operation, so the result is the
-// correctly rounded value that glibc's strtold also gives.
+// correctly rounded value, as an exact big-integer computation gives it.
 TEST(TextToReal, CorrectlyRoundedWithinTheExactRange) {
     std::mt19937_64 random(7);
     std::uniform_int_distribution<int> digitCount(1, 19);
@@ -171,7 +177,7 @@ TEST(TextToReal, CorrectlyRoundedWithinTheExactRange) {
         const int shown = std::clamp(e + fraction, -27 + fraction, 27 + fraction);
         std::string text = digits.substr(0, count - fraction) + "." +
                            digits.substr(count - fraction) + "e" + std::to_string(shown);
-        const Extended expected = std::strtold(text.c_str(), nullptr);
+        const Extended expected = testing::NearestExtended(text);
         ASSERT_TRUE(testing::SameBits(TextToReal(text), expected))
             << text << "\n"
             << testing::Describe(TextToReal(text)) << "\n"

@@ -8,6 +8,9 @@
 #include "core/solver.h"
 #include "plot/main_plot.h"
 #include "plot_ops.h"
+#include "support/extended_literals.h"
+
+using parabel::testing::X;
 
 namespace parabel {
 namespace {
@@ -107,10 +110,10 @@ TEST(DrawFullScreenPlot, OddSizesRoundTiesToEven) {
 TEST(DrawFullScreenPlot, FailsForSmallerCoefficientsThanTheMainPanel) {
     PlotState main;
     main.curveColor = kCurveColor;
-    main.a = 4e14L;
+    main.a = X(4e14);
     RecordingSurface panel;
     PlotState panelState = main;
-    EXPECT_NO_THROW(DrawPlot(panel, panelState, 4e14L, 0, 0, 0, kNoRoot));
+    EXPECT_NO_THROW(DrawPlot(panel, panelState, X(4e14), 0, 0, 0, kNoRoot));
 
     RecordingSurface surface;
     EXPECT_THROW(DrawFullScreenPlot(surface, kScreen, main), InvalidOperation);

@@ -6,7 +6,11 @@
 #include "core/solver.h"
 #include "plot/recording_surface.h"
 #include "plot_ops.h"
+#include "support/extended_literals.h"
 #include "support/extended_printing.h"
+
+using parabel::testing::Hex;
+using parabel::testing::X;
 
 namespace parabel {
 namespace {
@@ -179,7 +183,8 @@ TEST(DrawPlot, PreviousPointBeyondTheSigned64BitRangeIsHeldExactly) {
     // v = -9223372036854775807.5 rounds (ties to even) to R = -2^63, so the
     // previous point's y, 160 - R = 2^63 + 160, leaves the signed 64-bit range;
     // its low 32 bits are 160.
-    const Painted painted = Paint(0, 0, -922337203685477580.75L, kNoRoot, kNoRoot);
+    const Painted painted =
+        Paint(0, 0, -Hex("0xCCCCCCCCCCCCCCCCp-4") /* 922337203685477580.75 */, kNoRoot, kNoRoot);
     const auto& ops = painted.surface.ops();
     ASSERT_EQ(ops.size(), kCurveStart + 600);
     for (int i = -149; i <= 150; ++i) {
@@ -190,7 +195,8 @@ TEST(DrawPlot, PreviousPointBeyondTheSigned64BitRangeIsHeldExactly) {
 
 TEST(DrawPlot, APointWhoseYIsTheMarkerStartsNoSegment) {
     // c * 10 = -2147483487 gives y = 160 - R = 2147483647 at every point.
-    const Painted painted = Paint(0, 0, -214748348.7L, kNoRoot, kNoRoot);
+    const Painted painted =
+        Paint(0, 0, -Hex("0xCCCCCBCB33333333p-36") /* 214748348.7 */, kNoRoot, kNoRoot);
     EXPECT_EQ(painted.surface.ops().size(), kCurveStart);
 }
 
@@ -209,7 +215,7 @@ TEST(DrawPlot, ArithmeticFaultLeavesTheDrawingWhereItHappens) {
     state.curveColor = kCurveColor;
     state.a = 7;
     state.root1 = 5;
-    EXPECT_THROW(DrawPlot(surface, state, 1e16L, 0, 0, 0, kNoRoot), InvalidOperation);
+    EXPECT_THROW(DrawPlot(surface, state, X(1e16), 0, 0, 0, kNoRoot), InvalidOperation);
     EXPECT_EQ(surface.ops().size(), kCurveStart);  // axes and ticks, no segment
     EXPECT_EQ(surface.ops().back(), PenOp(kCurveColor));
     EXPECT_EQ(state.a, 7);
@@ -217,7 +223,9 @@ TEST(DrawPlot, ArithmeticFaultLeavesTheDrawingWhereItHappens) {
 
     // An overflow in the extended arithmetic, after some segments.
     RecordingSurface overflow;
-    EXPECT_THROW(DrawPlot(overflow, state, 1e4931L, 0, 0, 0, kNoRoot), ArithmeticError);
+    EXPECT_THROW(
+        DrawPlot(overflow, state, Hex("0xAC23C22116CBF8A4p+16317") /* 1e4931 */, 0, 0, 0, kNoRoot),
+        ArithmeticError);
     EXPECT_EQ(state.a, 7);
 }
 

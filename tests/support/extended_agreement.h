@@ -139,7 +139,7 @@ Outcome Apply(ExtendedOp op, const Operands& operands) {
         case ExtendedOp::kAbs:
             return Bits(Abs(x));
         case ExtendedOp::kSqrt:
-            return Bits(Sqrt(x));
+            return Bits(SquareRoot(x));
         case ExtendedOp::kRoundToIntegral:
             return Bits(RoundToIntegral(x));
         case ExtendedOp::kTruncate:

@@ -6,17 +6,22 @@
 #include <cstdio>
 #include <string>
 
+#include "core/decimal_separator.h"
 #include "core/extended.h"
+#include "core/real_to_text.h"
 
 namespace parabel::testing {
 
 inline std::string Describe(Extended value) {
     const ExtendedBits bits = ExtendedBits::Of(value);
-    char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "%La [%c %04X %016" PRIX64 "]", value,
-                  bits.negative ? '-' : '+', static_cast<unsigned>(bits.exponent),
-                  bits.significand);
-    return buffer;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, " [%c %04X %016" PRIX64 "]", bits.negative ? '-' : '+',
+                  static_cast<unsigned>(bits.exponent), bits.significand);
+    const char separator = DecimalSeparator();
+    SetDecimalSeparator('.');
+    const std::string text = RealToText(value);
+    SetDecimalSeparator(separator);
+    return text + buffer;
 }
 
 // Equal bit for bit (so -0 differs from 0).

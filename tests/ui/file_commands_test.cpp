@@ -143,7 +143,7 @@ class FileCommandsTest : public QObject {
             RunQueuedCommands();
             QCOMPARE(program.Field()->text(), QStringLiteral("2x^2+3x-5=0"));
             QCOMPARE(program.List()->count(), 9);
-            QCOMPARE(program.main->plotState().a, 2.0L);
+            QCOMPARE(program.main->plotState().a, parabel::Extended(2));
             QCOMPARE(NextDialogName(program, "loadAction"), QString());
             QVERIFY(program.platform.boxes.empty());
         }
@@ -223,7 +223,7 @@ class FileCommandsTest : public QObject {
             QCOMPARE(program.Field()->text(), row.field);
             if (row.boxText.isEmpty()) {
                 QVERIFY2(program.platform.boxes.empty(), row.name);
-                QCOMPARE(program.main->plotState().b, -5.0L);
+                QCOMPARE(program.main->plotState().b, -parabel::Extended(5));
             } else {
                 QCOMPARE(program.platform.boxes.size(), size_t(1));
                 QVERIFY2(program.platform.boxes[0].text.startsWith(row.boxText.arg(path)),

@@ -150,9 +150,9 @@ class MainWindowTest : public QObject {
         QVERIFY(main.savedSolution().has_value());
         QCOMPARE(ToQt(*main.savedSolution()),
                  QStringList{QStringLiteral("x^2-5x+6=0")} + kSolutionOfXSquaredMinus5XPlus6);
-        QCOMPARE(main.plotState().a, 1.0L);
-        QCOMPARE(main.plotState().b, -5.0L);
-        QCOMPARE(main.plotState().c, 6.0L);
+        QCOMPARE(main.plotState().a, parabel::Extended(1));
+        QCOMPARE(main.plotState().b, -parabel::Extended(5));
+        QCOMPARE(main.plotState().c, parabel::Extended(6));
         QCOMPARE(main.plotState().root1, 3.0);
         QCOMPARE(main.plotState().root2, 2.0);
         QCOMPARE(main.panel().PixelAt(150, 100), kRed);                // the curve at x = 0
@@ -226,7 +226,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.Field()->text(), QStringLiteral("1e16x^2=0"));
         QCOMPARE(program.List()->count(), 7);
         QCOMPARE(main.savedSolution()->size(), size_t(8));
-        QCOMPARE(main.plotState().a, 1.0L);
+        QCOMPARE(main.plotState().a, parabel::Extended(1));
     }
 
     void clearAndRefresh() {
@@ -241,7 +241,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.List()->count(), 0);
         QCOMPARE(program.Field()->text(), QString());
         QVERIFY(PanelIsWhite(main));
-        QCOMPARE(main.plotState().a, 0.0L);
+        QCOMPARE(main.plotState().a, parabel::Extended(0));
         QCOMPARE(main.plotState().root1, 3.0);  // the roots stay
         QCOMPARE(main.savedSolution()->size(), size_t(10));
         QTest::keyClick(&main, Qt::Key_F5);
@@ -358,7 +358,7 @@ class MainWindowTest : public QObject {
         Program program;
         program.Show();
         auto& main = *program.main;
-        WindowProbe::State(main).a = 1e16L;  // the panel's first point cannot be rounded
+        WindowProbe::State(main).a = parabel::Extended(10000000000000000);  // the panel's first point cannot be rounded
         QTest::keyClick(&main, Qt::Key_F5);
         RunQueuedCommands();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
