@@ -95,7 +95,7 @@ class OperandSampler {
         Operands operands;
         operands.x = First(op);
         operands.y = Second(op, operands.x);
-        operands.d = std::bit_cast<double>(DoublePattern());
+        operands.d = BitCast<double>(DoublePattern());
         operands.i = IntegerOperand();
         return operands;
     }
