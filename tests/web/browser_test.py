@@ -76,6 +76,9 @@ class SolveTest(PageTest):
             with self.subTest(equation=equation):
                 self.page.keys((CTRL, "a"))
                 self.page.solve(equation)
+                # The field holds the equation as typed, in the characters
+                # the program takes (X² becomes x^2), as parabel-cli takes it.
+                equation = self.page.element("equation").get_attribute("value")
                 lines, message, _ = self.cli.solution(separator, equation)
                 if message:
                     self.assertEqual(self.page.until(self.page.box), ["Error", message])
@@ -158,7 +161,9 @@ class FilesTest(PageTest):
         self.assertEqual(self.page.downloaded("График.bmp"), bmp)
         self.page.keys(Keys.ESCAPE)
         self.page.until(lambda: self.page.js("return document.getElementById('fullscreen').hidden"))
-        self.assertEqual(self.page.status(), "")
+        # Hints reach the main window's status bar again.
+        self.page.element("equation").click()
+        self.assertEqual(self.page.status(), "Введите в это поле уравнение вида Ax^2+Bx+C=0")
 
     def test_loaded_equation(self):
         cases = [
