@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/bit_cast.h"
 #include "extended_agreement.h"
 
 namespace parabel::testing {
