@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a source file includes a header of a layer above its own, or
 # when a layer that must stay free of Qt includes a Qt header.
-#   core <- plot, io <- app <- ui, cli
+#   core <- plot, io <- app <- ui, cli, web
 # Usage: check_layering.sh PROJECT_ROOT
 set -uo pipefail
 root="${1:?usage: check_layering.sh PROJECT_ROOT}"
@@ -15,6 +15,7 @@ rules=(
     "src/app|core plot io app|no"
     "src/ui|core plot io app ui|yes"
     "src/cli|core plot io app cli|no"
+    "web|core plot io app web|no"
 )
 
 failures=0

@@ -1,7 +1,11 @@
 #include "picture_file.h"
 
+#include <stdexcept>
+
 #include "io/bmp.h"
+#if PARABEL_HAS_PNG
 #include "io/png.h"
+#endif
 
 namespace parabel {
 
@@ -18,11 +22,17 @@ FileContent BmpFile(const FramedSurface& picture) {
 
 // Its size is known only once it is written.
 FileContent PngFile(const FramedSurface& picture) {
+#if PARABEL_HAS_PNG
     return FileContent([&picture](const FileContent::Sink& sink) {
         WritePng(
             picture.width(), picture.height(),
             [&picture](int y, Pixel* out) { picture.Row(y, out); }, sink);
     });
+#else
+    // A build without libpng (the page's): its PNG comes from the browser.
+    (void)picture;
+    throw std::logic_error("PNG pictures are not written by this build");
+#endif
 }
 
 }  // namespace

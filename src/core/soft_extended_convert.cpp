@@ -2,6 +2,7 @@
 #include <bit>
 #include <limits>
 
+#include "bit_cast.h"
 #include "soft_extended.h"
 #include "soft_extended_round.h"
 #include "soft_extended_unpack.h"
@@ -21,14 +22,14 @@ constexpr std::uint64_t kDoubleSpecialExponent = 0x7FF;
 constexpr int kNarrowedBits = 63 - kDoubleFractionBits;
 
 double DoubleFromFields(bool negative, std::uint64_t exponent, std::uint64_t fraction) {
-    return std::bit_cast<double>((negative ? kDoubleSignBit : 0) |
-                                 (exponent << kDoubleFractionBits) | fraction);
+    return BitCast<double>((negative ? kDoubleSignBit : 0) | (exponent << kDoubleFractionBits) |
+                           fraction);
 }
 
 }  // namespace
 
 SoftExtended SoftExtended::FromDouble(double value) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto bits = BitCast<std::uint64_t>(value);
     const bool negative = (bits & kDoubleSignBit) != 0;
     const std::uint64_t field = (bits >> kDoubleFractionBits) & kDoubleSpecialExponent;
     const std::uint64_t fraction = bits & kDoubleFractionMask;

@@ -58,9 +58,17 @@ std::string SettingsPathBesideProgram() {
     return program.substr(0, program.rfind('/') + 1) + "Inf.ini";
 }
 
-std::string ReadColorText(const std::string& settingsPath) {
-    const auto value = ReadProfileValue(ReadSettingsFile(settingsPath), kSection, kKey);
+std::string ColorTextOf(std::string_view settingsText) {
+    const auto value = ReadProfileValue(settingsText, kSection, kKey);
     return value ? Windows1251ToUtf8(*value) : kDefaultColor;
+}
+
+std::string WithColorText(std::string_view settingsText, const std::string& colorText) {
+    return SetProfileValue(settingsText, kSection, kKey, Utf8ToWindows1251(colorText));
+}
+
+std::string ReadColorText(const std::string& settingsPath) {
+    return ColorTextOf(ReadSettingsFile(settingsPath));
 }
 
 void WriteColorText(const SettingsLocation& location, const std::string& colorText) {
@@ -71,8 +79,7 @@ void WriteColorText(const SettingsLocation& location, const std::string& colorTe
     if (location.makesFolder && !MakeFolders(path.substr(0, path.rfind('/') + 1))) {
         throw std::runtime_error("Unable to write to " + path);
     }
-    const std::string text =
-        SetProfileValue(ReadSettingsFile(path), kSection, kKey, Utf8ToWindows1251(colorText));
+    const std::string text = WithColorText(ReadSettingsFile(path), colorText);
     try {
         SaveFileSafely(path,
                        std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "settings_location.h"
 
@@ -11,9 +12,17 @@ namespace parabel {
 // The folder of the program's own file (/proc/self/exe) followed by "Inf.ini".
 std::string SettingsPathBesideProgram();
 
-// The colour text: the value of Color in [1], or "clRed" when the file, the
-// section or the key is missing (an empty value is returned as it is). The
-// text is converted from the file's Windows-1251 bytes to UTF-8.
+// The colour text in the settings file's bytes (Windows-1251): the value of
+// Color in [1] in UTF-8, or "clRed" when the section or the key is missing
+// (an empty value is returned as it is).
+std::string ColorTextOf(std::string_view settingsText);
+
+// The settings file's bytes with Color in [1] set to `colorText` (UTF-8,
+// written as Windows-1251): the section or key added as needed, every other
+// line kept as it was. "" and "clBlue" give "[1]\r\nColor=clBlue\r\n".
+std::string WithColorText(std::string_view settingsText, const std::string& colorText);
+
+// ColorTextOf the file's bytes; "clRed" when there is no such file.
 std::string ReadColorText(const std::string& settingsPath);
 
 // Writes the colour text as Color in [1] of the file at `location`, creating

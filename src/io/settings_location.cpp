@@ -31,9 +31,10 @@ std::string WithoutTrailingSlashes(std::string folder) {
 
 bool InSystemFolder(const SettingsFacts& facts) {
     const std::string folder = WithoutTrailingSlashes(facts.programFolder);
-    return std::ranges::any_of(facts.systemFolders, [&](const std::string& system) {
-        return WithoutTrailingSlashes(system) == folder;
-    });
+    // Iterator form: the WebAssembly build's library has no ranges yet.
+    return std::any_of(
+        facts.systemFolders.begin(), facts.systemFolders.end(),
+        [&](const std::string& system) { return WithoutTrailingSlashes(system) == folder; });
 }
 
 // The folders installed programs run from, each resolved to its canonical

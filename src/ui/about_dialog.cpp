@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "author_details.h"
+#include "app/author_details.h"
 #include "link_label.h"
 #include "window_font.h"
 

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <stdexcept>
 
+#include "app/error_report.h"
 #include "io/settings_location.h"
 
 namespace parabel::ui {
@@ -47,10 +48,7 @@ QString AppContext::titleFromFileName(const QString& path) {
 }
 
 QString AppContext::withFinalDot(const QString& message) {
-    if (!message.isEmpty() && message.back().unicode() > u'.') {
-        return message + '.';
-    }
-    return message;
+    return QString::fromStdString(WithFinalDot(message.toStdString()));
 }
 
 }  // namespace parabel::ui

@@ -3,8 +3,7 @@
 #include <QKeyEvent>
 #include <QValidator>
 
-#include "core/lower_case.h"
-#include "core/windows1251.h"
+#include "app/equation_field.h"
 
 namespace parabel::ui {
 
@@ -29,22 +28,7 @@ EquationEdit::EquationEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 QString EquationEdit::acceptedText(const QString& text) {
-    QString accepted;
-    accepted.reserve(text.size());
-    for (const QChar character : text) {
-        // Superscript two, which Windows-1251 cannot hold, is what "^2"
-        // means; other superscripts have no meaning in an equation here.
-        if (character == QChar(0x00B2)) {
-            accepted += QStringLiteral("^2");
-            continue;
-        }
-        if (character.isSurrogate() || !IsWindows1251CodePoint(character.unicode()) ||
-            character.unicode() == 0) {
-            continue;
-        }
-        accepted += character;
-    }
-    return QString::fromStdString(ToLowerCase(accepted.toStdString()));
+    return QString::fromStdString(EquationFieldText(text.toStdString()));
 }
 
 void EquationEdit::setEquation(const QString& text) {

@@ -70,7 +70,7 @@ TYPED_TEST_SUITE(ExtendedResults, Implementations);
 
 // Results read off the x87; every implementation must give them.
 TYPED_TEST(ExtendedResults, AsTheX87GivesThem) {
-    const double doubleSNaN = std::bit_cast<double>(0xFFF0'0000'0000'0001);
+    const double doubleSNaN = BitCast<double>(0xFFF0'0000'0000'0001);
     const std::int64_t int64Min = std::numeric_limits<std::int64_t>::min();
     const ResultRow rows[] = {
         {"tie at bit 64 to even", Op::kAdd, {kOne, kHalfUlp}, Same(kOne)},
@@ -197,7 +197,7 @@ TEST(ExtendedAgreement, ConversionEdges) {
                                      0x3FF0'0000'0000'0001,
                                      0x8000'0000'0000'0001};
     for (const std::uint64_t bits : doubles) {
-        check(Op::kFromDouble, {{}, {}, std::bit_cast<double>(bits)});
+        check(Op::kFromDouble, {{}, {}, BitCast<double>(bits)});
     }
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     const std::int64_t integers[] = {0, 1, -1, kMax, -kMax, kMax - 1, -kMax - 1, 10, -1000};

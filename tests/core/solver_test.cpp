@@ -1,4 +1,5 @@
 #include "core/solver.h"
+#include "core/bit_cast.h"
 
 #include <gtest/gtest.h>
 
@@ -99,8 +100,8 @@ TEST(Solve, WorkedSolutions) {
         EXPECT_SAME_EXTENDED(outcome.a, row.a);
         EXPECT_SAME_EXTENDED(outcome.b, row.b);
         EXPECT_SAME_EXTENDED(outcome.c, row.c);
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(outcome.root1), std::bit_cast<std::uint64_t>(row.root1));
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(outcome.root2), std::bit_cast<std::uint64_t>(row.root2));
+        EXPECT_EQ(BitCast<std::uint64_t>(outcome.root1), BitCast<std::uint64_t>(row.root1));
+        EXPECT_EQ(BitCast<std::uint64_t>(outcome.root2), BitCast<std::uint64_t>(row.root2));
     }
 }
 

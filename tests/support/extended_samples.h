@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/bit_cast.h"
 #include "extended_agreement.h"
 
 namespace parabel::testing {
@@ -95,7 +96,7 @@ class OperandSampler {
         Operands operands;
         operands.x = First(op);
         operands.y = Second(op, operands.x);
-        operands.d = std::bit_cast<double>(DoublePattern());
+        operands.d = BitCast<double>(DoublePattern());
         operands.i = IntegerOperand();
         return operands;
     }

@@ -1,7 +1,8 @@
-// The author's details shown in the About window, kept in one place.
+// The author's details shown in the About window and on the page's About, kept
+// in one place.
 #pragma once
 
-namespace parabel::ui::author {
+namespace parabel::author {
 
 inline constexpr const char* kName = "Parabel";
 inline constexpr const char* kNickName = "Parabel";
@@ -10,4 +11,4 @@ inline constexpr const char* kSite = "http://parabel.example.org";
 inline constexpr const char* kMail = "parabel@example.org";
 inline constexpr const char* kIcq = "000-000-000";
 
-}  // namespace parabel::ui::author
+}  // namespace parabel::author

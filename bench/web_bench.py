@@ -1,0 +1,74 @@
+#!/usr/bin/python3
+"""The page's speed and size against its targets, after `scripts/web --build`
+and a ci build of parabel-cli:
+    /usr/bin/python3 bench/web_bench.py [ROUNDS]
+- the site's size, gzip -9 of the native module, its loader, the page's
+  JavaScript, HTML and CSS: at most 300 KB;
+- navigation to a ready equation field in headless Chromium, first visit,
+  median of ROUNDS fresh browsers: at most 300 ms;
+- solve and draw in the page (Enter in the field until the list, the plot
+  and its description are shown), median over a table of equations: at
+  most 5 ms.
+Prints the figures and exits 1 when a target is missed."""
+import glob
+import gzip
+import os
+import statistics
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+from browser import Page, Site  # noqa: E402
+
+SITE = os.environ.get("PARABEL_SITE") or os.path.join(
+    os.path.dirname(os.path.abspath(__file__)), "..", "build-web", "site")
+EQUATIONS = ["x^2-5x+6", "0.5x^2+x-12", "-2x^2+0.3x+17.25", "x^2+1", "x^2-400", "1e-3x^2-1e3",
+             "3x^2+7x", "x^2+2x+1"]
+
+
+def site_size():
+    names = ["parabel.wasm", "parabel.js", "index.html", "style.css", "sw.js"]
+    names += [os.path.relpath(p, SITE) for p in glob.glob(os.path.join(SITE, "js", "*.js"))]
+    total = 0
+    for name in names:
+        with open(os.path.join(SITE, name), "rb") as file:
+            total += len(gzip.compress(file.read(), 9))
+    return total
+
+
+def main():
+    rounds = int(sys.argv[1]) if len(sys.argv) > 1 else 5
+    size = site_size()
+    site = Site(SITE)
+    ready = []
+    solve = []
+    try:
+        for _ in range(rounds):
+            page = Page(site.url)
+            ready.append(page.js(
+                "return performance.getEntriesByName('parabel-ready')[0].startTime"))
+            for equation in EQUATIONS:
+                solve.append(page.js("""
+                    const field = document.getElementById('equation');
+                    field.value = arguments[0];
+                    const start = performance.now();
+                    field.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', code: 'Enter', bubbles: true}));
+                    return performance.now() - start;""", equation))
+            page.close()
+    finally:
+        site.stop()
+    figures = [
+        ("site size, gzip", size / 1024, 300, "KB"),
+        ("navigation to a ready field, median", statistics.median(ready), 300, "ms"),
+        ("solve and draw, median", statistics.median(solve), 5, "ms"),
+    ]
+    missed = 0
+    for name, value, target, unit in figures:
+        ok = value <= target
+        missed += not ok
+        print("%-40s %8.2f %s (target %d %s) %s" % (name, value, unit, target, unit, "ok" if ok else "MISSED"))
+    print("solve and draw, slowest: %.2f ms; ready, slowest: %.1f ms" % (max(solve), max(ready)))
+    sys.exit(1 if missed else 0)
+
+
+if __name__ == "__main__":
+    main()

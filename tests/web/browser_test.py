@@ -1,0 +1,327 @@
+#!/usr/bin/python3
+"""The page in Debian's headless Chromium, as a user uses it, against what
+parabel-cli prints and writes for the desktop program: the worked solution,
+the plot's pixels, the saved files, the read-outs, the colour kept, the page
+without a network. Usage:
+    /usr/bin/python3 tests/web/browser_test.py SITE_FOLDER PARABEL_CLI
+"""
+import io
+import os
+import sys
+import tempfile
+import time
+import unittest
+
+from PIL import Image
+from selenium.webdriver.common.keys import Keys
+
+from browser import Cli, Page, Site, bmp_rgb
+
+SITE = CLI = None
+
+# Typed as a user types them: roots on and off the panel, every case of the
+# solution, and every kind of fault.
+EQUATIONS = [
+    "x^2-5x+6",
+    "X²-4=0",
+    "0.5x^2+x-12",
+    "-x^2+2x+3",
+    "x^2+2x+1",
+    "x^2+1",
+    "3x^2+7x",
+    "x^2-400",
+    "0.001x^2-1000",
+    "-2x^2+0.3x+17.25",
+    "5+3",          # no x^2 term
+    "x^2+zx",       # a coefficient that is no number
+    "x^2+1e4930x",  # overflow computing D
+    "1e4000x^2",    # solved, but the curve overflows on the panel
+]
+
+CTRL, ALT = Keys.CONTROL, Keys.ALT
+
+
+class PageTest(unittest.TestCase):
+    language = "ru"
+    size = (900, 700)
+
+    def setUp(self):
+        self.site = Site(SITE)
+        self.page = Page(self.site.url, self.language, self.size)
+        self.cli = CLI
+
+    def tearDown(self):
+        errors = self.page.console_errors()
+        self.page.close()
+        self.site.stop()
+        self.assertEqual(errors, [], "the console reports errors")
+
+    def save_dialog(self, name=None, choose_png=False):
+        """Answers the save dialog that a command opened: the name it offers
+        or `name` typed over it, the first type or PNG."""
+        self.page.until(lambda: self.page.js("return document.getElementById('save-box').open"))
+        if name:
+            self.page.keys(name)
+        if choose_png:
+            self.page.js("document.getElementById('save-type').value = '1'")
+        self.page.keys(Keys.ENTER)
+
+
+class SolveTest(PageTest):
+    """The list, the box and the plot's pixels for each equation, with the
+    separator of the browser's language."""
+
+    def check_equations(self, separator):
+        for equation in EQUATIONS:
+            with self.subTest(equation=equation):
+                self.page.keys((CTRL, "a"))
+                self.page.solve(equation)
+                # The field holds the equation as typed, in the characters
+                # the program takes (X² becomes x^2), as parabel-cli takes it.
+                equation = self.page.element("equation").get_attribute("value")
+                lines, message, _ = self.cli.solution(separator, equation)
+                if message:
+                    self.assertEqual(self.page.until(self.page.box), ["Error", message])
+                    self.page.dismiss()
+                else:
+                    self.assertIsNone(self.page.box())
+                self.assertEqual(self.page.lines(), lines)
+                picture = self.cli.picture(separator, equation)
+                if picture:
+                    self.assertEqual(self.page.canvas_rgb(), bmp_rgb(picture))
+
+    def test_comma_in_russian(self):
+        self.assertEqual(self.page.js("return navigator.language"), "ru")
+        self.check_equations(",")
+
+    def test_field_keeps_what_the_windows_field_keeps(self):
+        field = self.page.element("equation")
+        for typed, kept in [("X²+2X-3", "x^2+2x-3"), ("Х^2✓ €", "х^2 €"), ("Ж²", "ж^2")]:
+            with self.subTest(typed=typed):
+                self.page.js("arguments[0].value = ''", field)
+                field.send_keys(typed)
+                self.assertEqual(field.get_attribute("value"), kept)
+
+
+class SolveInEnglishTest(SolveTest):
+    language = "en"
+
+    def test_comma_in_russian(self):
+        pass  # this browser speaks English
+
+    def test_point_in_english(self):
+        self.check_equations(".")
+
+
+class FilesTest(PageTest):
+    """Downloads byte for byte as the desktop saves; an equation loaded from
+    a file."""
+
+    def test_saved_solution_and_pictures(self):
+        self.page.keys((CTRL, "s"))
+        self.save_dialog()  # before the first solve: an empty file
+        self.assertEqual(self.page.downloaded("Решение.txt"), b"")
+        for number, equation in enumerate(["x^2-5x+6", "-0.25x^2+3", "5+3"]):
+            with self.subTest(equation=equation):
+                self.page.solve(equation)
+                _, message, saved = self.cli.solution(",", equation)
+                if message:
+                    self.page.dismiss()
+                self.page.keys((CTRL, "s"))
+                self.save_dialog("s%d" % number)
+                self.assertEqual(self.page.downloaded("s%d.txt" % number), saved)
+                if message:
+                    continue
+                bmp = self.cli.picture(",", equation)
+                self.page.keys((CTRL, "g"))
+                self.save_dialog("p%d" % number)
+                self.assertEqual(self.page.downloaded("p%d.bmp" % number), bmp)
+                self.page.keys((CTRL, "g"))
+                self.save_dialog("p%d" % number, choose_png=True)
+                png = self.page.downloaded("p%d.png" % number)
+                image = Image.open(io.BytesIO(png)).convert("RGB")
+                self.assertEqual((image.width, image.height, image.tobytes()), bmp_rgb(bmp))
+
+    def test_full_screen_picture_and_read_out(self):
+        self.page.solve("x^2-5x+6")
+        self.page.keys((CTRL, "p"))
+        self.page.until(lambda: self.page.js("return !document.getElementById('fullscreen').hidden"))
+        width, height, pixels = self.page.canvas_rgb("fullscreen-plot")
+        screen = "%dx%d" % (width, height + 40)
+        bmp = self.cli.picture(",", "x^2-5x+6", "--screen", screen)
+        self.assertEqual((width, height, pixels), bmp_rgb(bmp))
+        # Halves of the screen, rounded ties to even as the program rounds.
+        hx, hy = round(width / 2), round((height + 40) / 2)
+        # The read-out is in screen pixels; the picture lies 20 below the top.
+        for dx, dy, text in [(8, -11, "[0;0]"), (38, -31, "[3;2]"), (-12, 9, "[-2;-2]")]:
+            self.page.point("fullscreen-plot", hx + dx, hy + dy)
+            self.assertEqual(self.page.status("fullscreen-status"), text)
+        self.page.keys((CTRL, "s"))
+        self.save_dialog()
+        self.assertEqual(self.page.downloaded("График.bmp"), bmp)
+        self.page.keys(Keys.ESCAPE)
+        self.page.until(lambda: self.page.js("return document.getElementById('fullscreen').hidden"))
+        # Hints reach the main window's status bar again.
+        self.page.element("equation").click()
+        self.assertEqual(self.page.status(), "Введите в это поле уравнение вида Ax^2+Bx+C=0")
+
+    def test_loaded_equation(self):
+        cases = [
+            (b"\xef\xbb\xbfX^2-9\r\nx^2-1\r\n", "x^2-9=0", None),
+            (b"0,5x^2-2\n", "0,5x^2-2=0", None),
+            (b"", "", "List index out of bounds (0)"),
+        ]
+        for content, field, message in cases:
+            with self.subTest(content=content):
+                with tempfile.NamedTemporaryFile(suffix=".txt", delete=False) as file:
+                    file.write(content)
+                self.page.keys((CTRL, "l"))
+                self.page.element("load-file").send_keys(file.name)
+                if message:
+                    self.assertEqual(self.page.until(self.page.box), ["Parabel", message])
+                    self.page.dismiss()
+                else:
+                    self.page.until(lambda: self.page.lines())
+                    lines, _, _ = self.cli.solution(",", field)
+                    self.assertEqual(self.page.lines(), lines)
+                self.assertEqual(self.page.element("equation").get_attribute("value"), field)
+                os.unlink(file.name)
+
+
+class ReadOutTest(PageTest):
+    """The pointer's plot coordinates and the hints in the status bar."""
+
+    def test_pointer_over_the_panel(self):
+        for x, y, text in [(158, 168, "График функции [0;0]"), (188, 148, "График функции [3;2]"),
+                           (8, 8, "График функции [-15;16]"), (321, 337, "График функции [16,3;-16,9]")]:
+            with self.subTest(x=x, y=y):
+                self.page.point("plot", x, y)
+                self.assertEqual(self.page.status(), text)
+
+    def test_hints_of_the_controls_and_menus(self):
+        hints = {
+            "equation": "Введите в это поле уравнение вида Ax^2+Bx+C=0",
+            "solution": "Решение",
+        }
+        for id, hint in hints.items():
+            self.page.element(id).click()
+            self.assertEqual(self.page.status(), hint)
+        self.page.keys(Keys.F10)
+        items = {
+            "cmd-solve": ("Решать", "Решать !!! (Enter)"),
+            "cmd-refresh": ("Обновить", "Обновить (F5)"),
+            "cmd-fullscreen": ("Полноэкранный режим", "Вход в полноэкранный режим построения графика (Ctrl+P)"),
+            "cmd-clear": ("Очистить", "Очистить (Ctrl+A)"),
+            "menu-save": ("Сохранить...", ""),
+            "cmd-load": ("Загрузить", "Загрузить (Ctrl+L)"),
+            "cmd-exit": ("Выход", "Выход из программы (Ctrl+Alt+E)"),
+        }
+        for id, (caption, hint) in items.items():
+            with self.subTest(item=id):
+                self.assertEqual(self.page.js("return document.activeElement.id"), id)
+                self.assertEqual(self.page.js("return document.activeElement.firstElementChild.textContent"), caption)
+                self.assertEqual(self.page.status(), hint)
+                self.page.keys(Keys.ARROW_DOWN)
+        self.page.keys(Keys.ESCAPE)
+        self.assertEqual(self.page.js("return document.activeElement.id"), "solution")
+
+
+class CommandsTest(PageTest):
+    """The keys, the menus and the boxes, with the desktop's texts."""
+
+    def test_keys_open_what_the_menus_open(self):
+        self.page.solve("x^2-1")
+        about = ("Parabel aka", "{ Parabel }", "Cайт:", "http://parabel.example.org")
+        self.page.keys(Keys.F1)
+        self.page.until(lambda: self.page.js("return document.getElementById('about-box').open"))
+        text = self.page.element("about-box").text
+        for part in about:
+            self.assertIn(part, text)
+        self.page.keys(Keys.ENTER)
+        self.page.keys((CTRL, ALT, "e"))
+        self.assertEqual(self.page.until(self.page.box), ["Выход", "Подтверждаете выход из программы ?"])
+        self.page.keys(Keys.TAB, Keys.ENTER)  # No
+        self.assertEqual(self.page.lines()[0], "Решение")
+        self.page.keys((CTRL, "a"))
+        self.assertEqual((self.page.lines(), self.page.element("equation").get_attribute("value")), ([], ""))
+        empty = self.page.canvas_rgb()
+        self.page.keys(Keys.F5)  # nothing stored to draw after Clear
+        self.assertEqual(self.page.canvas_rgb(), empty)
+
+    def test_copy_solution(self):
+        self.page.driver.execute_cdp_cmd("Browser.grantPermissions", {
+            "origin": self.site.url.rstrip("/"), "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        self.page.solve("x^2-5x+6")
+        self.page.element("solution").click()
+        self.page.keys((CTRL, "c"))
+        lines, _, _ = self.cli.solution(",", "x^2-5x+6")
+        copied = self.page.until(lambda: self.page.driver.execute_async_script(
+            "navigator.clipboard.readText().then(arguments[0], () => arguments[0](''))"))
+        self.assertEqual(copied, "\n".join(["x^2-5x+6=0"] + lines))
+
+
+class KeptTest(PageTest):
+    """What the page keeps: the colour in Inf.ini's text, the site itself."""
+
+    def test_colour_across_a_reload(self):
+        self.page.js("""
+            const input = document.getElementById('curve-color');
+            document.getElementById('cmd-color').click();
+            setTimeout(() => { input.value = '#1a2b3c'; input.dispatchEvent(new Event('change')); }, 50);""")
+        self.page.until(lambda: self.page.js("return localStorage.getItem('Inf.ini')"))
+        self.assertEqual(self.page.js("return localStorage.getItem('Inf.ini')"), "[1]\r\nColor=$003C2B1A\r\n")
+        self.page.open()
+        self.page.solve("x^2-2x-8")
+        bmp = self.cli.picture(",", "x^2-2x-8", "--color", "#1a2b3c")
+        self.assertEqual(self.page.canvas_rgb(), bmp_rgb(bmp))
+
+    def test_offline_after_one_visit(self):
+        self.page.until(lambda: self.page.js("return !!navigator.serviceWorker.controller"), seconds=20)
+        self.site.stop()
+        self.site.stop = lambda: None
+        self.page.open()
+        self.page.solve("x^2-5x+6")
+        lines, _, _ = self.cli.solution(",", "x^2-5x+6")
+        self.assertEqual(self.page.lines(), lines)
+
+
+class PhoneTest(PageTest):
+    """A phone held upright: list above the plot, nothing cut off."""
+
+    def setUp(self):
+        super().setUp()
+        self.page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 360, "height": 740, "deviceScaleFactor": 3, "mobile": True})
+        self.page.open()
+
+    def test_stacked_and_whole(self):
+        self.page.solve("x^2-5x+6")
+        boxes = self.page.js("""
+            const box = id => document.getElementById(id).getBoundingClientRect().toJSON();
+            return {list: box('solution'), plot: box('plot'), field: box('equation'),
+                    width: document.documentElement.clientWidth,
+                    scroll: document.documentElement.scrollWidth};""")
+        self.assertLessEqual(boxes["list"]["bottom"], boxes["plot"]["top"])
+        for name in ("list", "plot", "field"):
+            self.assertGreaterEqual(boxes[name]["left"], 0, name)
+            self.assertLessEqual(boxes[name]["right"], boxes["width"], name)
+        self.assertEqual(boxes["scroll"], boxes["width"])
+        # Whole device pixels per picture pixel: 3 here.
+        self.assertEqual(boxes["plot"]["width"] * 3 / 322, 3)
+
+
+def main():
+    global SITE, CLI
+    if len(sys.argv) < 3:
+        sys.exit(__doc__)
+    SITE = os.path.abspath(sys.argv.pop(1))
+    CLI = Cli(os.path.abspath(sys.argv.pop(1)))
+    result = unittest.main(exit=False, verbosity=2).result
+    # A test fails once, however many of its rows do.
+    failed = {getattr(test, "test_case", test).id() for test, _ in result.failures + result.errors}
+    print("%d passed, %d failed" % (result.testsRun - len(failed), len(failed)))
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,27 @@
+#include "report.h"
+
+#include <exception>
+
+#include "app/error_report.h"
+
+namespace parabel::web {
+
+namespace {
+
+// The program file's name as the window's general error report shows it.
+constexpr const char* kProgramTitle = "Parabel";
+
+}  // namespace
+
+Report Guarded(const std::function<void()>& command) {
+    Report report;
+    try {
+        command();
+    } catch (const std::exception& error) {
+        report.errorCaption = kProgramTitle;
+        report.errorMessage = WithFinalDot(error.what());
+    }
+    return report;
+}
+
+}  // namespace parabel::web

@@ -1,0 +1,9 @@
+// The copy commands' clipboard: text, and a picture as PNG.
+export async function copyText(text) {
+  await navigator.clipboard.writeText(text);
+}
+
+export async function copyPicture(pngPromise) {
+  // The item is made before the picture is ready, as some browsers ask.
+  await navigator.clipboard.write([new ClipboardItem({ 'image/png': pngPromise })]);
+}

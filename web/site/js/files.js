@@ -1,0 +1,32 @@
+// Files in and out of the page: a download of bytes the native side made,
+// and a file the user picks.
+
+export function download(data, name, type) {
+  const blob = data instanceof Blob ? data : new Blob([data], { type });
+  const url = URL.createObjectURL(blob);
+  const link = document.createElement('a');
+  link.href = url;
+  link.download = name;
+  link.hidden = true;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 60_000);
+}
+
+// The file chosen in the picker `input`, or null when it was cancelled.
+export function pickFile(input) {
+  return new Promise((resolve) => {
+    const done = (file) => {
+      input.removeEventListener('change', changed);
+      input.removeEventListener('cancel', cancelled);
+      input.value = '';
+      resolve(file);
+    };
+    const changed = () => done(input.files[0] ?? null);
+    const cancelled = () => done(null);
+    input.addEventListener('change', changed);
+    input.addEventListener('cancel', cancelled);
+    input.click();
+  });
+}

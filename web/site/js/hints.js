@@ -1,0 +1,54 @@
+// Hints in the status bar, as the desktop routes its status tips: every
+// change of the current hint reaches the one handler set at that moment (the
+// main window's status bar, the full-screen view's while it is open). An
+// element's hint is its data-hint; moving onto it or focusing it shows the
+// hint, leaving it shows the empty hint. No pop-ups.
+
+let handler = () => {};
+
+// Sets the handler and gives back the one it replaces.
+export function setHintHandler(next) {
+  const previous = handler;
+  handler = next;
+  return previous;
+}
+
+export function showHint(text) {
+  handler(text);
+}
+
+function hinted(element) {
+  return element instanceof Element ? element.closest('[data-hint]') : null;
+}
+
+// Follows the pointer and the focus inside `root`.
+export function watchHints(root) {
+  let under = null;
+  root.addEventListener('pointerover', (event) => {
+    const element = hinted(event.target);
+    if (element === under) {
+      return;
+    }
+    const left = under;
+    under = element;
+    if (element) {
+      showHint(element.dataset.hint);
+    } else if (left) {
+      showHint('');
+    }
+  });
+  root.addEventListener('pointerleave', () => {
+    if (under) {
+      under = null;
+      showHint('');
+    }
+  });
+  root.addEventListener('focusin', (event) => {
+    const element = hinted(event.target);
+    if (element) {
+      showHint(element.dataset.hint);
+    } else if (event.target.closest('[role="menubar"], [role="menu"]')) {
+      showHint('');  // a menu title or item without a hint
+    }
+  });
+}

@@ -1,0 +1,23 @@
+// The decimal separator of the browser's language, as the desktop reads its
+// locale's: one byte, '.' when the language's separator is not a single
+// ASCII character ("ru" -> ',', "en" -> '.').
+export function decimalSeparatorOf(language) {
+  let separator = '.';
+  try {
+    const part = new Intl.NumberFormat(language).formatToParts(1.5).find((p) => p.type === 'decimal');
+    if (part) {
+      separator = part.value;
+    }
+  } catch {
+    // an unknown language tag: the separator stays '.'
+  }
+  return separator.length === 1 && separator.charCodeAt(0) < 0x80 ? separator : '.';
+}
+
+// Hands the separator to the native side now and whenever the browser's
+// language changes.
+export function followLanguage(native) {
+  const apply = () => native.setDecimalSeparator(decimalSeparatorOf(navigator.language));
+  apply();
+  window.addEventListener('languagechange', apply);
+}

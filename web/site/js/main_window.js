@@ -1,0 +1,290 @@
+// The main window: the equation field, the solution list, the plot panel
+// with its pointer read-out, the menus, the toolbar and the status bar, and
+// the commands they run. Every result comes from the native page; this only
+// shows it, asks what the desktop asks, and moves bytes in and out.
+import { copyPicture, copyText } from './clipboard.js';
+import { attachContextMenu } from './context_menu.js';
+import { aboutBox, askYesNo, messageBox, openModalCount, saveDialog, showError } from './dialogs.js';
+import { keepFieldText } from './equation_field.js';
+import { download, pickFile } from './files.js';
+import { FullScreenView } from './full_screen.js';
+import { setHintHandler, watchHints } from './hints.js';
+import { keyName, runShortcut } from './keys.js';
+import { MenuBar, showAccessKeysWhileAltHeld } from './menus.js';
+import { PlotView } from './plot_view.js';
+import { readSettings, writeSettings } from './settings.js';
+import { showLines } from './solution_list.js';
+
+const kBmp = { label: 'Растровые изображения', extension: 'bmp', mime: 'image/bmp' };
+const kPng = { label: 'Изображения PNG', extension: 'png', mime: 'image/png' };
+const kText = { label: 'Текстовые файлы', extension: 'txt', mime: 'text/plain' };
+
+export class MainWindow {
+  constructor(native) {
+    this.native = native;
+    this.page = new native.Page();
+    this.field = document.getElementById('equation');
+    this.list = document.getElementById('solution');
+    this.status = document.getElementById('status');
+    this.description = document.getElementById('plot-description');
+    this.plot = new PlotView(document.getElementById('plot'));
+    this.colorInput = document.getElementById('curve-color');
+    this.fullScreen = new FullScreenView(this.page, {
+      save: (name, bmp, png) => this.savePicture(name, bmp, png),
+      copyPicture: (view) => this.copyPictureOf(view),
+      closed: () => this.afterModal(),
+    });
+    this.commands = {
+      solve: () => this.solve(),
+      refresh: () => this.refresh(),
+      fullscreen: () => this.fullScreen.open(),
+      clear: () => this.clear(),
+      'save-solution': () => this.saveSolution(),
+      'save-plot': () => this.savePlot(),
+      load: () => this.load(),
+      exit: () => this.exit(),
+      color: () => this.chooseColor(),
+      about: () => this.about(),
+    };
+    this.keys = {
+      Enter: () => this.solve(),
+      F5: () => this.refresh(),
+      'Ctrl+P': () => this.fullScreen.open(),
+      'Ctrl+A': () => this.clear(),
+      'Ctrl+S': () => this.saveSolution(),
+      'Ctrl+G': () => this.savePlot(),
+      'Ctrl+L': () => this.load(),
+      'Ctrl+Alt+E': () => this.exit(),
+      'Ctrl+Alt+W': () => this.chooseColor(),
+      F1: () => this.about(),
+    };
+    this.createControls();
+    this.createMenus();
+    this.createStatusBar();
+  }
+
+  createControls() {
+    keepFieldText(this.field, (text) => this.native.fieldText(text));
+    this.plot.canvas.addEventListener('pointermove', (event) => {
+      const { x, y } = this.plot.pixelAt(event);
+      this.status.textContent = this.native.pointerText(x, y);
+    });
+    this.list.addEventListener('keydown', (event) => {
+      runShortcut(event, { 'Ctrl+C': () => this.copySolution() });
+    });
+    this.plot.canvas.addEventListener('keydown', (event) => {
+      runShortcut(event, { 'Ctrl+C': () => this.copyPictureOf(this.plot) });
+    });
+    attachContextMenu(this.list, () => [
+      { caption: 'Копировать решение', enabled: this.list.childElementCount > 0, run: () => this.copySolution() },
+    ]);
+    attachContextMenu(this.plot.canvas, () => [
+      { caption: 'Копировать график', enabled: true, run: () => this.copyPictureOf(this.plot) },
+    ]);
+    const fit = () => this.plot.fit(this.plot.canvas.parentElement.parentElement.clientWidth - 8);
+    window.addEventListener('resize', fit);
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fit);
+    fit();
+  }
+
+  createMenus() {
+    const run = (element) => this.commands[element.dataset.command]();
+    this.menuBar = new MenuBar(document.getElementById('menubar'), run);
+    showAccessKeysWhileAltHeld();
+    const toolbar = document.getElementById('toolbar');
+    const tools = [...toolbar.querySelectorAll('.tool')];
+    tools.forEach((tool, index) => {
+      // The name is the hint without its key; the hint says the rest.
+      tool.setAttribute('aria-label', tool.dataset.hint.replace(/ \([^()]*\)$/, ''));
+      tool.setAttribute('aria-description', tool.dataset.hint);
+      tool.tabIndex = index === 0 ? 0 : -1;
+      tool.addEventListener('click', () => setTimeout(() => run(tool), 0));
+    });
+    toolbar.addEventListener('keydown', (event) => {
+      const index = tools.indexOf(document.activeElement);
+      const by = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
+      if (by && index >= 0) {
+        event.preventDefault();
+        const next = tools[(index + by + tools.length) % tools.length];
+        tools.forEach((tool) => (tool.tabIndex = tool === next ? 0 : -1));
+        next.focus();
+      }
+    });
+    document.addEventListener('keydown', (event) => this.key(event));
+  }
+
+  createStatusBar() {
+    setHintHandler((text) => (this.status.textContent = text));
+    watchHints(document.getElementById('main-window'));
+    watchHints(document.getElementById('fullscreen'));
+  }
+
+  // The window's keys, wherever the focus is, unless a modal box, the
+  // full-screen view or an open menu has them.
+  key(event) {
+    if (openModalCount() > 0 || this.fullScreen.isOpen) {
+      return;
+    }
+    const name = keyName(event);
+    if (name === 'F10' || (event.altKey && !event.ctrlKey && !event.metaKey && event.key !== 'Alt')) {
+      if (name === 'F10') {
+        event.preventDefault();
+        this.menuBar.openFirst();
+      } else if (this.menuBar.openByKey(event)) {
+        event.preventDefault();
+      }
+      return;
+    }
+    const inMenu = event.target instanceof Element && event.target.closest('[role="menu"], [role="menubar"], [role="toolbar"], dialog');
+    if (inMenu && (name === 'Enter' || name === ' ')) {
+      return;  // the focused item's own key
+    }
+    if (name.endsWith('+Enter') && event.target === this.field) {
+      event.preventDefault();
+      this.solve();  // Enter with any modifier in the field
+      return;
+    }
+    runShortcut(event, this.keys);
+  }
+
+  showPanel() {
+    this.plot.show(this.page.panelRgba(), 322, 338);
+    this.description.textContent = this.page.description();
+  }
+
+  showField(text) {
+    if (text !== null && text !== undefined) {
+      this.field.value = text;
+    }
+  }
+
+  async afterModal() {
+    const error = this.page.afterModal();
+    this.showPanel();
+    await showError(error);
+  }
+
+  async solve() {
+    const report = this.page.solve(this.field.value);
+    this.showSolveReport(report);
+    await showError(report.error);
+  }
+
+  showSolveReport(report) {
+    this.showPanel();
+    this.showField(report.fieldText);
+    if (report.lines) {
+      showLines(this.list, report.lines);
+    }
+  }
+
+  async refresh() {
+    const error = this.page.refresh();
+    this.showPanel();
+    await showError(error);
+  }
+
+  async clear() {
+    this.list.replaceChildren();
+    this.field.value = '';
+    const error = this.page.clear();
+    this.showPanel();
+    await showError(error);
+  }
+
+  // Asks for a name and type, then downloads the bytes; the dialog covered
+  // the plot, which is drawn again afterwards whatever the answer.
+  async saveAs(defaultName, types) {
+    const chosen = await saveDialog(types, defaultName);
+    if (chosen) {
+      const data = await chosen.type.bytes();
+      download(data, chosen.name, chosen.type.mime);
+    }
+  }
+
+  async saveSolution() {
+    await this.saveAs('Решение', [{ ...kText, bytes: () => this.page.solutionFile() }]);
+    await this.afterModal();
+  }
+
+  async savePicture(defaultName, bmp, png) {
+    await this.saveAs(defaultName, [
+      { ...kBmp, bytes: bmp },
+      { ...kPng, bytes: png },
+    ]);
+  }
+
+  async savePlot() {
+    await this.savePicture('График', () => this.page.plotBmp(), () => this.plot.png());
+    await this.afterModal();
+  }
+
+  async load() {
+    const file = await pickFile(document.getElementById('load-file'));
+    if (file) {
+      const head = new Uint8Array(await file.slice(0, this.native.maxFirstLine).arrayBuffer());
+      const report = this.page.load(head);
+      this.showSolveReport(report);
+      await showError(report.error);
+      return;
+    }
+    await this.afterModal();  // cancelled: the dialog covered the plot all the same
+  }
+
+  async exit() {
+    if (await askYesNo('Выход', 'Подтверждаете выход из программы ?')) {
+      window.close();
+      // A tab the page did not open stays: the program leaves it empty.
+      document.title = 'Parabel';
+      location.replace('about:blank');
+    }
+  }
+
+  readSettings() {
+    return this.page.readSettings(readSettings());
+  }
+
+  writeSettings() {
+    writeSettings(this.page.writeSettings(readSettings()));
+  }
+
+  // The colour chooser opens with the curve's colour; what it gives is
+  // kept in Inf.ini and the plot drawn again.
+  chooseColor() {
+    const input = this.colorInput;
+    input.value = this.page.curveColorHex();
+    const chosen = async () => {
+      input.removeEventListener('change', chosen);
+      const error = this.page.chooseCurveColor(input.value);
+      this.writeSettings();
+      this.showPanel();
+      await showError(error);
+    };
+    input.addEventListener('change', chosen);
+    if (input.showPicker) {
+      try {
+        input.showPicker();
+        return;
+      } catch {
+        // not from a user's gesture: the click below asks the same
+      }
+    }
+    input.click();
+  }
+
+  async about() {
+    await aboutBox(this.native.authorDetails());
+    await this.afterModal();
+  }
+
+  async copySolution() {
+    const text = this.page.copiedSolution();
+    if (text) {
+      await copyText(text).catch((error) => messageBox('Parabel', String(error.message ?? error)));
+    }
+  }
+
+  async copyPictureOf(view) {
+    await copyPicture(view.png()).catch((error) => messageBox('Parabel', String(error.message ?? error)));
+  }
+}

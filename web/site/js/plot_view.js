@@ -1,0 +1,61 @@
+// A plot picture on a canvas, pixel for pixel: the canvas holds exactly the
+// picture's pixels and is shown at a whole number of device pixels per
+// picture pixel (image-rendering: pixelated), so it stays crisp on dense
+// screens. A pointer position maps back to the picture pixel under it.
+
+// Device pixels per picture pixel: the device pixel ratio rounded, fewer
+// when the picture would not fit `available` CSS pixels, never less than 1.
+export function pixelScale(pictureWidth, available = Infinity) {
+  const ratio = window.devicePixelRatio || 1;
+  let scale = Math.max(1, Math.round(ratio));
+  while (scale > 1 && (pictureWidth * scale) / ratio > available) {
+    scale -= 1;
+  }
+  return scale;
+}
+
+export class PlotView {
+  constructor(canvas) {
+    this.canvas = canvas;
+    this.context = canvas.getContext('2d', { alpha: false });
+    this.context.imageSmoothingEnabled = false;
+    this.scale = 1;
+  }
+
+  // Shows `rgba` (a view of width x height RGBA pixels), copied at once.
+  show(rgba, width, height) {
+    if (this.canvas.width !== width || this.canvas.height !== height) {
+      this.canvas.width = width;
+      this.canvas.height = height;
+      this.fit(this.available);
+    }
+    const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
+    this.context.putImageData(new ImageData(pixels, width, height), 0, 0);
+  }
+
+  // Sizes the canvas for `available` CSS pixels of width.
+  fit(available = Infinity) {
+    this.available = available;
+    this.scale = pixelScale(this.canvas.width, available);
+    const cssPerPixel = this.scale / (window.devicePixelRatio || 1);
+    this.canvas.style.width = `${this.canvas.width * cssPerPixel}px`;
+    this.canvas.style.height = `${this.canvas.height * cssPerPixel}px`;
+  }
+
+  // The picture pixel under a pointer event.
+  pixelAt(event) {
+    const box = this.canvas.getBoundingClientRect();
+    return {
+      x: Math.floor(((event.clientX - box.left) * this.canvas.width) / box.width),
+      y: Math.floor(((event.clientY - box.top) * this.canvas.height) / box.height),
+    };
+  }
+
+  // The picture as a PNG file made by the browser's encoder from the same
+  // pixels.
+  png() {
+    return new Promise((resolve, reject) => {
+      this.canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error('PNG'))), 'image/png');
+    });
+  }
+}

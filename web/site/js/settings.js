@@ -1,0 +1,22 @@
+// The settings file Inf.ini, kept in the browser's storage: its bytes
+// (Windows-1251, as the desktop's file holds them) stored one character per
+// byte, so what is written back is byte for byte what was read.
+
+const kKey = 'Inf.ini';
+
+function storage() {
+  try {
+    return window.localStorage;
+  } catch {
+    return null;  // storage switched off: the colour lasts as long as the page
+  }
+}
+
+export function readSettings() {
+  const text = storage()?.getItem(kKey) ?? '';
+  return Uint8Array.from(text, (character) => character.charCodeAt(0) & 0xff);
+}
+
+export function writeSettings(bytes) {
+  storage()?.setItem(kKey, String.fromCharCode(...bytes));
+}
