@@ -1,14 +1,28 @@
-# Makes the site folder: the page's files, the native module and the
-# program's icons, and the service worker with the list of every file and a
-# version made from their contents, so that a changed site replaces the one
-# a browser has cached. Run as
+# Makes the site folder: the page's files, its JavaScript modules and the
+# native module's loader bundled into one minified module (app.js, so that a
+# first visit fetches three files before the page can start, not twenty),
+# the native module and the program's icons, and the service worker with the
+# list of every file and a version made from their contents, so that a
+# changed site replaces the one a browser has cached. Run as
 #   cmake -DPAGE_SOURCE=web/site -DICONS=packaging/icons -DMODULE=.../parabel.js
-#         -DSITE=build-web/site -P make_site.cmake
+#         -DESBUILD=/usr/bin/esbuild -DSITE=build-web/site -P make_site.cmake
 file(REMOVE_RECURSE ${SITE})
-file(COPY ${PAGE_SOURCE}/ DESTINATION ${SITE} PATTERN sw.js.in EXCLUDE)
+file(COPY ${PAGE_SOURCE}/ DESTINATION ${SITE} PATTERN sw.js.in EXCLUDE PATTERN js EXCLUDE)
 get_filename_component(module_dir ${MODULE} DIRECTORY)
 get_filename_component(module_name ${MODULE} NAME_WE)
-file(COPY ${MODULE} ${module_dir}/${module_name}.wasm DESTINATION ${SITE})
+file(COPY ${module_dir}/${module_name}.wasm DESTINATION ${SITE})
+# The modules import the loader as ../parabel.js, beside their folder.
+set(sources ${SITE}/../site-sources)
+file(REMOVE_RECURSE ${sources})
+file(COPY ${PAGE_SOURCE}/js DESTINATION ${sources})
+file(COPY ${MODULE} DESTINATION ${sources})
+execute_process(
+    COMMAND ${ESBUILD} ${sources}/js/main.js --bundle --format=esm --minify
+            --target=es2020 --log-level=warning --outfile=${SITE}/app.js
+    RESULT_VARIABLE bundled)
+if(NOT bundled EQUAL 0)
+    message(FATAL_ERROR "esbuild could not bundle the page's modules")
+endif()
 file(GLOB icons ${ICONS}/*.png ${ICONS}/*.svg)
 file(COPY ${icons} DESTINATION ${SITE}/icons)
 

@@ -14,10 +14,12 @@ export function decimalSeparatorOf(language) {
   return separator.length === 1 && separator.charCodeAt(0) < 0x80 ? separator : '.';
 }
 
-// Hands the separator to the native side now and whenever the browser's
-// language changes.
-export function followLanguage(native) {
-  const apply = () => native.setDecimalSeparator(decimalSeparatorOf(navigator.language));
-  apply();
-  window.addEventListener('languagechange', apply);
+// Hands the separator to the native side now (`separator`, when already
+// known, is the current language's) and whenever the browser's language
+// changes.
+export function followLanguage(native, separator = decimalSeparatorOf(navigator.language)) {
+  native.setDecimalSeparator(separator);
+  window.addEventListener('languagechange', () => {
+    native.setDecimalSeparator(decimalSeparatorOf(navigator.language));
+  });
 }

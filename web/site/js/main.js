@@ -2,13 +2,17 @@
 // from the stored Inf.ini, the decimal separator of the browser's language,
 // and the service worker that keeps the site for use without a network.
 import { showError } from './dialogs.js';
-import { followLanguage } from './locale.js';
+import { decimalSeparatorOf, followLanguage } from './locale.js';
 import { MainWindow } from './main_window.js';
 import { loadNative } from './native.js';
 
 async function start() {
-  const native = await loadNative();
-  followLanguage(native);
+  // The language's separator is looked up while the native module compiles
+  // (the first number format of a page costs as much as the compiling).
+  const loading = loadNative();
+  const separator = decimalSeparatorOf(navigator.language);
+  const native = await loading;
+  followLanguage(native, separator);
   const window = new MainWindow(native);
   const settingsError = window.readSettings();
   window.showPanel();
