@@ -5,8 +5,10 @@ and a ci build of parabel-cli:
 - the site's size, gzip -9 of the native module, the page's JavaScript (the
   modules and the native module's loader, bundled), HTML and CSS: at most
   300 KB;
-- navigation to a ready equation field in headless Chromium, first visit,
-  median of ROUNDS fresh browsers: at most 300 ms;
+- navigation to a ready equation field (it takes typing, and an Enter
+  solves as soon as the native module has started) in headless Chromium,
+  first visit, median of ROUNDS fresh browsers: at most 300 ms; the whole
+  page's start is printed beside it;
 - solve and draw in the page (Enter in the field until the list, the plot
   and its description are shown), median over a table of equations: at
   most 5 ms.
@@ -39,12 +41,15 @@ def main():
     size = site_size()
     site = Site(SITE)
     ready = []
+    started = []
     solve = []
     try:
         for _ in range(rounds):
             page = Page(site.url)
-            ready.append(page.js(
+            started.append(page.js(
                 "return performance.getEntriesByName('parabel-ready')[0].startTime"))
+            ready.append(page.js(
+                "return performance.getEntriesByName('parabel-field-ready')[0].startTime"))
             for equation in EQUATIONS:
                 solve.append(page.js("""
                     const field = document.getElementById('equation');
@@ -65,7 +70,8 @@ def main():
         ok = value <= target
         missed += not ok
         print("%-40s %8.2f %s (target %d %s) %s" % (name, value, unit, target, unit, "ok" if ok else "MISSED"))
-    print("solve and draw, slowest: %.2f ms; ready, slowest: %.1f ms" % (max(solve), max(ready)))
+    print("solve and draw, slowest: %.2f ms; field ready, slowest: %.1f ms; whole page started, "
+          "median %.1f ms" % (max(solve), max(ready), statistics.median(started)))
     sys.exit(1 if missed else 0)
 
 

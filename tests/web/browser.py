@@ -30,8 +30,9 @@ CHROMIUM_FLAGS = (
 class Site:
     """The site folder served on a free loopback port until stopped."""
 
-    def __init__(self, folder):
-        handler = functools.partial(QuietHandler, directory=folder)
+    def __init__(self, folder, delays=None):
+        """`delays`: seconds to wait before serving a file, by its name."""
+        handler = functools.partial(QuietHandler, directory=folder, delays=delays or {})
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.url = "http://127.0.0.1:%d/" % self.server.server_address[1]
         self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
@@ -47,6 +48,14 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
                       ".wasm": "application/wasm", ".js": "text/javascript",
                       ".webmanifest": "application/manifest+json"}
 
+    def __init__(self, *args, delays, **kwargs):
+        self.delays = delays
+        super().__init__(*args, **kwargs)
+
+    def do_GET(self):
+        time.sleep(self.delays.get(self.path.rsplit("/", 1)[-1], 0))
+        super().do_GET()
+
     def log_message(self, *args):
         pass
 
@@ -54,7 +63,7 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 class Page:
     """One Chromium with the page open, in a language, downloads to a folder."""
 
-    def __init__(self, url, language="ru", size=(900, 700), scale=None):
+    def __init__(self, url, language="ru", size=(900, 700), scale=None, wait=True):
         self.profile = tempfile.mkdtemp(prefix="parabel-chromium-")
         self.downloads = tempfile.mkdtemp(prefix="parabel-downloads-")
         options = Options()
@@ -77,11 +86,12 @@ class Page:
         # A file picker waits for the file the test gives it, as a user's does.
         self.driver.execute_cdp_cmd("Page.setInterceptFileChooserDialog", {"enabled": True})
         self.url = url
-        self.open()
+        self.open(wait)
 
-    def open(self):
+    def open(self, wait=True):
         self.driver.get(self.url)
-        self.wait_ready()
+        if wait:
+            self.wait_ready()
 
     def wait_ready(self):
         self.until(lambda: self.js("return document.documentElement.dataset.ready === 'true'"))

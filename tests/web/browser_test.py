@@ -103,6 +103,30 @@ class SolveTest(PageTest):
                 self.assertEqual(field.get_attribute("value"), kept)
 
 
+class EarlyTypingTest(PageTest):
+    """The field takes typing before the native module has come (here it is
+    held back 1.5 s), and an Enter pressed then solves once it has."""
+
+    def setUp(self):
+        self.site = Site(SITE, delays={"parabel.wasm": 1.5})
+        self.page = Page(self.site.url, self.language, self.size, wait=False)
+        self.cli = CLI
+
+    def test_typed_and_entered_before_the_module_came(self):
+        page = self.page
+        page.until(lambda: page.js("return !document.getElementById('equation').disabled"))
+        field = page.element("equation")
+        field.send_keys("X²-4")
+        field.send_keys(Keys.ENTER)
+        self.assertNotEqual(page.js("return document.documentElement.dataset.ready"), "true")
+        page.wait_ready()
+        page.until(lambda: page.lines())
+        self.assertEqual(field.get_attribute("value"), "x^2-4=0")
+        lines, message, _ = self.cli.solution(",", "x^2-4")
+        self.assertFalse(message)
+        self.assertEqual(page.lines(), lines)
+
+
 class SolveInEnglishTest(SolveTest):
     language = "en"
 

@@ -1,12 +1,16 @@
-// The page's start: the native module, the main window on it, the colour
-// from the stored Inf.ini, the decimal separator of the browser's language,
-// and the service worker that keeps the site for use without a network.
+// The page's start: the equation field at once, the native module, the main
+// window on it, the colour from the stored Inf.ini, the decimal separator of
+// the browser's language, and the service worker that keeps the site for use
+// without a network.
 import { showError } from './dialogs.js';
+import { acceptEarlyTyping } from './early_field.js';
 import { decimalSeparatorOf, followLanguage } from './locale.js';
 import { MainWindow } from './main_window.js';
 import { loadNative } from './native.js';
 
 async function start() {
+  const field = document.getElementById('equation');
+  const early = acceptEarlyTyping(field);
   // The language's separator is looked up while the native module compiles
   // (the first number format of a page costs as much as the compiling).
   const loading = loadNative();
@@ -16,9 +20,7 @@ async function start() {
   const window = new MainWindow(native);
   const settingsError = window.readSettings();
   window.showPanel();
-  const field = document.getElementById('equation');
-  field.disabled = false;
-  field.focus();
+  early.handOver(() => window.commands.solve());
   document.documentElement.dataset.ready = 'true';
   performance.mark('parabel-ready');
   await showError(settingsError);

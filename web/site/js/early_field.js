@@ -1,0 +1,27 @@
+// The equation field before the native module has started: it takes typing
+// at once, and an Enter pressed meanwhile solves as soon as the window can.
+// What was typed is kept as the field keeps text once the window has it.
+export function acceptEarlyTyping(field) {
+  let solveWaiting = false;
+  const onKey = (event) => {
+    if (event.key === 'Enter') {
+      event.preventDefault();
+      solveWaiting = true;
+    }
+  };
+  field.addEventListener('keydown', onKey);
+  field.disabled = false;
+  field.focus();
+  performance.mark('parabel-field-ready');
+  return {
+    // Hands the field to the window: the text typed so far as the field
+    // keeps it, then the solve that Enter asked for.
+    handOver(solve) {
+      field.removeEventListener('keydown', onKey);
+      field.dispatchEvent(new Event('input'));
+      if (solveWaiting) {
+        solve();
+      }
+    },
+  };
+}
