@@ -30,15 +30,19 @@ void* AllocatePixelMemory(std::size_t bytes) {
     if (mapped == MAP_FAILED) {
         throw std::bad_alloc();
     }
-    const auto start = reinterpret_cast<std::uintptr_t>(mapped);
-    const std::uintptr_t aligned = (start + kHugePage - 1) / kHugePage * kHugePage;
-    if (aligned > start) {
-        munmap(mapped, aligned - start);
+    // Pointer arithmetic from the mapping itself, so the compiler keeps its
+    // provenance; only the offset comes from the address.
+    char* const start = static_cast<char*>(mapped);
+    const std::size_t before =
+        (kHugePage - reinterpret_cast<std::uintptr_t>(start) % kHugePage) % kHugePage;
+    char* const aligned = start + before;
+    if (before > 0) {
+        munmap(start, before);
     }
-    if (const std::size_t after = start + kHugePage - aligned; after > 0) {
-        munmap(reinterpret_cast<void*>(aligned + size), after);
+    if (const std::size_t after = kHugePage - before; after > 0) {
+        munmap(aligned + size, after);
     }
-    void* memory = reinterpret_cast<void*>(aligned);
+    void* memory = aligned;
     // Only a hint: without transparent huge pages the memory works as any.
     madvise(memory, size, MADV_HUGEPAGE);
     return memory;

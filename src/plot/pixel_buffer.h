@@ -23,7 +23,8 @@ void FreePixelMemory(void* memory, std::size_t bytes) noexcept;
 template <typename T>
 class PixelAllocator {
   public:
-    using value_type = T;
+    // The name the standard's allocator requirements ask for.
+    using value_type = T;  // NOLINT(readability-identifier-naming)
 
     PixelAllocator() = default;
     template <typename U>
