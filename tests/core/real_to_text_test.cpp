@@ -183,7 +183,7 @@ TEST(RealToText, FifteenDigitDecimalsRoundTrip) {
     std::mt19937_64 random(42);
     std::uniform_int_distribution<std::uint64_t> mantissa(100000000000000ULL, 999999999999999ULL);
     std::uniform_int_distribution<int> exponent(-4900, 4900);
-    for (int i = 0; i < 50000; ++i) {
+    for (int i = 0; i < 20000; ++i) {
         std::string digits = std::to_string(mantissa(random));
         while (digits.back() == '0') {
             digits.pop_back();

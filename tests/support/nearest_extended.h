@@ -73,6 +73,14 @@ inline int Compare(const Natural& a, const Natural& b) {
     return 0;
 }
 
+// n = floor(n / 2).
+inline void HalveInPlace(Natural& n) {
+    for (std::size_t i = 0; i < n.size(); ++i) {
+        n[i] = n[i] >> 1 | (i + 1 < n.size() ? n[i + 1] << 31 : 0);
+    }
+    Trim(n);
+}
+
 // a -= b, for a >= b.
 inline void Subtract(Natural& a, const Natural& b) {
     std::int64_t borrow = 0;
@@ -123,12 +131,15 @@ inline Extended NearestExtended(std::string_view text) {
         return negative ? -Extended(0) : Extended(0);
     }
     // value = numerator / denominator.
+    // Scaled nine decimal places a step, the most a 32-bit word holds.
     Natural denominator{1};
-    for (; exponent10 > 0; --exponent10) {
-        MultiplyAdd(numerator, 10, 0);
-    }
-    for (; exponent10 < 0; ++exponent10) {
-        MultiplyAdd(denominator, 10, 0);
+    Natural& scaled = exponent10 > 0 ? numerator : denominator;
+    for (std::int64_t places = std::abs(exponent10); places > 0; places -= 9) {
+        std::uint32_t factor = 1;
+        for (std::int64_t k = 0; k < std::min<std::int64_t>(places, 9); ++k) {
+            factor *= 10;
+        }
+        MultiplyAdd(scaled, factor, 0);
     }
     // 2^top <= value < 2^(top + 1).
     std::int64_t top = BitLength(numerator) - BitLength(denominator);
@@ -150,12 +161,13 @@ inline Extended NearestExtended(std::string_view text) {
     Natural remainder = lowest <= 0 ? ShiftLeft(numerator, -lowest) : numerator;
     const Natural divisor = lowest <= 0 ? denominator : ShiftLeft(denominator, lowest);
     unsigned __int128 quotient = 0;
+    Natural shifted = ShiftLeft(divisor, 65);
     for (int bit = 65; bit >= 0; --bit) {
-        const Natural shifted = ShiftLeft(divisor, bit);
         if (Compare(remainder, shifted) >= 0) {
             Subtract(remainder, shifted);
             quotient |= static_cast<unsigned __int128>(1) << bit;
         }
+        HalveInPlace(shifted);
     }
     // Round by the remainder against half the divisor.
     const int half = Compare(ShiftLeft(remainder, 1), divisor);

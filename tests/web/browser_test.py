@@ -5,6 +5,7 @@ the plot's pixels, the saved files, the read-outs, the colour kept, the page
 without a network. Usage:
     /usr/bin/python3 tests/web/browser_test.py SITE_FOLDER PARABEL_CLI
 """
+import base64
 import io
 import os
 import sys
@@ -13,6 +14,7 @@ import time
 import unittest
 
 from PIL import Image
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 from browser import Cli, Page, Site, bmp_rgb
@@ -272,16 +274,57 @@ class CommandsTest(PageTest):
         self.page.keys(Keys.F5)  # nothing stored to draw after Clear
         self.assertEqual(self.page.canvas_rgb(), empty)
 
-    def test_copy_solution(self):
+    def clipboard(self):
+        """What the clipboard holds, as (text, PNG bytes); None for what it
+        does not hold."""
+        text, png = self.page.driver.execute_async_script("""
+            const done = arguments[0];
+            // A read can wait on a write still in progress: give up after a
+            // while and let the caller ask again.
+            setTimeout(() => done([null, null]), 3000);
+            navigator.clipboard.read().then(async (items) => {
+                const item = items[0];
+                const text = item.types.includes('text/plain')
+                    ? await (await item.getType('text/plain')).text() : null;
+                let png = null;
+                if (item.types.includes('image/png')) {
+                    const bytes = new Uint8Array(await (await item.getType('image/png')).arrayBuffer());
+                    png = btoa(Array.from(bytes, (b) => String.fromCharCode(b)).join(''));
+                }
+                done([text, png]);
+            }, () => done([null, null]));""")
+        return text, png and base64.b64decode(png)
+
+    def copy_by(self, route, element, caption):
+        if route == "keys":
+            self.page.element(element).click()
+            self.page.keys((CTRL, "c"))
+        else:
+            ActionChains(self.page.driver).context_click(self.page.element(element)).perform()
+            item = self.page.until(lambda: [b for b in self.page.driver.find_elements(
+                "css selector", ".context button") if b.text == caption and b.is_displayed()])
+            item[0].click()
+
+    def test_copy_solution_and_picture(self):
+        """Ctrl+C and the context menu of the list and of the plot put on the
+        clipboard what the desktop puts there: the lines, and the panel's
+        picture whose pixels are the saved BMP's."""
         self.page.driver.execute_cdp_cmd("Browser.grantPermissions", {
             "origin": self.site.url.rstrip("/"), "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
-        self.page.solve("x^2-5x+6")
-        self.page.element("solution").click()
-        self.page.keys((CTRL, "c"))
-        lines, _, _ = self.cli.solution(",", "x^2-5x+6")
-        copied = self.page.until(lambda: self.page.driver.execute_async_script(
-            "navigator.clipboard.readText().then(arguments[0], () => arguments[0](''))"))
-        self.assertEqual(copied, "\n".join(["x^2-5x+6=0"] + lines))
+        for equation in ["x^2-5x+6", "-x^2+2x+3", "x^2+1"]:
+            self.page.solve(equation)
+            lines, _, _ = self.cli.solution(",", equation)
+            bmp = self.cli.picture(",", equation)
+            for route in ["keys", "menu"]:
+                with self.subTest(equation=equation, route=route):
+                    self.page.js("navigator.clipboard.writeText('')")
+                    self.copy_by(route, "solution", "Копировать решение")
+                    text = self.page.until(lambda: self.clipboard()[0])
+                    self.assertEqual(text, "\n".join([equation + "=0"] + lines))
+                    self.copy_by(route, "plot", "Копировать график")
+                    png = self.page.until(lambda: self.clipboard()[1])
+                    image = Image.open(io.BytesIO(png)).convert("RGB")
+                    self.assertEqual((image.width, image.height, image.tobytes()), bmp_rgb(bmp))
 
 
 class KeptTest(PageTest):
