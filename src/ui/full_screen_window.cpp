@@ -49,7 +49,8 @@ void FullScreenWindow::connectCommand(QAction* action, void (FullScreenWindow::*
     // Queued, as the main window's: the trigger returns before a dialog opens.
     connect(
         action, &QAction::triggered, this,
-        [this, command] { app_.guard([&] { (this->*command)(); }); }, Qt::QueuedConnection);
+        [this, command] { app_.guard([this, command] { (this->*command)(); }); },
+        Qt::QueuedConnection);
 }
 
 void FullScreenWindow::createActions() {

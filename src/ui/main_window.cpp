@@ -95,7 +95,8 @@ QAction* MainWindow::createAction(const char* name, const QString& caption, cons
     // window the command opens.
     connect(
         action, &QAction::triggered, this,
-        [this, command] { app_.guard([&] { (this->*command)(); }); }, Qt::QueuedConnection);
+        [this, command] { app_.guard([this, command] { (this->*command)(); }); },
+        Qt::QueuedConnection);
     return action;
 }
 

@@ -202,10 +202,11 @@ int runProgram(int argc, char** argv) {
     window.show();
     if (!equationFile->empty()) {
         // Loaded once the event loop runs: the lambda outlives this block, so
-        // it keeps its own copy of the name.
+        // it keeps its own copy of the name; the context and the window live
+        // until exec() returns, and the timer goes with the window.
         QTimer::singleShot(0, &window,
                            [&context, &window, file = QString::fromStdString(*equationFile)] {
-                               context.guard([&] { window.loadEquationFile(file); });
+                               context.guard([&window, &file] { window.loadEquationFile(file); });
                            });
     }
     return application.exec();
