@@ -17,17 +17,15 @@ using namespace parabel::ui;
 
 // Answers nothing: the measured commands open no dialog.
 class SilentPlatform final : public Platform {
-  public:
-    void showError(const QString&, const QString&) override {}
-    bool askYesNo(const QString&, const QString&) override { return true; }
-    std::optional<QString> openFile(QWidget*, const FileDialogOptions&, const QString&) override {
+  protected:
+    void runErrorBox(const QString&, const QString&) override {}
+    bool runQuestionBox(const QString&, const QString&) override { return true; }
+    std::optional<QString> runFileDialog(QWidget*, const FileDialogOptions&, const QString&,
+                                         bool) override {
         return std::nullopt;
     }
-    std::optional<QString> saveFile(QWidget*, const FileDialogOptions&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
-    void openUrl(const QString&) override {}
+    std::optional<QColor> runColorDialog(QWidget*, const QColor&) override { return std::nullopt; }
+    void handToDesktop(const QString&) override {}
 };
 
 // The window's part of that type and object name.

@@ -1,10 +1,51 @@
 #include "equation_field.h"
 
+#include <algorithm>
+
 #include "core/lower_case.h"
 #include "core/utf8.h"
 #include "core/windows1251.h"
 
 namespace parabel {
+
+namespace {
+
+// The ASCII character that a character Windows-1251 lacks stands for, or 0.
+char AsciiStandIn(char32_t codePoint) {
+    constexpr char32_t kFullWidthFirst = 0xFF01;  // '!'
+    constexpr char32_t kFullWidthLast = 0xFF5E;   // '~'
+    constexpr char32_t kFullWidthOffset = 0xFF01 - U'!';
+    switch (codePoint) {
+        case 0x2010:  // hyphen
+        case 0x2011:  // non-breaking hyphen
+        case 0x2012:  // figure dash
+        case 0x2015:  // horizontal bar
+        case 0x2212:  // minus sign
+        case 0xFE63:  // small hyphen-minus
+            return '-';
+        default:
+            break;
+    }
+    if (codePoint >= kFullWidthFirst && codePoint <= kFullWidthLast) {
+        return static_cast<char>(codePoint - kFullWidthOffset);  // U+FF0D is '-'
+    }
+    return 0;
+}
+
+// Past a broken UTF-8 sequence at `i`: its first byte and the continuation
+// bytes that follow it, as many as that byte announces, so one mark stands for
+// the whole broken sequence and no good character after it is lost.
+std::size_t AfterBrokenSequence(std::string_view text, std::size_t i) {
+    const std::size_t end =
+        i + std::min(Utf8LeadLength(static_cast<unsigned char>(text[i])), text.size() - i);
+    ++i;
+    while (i < end && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) {
+        ++i;
+    }
+    return i;
+}
+
+}  // namespace
 
 std::string EquationFieldText(std::string_view typed) {
     constexpr char32_t kSuperscriptTwo = 0x00B2;
@@ -14,13 +55,16 @@ std::string EquationFieldText(std::string_view typed) {
     while (i < typed.size()) {
         char32_t codePoint = 0;
         if (!DecodeUtf8(typed, i, codePoint)) {
-            ++i;  // a broken byte is no character
-            continue;
-        }
-        if (codePoint == kSuperscriptTwo) {
+            i = AfterBrokenSequence(typed, i);
+            kept += '?';
+        } else if (codePoint == kSuperscriptTwo) {
             kept += "^2";
+        } else if (const char standIn = AsciiStandIn(codePoint); standIn != 0) {
+            kept += standIn;
         } else if (codePoint != 0 && IsWindows1251CodePoint(codePoint)) {
             AppendUtf8(kept, codePoint);
+        } else {
+            kept += '?';
         }
     }
     return ToLowerCase(kept);

@@ -75,9 +75,10 @@ std::string ProgramUsage() {
            "  --version   show the version and exit\n"
            "\n"
            "The window needs a display (X11 or Wayland). The curve colour is kept in\n"
-           "Inf.ini beside the program when that folder is writable or the file exists\n"
-           "there, otherwise in $XDG_CONFIG_HOME/org.parabel.Parabel/ (default\n"
-           "~/.config/org.parabel.Parabel/).\n"
+           "$XDG_CONFIG_HOME/org.parabel.Parabel/Inf.ini (default\n"
+           "~/.config/org.parabel.Parabel/Inf.ini) for a program installed in the\n"
+           "system's program folders; a copy anywhere else keeps Inf.ini beside itself\n"
+           "when that folder is writable or the file exists there.\n"
            "The companion parabel-cli solves and draws without a window.\n";
 }
 

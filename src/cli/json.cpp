@@ -6,7 +6,6 @@
 #include "core/real_to_text.h"
 #include "core/solver.h"
 #include "core/utf8.h"
-#include "equation.h"
 
 namespace parabel::cli {
 
@@ -99,9 +98,8 @@ std::string JsonOfSolve(const std::string& input, const SolveOutcome& outcome) {
     return json + "}";
 }
 
-std::string JsonOfRefusal(const std::string* input, const std::string& message) {
-    return "{\"input\":" + (input != nullptr ? JsonString(*input) : std::string("null")) +
-           ",\"equation\":null,\"lines\":[]," + JsonError("text", message) + "}";
+std::string JsonOfSkippedLine(const std::string& message) {
+    return "{\"input\":null,\"equation\":null,\"lines\":[]," + JsonError("text", message) + "}";
 }
 
 }  // namespace parabel::cli

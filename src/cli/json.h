@@ -32,9 +32,9 @@ std::string JsonStrings(const std::vector<std::string>& texts);
 // The numbers use '.' whatever the decimal separator is.
 std::string JsonOfSolve(const std::string& input, const SolveOutcome& outcome);
 
-// The object of an input that never reached the solve: "input" (null when
-// it could not be held), "equation" null, "lines" [], "error" {"kind":
-// "text", "message": `message`}.
-std::string JsonOfRefusal(const std::string* input, const std::string& message);
+// The object of a line of input too long to be held, which never reached the
+// solve: "input" null, "equation" null, "lines" [], "error" {"kind": "text",
+// "message": `message`}.
+std::string JsonOfSkippedLine(const std::string& message);
 
 }  // namespace parabel::cli

@@ -8,6 +8,7 @@
 
 #include "app/version.h"
 #include "commands.h"
+#include "core/arithmetic_environment.h"
 #include "core/decimal_separator.h"
 #include "help.h"
 #include "input.h"
@@ -43,6 +44,9 @@ int main(int argc, char** argv) {
     // A write beyond the file size limit fails with an error instead of
     // ending the process, so a save can report it.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Never the environment inherited: a library loaded before main may
+    // have lowered the x87's precision.
+    parabel::UseProgramArithmetic();
     parabel::ReadDecimalSeparatorFromLocale();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {

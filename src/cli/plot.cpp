@@ -9,13 +9,13 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/equation_field.h"
 #include "app/picture_file.h"
 #include "app/solve_and_draw.h"
 #include "color.h"
 #include "commands.h"
 #include "core/ascii.h"
 #include "core/errors.h"
-#include "equation.h"
 #include "input.h"
 #include "io/safe_save.h"
 #include "plot/full_screen_plot.h"
@@ -314,9 +314,7 @@ int RunPlot(const std::vector<std::string>& args) {
         Complain(error.what());
         return 2;
     }
-    if (!AcceptedByTheField(options.equation)) {
-        return 1;
-    }
+    options.equation = EquationFieldText(options.equation);
     const int status = options.trace ? Trace(options) : WritePicture(options);
     std::fflush(stdout);
     return status;

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <string>
 
+#include "app/equation_field.h"
 #include "app/solve_and_draw.h"
 #include "commands.h"
 #include "core/real_to_text.h"
-#include "equation.h"
 #include "input.h"
 #include "io/line_text.h"
 #include "json.h"
@@ -42,16 +42,9 @@ void PrintLine(const std::string& line) {
 
 // Solves one equation and prints its block; false when it failed.
 bool SolveOne(const Input& input, Output output) {
-    if (!AcceptedByTheField(input.text, input.where)) {
-        if (output == Output::kValues) {
-            std::fputs("error: text\n\n", stdout);
-        } else if (output == Output::kJson) {
-            PrintLine(JsonOfRefusal(&input.text, kFieldRefusal));
-        }
-        return false;
-    }
-    // The last step, the plot, counts only for its faults.
-    const SolveOutcome outcome = SolveWithoutPicture(input.text).outcome;
+    // The equation as the field would hold it, which the equation line of
+    // the output shows. The last step, the plot, counts only for its faults.
+    const SolveOutcome outcome = SolveWithoutPicture(EquationFieldText(input.text)).outcome;
     const bool solved = outcome.failure == SolveFailure::kNone;
     if (!solved) {
         std::fprintf(stderr, "%s%s\n", input.where.c_str(), FailureMessage(outcome.failure));
@@ -109,7 +102,7 @@ int RunSolve(const std::vector<std::string>& args) {
         [&](const Input& input) { allSolved = SolveOne(input, output) && allSolved; },
         [&](const std::string& report) {
             if (output == Output::kJson) {
-                PrintLine(JsonOfRefusal(nullptr, report));
+                PrintLine(JsonOfSkippedLine(report));
             }
         });
     std::fflush(stdout);
@@ -123,16 +116,18 @@ namespace {
 const char kSolveHelp[] =
     "solve   Solves each quadratic equation (a x^2 + b x + c, with an optional\n"
     "        \"=0\"), or each line of standard input when none is given.\n"
-    "        Equations are taken in lower case, as the equation field holds\n"
-    "        them. A failure prints the program's error message to standard\n"
-    "        error and goes on.\n"
+    "        Equations are taken as the equation field holds them: in lower\n"
+    "        case, a minus or dash sign as \"-\", full-width letters and digits\n"
+    "        as ASCII, \"²\" as \"^2\" and any other character that Windows-1251\n"
+    "        lacks as \"?\" (which fails as a coefficient). A failure prints the\n"
+    "        program's error message to standard error and goes on.\n"
     "        Output, UTF-8 text with LF line ends unless --saved:\n"
     "        (none)    the worked solution exactly as the program saves it (the\n"
     "                  equation line first), then an empty line; nothing for a\n"
     "                  failed equation.\n"
     "        --values  the lines so far, then one line\n"
     "                  values: A;B;C;ROOT1;ROOT2   (no root: 2147483647)\n"
-    "                  or error: form | error: conversion | error: text,\n"
+    "                  or error: form | error: conversion,\n"
     "                  then an empty line.\n"
     "        --json    one JSON object per equation, one per line:\n"
     "                  {\"input\": the text as given, \"equation\": \"...=0\",\n"
@@ -141,13 +136,13 @@ const char kSolveHelp[] =
     "                   \"roots\": [\"X1\" or null, \"X2\" or null]}\n"
     "                  numbers are strings as the program writes them, with '.'\n"
     "                  whatever the locale; null where there is no root. On a\n"
-    "                  failure \"error\": {\"kind\": \"form\" | \"conversion\" |\n"
-    "                  \"text\", \"message\": the message} replaces the numbers\n"
-    "                  (\"text\": characters the equation field cannot hold).\n"
+    "                  failure \"error\": {\"kind\": \"form\" | \"conversion\",\n"
+    "                  \"message\": the message} replaces the numbers; a line of\n"
+    "                  standard input too long to hold gives {\"input\": null,\n"
+    "                  \"error\": {\"kind\": \"text\", ...}}.\n"
     "        --saved   the bytes the program's save-solution command writes after\n"
     "                  the same solve, failed or not: Windows-1251, CR LF after\n"
-    "                  every line; one solution after the other; nothing for\n"
-    "                  text the equation field cannot hold.\n";
+    "                  every line; one solution after the other.\n";
 
 }  // namespace
 

@@ -14,8 +14,10 @@ namespace parabel {
 std::string EncodeLines(const std::vector<std::string>& lines);
 
 // The first line of a file's content, in UTF-8: the bytes up to, not
-// including, the first CR, LF or NUL, after a leading UTF-8 byte-order mark.
-// Nothing when the content yields no line (it is empty, or begins with NUL).
+// including, the first CR, LF or NUL, read as Windows-1251; after a leading
+// UTF-8 byte-order mark, as UTF-8 (returned as they are, broken sequences
+// included, for the equation field to judge). Nothing when the content yields
+// no line (it is empty, or begins with NUL).
 std::optional<std::string> DecodeFirstLine(std::string_view content);
 
 }  // namespace parabel

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/error_report.h"
+#include "core/arithmetic_environment.h"
 #include "io/settings_location.h"
 
 namespace parabel::ui {
@@ -20,6 +21,9 @@ AppContext::AppContext(Platform& platform, QString title)
       title_(std::move(title)) {}
 
 void AppContext::guard(const std::function<void()>& handler) {
+    // Whatever ran since the last command (an input method, an
+    // accessibility bridge, a driver) may have changed the environment.
+    UseProgramArithmetic();
     try {
         handler();
     } catch (const std::exception& error) {

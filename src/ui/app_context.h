@@ -47,8 +47,9 @@ class AppContext {
         }
     }
 
-    // The general error report: runs a handler and shows any error that
-    // escapes it in a box captioned with the title; the program goes on.
+    // The general error report: runs a handler, in the program's arithmetic
+    // environment, and shows any error that escapes it in a box captioned
+    // with the title; the program goes on.
     void guard(const std::function<void()>& handler);
     void reportError(const std::exception& error);
 

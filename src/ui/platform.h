@@ -2,11 +2,18 @@
 // interface: message boxes, file and colour dialogs, opening links. The
 // program uses QtPlatform; tests substitute a scripted one, so every command
 // runs without a human and without a display.
+//
+// A dialog may load code into the process (a style or platform-theme plug-in,
+// an input method, a file-system or printer backend) that changes the
+// floating-point environment, so each call sets the program's arithmetic
+// again once the interaction is over, whichever implementation ran it.
 #pragma once
 
 #include <QColor>
 #include <QString>
 #include <optional>
+
+#include "core/arithmetic_environment.h"
 
 class QWidget;
 
@@ -23,21 +30,51 @@ class Platform {
     virtual ~Platform() = default;
 
     // An error box: error icon, OK, modal for the whole program.
-    virtual void showError(const QString& caption, const QString& text) = 0;
+    void showError(const QString& caption, const QString& text) {
+        runErrorBox(caption, text);
+        UseProgramArithmetic();
+    }
     // A question box: question icon, Yes and No; true for Yes.
-    virtual bool askYesNo(const QString& caption, const QString& text) = 0;
+    bool askYesNo(const QString& caption, const QString& text) {
+        return afterwards(runQuestionBox(caption, text));
+    }
     // The open and save dialogs, starting with `fileName` in the name field.
     // They give the full path chosen, or nothing when cancelled.
-    virtual std::optional<QString> openFile(QWidget* parent, const FileDialogOptions& options,
-                                            const QString& fileName) = 0;
-    virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogOptions& options,
-                                            const QString& fileName) = 0;
+    std::optional<QString> openFile(QWidget* parent, const FileDialogOptions& options,
+                                    const QString& fileName) {
+        return afterwards(runFileDialog(parent, options, fileName, false));
+    }
+    std::optional<QString> saveFile(QWidget* parent, const FileDialogOptions& options,
+                                    const QString& fileName) {
+        return afterwards(runFileDialog(parent, options, fileName, true));
+    }
     // The colour chooser with its custom colours shown, opened on `initial`;
     // the colour chosen, or nothing when cancelled.
-    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) {
+        return afterwards(runColorDialog(parent, initial));
+    }
     // Hands a web address or "mailto:" target to the desktop; the result is
     // not looked at.
-    virtual void openUrl(const QString& target) = 0;
+    void openUrl(const QString& target) {
+        handToDesktop(target);
+        UseProgramArithmetic();
+    }
+
+  protected:
+    // What each call does; the public calls above wrap them.
+    virtual void runErrorBox(const QString& caption, const QString& text) = 0;
+    virtual bool runQuestionBox(const QString& caption, const QString& text) = 0;
+    virtual std::optional<QString> runFileDialog(QWidget* parent, const FileDialogOptions& options,
+                                                 const QString& fileName, bool save) = 0;
+    virtual std::optional<QColor> runColorDialog(QWidget* parent, const QColor& initial) = 0;
+    virtual void handToDesktop(const QString& target) = 0;
+
+  private:
+    template <typename Result>
+    static Result afterwards(Result result) {
+        UseProgramArithmetic();
+        return result;
+    }
 };
 
 }  // namespace parabel::ui

@@ -17,6 +17,7 @@
 
 #include "app/program_arguments.h"
 #include "app/version.h"
+#include "core/arithmetic_environment.h"
 #include "core/decimal_separator.h"
 #include "io/settings_location.h"
 #include "main_window.h"
@@ -196,6 +197,9 @@ int runProgram(int argc, char** argv) {
     NoToolTips noToolTips;
     application.installEventFilter(&noToolTips);
 
+    // The toolkit has loaded its plug-ins by now; none of them decides the
+    // arithmetic.
+    parabel::UseProgramArithmetic();
     QtPlatform platform;
     AppContext context(platform);
     MainWindow window(context);

@@ -21,10 +21,12 @@ QString nameFilter(const QString& filter) {
     return filters.join(";;");
 }
 
-std::optional<QString> runFileDialog(QWidget* parent, const FileDialogOptions& options,
-                                     const QString& fileName, QFileDialog::AcceptMode mode) {
+}  // namespace
+
+std::optional<QString> QtPlatform::runFileDialog(QWidget* parent, const FileDialogOptions& options,
+                                                 const QString& fileName, bool save) {
     QFileDialog dialog(parent);
-    dialog.setAcceptMode(mode);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Any name may be typed, also of a file that does not exist: the
     // commands check what they were given.
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -46,28 +48,16 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogOptions& o
     return dialog.selectedFiles().first();
 }
 
-}  // namespace
-
-void QtPlatform::showError(const QString& caption, const QString& text) {
+void QtPlatform::runErrorBox(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
-bool QtPlatform::askYesNo(const QString& caption, const QString& text) {
+bool QtPlatform::runQuestionBox(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == QMessageBox::Yes;
-}
-
-std::optional<QString> QtPlatform::openFile(QWidget* parent, const FileDialogOptions& options,
-                                            const QString& fileName) {
-    return runFileDialog(parent, options, fileName, QFileDialog::AcceptOpen);
-}
-
-std::optional<QString> QtPlatform::saveFile(QWidget* parent, const FileDialogOptions& options,
-                                            const QString& fileName) {
-    return runFileDialog(parent, options, fileName, QFileDialog::AcceptSave);
 }
 
 namespace {
@@ -97,7 +87,7 @@ void QtPlatform::restoreSharedCustomColors() const {
     }
 }
 
-std::optional<QColor> QtPlatform::chooseColor(QWidget* parent, const QColor& initial) {
+std::optional<QColor> QtPlatform::runColorDialog(QWidget* parent, const QColor& initial) {
     if (ownCustomColors_.isEmpty()) {
         rememberSharedCustomColors();
     }
@@ -119,7 +109,7 @@ std::optional<QColor> QtPlatform::chooseColor(QWidget* parent, const QColor& ini
     return chosen;
 }
 
-void QtPlatform::openUrl(const QString& target) {
+void QtPlatform::handToDesktop(const QString& target) {
     QDesktopServices::openUrl(QUrl(target));
 }
 

@@ -11,15 +11,13 @@
 namespace parabel::ui {
 
 class QtPlatform final : public Platform {
-  public:
-    void showError(const QString& caption, const QString& text) override;
-    bool askYesNo(const QString& caption, const QString& text) override;
-    std::optional<QString> openFile(QWidget* parent, const FileDialogOptions& options,
-                                    const QString& fileName) override;
-    std::optional<QString> saveFile(QWidget* parent, const FileDialogOptions& options,
-                                    const QString& fileName) override;
-    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
-    void openUrl(const QString& target) override;
+  protected:
+    void runErrorBox(const QString& caption, const QString& text) override;
+    bool runQuestionBox(const QString& caption, const QString& text) override;
+    std::optional<QString> runFileDialog(QWidget* parent, const FileDialogOptions& options,
+                                         const QString& fileName, bool save) override;
+    std::optional<QColor> runColorDialog(QWidget* parent, const QColor& initial) override;
+    void handToDesktop(const QString& target) override;
 
   private:
     // The colour dialog's custom colours start empty for this program and

@@ -16,8 +16,6 @@ import xml.etree.ElementTree as ElementTree
 
 CLI = None
 SVG = "{http://www.w3.org/2000/svg}"
-FIELD_REFUSAL = ("the equation holds characters that the equation field does not accept"
-                 " (only UTF-8 text of the Windows-1251 characters)")
 # RealToText's forms: fixed or scientific, '.' as separator.
 NUMBER = re.compile(r"^-?\d+(\.\d+)?(E-?\d+)?$")
 
@@ -45,9 +43,13 @@ def varied_inputs():
                ["5x+3", "x+1", "x^2 - 5x + 6", "x^2+abcx", "x^2=0=0", "x^2+1e3000x", "X^2+Ё",
                 "1e16x^2-1", "1e16x^2", "1e-4000x^2+x", 'x^2"+1', "x^2\\+1", "x^2\t+1",
                 "x^2\x01+1", "\x1b[31mx^2", "x^2+€"]]
-    inputs += [(text, "text") for text in
-               ["x²+1".encode(), b"\xff\xfe", b"x^2\x00+1", "日本".encode(), b"\xc0\xaf",
-                b"\xed\xa0\x80", b"x^2+\xe2\x82", "😀x^2".encode()]]
+    # Characters the equation field cannot hold show there as "?", broken
+    # UTF-8 too, and fail as the field would make them fail.
+    inputs += [(text, "form") for text in
+               [b"\xff\xfe", "日本".encode(), b"\xc0\xaf", b"\xed\xa0\x80"]]
+    inputs += [(text, "conversion") for text in
+               [b"x^2\x00+1", b"x^2+\xe2\x82", "😀x^2".encode(), "x³-1".encode()]]
+    inputs += [(text, "any") for text in ["x²+1".encode(), "x²−5x+6".encode()]]
     return inputs
 
 
@@ -110,17 +112,43 @@ class SolveJson(unittest.TestCase):
         self.assertNotIn("roots", document)
         message = document["error"]["message"]
         self.assertEqual(value, "error: " + kind)
-        if kind == "text":
-            self.assertIsNone(document["equation"])
-            self.assertEqual(document["lines"], [])
-            self.assertEqual(message, FIELD_REFUSAL)
-            self.assertTrue("parabel-cli: line %d: %s\n" % (number, message) in errors,
-                            "no message naming line %d" % number)
-        else:
-            self.assertEqual(document["lines"][0], document["equation"])
-            self.assertTrue(document["equation"].endswith("=0"))
-            self.assertTrue("line %d: %s\n" % (number, message) in errors,
-                            "no message naming line %d" % number)
+        self.assertEqual(document["lines"][0], document["equation"])
+        self.assertTrue(document["equation"].endswith("=0"))
+        self.assertTrue("line %d: %s\n" % (number, message) in errors,
+                        "no message naming line %d" % number)
+
+    def test_a_line_too_long_to_hold_is_skipped_and_told(self):
+        data = b"x^2-4\n" + b"7" * (16 * 1024 * 1024 + 1) + b"\nx^2+1\n"
+        result = run(["solve", "--json"], data)
+        self.assertEqual(result.returncode, 1)
+        documents = [json.loads(line) for line in result.stdout.decode().splitlines()]
+        self.assertEqual([document["input"] for document in documents], ["x^2-4", None, "x^2+1"])
+        self.assertEqual(documents[1]["error"]["kind"], "text")
+        self.assertIsNone(documents[1]["equation"])
+        self.assertIn("line 2: longer than", result.stderr.decode())
+
+
+class FieldTexts(unittest.TestCase):
+    """The texts the window's and the page's tests type, paste and load: as
+    an operand and as a line of standard input, each is the same equation."""
+
+    def test_the_same_equation_as_in_the_window_and_the_page(self):
+        path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "app",
+                            "field_texts.json")
+        with open(path, encoding="utf-8") as table:
+            rows = json.load(table)
+        for row in rows:
+            equation = row["field"] if "answer" in row else row["field"] + "=0"
+            for way, args, data in [("operand", ["solve", "--json", row["text"]], b""),
+                                    ("line", ["solve", "--json"], row["text"].encode() + b"\n")]:
+                with self.subTest(note=row["note"], way=way):
+                    document = json.loads(run(args, data).stdout)
+                    self.assertEqual(document["input"], row["text"])
+                    self.assertEqual(document["equation"], equation)
+                    if "answer" in row:
+                        self.assertEqual(document["lines"][-1], row["answer"])
+                    else:
+                        self.assertEqual(document["error"]["kind"], row["error"])
 
 
 def color_of_value(hex_value):

@@ -3,7 +3,9 @@
 # binary in a private folder and in the system's program folders, run by the
 # caller and, when the caller is root, by an ordinary user (nobody). The
 # system folders are covered by overlays in a private mount namespace, so
-# the machine's own folders are never written.
+# the machine's own folders are never written, and the password entries'
+# homes are folders of the test's own there, so the runner's real home and
+# its settings are never read.
 # Usage: settings_folder_test.sh PATH-TO-PARABEL-CLI INSTALL-BINDIR
 set -u
 cli=$(realpath "$1")
@@ -51,7 +53,17 @@ fi
 
 # A private folder, a link to /usr/bin, and each runner's configuration
 # folder with a colour of its own (their homes' hold none).
-mkdir "$work/private" "$work/caller-home" "$work/user-home"
+mkdir "$work/private" "$work/caller-home" "$work/user-home" "$work/caller-passwd-home" \
+    "$work/user-passwd-home"
+# The password entries of the caller and of nobody name homes of the test's
+# own; without a private namespace the rows that would read them are skipped.
+if ((SETTINGS_TEST_SYSTEM)); then
+    awk -F: -v OFS=: -v caller="$(id -u)" -v user=$nobody -v work="$work" '
+        $3 == caller { $6 = work "/caller-passwd-home" }
+        $3 == user { $6 = work "/user-passwd-home" }
+        { print }' /etc/passwd >"$work/passwd"
+    mount --bind "$work/passwd" /etc/passwd || exit 1
+fi
 ln -s /usr/bin "$work/link"
 for who in caller:clLime user:clNavy; do
     mkdir -p "$work/${who%:*}-xdg/org.parabel.Parabel"
@@ -68,7 +80,8 @@ check() {
     local folder=$1 file=$2 who=$3 env=$4 kind=$5 canonical got want
     canonical=$(realpath -m "$folder")
     if [[ $canonical != "$work"/* && -z ${covered[$canonical]:-} ]] ||
-        [[ $who == user && $SETTINGS_TEST_ROOT == 0 ]]; then
+        [[ $who == user && $SETTINGS_TEST_ROOT == 0 ]] ||
+        [[ $env == none && $SETTINGS_TEST_SYSTEM == 0 ]]; then
         skipped=$((skipped + 1))
         return
     fi
@@ -78,17 +91,15 @@ check() {
     for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
         [[ -n ${!name:-} ]] && vars+=("$name=${!name}")
     done
-    local uid
-    uid=$(id -u)
     if [[ $who == user ]]; then
-        as=(setpriv --reuid=$nobody --regid=$nobody --clear-groups) uid=$nobody
+        as=(setpriv --reuid=$nobody --regid=$nobody --clear-groups)
     fi
     case $kind in
         beside) want="$canonical/Inf.ini clRed" && ((file)) && want="$canonical/Inf.ini clBlue" ;;
         xdg) want="$work/$who-xdg/org.parabel.Parabel/Inf.ini clLime" &&
             [[ $who == user ]] && want="${want% *} clNavy" ;;
         home) want="$work/$who-home/.config/org.parabel.Parabel/Inf.ini clRed" ;;
-        passwd) want="$(getent passwd "$uid" | cut -d: -f6)/.config/org.parabel.Parabel/Inf.ini clRed" ;;
+        passwd) want="$work/$who-passwd-home/.config/org.parabel.Parabel/Inf.ini clRed" ;;
     esac
     want="file: ${want% *}"$'\n'"color: ${want##* }"
 

@@ -23,8 +23,10 @@ TEST(DecodeFirstLine, TheFirstLineOrNone) {
     EXPECT_EQ(DecodeFirstLine(std::string("\0x", 2)), std::nullopt);
 }
 
-TEST(DecodeFirstLine, AUtf8ByteOrderMarkIsSkipped) {
+TEST(DecodeFirstLine, AUtf8ByteOrderMarkIsSkippedAndTheLineReadAsUtf8) {
     EXPECT_EQ(DecodeFirstLine("\xEF\xBB\xBFx^2-4x+4\r\n"), "x^2-4x+4");
+    EXPECT_EQ(DecodeFirstLine("\xEF\xBB\xBFx\xC2\xB2\xE2\x88\x92" "5x\r\n"), "x²−5x");
+    EXPECT_EQ(DecodeFirstLine("\xEF\xBB\xBFx\xFF\n"), "x\xFF");  // broken, for the field to mark
     EXPECT_EQ(DecodeFirstLine("\xEF\xBB\xBF\r\n"), "");
     EXPECT_EQ(DecodeFirstLine("\xEF\xBB\xBF"), std::nullopt);
     // Only a whole mark first: these bytes elsewhere are Windows-1251 text.

@@ -1,4 +1,9 @@
 // The main window driven by key and mouse events over a scripted platform.
+#include <QClipboard>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -9,7 +14,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <string_view>
 
+#include "core/arithmetic_environment.h"
 #include "core/errors.h"
 #include "core/solver.h"
 #include "plot/main_plot.h"
@@ -68,6 +75,22 @@ void MovePointer(QWidget* widget, QPoint point) {
     QMouseEvent move(QEvent::MouseMove, QPointF(point), widget->mapToGlobal(QPointF(point)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+void LowerThePrecision() {
+    const std::uint16_t doublePrecision = 0x027F;  // 53-bit significand
+    asm volatile("fldcw %0" : : "m"(doublePrecision));
+}
+#endif
+
+// Typing whole characters, one key event each, as an input method sends a
+// character beyond 16 bits.
+void TypeCodePoints(QWidget* widget, const QString& text) {
+    for (const char32_t codePoint : text.toUcs4()) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUcs4(&codePoint, 1));
+        QApplication::sendEvent(widget, &press);
+    }
 }
 
 // Typing any characters, one key event each.
@@ -358,7 +381,8 @@ class MainWindowTest : public QObject {
         Program program;
         program.Show();
         auto& main = *program.main;
-        WindowProbe::State(main).a = parabel::Extended(10000000000000000);  // the panel's first point cannot be rounded
+        WindowProbe::State(main).a =
+            parabel::Extended(10000000000000000);  // the panel's first point cannot be rounded
         QTest::keyClick(&main, Qt::Key_F5);
         RunQueuedCommands();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
@@ -401,16 +425,85 @@ class MainWindowTest : public QObject {
         QCOMPARE(parabel::DecimalSeparator(), '.');
     }
 
-    void equationFieldHoldsLowerCaseWindows1251Text() {
+    // The texts that the page's and parabel-cli's tests take too: typed key by
+    // key, pasted, or loaded from a UTF-8 file, each is the same equation.
+    void typedPastedAndLoadedTextIsTheSameEquation() {
+        QFile table(QStringLiteral(PARABEL_FIELD_TEXTS));
+        QVERIFY(table.open(QIODevice::ReadOnly));
+        const QJsonArray rows = QJsonDocument::fromJson(table.readAll()).array();
+        QVERIFY(rows.size() >= 10);
+        for (const QJsonValue& value : rows) {
+            const QJsonObject row = value.toObject();
+            const QString text = row[QStringLiteral("text")].toString();
+            for (const char* way : {"typed", "pasted", "loaded"}) {
+                Program program;
+                program.Show();
+                program.Field()->setFocus();
+                if (way == std::string_view("typed")) {
+                    TypeCodePoints(program.Field(), text);
+                    QTest::keyClick(program.Field(), Qt::Key_Return);
+                } else if (way == std::string_view("pasted")) {
+                    QGuiApplication::clipboard()->setText(text);
+                    QTest::keyClick(program.Field(), Qt::Key_V, Qt::ControlModifier);
+                    QTest::keyClick(program.Field(), Qt::Key_Return);
+                } else {
+                    const QString path = program.Path(QStringLiteral("equation.txt"));
+                    QFile file(path);
+                    QVERIFY(file.open(QIODevice::WriteOnly));
+                    file.write("\xEF\xBB\xBF" + text.toUtf8() + "\r\n");
+                    file.close();
+                    program.platform.fileAnswers = {path};
+                    QTest::keyClick(program.main.get(), Qt::Key_L, Qt::ControlModifier);
+                }
+                RunQueuedCommands();
+                const QString context = row[QStringLiteral("note")].toString() + " / " + way;
+                QVERIFY2(program.Field()->text() == row[QStringLiteral("field")].toString(),
+                         qPrintable(context + ": " + program.Field()->text()));
+                if (row.contains(QStringLiteral("answer"))) {
+                    QVERIFY2(program.platform.boxes.empty(), qPrintable(context));
+                    QVERIFY2(program.List()->count() > 0 &&
+                                 program.List()->item(program.List()->count() - 1)->text() ==
+                                     row[QStringLiteral("answer")].toString(),
+                             qPrintable(context));
+                } else {
+                    QVERIFY2(program.platform.boxes.size() == 1 &&
+                                 program.platform.boxes[0].text ==
+                                     QString::fromUtf8(parabel::kConversionMessage),
+                             qPrintable(context));
+                }
+            }
+        }
+    }
+
+#if defined(__x86_64__) || defined(__i386__)
+    // A library loaded into the program (a plug-in, a driver, one preloaded)
+    // may lower the x87's precision: each command and each dialog sets the
+    // program's arithmetic again.
+    void aLoweredPrecisionChangesNoResult() {
+        Program program;
+        program.Show();
+        LowerThePrecision();
+        program.Solve(QStringLiteral("x^2+x-1"));
+        QCOMPARE(program.List()->item(8)->text(),
+                 QStringLiteral("Ответ: x(1)=0.618033988749895 ; x(2)=-1.61803398874989"));
+        program.platform.duringEachCall = LowerThePrecision;
+        for (const auto key : {Qt::Key_W, Qt::Key_S, Qt::Key_G, Qt::Key_L}) {
+            QTest::keyClick(program.main.get(), key, Qt::ControlModifier);
+            RunQueuedCommands();
+            QVERIFY2(parabel::ProgramArithmeticInUse(), qPrintable(QKeySequence(key).toString()));
+        }
+    }
+#endif
+
+    void typingKeepsTheCursorAfterWhatWasTyped() {
         Program program;
         program.Show();
         TypeText(program.Field(), QStringLiteral("ABC ЯЁ"));
         QCOMPARE(program.Field()->text(), QStringLiteral("abc яё"));
-        program.Field()->setEquation(QStringLiteral("X²+Ω³1"));  // only ² has a meaning
-        QCOMPARE(program.Field()->text(), QStringLiteral("x^2+1"));
-        program.Field()->clear();
-        program.Field()->insert(QStringLiteral("Z日本"));
-        QCOMPARE(program.Field()->text(), QStringLiteral("z"));
+        program.Field()->setCursorPosition(1);
+        TypeCodePoints(program.Field(), QStringLiteral("²−😀"));
+        QCOMPARE(program.Field()->text(), QStringLiteral("a^2-?bc яё"));
+        QCOMPARE(program.Field()->cursorPosition(), 5);
     }
 };
 

@@ -31,14 +31,19 @@ class ScriptedPlatform final : public ui::Platform {
     std::deque<std::optional<QColor>> colorAnswers;  // an empty script cancels
     std::vector<QString> openedUrls;
     std::function<void()> onBox;  // runs while a box is "shown"
+    // Runs inside every box and dialog, as code a dialog loads would.
+    std::function<void()> duringEachCall;
 
-    void showError(const QString& caption, const QString& text) override {
+  protected:
+    void runErrorBox(const QString& caption, const QString& text) override {
+        during();
         boxes.push_back({caption, text, false});
         if (onBox) {
             onBox();
         }
     }
-    bool askYesNo(const QString& caption, const QString& text) override {
+    bool runQuestionBox(const QString& caption, const QString& text) override {
+        during();
         boxes.push_back({caption, text, true});
         if (yesNoAnswers.empty()) {
             return true;
@@ -47,15 +52,13 @@ class ScriptedPlatform final : public ui::Platform {
         yesNoAnswers.pop_front();
         return answer;
     }
-    std::optional<QString> openFile(QWidget*, const ui::FileDialogOptions& options,
-                                    const QString& fileName) override {
-        return fileAnswer(false, options, fileName);
+    std::optional<QString> runFileDialog(QWidget*, const ui::FileDialogOptions& options,
+                                         const QString& fileName, bool save) override {
+        during();
+        return fileAnswer(save, options, fileName);
     }
-    std::optional<QString> saveFile(QWidget*, const ui::FileDialogOptions& options,
-                                    const QString& fileName) override {
-        return fileAnswer(true, options, fileName);
-    }
-    std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override {
+    std::optional<QColor> runColorDialog(QWidget*, const QColor& initial) override {
+        during();
         colorCalls.push_back(initial);
         if (colorAnswers.empty()) {
             return std::nullopt;
@@ -64,9 +67,17 @@ class ScriptedPlatform final : public ui::Platform {
         colorAnswers.pop_front();
         return answer;
     }
-    void openUrl(const QString& target) override { openedUrls.push_back(target); }
+    void handToDesktop(const QString& target) override {
+        during();
+        openedUrls.push_back(target);
+    }
 
   private:
+    void during() const {
+        if (duringEachCall) {
+            duringEachCall();
+        }
+    }
     std::optional<QString> fileAnswer(bool save, const ui::FileDialogOptions& options,
                                       const QString& fileName) {
         fileCalls.push_back({save, options, fileName});

@@ -98,7 +98,7 @@ class SolveTest(PageTest):
 
     def test_field_keeps_what_the_windows_field_keeps(self):
         field = self.page.element("equation")
-        for typed, kept in [("X²+2X-3", "x^2+2x-3"), ("Х^2✓ €", "х^2 €"), ("Ж²", "ж^2")]:
+        for typed, kept in [("X²+2X-3", "x^2+2x-3"), ("Х^2✓ €", "х^2? €"), ("Ж²", "ж^2")]:
             with self.subTest(typed=typed):
                 self.page.js("arguments[0].value = ''", field)
                 field.send_keys(typed)

@@ -244,15 +244,5 @@ TEST(PagePlot, BmpHoldsThePanelsPixels) {
     }
 }
 
-TEST(PageField, KeepsWhatTheWindowsFieldKeeps) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"X²+2X-3", "x^2+2x-3"}, {"Х^2 € №", "х^2 € №"}, {"x\xE2\x9C\x93^2", "x^2"},
-        {"x\xFF^2", "x^2"},      {"ЁЖ x", "ёж x"},
-    };
-    for (const auto& [typed, kept] : rows) {
-        EXPECT_EQ(PageModel::FieldText(typed), kept) << typed;
-    }
-}
-
 }  // namespace
 }  // namespace parabel::web
