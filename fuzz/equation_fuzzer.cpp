@@ -1,4 +1,4 @@
-// The solve command on arbitrary equation texts: lower case, solve, draw on
+// The solve command on arbitrary equation texts: as the field takes them, solve, draw on
 // the 300 x 320 panel, compose the picture, encode the BMP file.
 //
 // Properties (the sanitizers check every memory access on the way):
@@ -16,9 +16,9 @@
 #include <string>
 #include <string_view>
 
+#include "app/equation_field.h"
 #include "app/solve_and_draw.h"
 #include "core/decimal_separator.h"
-#include "core/lower_case.h"
 #include "cropped_drawing.h"
 #include "fuzz_check.h"
 #include "io/bmp.h"
@@ -79,8 +79,9 @@ void SolveDrawAndEncode(const std::string& field) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace parabel;
+    // The bytes as typed: the field takes them as it takes any text.
     const std::string field =
-        ToLowerCase(std::string_view(reinterpret_cast<const char*>(data), size));
+        EquationFieldText(std::string_view(reinterpret_cast<const char*>(data), size));
     {
         const ScopedDecimalSeparator scoped('.');
         fuzz::SolveDrawAndEncode(field);

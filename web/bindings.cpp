@@ -1,4 +1,4 @@
-// The page's one native module: the page model and the full-screen model
+// The page's one native module: the window model and the full-screen model
 // bound for JavaScript. The boundary is plain data: texts as strings, files
 // and settings as bytes (Uint8Array) both ways, pixels as an RGBA view for
 // ImageData, a command's box as {caption, message} or null.
@@ -8,10 +8,13 @@
 #include <memory>
 
 #include "app/author_details.h"
+#include "app/equation_field.h"
+#include "app/full_screen_model.h"
+#include "app/main_window_model.h"
+#include "app/settings_store.h"
 #include "core/decimal_separator.h"
-#include "full_screen_model.h"
 #include "io/text_files.h"
-#include "page_model.h"
+#include "picture_bytes.h"
 #include "plot/color.h"
 
 namespace parabel::web {
@@ -61,37 +64,66 @@ val ViewOf(const std::vector<std::uint8_t>& bytes) {
     return val(emscripten::typed_memory_view(bytes.size(), bytes.data()));
 }
 
-// The page and its full-screen view together, as the window owns both.
-struct Page {
-    Page() : fullScreen(model.plotState()) {}
+// The general error report's caption: the program's title.
+constexpr const char* kTitle = "Parabel";
 
-    PageModel model;
+// The page's window and its full-screen view together, as the window owns
+// both, with Inf.ini's text as the browser keeps it and the size of the
+// screen the full-screen view shows on.
+struct Page {
+    Page()
+        : window(kTitle, settings),
+          fullScreen(kTitle, window.plotState(), [this] { return screen; }) {
+        window.PaintFirstTime();
+    }
+
+    SettingsText settings;
+    ScreenSize screen;
+    MainWindowModel window;
     FullScreenModel fullScreen;
+    std::vector<std::uint8_t> rgba;  // the last picture handed to a canvas
 };
 
-val SolveOn(Page& page, const std::string& text) {
-    return SolveReportOf(page.model.Solve(text));
+val SolveOn(Page& page, const std::string& fieldText) {
+    return SolveReportOf(page.window.Solve(fieldText));
 }
 
 val LoadOn(Page& page, const std::string& fileBytes) {
-    return SolveReportOf(page.model.LoadEquation(fileBytes));
+    return SolveReportOf(page.window.LoadBytes(fileBytes));
+}
+
+val Rgba(Page& page, const FramedSurface& picture) {
+    PictureRgba(picture, page.rgba);
+    return ViewOf(page.rgba);
+}
+
+val OpenFullScreen(Page& page, int width, int height) {
+    page.screen = {width, height};
+    page.fullScreen.LayOut();
+    page.fullScreen.BeginOpening();
+    return ErrorOf(page.fullScreen.DrawOnce());
 }
 
 val FullScreenPointer(Page& page, int x, int y) {
-    Report report;
-    const std::string text = page.fullScreen.PointerText(x, y, report);
+    const Report report = page.fullScreen.DrawOnce();
     val result = val::object();
-    result.set("text", text);
+    result.set("text", page.fullScreen.PointerText(x, y));
     result.set("error", ErrorOf(report));
     return result;
 }
 
 val ChooseColor(Page& page, val chosen) {
-    if (chosen.isNull() || chosen.isUndefined()) {
-        return ErrorOf(page.model.ChooseCurveColor(std::nullopt));
+    // Cancel, or anything that is no colour, chooses nothing.
+    std::optional<ColorValue> color;
+    if (chosen.isString()) {
+        color = ColorFromHex(chosen.as<std::string>());
     }
-    const std::string hex = chosen.as<std::string>();
-    return ErrorOf(page.model.ChooseCurveColor(hex));
+    return ErrorOf(page.window.ChooseCurveColor(color));
+}
+
+val ReadSettings(Page& page, const std::string& settingsText) {
+    page.settings.SetBytes(settingsText);
+    return ErrorOf(page.window.ReadCurveColor());
 }
 
 // The About box's texts.
@@ -117,62 +149,57 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
     using emscripten::optional_override;
 
     function("setDecimalSeparator", &SetSeparator);
-    function("fieldText", optional_override([](const std::string& typed) {
-                 return PageModel::FieldText(typed);
-             }));
-    function("pointerText", &PageModel::PointerText);
+    function("fieldText",
+             optional_override([](const std::string& typed) { return EquationFieldText(typed); }));
+    function("pointerText", &MainWindowModel::PointerText);
     function("authorDetails", &AuthorDetails);
-    function("buttonFaceHex", optional_override([] {
-                 char hex[8];
-                 std::snprintf(hex, sizeof hex, "#%06x",
-                               static_cast<unsigned>(SystemColor(kButtonFace) & 0xFFFFFF));
-                 return std::string(hex);
-             }));
+    function("buttonFaceHex",
+             optional_override([] { return HexOfPixel(SystemColor(kButtonFace)); }));
     emscripten::constant("maxFirstLine", static_cast<int>(kMaxFirstLine));
+    emscripten::constant("panelWidth", MainPictureLayout().width);
+    emscripten::constant("panelHeight", MainPictureLayout().height);
 
     emscripten::class_<Page>("Page")
         .constructor<>()
         .function("solve", &SolveOn)
         .function("load", &LoadOn)
         .function("refresh",
-                  optional_override([](Page& page) { return ErrorOf(page.model.Refresh()); }))
+                  optional_override([](Page& page) { return ErrorOf(page.window.Refresh()); }))
         .function("clear",
-                  optional_override([](Page& page) { return ErrorOf(page.model.Clear()); }))
+                  optional_override([](Page& page) { return ErrorOf(page.window.Clear()); }))
         .function("afterModal",
-                  optional_override([](Page& page) { return ErrorOf(page.model.AfterModal()); }))
+                  optional_override([](Page& page) { return ErrorOf(page.window.Refresh()); }))
         .function("panelRgba",
-                  optional_override([](Page& page) { return ViewOf(page.model.PanelRgba()); }))
+                  optional_override([](Page& page) { return Rgba(page, page.window.Picture()); }))
         .function("description",
-                  optional_override([](Page& page) { return page.model.Description(); }))
+                  optional_override([](Page& page) { return page.window.Description(); }))
         .function("solutionFile",
-                  optional_override([](Page& page) { return BytesOf(page.model.SolutionFile()); }))
-        .function("plotBmp",
-                  optional_override([](Page& page) { return BytesOf(page.model.PlotBmp()); }))
+                  optional_override([](Page& page) { return BytesOf(page.window.SolutionFile()); }))
+        .function("plotBmp", optional_override([](Page& page) {
+                      return BytesOf(ContentBytes(page.window.PictureFile(RasterFormat::kBmp)));
+                  }))
         .function("copiedSolution",
-                  optional_override([](Page& page) { return page.model.CopiedSolution(); }))
-        .function("readSettings", optional_override([](Page& page, const std::string& text) {
-                      return ErrorOf(page.model.ReadSettings(text));
-                  }))
-        .function("writeSettings", optional_override([](Page& page, const std::string& text) {
-                      return BytesOf(page.model.WriteSettings(text));
-                  }))
+                  optional_override([](Page& page) { return page.window.CopiedSolution(); }))
+        .function("readSettings", &ReadSettings)
+        .function("settingsText",
+                  optional_override([](Page& page) { return BytesOf(page.settings.bytes()); }))
         .function("curveColorHex",
-                  optional_override([](Page& page) { return page.model.CurveColorHex(); }))
+                  optional_override([](Page& page) { return page.window.CurveColorHex(); }))
         .function("chooseCurveColor", &ChooseColor)
-        .function("openFullScreen", optional_override([](Page& page, int width, int height) {
-                      return ErrorOf(page.fullScreen.Open(width, height));
-                  }))
+        .function("openFullScreen", &OpenFullScreen)
         .function("refreshFullScreen",
                   optional_override([](Page& page) { return ErrorOf(page.fullScreen.Refresh()); }))
         .function("fullScreenPointer", &FullScreenPointer)
         .function("fullScreenWidth",
-                  optional_override([](Page& page) { return page.fullScreen.width(); }))
+                  optional_override([](Page& page) { return page.fullScreen.layout().width; }))
         .function("fullScreenHeight",
-                  optional_override([](Page& page) { return page.fullScreen.height(); }))
-        .function("fullScreenRgba",
-                  optional_override([](Page& page) { return ViewOf(page.fullScreen.Rgba()); }))
-        .function("fullScreenBmp",
-                  optional_override([](Page& page) { return BytesOf(page.fullScreen.Bmp()); }));
+                  optional_override([](Page& page) { return page.fullScreen.layout().height; }))
+        .function("fullScreenRgba", optional_override([](Page& page) {
+                      return Rgba(page, page.fullScreen.Picture());
+                  }))
+        .function("fullScreenBmp", optional_override([](Page& page) {
+                      return BytesOf(ContentBytes(page.fullScreen.PictureFile(RasterFormat::kBmp)));
+                  }));
 }
 
 }  // namespace parabel::web

@@ -1,5 +1,7 @@
 #include "error_report.h"
 
+#include <exception>
+
 namespace parabel {
 
 std::string WithFinalDot(std::string_view message) {
@@ -8,6 +10,17 @@ std::string WithFinalDot(std::string_view message) {
         text += '.';
     }
     return text;
+}
+
+Report Guarded(std::string_view title, const std::function<void()>& command) {
+    Report report;
+    try {
+        command();
+    } catch (const std::exception& error) {
+        report.errorCaption = title;
+        report.errorMessage = WithFinalDot(error.what());
+    }
+    return report;
 }
 
 }  // namespace parabel

@@ -1,7 +1,10 @@
-// The general error report's text: what the program shows for an error that
-// a command did not catch itself, the window and the page alike.
+// What a command leaves for the window to tell the user, and the general
+// error report: the box the program shows for an error that a command did
+// not catch itself. The window, the page and their tests read the same
+// reports; the models never throw.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -11,5 +14,18 @@ namespace parabel {
 // sorts after "." (so a message ending in "." or ")" gets none; a message
 // ending in a letter, Cyrillic included, gets one).
 std::string WithFinalDot(std::string_view message);
+
+// The message box a command asks for: both texts empty for none.
+struct Report {
+    std::string errorCaption;
+    std::string errorMessage;
+
+    bool HasError() const { return !errorCaption.empty(); }
+};
+
+// The general error report: runs `command`; an error that escapes it becomes
+// the box the program shows for it, captioned with the program's title
+// (`title`), its message as WithFinalDot makes it.
+Report Guarded(std::string_view title, const std::function<void()>& command);
 
 }  // namespace parabel

@@ -11,9 +11,10 @@ namespace parabel {
 
 namespace {
 
+// The content holds its own copy of the frame, which refers to the surface.
 FileContent BmpFile(const FramedSurface& picture) {
     return FileContent(BmpFileSize(picture.width(), picture.height()),
-                       [&picture](const FileContent::Sink& sink) {
+                       [picture](const FileContent::Sink& sink) {
                            WriteBmp(
                                picture.width(), picture.height(),
                                [&picture](int y, Pixel* out) { picture.Row(y, out); }, sink);
@@ -23,7 +24,7 @@ FileContent BmpFile(const FramedSurface& picture) {
 // Its size is known only once it is written.
 FileContent PngFile(const FramedSurface& picture) {
 #if PARABEL_HAS_PNG
-    return FileContent([&picture](const FileContent::Sink& sink) {
+    return FileContent([picture](const FileContent::Sink& sink) {
         WritePng(
             picture.width(), picture.height(),
             [&picture](int y, Pixel* out) { picture.Row(y, out); }, sink);

@@ -15,7 +15,7 @@ enum class RasterFormat {
 // The file of `picture` in `format`, made while it is written: streamed
 // from the surface a row at a time, so a picture of any size costs a row or
 // two beside the surface (the PNG's size is known only once written).
-// `picture` (and its surface) must outlive the content.
+// The surface `picture` frames must outlive the content.
 FileContent PictureFile(const FramedSurface& picture, RasterFormat format);
 
 }  // namespace parabel

@@ -53,7 +53,8 @@ std::string PlotDescription(const PlotState& state) {
     } else if (roots.size() == 1) {
         text += ", корень " + RealToText(Extended::FromDouble(roots[0]));
     } else {
-        text += ", корни " + RealToText(Extended::FromDouble(roots[0])) + " и " + RealToText(Extended::FromDouble(roots[1]));
+        text += ", корни " + RealToText(Extended::FromDouble(roots[0])) + " и " +
+                RealToText(Extended::FromDouble(roots[1]));
     }
     return text;
 }

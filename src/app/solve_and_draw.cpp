@@ -2,7 +2,6 @@
 
 #include <exception>
 
-#include "core/lower_case.h"
 #include "drawing_bounds.h"
 #include "plot/main_plot.h"
 
@@ -25,7 +24,7 @@ void DrawReportingFaults(SolveAndDrawResult& result, Surface& panel, PlotState& 
 
 SolveAndDrawResult SolveAndDraw(std::string_view fieldText, Surface& panel, PlotState& state) {
     SolveAndDrawResult result;
-    result.outcome = Solve(ToLowerCase(fieldText));
+    result.outcome = Solve(fieldText);
     if (result.outcome.failure == SolveFailure::kNone) {
         DrawReportingFaults(result, panel, state);
     }
@@ -34,7 +33,7 @@ SolveAndDrawResult SolveAndDraw(std::string_view fieldText, Surface& panel, Plot
 
 SolveAndDrawResult SolveWithoutPicture(std::string_view fieldText) {
     SolveAndDrawResult result;
-    result.outcome = Solve(ToLowerCase(fieldText));
+    result.outcome = Solve(fieldText);
     const SolveOutcome& outcome = result.outcome;
     if (outcome.failure != SolveFailure::kNone ||
         PanelDrawingCannotFault(outcome.a, outcome.b, outcome.c, outcome.root1, outcome.root2)) {

@@ -22,10 +22,10 @@ struct SolveAndDrawResult {
     std::string drawingFault;
 };
 
-// Solves `fieldText`, the equation as typed (UTF-8), in lower case as the
-// equation field holds it, and, when that succeeds, draws the equation on
-// `panel` with DrawPlot, which stores it in `state`. Never throws for any
-// text.
+// Solves `fieldText`, the equation as the equation field holds it
+// (EquationFieldText: the field judges a text once, where it enters), and,
+// when that succeeds, draws the equation on `panel` with DrawPlot, which
+// stores it in `state`. Never throws for any text.
 SolveAndDrawResult SolveAndDraw(std::string_view fieldText, Surface& panel, PlotState& state);
 
 // The same result as SolveAndDraw on a surface that keeps nothing, for

@@ -15,43 +15,13 @@ const CommonColor kCommonColors[22] = {
     {"brown", 0xA52A2A},   {"pink", 0xFFC0CB},
 };
 
-namespace {
-
-// The colour value of an RGB triple: 0x00BBGGRR, red in the low byte.
-ColorValue FromRgb(unsigned rgb) {
-    return static_cast<ColorValue>((rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF));
-}
-
-std::optional<unsigned> ReadHexRgb(std::string_view text) {
-    if (text.size() != 7 || text[0] != '#') {
-        return std::nullopt;
-    }
-    unsigned rgb = 0;
-    for (const char c : text.substr(1)) {
-        const char lower = LowerAscii(c);
-        int digit = -1;
-        if (lower >= '0' && lower <= '9') {
-            digit = lower - '0';
-        } else if (lower >= 'a' && lower <= 'f') {
-            digit = lower - 'a' + 10;
-        }
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        rgb = rgb << 4 | static_cast<unsigned>(digit);
-    }
-    return rgb;
-}
-
-}  // namespace
-
 std::optional<ColorValue> ReadCurveColor(std::string_view text) {
-    if (const auto rgb = ReadHexRgb(text)) {
-        return FromRgb(*rgb);
+    if (const auto color = ColorFromHex(text)) {
+        return color;
     }
     for (const CommonColor& color : kCommonColors) {
         if (EqualIgnoringAsciiCase(text, color.name)) {
-            return FromRgb(color.rgb);
+            return ColorFromRgb(color.rgb >> 16, color.rgb >> 8, color.rgb);
         }
     }
     try {

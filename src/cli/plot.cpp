@@ -355,9 +355,9 @@ std::string CommonColorList() {
     std::string list;
     std::string line = "                 ";
     for (const auto& color : kCommonColors) {
-        char entry[32];
-        std::snprintf(entry, sizeof entry, " %s #%06x", color.name, color.rgb);
-        if (line.size() + std::strlen(entry) + 1 > 78) {
+        const std::string entry =
+            std::string(" ") + color.name + " " + HexOfPixel(0xFF000000u | color.rgb);
+        if (line.size() + entry.size() + 1 > 78) {
             list += line + "\n";
             line = "                 ";
         }

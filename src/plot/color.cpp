@@ -1,6 +1,7 @@
 #include "color.h"
 
 #include <array>
+#include <cstdio>
 
 namespace parabel {
 
@@ -57,6 +58,33 @@ Pixel SystemColor(int number) {
 
 void ResetSystemColors() {
     g_systemColors = kClassicScheme;
+}
+
+std::optional<ColorValue> ColorFromHex(std::string_view hex) {
+    if (hex.size() != 7 || hex[0] != '#') {
+        return std::nullopt;
+    }
+    unsigned rgb = 0;
+    for (const char c : hex.substr(1)) {
+        unsigned digit = 0;
+        if (c >= '0' && c <= '9') {
+            digit = static_cast<unsigned>(c - '0');
+        } else if (c >= 'a' && c <= 'f') {
+            digit = static_cast<unsigned>(c - 'a' + 10);
+        } else if (c >= 'A' && c <= 'F') {
+            digit = static_cast<unsigned>(c - 'A' + 10);
+        } else {
+            return std::nullopt;
+        }
+        rgb = rgb << 4 | digit;
+    }
+    return ColorFromRgb(rgb >> 16, rgb >> 8, rgb);
+}
+
+std::string HexOfPixel(Pixel pixel) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%06x", static_cast<unsigned>(pixel & 0xFFFFFF));
+    return hex;
 }
 
 Pixel ResolveColor(ColorValue value) {

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace parabel {
 
@@ -20,6 +23,19 @@ constexpr Pixel kBlackPixel = 0xFF000000;
 constexpr Pixel PixelFromRgb(unsigned red, unsigned green, unsigned blue) {
     return 0xFF000000u | (red & 0xFF) << 16 | (green & 0xFF) << 8 | (blue & 0xFF);
 }
+
+// The colour value of red, green and blue (0 .. 255 each): 0x00BBGGRR, as a
+// colour chooser's choice is kept.
+constexpr ColorValue ColorFromRgb(unsigned red, unsigned green, unsigned blue) {
+    return static_cast<ColorValue>((blue & 0xFF) << 16 | (green & 0xFF) << 8 | (red & 0xFF));
+}
+
+// "#rrggbb" (six hexadecimal digits, either case) as a colour value; nothing
+// for any other text.
+std::optional<ColorValue> ColorFromHex(std::string_view hex);
+
+// The pixel's colour as "#rrggbb", lower case, as web pages and SVG write it.
+std::string HexOfPixel(Pixel pixel);
 
 // The system colours are numbered as on the platform the program was designed
 // for (0 scroll bar ... 15 button face ... 30 menu bar). Each starts as the

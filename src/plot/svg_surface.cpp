@@ -15,12 +15,6 @@ namespace {
 // ink of digits and capitals ends on row 9.
 constexpr int kBaselineInCell = 10;
 
-std::string HexOfPixel(Pixel pixel) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "#%06x", static_cast<unsigned>(pixel & 0xFFFFFF));
-    return buffer;
-}
-
 std::string Color(ColorValue value) {
     return HexOfPixel(ResolveColor(value));
 }

@@ -9,8 +9,8 @@
 
 namespace parabel::ui {
 
-void copyLines(const QStringList& lines) {
-    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+void copyText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
 }
 
 void copyPicture(const FramedSurface& picture) {

@@ -1,14 +1,14 @@
 // Putting the program's results on the system clipboard.
 #pragma once
 
-#include <QStringList>
+#include <QString>
 
 #include "plot/picture.h"
 
 namespace parabel::ui {
 
-// The lines as one text, a line feed between lines.
-void copyLines(const QStringList& lines);
+// The text as it is.
+void copyText(const QString& text);
 
 // The picture as an image with the very pixels an export writes, offered
 // as the PNG file the program writes and as the toolkit's image for

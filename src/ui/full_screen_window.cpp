@@ -8,10 +8,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/picture_file.h"
 #include "clipboard.h"
 #include "divided_menu_bar.h"
-#include "io/safe_save.h"
 #include "plot/picture.h"
 #include "plot_area.h"
 #include "window_font.h"
@@ -29,11 +27,15 @@ FullScreenWindow::FullScreenWindow(AppContext& app, const PlotState& plot, QWidg
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       app_(app),
       plot_(plot),
+      model_(app.title().toStdString(), plot,
+             [&app] {
+                 const QSize screen = app.screenSize();
+                 return ScreenSize{screen.width(), screen.height()};
+             }),
       pictureDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kPictureDialog) {
     setWindowTitle(QStringLiteral("Полноэкранный режим построения графика"));
     setFont(windowFont());
     const QSize screen = app_.screenSize();
-    createdSize_ = {screen.width(), screen.height()};
     createActions();
     createMenuBar();
     createControls();
@@ -88,7 +90,7 @@ void FullScreenWindow::createMenuBar() {
 
 void FullScreenWindow::createControls() {
     client_ = new QWidget(this);
-    plotArea_ = new PlotArea(FullScreenPictureLayout(createdSize_), client_);
+    plotArea_ = new PlotArea(model_.layout(), client_);
     plotArea_->setObjectName(QStringLiteral("plotArea"));
     // The read-out takes the pointer's place on the screen.
     connect(plotArea_, &PlotArea::pointerMoved, this, [this](QPoint, QPoint global) {
@@ -118,27 +120,13 @@ void FullScreenWindow::layOut() {
     layout->addWidget(statusBar_);
 }
 
-RasterSurface& FullScreenWindow::surface() {
-    if (!surface_) {
-        surface_ = std::make_unique<RasterSurface>(
-            MakeFullScreenSurface(createdSize_, SystemColor(kButtonFace)));
-        plotArea_->setSurface(surface_.get());
-    }
-    return *surface_;
-}
-
-ScreenSize FullScreenWindow::currentScreen() const {
-    const QSize screen = app_.screenSize();
-    return {screen.width(), screen.height()};
-}
-
 void FullScreenWindow::beginOpening() {
     AppContext::HintHandler replaced =
         app_.setHintHandler([this](const QString& hint) { showHint(hint); });
     if (!replacedHintHandler_) {
         replacedHintHandler_ = std::move(replaced);
     }
-    drawing_.Reset();
+    model_.BeginOpening();
     statusLabel_->clear();  // no read-out of an earlier opening
     plotArea_->describe(plot_);
 }
@@ -172,8 +160,18 @@ bool FullScreenWindow::event(QEvent* event) {
     return QDialog::event(event);
 }
 
-void FullScreenWindow::draw(const std::function<void()>& drawing) {
-    plotArea_->redraw(drawing);
+void FullScreenWindow::showDrawing(const Report& report) {
+    plotArea_->setSurface(model_.surface());
+    if (report.HasError()) {
+        app_.platform().showError(QString::fromStdString(report.errorCaption),
+                                  QString::fromStdString(report.errorMessage));
+    }
+}
+
+Report FullScreenWindow::redrawn() {
+    const Report report = model_.Refresh();
+    plotArea_->setSurface(model_.surface());
+    return report;
 }
 
 void FullScreenWindow::drawOnce() {
@@ -181,17 +179,16 @@ void FullScreenWindow::drawOnce() {
         return;
     }
     // A fault is reported here, once per opening, not by the caller.
-    app_.guard([this] { draw([this] { drawing_.DrawOnce(surface(), currentScreen(), plot_); }); });
+    showDrawing(model_.DrawOnce());
 }
 
 void FullScreenWindow::refresh() {
-    draw([this] { FullScreenDrawing::Draw(surface(), currentScreen(), plot_); });
+    showDrawing(model_.Refresh());
 }
 
 void FullScreenWindow::showPointer(int screenX, int screenY) {
     drawOnce();
-    statusLabel_->setText(
-        QString::fromStdString(FullScreenPointerText(screenX, screenY, currentScreen())));
+    statusLabel_->setText(QString::fromStdString(model_.PointerText(screenX, screenY)));
 }
 
 void FullScreenWindow::showHint(const QString& hint) {
@@ -199,21 +196,14 @@ void FullScreenWindow::showHint(const QString& hint) {
 }
 
 void FullScreenWindow::savePicture() {
-    pictureDialog_.runSave(
-        this, [this] { refresh(); }, [this](const QString& fileName) { writePicture(fileName); });
-}
-
-void FullScreenWindow::writePicture(const QString& fileName) {
-    // Streamed from the surface a row at a time: a picture of the whole
-    // screen never exists twice in memory.
-    surface();
-    const FramedSurface picture = plotArea_->picture();
-    SaveFileSafely(fileName.toStdString(), PictureFile(picture, RasterFormat::kBmp));
+    showDrawing(pictureDialog_.runSave(
+        this, [this] { return redrawn(); },
+        [this](const QString& fileName) { return model_.SavePicture(fileName.toStdString()); }));
 }
 
 void FullScreenWindow::copyPlot() {
-    surface();
-    copyPicture(plotArea_->picture());
+    copyPicture(model_.Picture());
+    plotArea_->setSurface(model_.surface());
 }
 
 }  // namespace parabel::ui

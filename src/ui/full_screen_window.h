@@ -1,5 +1,6 @@
 // The full-screen plot window: the equation the main window holds, drawn over
-// the whole screen, with the pointer read-out in its status bar.
+// the whole screen, with the pointer read-out in its status bar. What it
+// draws, reads out and saves is the full-screen model's.
 #pragma once
 
 #include <QDialog>
@@ -7,9 +8,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/full_screen_drawing.h"
+#include "app/full_screen_model.h"
 #include "app_context.h"
-#include "plot/full_screen_plot.h"
 #include "plot/plot_state.h"
 #include "plot/raster_surface.h"
 #include "remembered_file_dialog.h"
@@ -42,9 +42,9 @@ class FullScreenWindow : public QDialog {
     void beginOpening();
 
     // Drawn since the window was last opened.
-    bool drawnSinceOpened() const { return drawing_.drawn(); }
+    bool drawnSinceOpened() const { return model_.drawnSinceOpened(); }
     // The picture; none before the first drawing.
-    const RasterSurface* picture() const { return surface_.get(); }
+    const RasterSurface* picture() const { return model_.surface(); }
 
   public slots:
     void savePicture();
@@ -52,7 +52,6 @@ class FullScreenWindow : public QDialog {
     // The read-out of the pointer at a point of the screen.
     void showPointer(int screenX, int screenY);
     void showHint(const QString& hint);
-    void writePicture(const QString& fileName);
     // The context menu's command: the picture the save command writes, on
     // the clipboard.
     void copyPlot();
@@ -70,17 +69,16 @@ class FullScreenWindow : public QDialog {
     void layOut();
     void connectCommand(QAction* action, void (FullScreenWindow::*command)());
 
-    // The drawing surface; its pixels are made at the first drawing.
-    RasterSurface& surface();
-    ScreenSize currentScreen() const;
     // Draws the picture once per opening; an error is reported once.
     void drawOnce();
-    // Runs a drawing on the surface and shows it, also when it faults.
-    void draw(const std::function<void()>& drawing);
+    // Shows what a drawing left on the surface, and its box.
+    void showDrawing(const Report& report);
+    Report redrawn();
 
     AppContext& app_;
     const PlotState& plot_;
-    ScreenSize createdSize_;  // the screen the controls were sized from
+    // Laid out for the screen of the window's making, which sizes its controls.
+    FullScreenModel model_;
     QAction* saveAction_ = nullptr;
     QAction* refreshAction_ = nullptr;
     QAction* exitAction_ = nullptr;
@@ -90,8 +88,6 @@ class FullScreenWindow : public QDialog {
     QStatusBar* statusBar_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     RememberedFileDialog pictureDialog_;
-    std::unique_ptr<RasterSurface> surface_;
-    FullScreenDrawing drawing_;
     // While open: the hint handler to give back when the window closes.
     std::optional<AppContext::HintHandler> replacedHintHandler_;
 

@@ -24,7 +24,6 @@
 #include "full_screen_window.h"
 #include "images.h"
 #include "layout_keys.h"
-#include "plot/main_plot.h"
 #include "plot/picture.h"
 #include "plot_area.h"
 #include "solution_list.h"
@@ -47,7 +46,8 @@ const FileDialogOptions kPlotDialog{QStringLiteral("Растровые изоб�
 
 MainWindow::MainWindow(AppContext& app)
     : app_(app),
-      panel_(kPanelWidth, kPanelHeight, kWhitePixel),
+      settings_(app.settingsLocation()),
+      model_(app.title().toStdString(), settings_),
       solutionDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kSolutionDialog),
       equationDialog_(app.platform(), RememberedFileDialog::Kind::kOpen, kEquationDialog),
       plotDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kPlotDialog) {
@@ -268,7 +268,7 @@ void MainWindow::createControls() {
     plotArea_ = new PlotArea(MainPictureLayout(), client);
     plotArea_->setObjectName(QStringLiteral("plotArea"));
     plotArea_->move(304, 32);
-    plotArea_->setSurface(&panel_);
+    plotArea_->setSurface(&model_.panel());
     connect(plotArea_, &PlotArea::pointerMoved, this,
             [this](QPoint pixel) { app_.guard([&] { showPointer(pixel.x(), pixel.y()); }); });
 
@@ -301,21 +301,13 @@ AboutDialog& MainWindow::aboutDialog() {
 }
 
 void MainWindow::createDialogs() {
-    fullScreen_ = new FullScreenWindow(app_, plotState_, this);
+    fullScreen_ = new FullScreenWindow(app_, model_.plotState(), this);
     // And once more after either modal window, when it has gone.
     redrawTimer_ = new QTimer(this);
     redrawTimer_->setObjectName(QStringLiteral("redrawTimer"));
     redrawTimer_->setInterval(200);
     connect(redrawTimer_, &QTimer::timeout, this,
             [this] { app_.guard([this] { redrawAfterModal(); }); });
-}
-
-void MainWindow::showSolution(const std::vector<std::string>& lines) {
-    solutionList_->clear();
-    const QIcon dot = dotImage();
-    for (const std::string& line : lines) {
-        solutionList_->addItem(new QListWidgetItem(dot, QString::fromStdString(line)));
-    }
 }
 
 bool MainWindow::event(QEvent* event) {

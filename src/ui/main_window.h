@@ -1,7 +1,8 @@
 // The main window: the equation field, the worked solution, the plot with its
 // pointer read-out, the menu, the toolbar and the status bar. It owns the
 // full-screen window and the About dialog and draws its plot again after
-// they close.
+// they close. Its commands are the window model's: the window asks what the
+// desktop asks (dialogs, boxes) and shows what the model leaves.
 #pragma once
 
 #include <QMainWindow>
@@ -10,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window_model.h"
+#include "app/settings_store.h"
 #include "app_context.h"
 #include "plot/plot_state.h"
 #include "plot/raster_surface.h"
@@ -44,11 +47,13 @@ class MainWindow : public QMainWindow {
 
     // The lines the last solve saved, the equation line first; none before
     // the first solve.
-    const std::optional<std::vector<std::string>>& savedSolution() const { return savedSolution_; }
+    const std::optional<std::vector<std::string>>& savedSolution() const {
+        return model_.savedSolution();
+    }
     // The equation last drawn and the curve colour.
-    const PlotState& plotState() const { return plotState_; }
+    const PlotState& plotState() const { return model_.plotState(); }
     // The plot panel's picture.
-    const RasterSurface& panel() const { return panel_; }
+    const RasterSurface& panel() const { return model_.panel(); }
 
   public slots:
     // The commands.
@@ -100,26 +105,24 @@ class MainWindow : public QMainWindow {
 
     void pressSolveButton();
     void equationKeyPressed(int key, Qt::KeyboardModifiers modifiers);
-    void showSolution(const std::vector<std::string>& lines);
 
-    // Runs a drawing on the panel and shows the panel and its description
-    // afterwards, also when the drawing faults.
-    void drawOnPanel(const std::function<void()>& drawing);
-    void drawPlot(Extended a, Extended b, Extended c, double root1, double root2);
-    // drawPlot with the stored state when a coefficient is non-zero.
+    // What a command left: the box it asks for, the field, the list, the
+    // panel and its description.
+    void tell(const Report& report);
+    void showSolveReport(const SolveReport& report);
+    void showPanel();
+    // The plot drawn again from what it stored, as after any dialog; the
+    // first shows its box itself, the second leaves it to the caller.
     void redrawFromState();
-    void paintPanelFirstTime();
-    void writePlot(const QString& fileName);
-    // Loads the file's first line into the field and solves it; false after
-    // the message when the file does not exist.
-    bool loadFirstLineOf(const std::string& fileName);
+    Report redrawn();
+    // Loads the named file's first line and solves it, showing its boxes:
+    // false after the message when the file does not exist, nothing when an
+    // error ended the command.
+    std::optional<bool> loadFile(const QString& fileName);
 
     AppContext& app_;
-    std::optional<std::vector<std::string>> savedSolution_;
-    // The equation line of the solve whose lines the list shows.
-    std::string listEquation_;
-    PlotState plotState_;
-    RasterSurface panel_;
+    SettingsFile settings_;
+    MainWindowModel model_;
 
     // Menu and toolbar share an action where their hints agree; the toolbar
     // has its own for solve and About, whose hints differ.

@@ -25,7 +25,7 @@ void MainWindow::createAccessibleTexts() {
     solutionList_->setAccessibleName(QStringLiteral("Решение"));
     solutionList_->setAccessibleDescription(
         QStringLiteral("Ход решения уравнения; Ctrl+C копирует решение целиком"));
-    plotArea_->describe(plotState_);
+    plotArea_->describe(model_.plotState());
 }
 
 void MainWindow::createMenuKeys() {

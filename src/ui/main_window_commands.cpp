@@ -2,12 +2,10 @@
 // the redraw timer and the hints.
 #include <QCloseEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 
 #include "about_dialog.h"
-#include "app/solve_and_draw.h"
 #include "core/decimal_separator.h"
 #include "equation_edit.h"
 #include "full_screen_window.h"
@@ -16,28 +14,10 @@
 
 namespace parabel::ui {
 
-namespace {
-
-const QString kErrorCaption = QStringLiteral("Error");
-
-}  // namespace
-
 void MainWindow::solve() {
-    SolveAndDrawResult result;
-    drawOnPanel(
-        [&] { result = SolveAndDraw(equationEdit_->text().toStdString(), panel_, plotState_); });
-    const SolveOutcome& outcome = result.outcome;
-    equationEdit_->setEquation(QString::fromStdString(outcome.fieldText));
-    savedSolution_ = outcome.saved;
-    if (outcome.listReplaced) {
-        listEquation_ = outcome.saved.front();
-        showSolution(outcome.displayed);
-    }
-    if (outcome.failure == SolveFailure::kForm) {
-        app_.platform().showError(kErrorCaption, QString::fromUtf8(kFormMessage));
-    } else if (outcome.failure == SolveFailure::kConversion) {
-        app_.platform().showError(kErrorCaption, QString::fromUtf8(kConversionMessage));
-    }
+    const SolveReport report = model_.Solve(equationEdit_->text().toStdString());
+    showSolveReport(report);
+    tell(report);
 }
 
 // The menu, the toolbar and Enter in the field solve through the window's
@@ -61,12 +41,9 @@ void MainWindow::refresh() {
 void MainWindow::clearAll() {
     solutionList_->clear();
     equationEdit_->clear();
-    drawOnPanel([this] {
-        panel_.Repaint();
-        plotState_.a = 0;
-        plotState_.b = 0;
-        plotState_.c = 0;
-    });
+    const Report report = model_.Clear();
+    showPanel();
+    tell(report);
 }
 
 void MainWindow::openFullScreen() {

@@ -39,24 +39,16 @@ void MainWindow::createCopyCommand() {
 }
 
 // The lines the list shows, under the equation line of the solve that filled
-// the list. After a solve that filled it these are exactly the saved lines,
-// what the save command writes, here in UTF-8 with line feeds. After a failed
-// solve that left the previous lines on show, they keep their own equation,
-// not the failed one that the saved solution holds by then; after Clear there
-// is nothing to copy.
+// the list (see MainWindowModel::CopiedSolution); after Clear nothing.
 void MainWindow::copySolution() {
-    if (solutionList_->count() == 0) {
-        return;
+    const std::string text = model_.CopiedSolution();
+    if (!text.empty()) {
+        copyText(QString::fromStdString(text));
     }
-    QStringList lines{QString::fromStdString(listEquation_)};
-    for (int row = 0; row < solutionList_->count(); ++row) {
-        lines << solutionList_->item(row)->text();
-    }
-    copyLines(lines);
 }
 
 void MainWindow::copyPlot() {
-    copyPicture(plotArea_->picture());
+    copyPicture(model_.Picture());
 }
 
 }  // namespace parabel::ui

@@ -1,54 +1,19 @@
 // The main window's file and colour commands: save the solution, load an
 // equation, save the plot as a picture, choose the curve colour; and the
 // start-up read of the colour.
-#include <QPushButton>
-#include <stdexcept>
-
-#include "app/picture_file.h"
 #include "equation_edit.h"
-#include "io/color_names.h"
-#include "io/safe_save.h"
-#include "io/settings.h"
-#include "io/settings_location.h"
-#include "io/text_files.h"
 #include "main_window.h"
-#include "plot/picture.h"
-#include "plot_area.h"
-#include "solution_list.h"
 
 namespace parabel::ui {
 
-namespace {
-
-// The error of a load that finds no line in its file.
-class NoFirstLineError : public std::runtime_error {
-  public:
-    explicit NoFirstLineError(int index)
-        : std::runtime_error("List index out of bounds (" + std::to_string(index) + ")") {}
-};
-
-QColor toQColor(Pixel pixel) {
-    return QColor::fromRgb(pixel);
-}
-
-ColorValue fromQColor(const QColor& color) {
-    return static_cast<ColorValue>(color.blue() << 16 | color.green() << 8 | color.red());
-}
-
-}  // namespace
-
 void MainWindow::readSettings() {
-    app_.guard([this] { plotState_.curveColor = TextToColor(ReadColorText(app_.settingsPath())); });
+    tell(model_.ReadCurveColor());
 }
 
 void MainWindow::saveSolution() {
-    solutionDialog_.runSave(
-        this, [this] { redrawFromState(); },
-        [this](const QString& fileName) {
-            // Before the first solve there is no saved solution: an empty file.
-            SaveLinesFile(fileName.toStdString(),
-                          savedSolution_.value_or(std::vector<std::string>{}));
-        });
+    tell(solutionDialog_.runSave(
+        this, [this] { return redrawn(); },
+        [this](const QString& fileName) { return model_.SaveSolution(fileName.toStdString()); }));
 }
 
 void MainWindow::loadEquation() {
@@ -60,9 +25,12 @@ void MainWindow::loadEquation() {
     for (;;) {
         equationDialog_.ask(this);
         ++asked;
-        const bool loaded = loadFirstLineOf(equationDialog_.fileName().toStdString());
+        const std::optional<bool> loaded = loadFile(equationDialog_.fileName());
+        if (!loaded) {
+            return;  // the name stays for the next dialog
+        }
         equationDialog_.forget();
-        if (loaded) {
+        if (*loaded) {
             break;
         }
     }
@@ -72,53 +40,41 @@ void MainWindow::loadEquation() {
 }
 
 void MainWindow::loadEquationFile(const QString& fileName) {
-    loadFirstLineOf(fileName.toStdString());
-    redrawFromState();
+    if (loadFile(fileName)) {
+        redrawFromState();
+    }
 }
 
-bool MainWindow::loadFirstLineOf(const std::string& name) {
-    // The file's existence is tested twice, before loading and again after,
-    // and the plot is drawn before the field is cleared: intended, as the
-    // command has always done (a file removed meanwhile gets its message).
-    if (!name.empty() && IsExistingFile(name)) {
-        drawPlot(plotState_.a, plotState_.b, plotState_.c, plotState_.root1, plotState_.root2);
-        equationEdit_->clear();
-        const std::optional<std::string> firstLine = ReadFirstLine(name);
-        if (!firstLine) {
-            throw NoFirstLineError(0);
-        }
-        equationEdit_->setEquation(QString::fromStdString(*firstLine));
-        pressSolveButton();
+std::optional<bool> MainWindow::loadFile(const QString& fileName) {
+    const LoadReport report = model_.LoadFile(fileName.toStdString());
+    showSolveReport(report);
+    tell(report);
+    if (report.ended) {
+        return std::nullopt;
     }
-    if (!name.empty() && !IsExistingFile(name)) {
-        app_.platform().showError(QStringLiteral("Ошибка"), QStringLiteral("Файл ") +
-                                                                QString::fromStdString(name) +
-                                                                QStringLiteral(" не существует."));
+    if (report.missing) {
+        tell(MissingFileBox(fileName.toStdString()));
         return false;
     }
     return true;
 }
 
 void MainWindow::savePlot() {
-    plotDialog_.runSave(
-        this, [this] { redrawFromState(); },
-        [this](const QString& fileName) { writePlot(fileName); });
-}
-
-void MainWindow::writePlot(const QString& fileName) {
-    const FramedSurface picture = plotArea_->picture();
-    SaveFileSafely(fileName.toStdString(), PictureFile(picture, RasterFormat::kBmp));
+    tell(plotDialog_.runSave(
+        this, [this] { return redrawn(); },
+        [this](const QString& fileName) { return model_.SavePicture(fileName.toStdString()); }));
 }
 
 void MainWindow::chooseCurveColor() {
     const std::optional<QColor> chosen =
-        app_.platform().chooseColor(this, toQColor(ResolveColor(plotState_.curveColor)));
+        app_.platform().chooseColor(this, QColor::fromRgb(model_.CurveColorPixel()));
+    std::optional<ColorValue> color;
     if (chosen) {
-        plotState_.curveColor = fromQColor(*chosen);
+        color = ColorFromRgb(chosen->red(), chosen->green(), chosen->blue());
     }
-    // Written back after Cancel too, so the file holds the canonical text.
-    WriteColorText(app_.settingsLocation(), ColorToText(plotState_.curveColor));
-    redrawFromState();
+    const Report report = model_.ChooseCurveColor(color);
+    showPanel();
+    tell(report);
 }
 
 }  // namespace parabel::ui

@@ -1,39 +1,61 @@
-// The main window's plot: drawing on the panel's surface, the window's paint
-// hook and the pointer read-out.
+// The main window's plot: what the model's commands leave shown, the window's
+// paint hook and the pointer read-out.
 #include <QLabel>
+#include <QListWidget>
 
-#include "app/panel_redraw.h"
+#include "equation_edit.h"
+#include "images.h"
 #include "main_window.h"
-#include "plot/main_plot.h"
 #include "plot_area.h"
-#include "scope_exit.h"
+#include "solution_list.h"
 
 namespace parabel::ui {
 
-void MainWindow::drawOnPanel(const std::function<void()>& drawing) {
-    const ScopeExit describe([this] { plotArea_->describe(plotState_); });
-    plotArea_->redraw(drawing);
+void MainWindow::tell(const Report& report) {
+    if (report.HasError()) {
+        app_.platform().showError(QString::fromStdString(report.errorCaption),
+                                  QString::fromStdString(report.errorMessage));
+    }
 }
 
-void MainWindow::drawPlot(Extended a, Extended b, Extended c, double root1, double root2) {
-    drawOnPanel([&] { DrawPlot(panel_, plotState_, a, b, c, root1, root2); });
+void MainWindow::showPanel() {
+    plotArea_->update();
+    plotArea_->describe(model_.plotState());
+}
+
+void MainWindow::showSolveReport(const SolveReport& report) {
+    showPanel();
+    if (report.fieldText) {
+        equationEdit_->setEquation(QString::fromStdString(*report.fieldText));
+    }
+    if (report.listReplaced) {
+        solutionList_->clear();
+        const QIcon dot = dotImage();
+        for (const std::string& line : report.lines) {
+            solutionList_->addItem(new QListWidgetItem(dot, QString::fromStdString(line)));
+        }
+    }
+}
+
+Report MainWindow::redrawn() {
+    const Report report = model_.Refresh();
+    showPanel();
+    return report;
 }
 
 void MainWindow::redrawFromState() {
-    drawOnPanel([this] { RedrawFromState(panel_, plotState_); });
-}
-
-void MainWindow::paintPanelFirstTime() {
-    drawOnPanel([this] { PaintPanelFirstTime(panel_, plotState_); });
+    tell(redrawn());
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
-    app_.guard([this] { paintPanelFirstTime(); });
+    const Report report = model_.PaintFirstTime();
+    plotArea_->update();
+    tell(report);
 }
 
 void MainWindow::showPointer(int x, int y) {
-    statusLabel_->setText(QString::fromStdString(PointerText(x, y)));
+    statusLabel_->setText(QString::fromStdString(MainWindowModel::PointerText(x, y)));
 }
 
 }  // namespace parabel::ui

@@ -10,7 +10,6 @@
 
 #include "accessibility.h"
 #include "context_menu.h"
-#include "scope_exit.h"
 
 namespace parabel::ui {
 
@@ -45,18 +44,8 @@ void PlotArea::setSurface(const RasterSurface* surface) {
     update();
 }
 
-void PlotArea::redraw(const std::function<void()>& drawing) {
-    const ScopeExit show([this] { update(surfaceRect()); });
-    drawing();
-}
-
 void PlotArea::describe(const PlotState& state) {
     describePlotArea(this, state);
-}
-
-FramedSurface PlotArea::picture() const {
-    return FramedSurface(*surface_, layout_.width, layout_.height, layout_.surfaceLeft,
-                         layout_.surfaceTop);
 }
 
 QPoint PlotArea::pixelAt(QPointF position) {

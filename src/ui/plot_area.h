@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 #include "plot/picture.h"
 #include "plot/plot_state.h"
@@ -26,17 +25,8 @@ class PlotArea : public QWidget {
     void setSurface(const RasterSurface* surface);
     const RasterSurface* surface() const { return surface_; }
 
-    // Runs `drawing`, which draws on the surface, and shows the surface
-    // afterwards, also when the drawing faults: what it drew before the
-    // fault stays on show, and the fault goes on to the caller.
-    void redraw(const std::function<void()>& drawing);
-
     // Tells screen readers what `state` shows.
     void describe(const PlotState& state);
-
-    // The picture the plot's export and copy commands write: the frame with
-    // the surface, exactly as shown. Needs a surface.
-    FramedSurface picture() const;
 
     // The pointer's pixel under `position`, a point in the area's own
     // logical coordinates: on a screen of scale factor s, the s x s device

@@ -14,14 +14,19 @@ void RememberedFileDialog::ask(QWidget* parent) {
     }
 }
 
-void RememberedFileDialog::runSave(QWidget* parent, const std::function<void()>& redraw,
-                                   const std::function<void(const QString&)>& write) {
+Report RememberedFileDialog::runSave(QWidget* parent, const std::function<Report()>& redraw,
+                                     const std::function<Report(const QString&)>& write) {
     ask(parent);
-    redraw();
+    if (Report redrawn = redraw(); redrawn.HasError()) {
+        return redrawn;
+    }
     if (!fileName_.isEmpty()) {
-        write(fileName_);
+        if (Report written = write(fileName_); written.HasError()) {
+            return written;
+        }
     }
     forget();
+    return {};
 }
 
 }  // namespace parabel::ui

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/error_report.h"
 #include "platform.h"
 
 class QWidget;
@@ -25,11 +26,12 @@ class RememberedFileDialog {
     const QString& fileName() const { return fileName_; }
     void forget() { fileName_.clear(); }
 
-    // ask(), redraw(), write(name) when a name is set, forget(). An error
-    // from redraw or write ends the command with the name kept, so the next
-    // dialog starts at it.
-    void runSave(QWidget* parent, const std::function<void()>& redraw,
-                 const std::function<void(const QString&)>& write);
+    // ask(), redraw(), write(name) when a name is set, forget(). A report of
+    // an error from redraw or write ends the command there with the name
+    // kept, so the next dialog starts at it; it is returned for the window
+    // to show.
+    Report runSave(QWidget* parent, const std::function<Report()>& redraw,
+                   const std::function<Report(const QString&)>& write);
 
   private:
     Platform& platform_;

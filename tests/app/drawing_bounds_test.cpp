@@ -48,9 +48,8 @@ TEST(PanelDrawingCannotFault, NeverClaimsSafetyForADrawingThatFaults) {
         const double root = RandomValue(random, 50, 64).ToDouble();
         const bool safe = PanelDrawingCannotFault(a, b, c, root, kNoRoot);
         const bool faults = DrawingFaults(a, b, c, root, kNoRoot);
-        ASSERT_FALSE(safe && faults)
-            << "a=" << a.ToDouble() << " b=" << b.ToDouble()
-            << " c=" << c.ToDouble() << " root=" << root;
+        ASSERT_FALSE(safe && faults) << "a=" << a.ToDouble() << " b=" << b.ToDouble()
+                                     << " c=" << c.ToDouble() << " root=" << root;
         proven += safe;
         faulted += faults;
     }

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "app/equation_field.h"
 #include "app/solve_and_draw.h"
-#include "core/lower_case.h"
 #include "io/text_files.h"
 #include "support/comma_locale.h"
 #include "support/run_program.h"
@@ -141,7 +141,7 @@ using CliSolveSaved = testing::TempFolderTest;
 std::string SavedByTheProgram(const std::string& path, const std::string& equation) {
     NullSurface panel;
     PlotState state;
-    SaveLinesFile(path, SolveAndDraw(equation, panel, state).outcome.saved);
+    SaveLinesFile(path, SolveAndDraw(EquationFieldText(equation), panel, state).outcome.saved);
     return testing::ReadWholeFile(path);
 }
 

@@ -3,8 +3,7 @@
 // equation reaches.
 #pragma once
 
-#include "plot/plot_state.h"
-#include "plot/raster_surface.h"
+#include "support/model_probe.h"
 #include "ui/about_dialog.h"
 #include "ui/full_screen_window.h"
 #include "ui/main_window.h"
@@ -12,9 +11,11 @@
 namespace parabel::testing {
 
 struct WindowProbe {
-    static PlotState& State(ui::MainWindow& window) { return window.plotState_; }
-    static RasterSurface& Panel(ui::MainWindow& window) { return window.panel_; }
-    static RasterSurface& Picture(ui::FullScreenWindow& window) { return window.surface(); }
+    static PlotState& State(ui::MainWindow& window) { return ModelProbe::State(window.model_); }
+    static RasterSurface& Panel(ui::MainWindow& window) { return ModelProbe::Panel(window.model_); }
+    static RasterSurface& Picture(ui::FullScreenWindow& window) {
+        return ModelProbe::Picture(window.model_);
+    }
     // The About dialog, made now if the window has not made it yet.
     static ui::AboutDialog& About(ui::MainWindow& window) { return window.aboutDialog(); }
 };

@@ -148,7 +148,7 @@ export class MainWindow {
   }
 
   showPanel() {
-    this.plot.show(this.page.panelRgba(), 322, 338);
+    this.plot.show(this.page.panelRgba(), this.native.panelWidth, this.native.panelHeight);
     this.description.textContent = this.page.description();
   }
 
@@ -245,7 +245,7 @@ export class MainWindow {
   }
 
   writeSettings() {
-    writeSettings(this.page.writeSettings(readSettings()));
+    writeSettings(this.page.settingsText());
   }
 
   // The colour chooser opens with the curve's colour; what it gives is

@@ -1,44 +1,45 @@
-// The page's commands as a user sees their results: the field, the list,
-// the boxes, the plot's pixels, the saved and copied texts, the colour.
-#include "web/page_model.h"
+// The window's commands as a user sees their results, in the window and the
+// page alike: the field, the list, the boxes, the plot's pixels, the saved
+// and copied texts, the colour.
+#include "app/main_window_model.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/picture_file.h"
+#include "app/equation_field.h"
 #include "app/solve_and_draw.h"
 #include "core/decimal_separator.h"
 #include "core/solver.h"
 #include "plot/main_plot.h"
 #include "plot/picture.h"
-#include "web/picture_bytes.h"
 
-namespace parabel::web {
+namespace parabel {
 namespace {
 
-// The framed panel a fresh desktop window shows after solving `equation`,
-// as RGBA bytes: what the page's canvas must hold.
-std::vector<std::uint8_t> DesktopPanel(const std::string& equation, ColorValue color = 255) {
+// The framed panel that solving `equation` on a bare panel draws: what the
+// window's plot and the page's canvas must show.
+std::vector<Pixel> DrawnPanel(const std::string& equation, ColorValue color = 255) {
     RasterSurface panel(kPanelWidth, kPanelHeight, kWhitePixel);
     PlotState state;
     state.curveColor = color;
-    SolveAndDraw(equation, panel, state);
-    std::vector<std::uint8_t> rgba;
-    PictureRgba(MainPictureRows(panel), rgba);
-    return rgba;
+    SolveAndDraw(EquationFieldText(equation), panel, state);
+    return ComposeMainPicture(panel).pixels;
 }
 
-std::vector<std::uint8_t> Bytes(const std::string& text) {
-    return {text.begin(), text.end()};
+std::vector<Pixel> Shown(const MainWindowModel& window) {
+    return window.Picture().Compose().pixels;
 }
 
-PageModel RedPage() {
-    PageModel page;
-    EXPECT_FALSE(page.ReadSettings("").HasError());  // clRed, as a first start
-    return page;
-}
+// A window on its own settings text, read as at start-up.
+struct Window {
+    explicit Window(std::string settings = "") : settings(std::move(settings)) {
+        EXPECT_FALSE(model.ReadCurveColor().HasError());  // clRed for none, as a first start
+    }
+    SettingsText settings;
+    MainWindowModel model{"Parabel", settings};
+};
 
 struct SolveRow {
     const char* typed;
@@ -48,7 +49,7 @@ struct SolveRow {
     const char* message;  // the "Error" box, or ""
 };
 
-TEST(PageSolve, FieldListBoxAndPictureAreTheWindows) {
+TEST(WindowSolve, FieldListBoxAndPicture) {
     const SolveRow rows[] = {
         {"x^2-5x+6", "x^2-5x+6=0", true, 9, ""},
         {"X²-4=0", "x^2-4=0", true, 9, ""},
@@ -63,27 +64,27 @@ TEST(PageSolve, FieldListBoxAndPictureAreTheWindows) {
     };
     for (const SolveRow& row : rows) {
         SCOPED_TRACE(row.typed);
-        PageModel page = RedPage();
-        const SolveReport report = page.Solve(row.typed);
+        Window window;
+        const SolveReport report = window.model.Solve(EquationFieldText(row.typed));
         EXPECT_EQ(report.fieldText, row.field);
         EXPECT_EQ(report.listReplaced, row.listReplaced);
         EXPECT_EQ(report.lines.size(), row.lines);
         EXPECT_EQ(report.errorMessage, row.message);
         EXPECT_EQ(report.errorCaption, *row.message ? "Error" : "");
-        EXPECT_EQ(page.PanelRgba(), DesktopPanel(row.field));
+        EXPECT_EQ(Shown(window.model), DrawnPanel(row.field));
     }
 }
 
-TEST(PageSolve, SavedFileIsWindows1251WithCrLf) {
-    PageModel page = RedPage();
-    EXPECT_TRUE(page.SolutionFile().empty());  // before the first solve
-    page.Solve("x^2+1");
-    EXPECT_EQ(page.SolutionFile(),
-              Bytes("x^2+1=0\r\n\xD0\xE5\xF8\xE5\xED\xE8\xE5\r\n"
-                    "__________________________\r\n"
-                    "D=(0)^2-4*(1)*(1)=-4\r\nD<0 - \xCA\xEE\xF0\xED\xE5\xE9 \xED\xE5\xF2.\r\n"
-                    "__________________________\r\n"
-                    "\xCE\xF2\xE2\xE5\xF2: \xCA\xEE\xF0\xED\xE5\xE9 \xED\xE5\xF2.\r\n"));
+TEST(WindowSolve, SavedFileIsWindows1251WithCrLf) {
+    Window window;
+    EXPECT_TRUE(window.model.SolutionFile().empty());  // before the first solve
+    window.model.Solve("x^2+1");
+    EXPECT_EQ(window.model.SolutionFile(),
+              std::string("x^2+1=0\r\n\xD0\xE5\xF8\xE5\xED\xE8\xE5\r\n"
+                          "__________________________\r\n"
+                          "D=(0)^2-4*(1)*(1)=-4\r\nD<0 - \xCA\xEE\xF0\xED\xE5\xE9 \xED\xE5\xF2.\r\n"
+                          "__________________________\r\n"
+                          "\xCE\xF2\xE2\xE5\xF2: \xCA\xEE\xF0\xED\xE5\xE9 \xED\xE5\xF2.\r\n"));
 }
 
 // What the user does, one step after another, and what each leaves.
@@ -99,7 +100,7 @@ struct Step {
     const char* panel = nullptr;
 };
 
-TEST(PageSteps, EachCommandLeavesWhatTheWindowLeavesOnScreenAndInFiles) {
+TEST(WindowSteps, EachCommandLeavesWhatTheWindowShowsAndSaves) {
     const std::vector<std::vector<Step>> stories = {
         {
             {Step::kRefresh, "", "нет графика", "", "", ""},
@@ -125,44 +126,45 @@ TEST(PageSteps, EachCommandLeavesWhatTheWindowLeavesOnScreenAndInFiles) {
             {Step::kLoad, "x^2+x\x98", "парабола y = x² - 1, корни 1 и -1", "x^2-1=0", "x^2+x?=0"},
         },
     };
-    const std::vector<std::uint8_t> emptyPanel = RedPage().PanelRgba();
+    const std::vector<Pixel> emptyPanel = Shown(Window().model);
     for (const auto& story : stories) {
-        PageModel page = RedPage();
+        Window window;
+        MainWindowModel& model = window.model;
         for (const Step& step : story) {
             SCOPED_TRACE(step.input);
             switch (step.kind) {
                 case Step::kSolve:
-                    page.Solve(step.input);
+                    model.Solve(EquationFieldText(step.input));
                     break;
                 case Step::kClear:
-                    page.Clear();
+                    model.Clear();
                     break;
                 case Step::kRefresh:
-                    page.Refresh();
+                    model.Refresh();
                     break;
                 case Step::kLoad:
-                    page.LoadEquation(step.input);
+                    model.LoadBytes(step.input);
                     break;
             }
-            EXPECT_EQ(page.Description(), step.description);
-            const std::string copied = page.CopiedSolution();
+            EXPECT_EQ(model.Description(), step.description);
+            const std::string copied = model.CopiedSolution();
             EXPECT_EQ(copied.substr(0, copied.find('\n')), step.copied);
-            std::vector<std::uint8_t> saved = page.SolutionFile();
-            const std::string file(saved.begin(), saved.end());
+            const std::string file = model.SolutionFile();
             EXPECT_EQ(file.substr(0, file.find('\r')), step.savedFirstLine);
             if (step.panel) {
-                EXPECT_EQ(page.PanelRgba(), *step.panel ? DesktopPanel(step.panel) : emptyPanel);
+                EXPECT_EQ(Shown(model), *step.panel ? DrawnPanel(step.panel) : emptyPanel);
             }
         }
     }
 }
 
-TEST(PageLoad, FileWithoutFirstLineEmptiesTheFieldAndSaysSo) {
+TEST(WindowLoad, FileWithoutFirstLineEmptiesTheFieldAndSaysSo) {
     for (const std::string& content :
          {std::string(), std::string("\xEF\xBB\xBF"), std::string("\0x^2", 4)}) {
-        PageModel page = RedPage();
-        page.Solve("x^2-4");
-        const SolveReport report = page.LoadEquation(content);
+        Window window;
+        window.model.Solve("x^2-4");
+        const LoadReport report = window.model.LoadBytes(content);
+        EXPECT_TRUE(report.ended);
         EXPECT_EQ(report.errorCaption, "Parabel");
         EXPECT_EQ(report.errorMessage, "List index out of bounds (0)");
         EXPECT_EQ(report.fieldText, "");
@@ -170,10 +172,10 @@ TEST(PageLoad, FileWithoutFirstLineEmptiesTheFieldAndSaysSo) {
     }
 }
 
-TEST(PageLoad, FirstLineIsReadUpToTheFieldsLength) {
-    PageModel page = RedPage();
+TEST(WindowLoad, FirstLineIsReadUpToTheFieldsLength) {
+    Window window;
     std::string huge = "x^2-4" + std::string(40000, ' ') + "+1";
-    const SolveReport report = page.LoadEquation(huge);
+    const SolveReport report = window.model.LoadBytes(huge);
     // The "+1" lies beyond what is read: the equation solved is x^2-4.
     ASSERT_TRUE(report.fieldText);
     EXPECT_EQ(report.fieldText->substr(0, 5), "x^2-4");
@@ -187,7 +189,7 @@ struct ColorRow {
     const char* writtenBack;  // Inf.ini after the colour command
 };
 
-TEST(PageColor, SettingsTextIsInfIni) {
+TEST(WindowColor, SettingsTextIsInfIni) {
     const ColorRow rows[] = {
         {"", "#ff0000", "", "[1]\r\nColor=clRed\r\n"},
         {"[1]\r\nColor=clBlue\r\n", "#0000ff", "", "[1]\r\nColor=clBlue\r\n"},
@@ -197,52 +199,33 @@ TEST(PageColor, SettingsTextIsInfIni) {
     };
     for (const ColorRow& row : rows) {
         SCOPED_TRACE(row.settings);
-        PageModel page;
-        const Report report = page.ReadSettings(row.settings);
+        SettingsText settings(row.settings);
+        MainWindowModel model("Parabel", settings);
+        const Report report = model.ReadCurveColor();
         EXPECT_EQ(report.errorMessage, row.error);
-        EXPECT_EQ(page.CurveColorHex(), row.hex);
-        page.ChooseCurveColor(std::nullopt);  // Cancel writes the text back too
-        EXPECT_EQ(page.WriteSettings(row.settings), row.writtenBack);
+        EXPECT_EQ(model.CurveColorHex(), row.hex);
+        model.ChooseCurveColor(std::nullopt);  // Cancel writes the text back too
+        EXPECT_EQ(settings.bytes(), row.writtenBack);
     }
 }
 
-TEST(PageColor, ChosenColourDrawsTheCurveAndIsKept) {
-    PageModel page = RedPage();
-    page.Solve("x^2-9");
-    EXPECT_FALSE(page.ChooseCurveColor("#1a2b3c").HasError());
-    EXPECT_EQ(page.PanelRgba(), DesktopPanel("x^2-9", 0x3C2B1A));
-    EXPECT_EQ(page.WriteSettings(""), "[1]\r\nColor=$003C2B1A\r\n");
-    // Not a colour: the colour stays.
-    page.ChooseCurveColor("navy");
-    EXPECT_EQ(page.CurveColorHex(), "#1a2b3c");
+TEST(WindowColor, ChosenColourDrawsTheCurveAndIsKept) {
+    Window window;
+    window.model.Solve("x^2-9");
+    EXPECT_FALSE(window.model.ChooseCurveColor(ColorFromHex("#1a2b3c")).HasError());
+    EXPECT_EQ(Shown(window.model), DrawnPanel("x^2-9", 0x3C2B1A));
+    EXPECT_EQ(window.settings.bytes(), "[1]\r\nColor=$003C2B1A\r\n");
+    EXPECT_EQ(window.model.CurveColorHex(), "#1a2b3c");
 }
 
-TEST(PageNumbers, DecimalSeparatorReachesListAndDescription) {
+TEST(WindowNumbers, DecimalSeparatorReachesListAndDescription) {
     const ScopedDecimalSeparator comma(',');
-    PageModel page = RedPage();
-    const SolveReport report = page.Solve("x^2-2,25");
+    Window window;
+    const SolveReport report = window.model.Solve("x^2-2,25");
     ASSERT_GE(report.lines.size(), 6u);
     EXPECT_EQ(report.lines[5], "x(1)=1,5");
-    EXPECT_EQ(page.Description(), "парабола y = x² - 2,25, корни 1,5 и -1,5");
-}
-
-TEST(PagePlot, BmpHoldsThePanelsPixels) {
-    PageModel page = RedPage();
-    page.Solve("0.5x^2-3");
-    const std::vector<std::uint8_t> bmp = page.PlotBmp();
-    const std::vector<std::uint8_t>& rgba = page.PanelRgba();
-    ASSERT_EQ(bmp.size(), 14u + 40 + 1024 + 322 * 338 * 4);
-    const std::uint8_t* pixels = bmp.data() + 14 + 40 + 1024;
-    for (int y = 0; y < 338; ++y) {
-        for (int x = 0; x < 322; ++x) {
-            const std::uint8_t* stored = pixels + ((337 - y) * 322 + x) * 4;  // bottom up, BGR0
-            const std::uint8_t* shown = rgba.data() + (y * 322 + x) * 4;
-            ASSERT_EQ((std::vector<int>{stored[2], stored[1], stored[0]}),
-                      (std::vector<int>{shown[0], shown[1], shown[2]}))
-                << x << "," << y;
-        }
-    }
+    EXPECT_EQ(window.model.Description(), "парабола y = x² - 2,25, корни 1,5 и -1,5");
 }
 
 }  // namespace
-}  // namespace parabel::web
+}  // namespace parabel

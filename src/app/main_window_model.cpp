@@ -1,0 +1,197 @@
+#include "main_window_model.h"
+
+#include <stdexcept>
+
+#include "app/equation_field.h"
+#include "app/panel_redraw.h"
+#include "app/plot_description.h"
+#include "app/solve_and_draw.h"
+#include "io/color_names.h"
+#include "io/line_text.h"
+#include "io/safe_save.h"
+#include "io/text_files.h"
+#include "plot/main_plot.h"
+
+namespace parabel {
+
+namespace {
+
+// The error of a load that finds no line in its file: the list of the
+// file's lines has no line 0.
+class NoFirstLineError : public std::runtime_error {
+  public:
+    NoFirstLineError() : std::runtime_error("List index out of bounds (0)") {}
+};
+
+}  // namespace
+
+Report MissingFileBox(const std::string& name) {
+    return {"Ошибка", "Файл " + name + " не существует."};
+}
+
+MainWindowModel::MainWindowModel(std::string title, SettingsStore& settings)
+    : title_(std::move(title)),
+      settings_(settings),
+      panel_(kPanelWidth, kPanelHeight, kWhitePixel) {}
+
+Report MainWindowModel::Draw(const std::function<void()>& drawing) {
+    return Guarded(title_, drawing);
+}
+
+Report MainWindowModel::PaintFirstTime() {
+    return Draw([this] { PaintPanelFirstTime(panel_, state_); });
+}
+
+SolveReport MainWindowModel::Solve(std::string_view fieldText) {
+    const SolveOutcome outcome = SolveAndDraw(fieldText, panel_, state_).outcome;
+    SolveReport report;
+    report.fieldText = outcome.fieldText;
+    saved_ = outcome.saved;
+    if (outcome.listReplaced) {
+        listEquation_ = outcome.saved.front();
+        listLines_ = outcome.displayed;
+        report.listReplaced = true;
+        report.lines = outcome.displayed;
+    }
+    if (outcome.failure != SolveFailure::kNone) {
+        report.errorCaption = "Error";
+        report.errorMessage = FailureMessage(outcome.failure);
+    }
+    return report;
+}
+
+Report MainWindowModel::Refresh() {
+    return Draw([this] { RedrawFromState(panel_, state_); });
+}
+
+Report MainWindowModel::Clear() {
+    listLines_.clear();
+    return Draw([this] {
+        panel_.Repaint();
+        state_.a = 0;
+        state_.b = 0;
+        state_.c = 0;
+    });
+}
+
+LoadReport MainWindowModel::LoadFirstLine(
+    const std::function<std::optional<std::string>()>& readFirstLine) {
+    LoadReport report;
+    // The plot is drawn before the field is emptied, also with nothing
+    // stored, as the command has always done; an error there ends it.
+    static_cast<Report&>(report) = Draw([this] {
+        DrawPlot(panel_, state_, state_.a, state_.b, state_.c, state_.root1, state_.root2);
+    });
+    if (report.HasError()) {
+        report.ended = true;
+        return report;
+    }
+    report.fieldText = "";
+    std::optional<std::string> firstLine;
+    static_cast<Report&>(report) = Guarded(title_, [&] {
+        firstLine = readFirstLine();
+        if (!firstLine) {
+            throw NoFirstLineError();
+        }
+    });
+    if (report.HasError()) {
+        report.ended = true;
+        return report;
+    }
+    // The line enters the field here, and is solved as the field holds it.
+    static_cast<SolveReport&>(report) = Solve(EquationFieldText(*firstLine));
+    return report;
+}
+
+LoadReport MainWindowModel::LoadFile(const std::string& name) {
+    LoadReport report;
+    if (!name.empty() && IsExistingFile(name)) {
+        report = LoadFirstLine([&name] { return ReadFirstLine(name); });
+        if (report.ended) {
+            return report;
+        }
+    }
+    report.missing = !name.empty() && !IsExistingFile(name);
+    return report;
+}
+
+LoadReport MainWindowModel::LoadBytes(std::string_view fileBytes) {
+    LoadReport report =
+        LoadFirstLine([fileBytes] { return DecodeFirstLine(fileBytes.substr(0, kMaxFirstLine)); });
+    if (!report.ended) {
+        // The file dialog covered the plot. The solve's own box is the one
+        // shown; a fault here would have been its.
+        Refresh();
+    }
+    return report;
+}
+
+Report MainWindowModel::ReadCurveColor() {
+    return Guarded(title_, [this] { state_.curveColor = TextToColor(settings_.ReadColorText()); });
+}
+
+Report MainWindowModel::ChooseCurveColor(std::optional<ColorValue> chosen) {
+    return Guarded(title_, [&] {
+        if (chosen) {
+            state_.curveColor = *chosen;
+        }
+        // Written back after Cancel too, so the settings hold the canonical text.
+        settings_.WriteColorText(ColorToText(state_.curveColor));
+        RedrawFromState(panel_, state_);
+    });
+}
+
+std::string MainWindowModel::CurveColorHex() const {
+    return HexOfPixel(CurveColorPixel());
+}
+
+Pixel MainWindowModel::CurveColorPixel() const {
+    return ResolveColor(state_.curveColor);
+}
+
+std::string MainWindowModel::SolutionFile() const {
+    // Before the first solve there is no saved solution: an empty file.
+    return EncodeLines(saved_.value_or(std::vector<std::string>{}));
+}
+
+Report MainWindowModel::SaveSolution(const std::string& path) const {
+    return Guarded(title_, [&] {
+        const std::string bytes = SolutionFile();
+        SaveFileSafely(
+            path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    });
+}
+
+FramedSurface MainWindowModel::Picture() const {
+    return MainPictureRows(panel_);
+}
+
+FileContent MainWindowModel::PictureFile(RasterFormat format) const {
+    return parabel::PictureFile(Picture(), format);
+}
+
+Report MainWindowModel::SavePicture(const std::string& path) const {
+    return Guarded(title_, [&] { SaveFileSafely(path, PictureFile(RasterFormat::kBmp)); });
+}
+
+std::string MainWindowModel::CopiedSolution() const {
+    if (listLines_.empty()) {
+        return {};
+    }
+    std::string text = listEquation_;
+    for (const std::string& line : listLines_) {
+        text += '\n';
+        text += line;
+    }
+    return text;
+}
+
+std::string MainWindowModel::PointerText(int x, int y) {
+    return parabel::PointerText(x, y);
+}
+
+std::string MainWindowModel::Description() const {
+    return PlotDescription(state_);
+}
+
+}  // namespace parabel

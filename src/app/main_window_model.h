@@ -1,0 +1,138 @@
+// The main window without widgets: the equation field's solve, the worked
+// solution, the 300 x 320 plot panel in its frame with the pointer read-out,
+// the files the window saves and loads, the copied texts and pictures, and
+// the curve colour kept in the settings. Each command is written here once;
+// the desktop window, the page and their tests run it and only show what it
+// leaves: the field's text, the list's lines, the panel's pixels and the box.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/error_report.h"
+#include "app/picture_file.h"
+#include "app/settings_store.h"
+#include "plot/picture.h"
+#include "plot/plot_state.h"
+#include "plot/raster_surface.h"
+
+namespace parabel {
+
+namespace testing {
+struct ModelProbe;
+}
+
+// The solve and load commands: besides their box, what the equation field and
+// the solution list show afterwards.
+struct SolveReport : Report {
+    // Nothing when the command left the field as it was.
+    std::optional<std::string> fieldText;
+    // True when the list now shows `lines`; false when it keeps its own.
+    bool listReplaced = false;
+    std::vector<std::string> lines;
+};
+
+// The load command: its box ends the command when `ended` is set (a fault
+// drawing the plot, a file that cannot be read or yields no line): nothing
+// after it runs, and the file dialog keeps the name. `missing`: the name
+// finds no file; the window says so in a box of its own (MissingFileBox),
+// after the report's own, and asks again.
+struct LoadReport : SolveReport {
+    bool ended = false;
+    bool missing = false;
+};
+
+// The box for a file name that finds no file: caption "Ошибка", text
+// "Файл <name> не существует.".
+Report MissingFileBox(const std::string& name);
+
+class MainWindowModel {
+  public:
+    // The panel as the window shows it before the first solve. `title` is the
+    // program's, which captions the general error report; the colour is 0
+    // until ReadCurveColor. `settings` outlives the model.
+    MainWindowModel(std::string title, SettingsStore& settings);
+
+    const std::string& title() const { return title_; }
+
+    // The window's first paint: the axes drawn once and covered again, so
+    // the panel shows its backdrop until the first plot.
+    Report PaintFirstTime();
+    // The solve command (Enter) on the field's text as the field holds it
+    // (EquationFieldText): solved, drawn and kept; a failure reports the
+    // "Error" box with its message.
+    SolveReport Solve(std::string_view fieldText);
+    // The refresh command (F5), and the redraw after any dialog, box or
+    // window that covered the plot: the plot drawn again from what it stored.
+    Report Refresh();
+    // The clear command: the list is emptied (the window empties the field
+    // too), the panel shows its backdrop and nothing is stored to refresh;
+    // the saved solution stays.
+    Report Clear();
+
+    // The load command once a file is chosen, by its name (the window): the
+    // plot drawn again, the field emptied, the file's first line (see
+    // ReadFirstLine) put in the field and solved; a file without a first
+    // line reports "List index out of bounds (0)". The existence of the file
+    // is tested before and again after, as the command has always done.
+    LoadReport LoadFile(const std::string& name);
+    // The same with the chosen file's bytes (the page, which reads at most
+    // kMaxFirstLine of them), then the plot drawn again, as after the dialog.
+    LoadReport LoadBytes(std::string_view fileBytes);
+
+    // The curve colour from the settings, as read at start-up: a colour text
+    // that is no colour reports its error and leaves the colour 0.
+    Report ReadCurveColor();
+    // The colour command's end: the chosen colour (nothing after Cancel)
+    // taken, its text written back to the settings in the canonical form
+    // (after Cancel too), then the plot drawn again. A settings file that
+    // cannot be written ends the command with its error.
+    Report ChooseCurveColor(std::optional<ColorValue> chosen);
+    // The colour as "#rrggbb", what the colour chooser opens with.
+    std::string CurveColorHex() const;
+    Pixel CurveColorPixel() const;
+
+    // The save-solution file: the lines of the last solve (none before the
+    // first) in Windows-1251 with CR LF; and that file written at `path`,
+    // replacing it only once fully written.
+    std::string SolutionFile() const;
+    Report SaveSolution(const std::string& path) const;
+    // The framed panel, 322 x 338, as the save-plot and copy-plot commands
+    // write it; its file; and that file written at `path`.
+    FramedSurface Picture() const;
+    FileContent PictureFile(RasterFormat format) const;
+    Report SavePicture(const std::string& path) const;
+    // The copy-solution text: the equation line of the solve whose lines the
+    // list shows, then those lines, joined by LF; empty while the list is.
+    std::string CopiedSolution() const;
+
+    // The read-out of the pointer at (x, y) of the frame.
+    static std::string PointerText(int x, int y);
+    // The plot in words, for screen readers (PlotDescription).
+    std::string Description() const;
+
+    const RasterSurface& panel() const { return panel_; }
+    const PlotState& plotState() const { return state_; }
+    // The lines the last solve saved, the equation line first; none before
+    // the first solve.
+    const std::optional<std::vector<std::string>>& savedSolution() const { return saved_; }
+
+  private:
+    Report Draw(const std::function<void()>& drawing);
+    LoadReport LoadFirstLine(const std::function<std::optional<std::string>()>& readFirstLine);
+
+    std::string title_;
+    SettingsStore& settings_;
+    RasterSurface panel_;
+    PlotState state_;
+    std::optional<std::vector<std::string>> saved_;
+    // What the list shows, under the equation line of the solve that filled it.
+    std::string listEquation_;
+    std::vector<std::string> listLines_;
+
+    friend struct testing::ModelProbe;
+};
+
+}  // namespace parabel
