@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Fails when a source file includes a header of a layer above its own, or
-# when a layer that must stay free of Qt includes a Qt header.
+# Fails when a source file includes a header of a layer above its own, when a
+# layer that must stay free of Qt includes a Qt header, or when the windows or
+# the page reach a command of plot or io past the window model in app: of
+# those layers they may name only the headers of plain data.
 #   core <- plot, io <- app <- ui, cli, web
 # Usage: check_layering.sh PROJECT_ROOT
 set -uo pipefail
@@ -17,6 +19,11 @@ rules=(
     "src/cli|core plot io app cli|no"
     "web|core plot io app web|no"
 )
+
+# What src/ui and web may include of plot and io: values, pictures and where
+# the settings live, not the drawing, the files or the settings themselves.
+faces_may_name=" plot/color.h plot/picture.h plot/plot_state.h plot/raster_surface.h"
+faces_may_name+=" io/file_content.h io/settings_location.h "
 
 failures=0
 for rule in "${rules[@]}"; do
@@ -35,6 +42,10 @@ for rule in "${rules[@]}"; do
             layer="${header%%/*}"
             if [[ " $allowed " != *" $layer "* ]]; then
                 echo "$file: includes \"$header\" from the layer $layer above it"
+                failures=$((failures + 1))
+            elif [[ $folder == src/ui || $folder == web ]] && [[ $layer == plot || $layer == io ]] &&
+                [[ $faces_may_name != *" $header "* ]]; then
+                echo "$file: includes \"$header\", a command of $layer that the window model runs"
                 failures=$((failures + 1))
             fi
         done < <(grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$file")

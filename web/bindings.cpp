@@ -13,7 +13,6 @@
 #include "app/main_window_model.h"
 #include "app/settings_store.h"
 #include "core/decimal_separator.h"
-#include "io/text_files.h"
 #include "picture_bytes.h"
 #include "plot/color.h"
 
@@ -112,7 +111,7 @@ val FullScreenPointer(Page& page, int x, int y) {
     return result;
 }
 
-val ChooseColor(Page& page, val chosen) {
+val ChooseColor(Page& page, const val& chosen) {
     // Cancel, or anything that is no colour, chooses nothing.
     std::optional<ColorValue> color;
     if (chosen.isString()) {
@@ -155,7 +154,7 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
     function("authorDetails", &AuthorDetails);
     function("buttonFaceHex",
              optional_override([] { return HexOfPixel(SystemColor(kButtonFace)); }));
-    emscripten::constant("maxFirstLine", static_cast<int>(kMaxFirstLine));
+    emscripten::constant("maxFirstLine", static_cast<int>(MainWindowModel::kLoadedBytes));
     emscripten::constant("panelWidth", MainPictureLayout().width);
     emscripten::constant("panelHeight", MainPictureLayout().height);
 

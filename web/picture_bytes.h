@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "io/safe_save.h"
+#include "io/file_content.h"
 #include "plot/picture.h"
 
 namespace parabel::web {

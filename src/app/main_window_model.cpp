@@ -117,7 +117,7 @@ LoadReport MainWindowModel::LoadFile(const std::string& name) {
 
 LoadReport MainWindowModel::LoadBytes(std::string_view fileBytes) {
     LoadReport report =
-        LoadFirstLine([fileBytes] { return DecodeFirstLine(fileBytes.substr(0, kMaxFirstLine)); });
+        LoadFirstLine([fileBytes] { return DecodeFirstLine(fileBytes.substr(0, kLoadedBytes)); });
     if (!report.ended) {
         // The file dialog covered the plot. The solve's own box is the one
         // shown; a fault here would have been its.

@@ -14,6 +14,7 @@
 #include "app/error_report.h"
 #include "app/picture_file.h"
 #include "app/settings_store.h"
+#include "io/text_files.h"
 #include "plot/picture.h"
 #include "plot/plot_state.h"
 #include "plot/raster_surface.h"
@@ -50,6 +51,10 @@ Report MissingFileBox(const std::string& name);
 
 class MainWindowModel {
   public:
+    // The most bytes of a file that the load command reads: its first line
+    // is at most as long as the field can hold.
+    static constexpr std::size_t kLoadedBytes = kMaxFirstLine;
+
     // The panel as the window shows it before the first solve. `title` is the
     // program's, which captions the general error report; the colour is 0
     // until ReadCurveColor. `settings` outlives the model.
@@ -79,7 +84,7 @@ class MainWindowModel {
     // is tested before and again after, as the command has always done.
     LoadReport LoadFile(const std::string& name);
     // The same with the chosen file's bytes (the page, which reads at most
-    // kMaxFirstLine of them), then the plot drawn again, as after the dialog.
+    // kLoadedBytes of them), then the plot drawn again, as after the dialog.
     LoadReport LoadBytes(std::string_view fileBytes);
 
     // The curve colour from the settings, as read at start-up: a colour text

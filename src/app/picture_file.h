@@ -2,7 +2,7 @@
 // command and parabel-cli all write for a framed surface.
 #pragma once
 
-#include "io/safe_save.h"
+#include "io/file_content.h"
 #include "plot/picture.h"
 
 namespace parabel {

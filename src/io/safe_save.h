@@ -4,10 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <optional>
 #include <span>
 #include <string>
+
+#include "file_content.h"
 
 namespace parabel {
 
@@ -50,32 +50,6 @@ namespace parabel {
 // the content cannot be written in full (disk full, file size limit). Write
 // failures need SIGXFSZ ignored, which the programs do at start-up.
 void SaveFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);
-
-// A file's content made piece by piece while it is written, so that a large
-// picture never needs to be held whole: the producer hands the bytes, in
-// order, to the sink it is given. Their number is known before they are made
-// (a BMP) or only once they are (a compressed picture).
-class FileContent {
-  public:
-    using Sink = std::function<void(std::span<const std::uint8_t> piece)>;
-    using Producer = std::function<void(const Sink& sink)>;
-
-    // `size` bytes in all.
-    FileContent(std::uint64_t size, Producer producer)
-        : size_(size), producer_(std::move(producer)) {}
-    // As many bytes as the producer hands.
-    explicit FileContent(Producer producer) : producer_(std::move(producer)) {}
-    explicit FileContent(std::span<const std::uint8_t> bytes)
-        : size_(bytes.size()), producer_([bytes](const Sink& sink) { sink(bytes); }) {}
-
-    // The number of bytes, when known before they are made.
-    std::optional<std::uint64_t> size() const { return size_; }
-    void Produce(const Sink& sink) const { producer_(sink); }
-
-  private:
-    std::optional<std::uint64_t> size_;
-    Producer producer_;
-};
 
 // The same for content made while it is written. A producer that throws
 // fails the save as a failed write does.
