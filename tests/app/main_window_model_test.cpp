@@ -196,6 +196,18 @@ TEST(WindowColor, SettingsTextIsInfIni) {
         {"[1]\nColor=$0000FF00\n[2]\nx=1\n", "#00ff00", "", "[1]\nColor=clLime\n[2]\nx=1\n"},
         {"[1]\r\nColor=purple\r\n", "#000000", "'purple' is not a valid integer value.",
          "[1]\r\nColor=clBlack\r\n"},
+        {"[1]\r\nColor=\r\n", "#000000", "'' is not a valid integer value.",
+         "[1]\r\nColor=clBlack\r\n"},
+        {"[1]\r\nColor=$100000000\r\n", "#000000", "'$100000000' is not a valid integer value.",
+         "[1]\r\nColor=clBlack\r\n"},
+        // Every form of a colour text is read, and written back canonical.
+        {"[1]\r\nColor=CLBLUE\r\n", "#0000ff", "", "[1]\r\nColor=clBlue\r\n"},
+        {"[1]\r\nColor=16711680\r\n", "#0000ff", "", "[1]\r\nColor=clBlue\r\n"},
+        {"[1]\r\nColor=255\r\n", "#ff0000", "", "[1]\r\nColor=clRed\r\n"},
+        {"[1]\r\nColor=$00FF8000\r\n", "#0080ff", "", "[1]\r\nColor=$00FF8000\r\n"},
+        {"[1]\r\nColor=12   \r\n", "#0c0000", "", "[1]\r\nColor=$0000000C\r\n"},
+        {"[1]\r\nColor=clbtnface\r\n", "#d4d0c8", "", "[1]\r\nColor=clBtnFace\r\n"},
+        {"[1]\r\nColor=-1\r\n", "#000000", "", "[1]\r\nColor=$FFFFFFFF\r\n"},
     };
     for (const ColorRow& row : rows) {
         SCOPED_TRACE(row.settings);

@@ -91,20 +91,13 @@ class CopyCommandsTest : public QObject {
         }
     }
 
-    void failedSolveKeepsTheShownSolutionWithItsEquation() {
+    // What is copied after a failed solve and after Clear is the window
+    // model's story; here, that the command follows the list.
+    void nothingToCopyFromAnEmptyList() {
         Program program;
         program.Show();
-        program.Solve(QStringLiteral("x^2-5x+6"));
         QAction* copy = program.Action("copySolutionAction");
-        copy->trigger();
-        RunQueuedCommands();
-        const QString solution = Clipboard()->text();
-        program.Solve(QStringLiteral("5+3"));  // the form message; the list keeps its lines
-        Clipboard()->clear();
-        copy->trigger();
-        RunQueuedCommands();
-        QCOMPARE(Clipboard()->text(), solution);
-
+        program.Solve(QStringLiteral("x^2-5x+6"));
         // After Clear the list is empty and nothing is copied.
         program.main->clearAll();
         Clipboard()->setText(QStringLiteral("before"));
