@@ -41,6 +41,7 @@ T* Part(const QObject* window, const char* name) {
 struct Windows {
     explicit Windows(QSize screen) : context(platform, QStringLiteral("Parabel")) {
         context.setSettingsPath("/nonexistent/Inf.ini");
+        context.setStateFolder("");  // no history kept
         context.setScreenSizeSource([screen] { return screen; });
         main = std::make_unique<MainWindow>(context);
         fullScreen = main->findChild<FullScreenWindow*>();

@@ -23,7 +23,7 @@ rules=(
 # What src/ui and web may include of plot and io: values, pictures and where
 # the settings live, not the drawing, the files or the settings themselves.
 faces_may_name=" plot/color.h plot/picture.h plot/plot_state.h plot/raster_surface.h"
-faces_may_name+=" io/file_content.h io/settings_location.h "
+faces_may_name+=" io/file_content.h io/settings_location.h io/state_location.h "
 
 failures=0
 for rule in "${rules[@]}"; do

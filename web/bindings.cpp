@@ -71,12 +71,13 @@ constexpr const char* kTitle = "Parabel";
 // screen the full-screen view shows on.
 struct Page {
     Page()
-        : window(kTitle, settings),
+        : window(kTitle, settings, history),
           fullScreen(kTitle, window.plotState(), [this] { return screen; }) {
         window.PaintFirstTime();
     }
 
     SettingsText settings;
+    HistoryText history;
     ScreenSize screen;
     MainWindowModel window;
     FullScreenModel fullScreen;

@@ -29,9 +29,11 @@ Report MissingFileBox(const std::string& name) {
     return {"Ошибка", "Файл " + name + " не существует."};
 }
 
-MainWindowModel::MainWindowModel(std::string title, SettingsStore& settings)
+MainWindowModel::MainWindowModel(std::string title, SettingsStore& settings,
+                                 HistoryStore& history)
     : title_(std::move(title)),
       settings_(settings),
+      historyStore_(history),
       panel_(kPanelWidth, kPanelHeight, kWhitePixel) {}
 
 Report MainWindowModel::Draw(const std::function<void()>& drawing) {
@@ -56,8 +58,25 @@ SolveReport MainWindowModel::Solve(std::string_view fieldText) {
     if (outcome.failure != SolveFailure::kNone) {
         report.errorCaption = "Error";
         report.errorMessage = FailureMessage(outcome.failure);
+    } else if (history_.Remember(outcome.fieldText)) {
+        historyStore_.Write(history_.Text());
     }
+    walk_.End();
     return report;
+}
+
+void MainWindowModel::ReadHistory() {
+    const std::optional<std::string> text = historyStore_.Read();
+    const std::optional<EquationHistory> kept =
+        text ? EquationHistory::FromText(*text) : std::nullopt;
+    history_ = kept.value_or(EquationHistory());
+    walk_.End();
+}
+
+void MainWindowModel::ClearHistory() {
+    history_.Clear();
+    walk_.End();
+    historyStore_.Write(history_.Text());
 }
 
 Report MainWindowModel::Refresh() {

@@ -11,7 +11,9 @@
 #include <string_view>
 #include <vector>
 
+#include "app/equation_history.h"
 #include "app/error_report.h"
+#include "app/history_store.h"
 #include "app/picture_file.h"
 #include "app/settings_store.h"
 #include "io/text_files.h"
@@ -57,8 +59,9 @@ class MainWindowModel {
 
     // The panel as the window shows it before the first solve. `title` is the
     // program's, which captions the general error report; the colour is 0
-    // until ReadCurveColor. `settings` outlives the model.
-    MainWindowModel(std::string title, SettingsStore& settings);
+    // until ReadCurveColor, the history empty until ReadHistory. The stores
+    // outlive the model.
+    MainWindowModel(std::string title, SettingsStore& settings, HistoryStore& history);
 
     const std::string& title() const { return title_; }
 
@@ -67,7 +70,8 @@ class MainWindowModel {
     Report PaintFirstTime();
     // The solve command (Enter) on the field's text as the field holds it
     // (EquationFieldText): solved, drawn and kept; a failure reports the
-    // "Error" box with its message.
+    // "Error" box with its message. A solve without a box is remembered in
+    // the history, as the field shows it afterwards.
     SolveReport Solve(std::string_view fieldText);
     // The refresh command (F5), and the redraw after any dialog, box or
     // window that covered the plot: the plot drawn again from what it stored.
@@ -113,6 +117,20 @@ class MainWindowModel {
     // list shows, then those lines, joined by LF; empty while the list is.
     std::string CopiedSolution() const;
 
+    // The equations solved, newest first, as read at start-up (a history
+    // that cannot be read or is damaged counts as empty, and is replaced at
+    // the next solve) and remembered since.
+    void ReadHistory();
+    const std::vector<std::string>& history() const { return history_.equations(); }
+    void ClearHistory();
+    // Up and Down in the field (HistoryWalk): the text to show, or nothing.
+    // Any edit of the field, and every solve, ends the walk.
+    std::optional<std::string> HistoryOlder(const std::string& typed) {
+        return walk_.Older(history_, typed);
+    }
+    std::optional<std::string> HistoryNewer() { return walk_.Newer(history_); }
+    void EndHistoryWalk() { walk_.End(); }
+
     // The read-out of the pointer at (x, y) of the frame.
     static std::string PointerText(int x, int y);
     // The plot in words, for screen readers (PlotDescription).
@@ -130,6 +148,9 @@ class MainWindowModel {
 
     std::string title_;
     SettingsStore& settings_;
+    HistoryStore& historyStore_;
+    EquationHistory history_;
+    HistoryWalk walk_;
     RasterSurface panel_;
     PlotState state_;
     std::optional<std::vector<std::string>> saved_;

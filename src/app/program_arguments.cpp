@@ -35,30 +35,52 @@ bool Contains(auto& names, std::string_view name) {
 ProgramArguments ParseProgramArguments(const std::vector<std::string>& arguments) {
     ProgramArguments parsed;
     bool optionsEnded = false;
+    const auto fail = [&parsed](std::string error) {
+        if (parsed.action == ProgramArguments::Action::kRun) {
+            parsed = {ProgramArguments::Action::kError, "", std::move(error), std::nullopt};
+        }
+    };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (!optionsEnded && (argument == "--help" || argument == "-h")) {
-            return {ProgramArguments::Action::kHelp, "", ""};
+            return {ProgramArguments::Action::kHelp, "", "", std::nullopt};
         }
         if (!optionsEnded && argument == "--version") {
-            return {ProgramArguments::Action::kVersion, "", ""};
+            return {ProgramArguments::Action::kVersion, "", "", std::nullopt};
         }
+        const bool equationOption = argument == "-e" || argument == "--equation" ||
+                                    argument.starts_with("--equation=");
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
+        } else if (!optionsEnded && equationOption) {
+            std::optional<std::string> equation;
+            if (argument.starts_with("--equation=")) {
+                equation = argument.substr(argument.find('=') + 1);
+            } else if (i + 1 < arguments.size()) {
+                equation = arguments[++i];
+            }
+            if (!equation) {
+                fail("the option '" + argument + "' needs an equation");
+            } else if (parsed.equation) {
+                fail("one equation at most, not also '" + *equation + "'");
+            } else if (!parsed.file.empty()) {
+                fail("an equation file or an equation, not both");
+            } else if (parsed.action == ProgramArguments::Action::kRun) {
+                parsed.equation = std::move(equation);
+            }
         } else if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
             const std::string_view name = OptionName(argument);
             if (Contains(kToolkitOptionsWithValue, name)) {
                 i += argument.find('=') == std::string::npos ? 1 : 0;  // its value
-            } else if (!Contains(kToolkitFlags, name) &&
-                       parsed.action == ProgramArguments::Action::kRun) {
-                parsed = {ProgramArguments::Action::kError, "",
-                          "unknown option '" + argument + "'"};
+            } else if (!Contains(kToolkitFlags, name)) {
+                fail("unknown option '" + argument + "'");
             }
+        } else if (parsed.equation) {
+            fail("an equation file or an equation, not both");
         } else if (parsed.action == ProgramArguments::Action::kRun && parsed.file.empty()) {
             parsed.file = argument;
-        } else if (parsed.action == ProgramArguments::Action::kRun) {
-            parsed = {ProgramArguments::Action::kError, "",
-                      "one equation file at most, not also '" + argument + "'"};
+        } else {
+            fail("one equation file at most, not also '" + argument + "'");
         }
     }
     return parsed;
@@ -71,6 +93,9 @@ std::string ProgramUsage() {
            "\n"
            "  FILE        load the equation from the first line of FILE at start-up and\n"
            "              solve it, as the load command (Ctrl+L) does\n"
+           "  -e, --equation=EQUATION\n"
+           "              start with EQUATION in the field, solved, as Enter does\n"
+           "              (for example: parabel -e 'x^2-5x+6')\n"
            "  -h, --help  show this help and exit\n"
            "  --version   show the version and exit\n"
            "\n"
@@ -78,7 +103,9 @@ std::string ProgramUsage() {
            "$XDG_CONFIG_HOME/org.parabel.Parabel/Inf.ini (default\n"
            "~/.config/org.parabel.Parabel/Inf.ini) for a program installed in the\n"
            "system's program folders; a copy anywhere else keeps Inf.ini beside itself\n"
-           "when that folder is writable or the file exists there.\n"
+           "when that folder is writable or the file exists there. The equations solved\n"
+           "are remembered in $XDG_STATE_HOME/org.parabel.Parabel/history (default\n"
+           "~/.local/state/org.parabel.Parabel/history).\n"
            "The companion parabel-cli solves and draws without a window.\n";
 }
 

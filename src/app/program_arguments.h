@@ -1,7 +1,9 @@
-// The program's command line: `parabel [--help | --version] [FILE]`, beside
-// the toolkit's own options, which the toolkit takes for itself.
+// The program's command line: `parabel [--help | --version] [-e EQUATION |
+// FILE]`, beside the toolkit's own options, which the toolkit takes for
+// itself.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,14 +12,18 @@ namespace parabel {
 struct ProgramArguments {
     enum class Action { kRun, kHelp, kVersion, kError };
     Action action = Action::kRun;
-    std::string file;   // the equation file to load at start-up, or ""
+    std::string file;  // the equation file to load at start-up, or ""
     std::string error;  // for kError: what is wrong, one line
+    // The equation to solve at start-up (-e EQUATION, --equation=EQUATION),
+    // as given; nothing when none is.
+    std::optional<std::string> equation;
 };
 
 // Reads the arguments after the program's name. --help (-h) and --version
 // win over everything else; "--" ends the options; the toolkit's options
 // (-style S, -platform P, -reverse, ..., with one or two dashes) are left
-// to it; any other option, or a second file, is an error.
+// to it; any other option, a second file or equation, or a file beside an
+// equation, is an error.
 ProgramArguments ParseProgramArguments(const std::vector<std::string>& arguments);
 
 // The usage text of --help, ending in a newline.

@@ -1,18 +1,15 @@
 #include "settings.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
-#include <fstream>
-#include <iterator>
 #include <span>
 #include <stdexcept>
 
 #include "core/windows1251.h"
 #include "profile.h"
 #include "safe_save.h"
+#include "small_files.h"
 
 namespace parabel {
 
@@ -22,28 +19,10 @@ constexpr const char* kSection = "1";
 constexpr const char* kKey = "Color";
 constexpr const char* kDefaultColor = "clRed";
 
-// The file's bytes; empty when it is missing or is no regular file (a pipe
-// or device would stall the program).
+// The file's bytes; empty when it is missing, is no regular file (a pipe
+// or device would stall the program) or cannot be read.
 std::string ReadSettingsFile(const std::string& path) {
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return {};
-    }
-    std::ifstream stream(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-}
-
-// Makes every missing folder of `folder` (which ends in '/'), mode 0700.
-bool MakeFolders(const std::string& folder) {
-    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
-         slash = folder.find('/', slash + 1)) {
-        const std::string part = folder.substr(0, slash);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            return false;
-        }
-    }
-    struct stat info;
-    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return ReadRegularFile(path, std::string().max_size()).value_or(std::string());
 }
 
 }  // namespace

@@ -49,8 +49,8 @@ std::vector<std::string> SystemProgramFolders() {
     return folders;
 }
 
-// $HOME when it is an absolute path, else the home folder of the user's
-// entry in the password database (a process started without HOME).
+}  // namespace
+
 std::string HomeFolder() {
     const char* home = std::getenv("HOME");
     if (IsAbsolute(home)) {
@@ -65,8 +65,6 @@ std::string HomeFolder() {
     }
     return {};
 }
-
-}  // namespace
 
 SettingsLocation ChooseSettingsLocation(const SettingsFacts& facts) {
     SettingsLocation beside{facts.programFolder + kFileName, false};

@@ -40,6 +40,11 @@ struct SettingsFacts {
 // kept).
 SettingsLocation ChooseSettingsLocation(const SettingsFacts& facts);
 
+// $HOME when it is an absolute path, else the home folder of the user's
+// entry in the password database (a process started without HOME); empty
+// when there is neither.
+std::string HomeFolder();
+
 // The choice for this process: the program's folder from /proc/self/exe,
 // the system folders (the folder the programs were installed into, /usr/bin
 // and /usr/local/bin, with their links resolved), the environment, the home

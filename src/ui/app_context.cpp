@@ -8,11 +8,13 @@
 #include "app/error_report.h"
 #include "core/arithmetic_environment.h"
 #include "io/settings_location.h"
+#include "io/state_location.h"
 
 namespace parabel::ui {
 
 AppContext::AppContext(Platform& platform, QString title)
     : settings_(FindSettingsLocation()),
+      stateFolder_(FindStateFolder()),
       screenSizeSource_([] {
           const QScreen* screen = QGuiApplication::primaryScreen();
           return screen != nullptr ? screen->geometry().size() : QSize(1024, 768);

@@ -28,6 +28,12 @@ class AppContext {
     void setSettingsPath(std::string path) { settings_ = {std::move(path), false}; }
     void setSettingsLocation(SettingsLocation location) { settings_ = std::move(location); }
 
+    // Where the program keeps what it remembers that is no setting (the
+    // equation history): the user's state folder, as FindStateFolder
+    // chooses, unless set. Ends in '/'; empty for none.
+    const std::string& stateFolder() const { return stateFolder_; }
+    void setStateFolder(std::string folder) { stateFolder_ = std::move(folder); }
+
     // The screen's size in pixels, read afresh at every use from the source
     // set (the primary screen unless set).
     using ScreenSizeSource = std::function<QSize()>;
@@ -63,6 +69,7 @@ class AppContext {
 
   private:
     SettingsLocation settings_;
+    std::string stateFolder_;
     ScreenSizeSource screenSizeSource_;
     Platform& platform_;
     QString title_;

@@ -47,7 +47,8 @@ const FileDialogOptions kPlotDialog{QStringLiteral("Растровые изоб�
 MainWindow::MainWindow(AppContext& app)
     : app_(app),
       settings_(app.settingsLocation()),
-      model_(app.title().toStdString(), settings_),
+      history_(app.stateFolder()),
+      model_(app.title().toStdString(), settings_, history_),
       solutionDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kSolutionDialog),
       equationDialog_(app.platform(), RememberedFileDialog::Kind::kOpen, kEquationDialog),
       plotDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kPlotDialog) {
@@ -69,6 +70,7 @@ MainWindow::MainWindow(AppContext& app)
     createStatusBar();
     setFixedSize(sizeHint());
     readSettings();
+    model_.ReadHistory();
     createDialogs();
     createCopyCommand();
     createAccessibleTexts();

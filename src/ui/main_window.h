@@ -67,6 +67,9 @@ class MainWindow : public QMainWindow {
     // The load command without its dialog, for a file named at start-up:
     // the same messages, then the plot drawn again.
     void loadEquationFile(const QString& fileName);
+    // The equation put in the field, as typed, and solved, as Enter does: for
+    // an equation given on the command line.
+    void solveEquation(const QString& equation);
     void exitProgram();
     void chooseCurveColor();
     void showAbout();
@@ -122,6 +125,7 @@ class MainWindow : public QMainWindow {
 
     AppContext& app_;
     SettingsFile settings_;
+    HistoryFile history_;
     MainWindowModel model_;
 
     // Menu and toolbar share an action where their hints agree; the toolbar

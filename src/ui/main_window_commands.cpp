@@ -20,6 +20,11 @@ void MainWindow::solve() {
     tell(report);
 }
 
+void MainWindow::solveEquation(const QString& equation) {
+    equationEdit_->setEquation(equation);
+    pressSolveButton();
+}
+
 // The menu, the toolbar and Enter in the field solve through the window's
 // default button, as a click on it would.
 void MainWindow::pressSolveButton() {

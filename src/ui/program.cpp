@@ -113,8 +113,9 @@ void runningMessages(QtMsgType type, const QMessageLogContext& context, const QS
 }
 
 // --help, --version and a bad command line are answered without a display;
-// otherwise the equation file to load, or "".
-std::optional<std::string> readCommandLine(int argc, char** argv, int& exitStatus) {
+// otherwise what to start with: the equation file to load or the equation to
+// solve, or neither.
+std::optional<parabel::ProgramArguments> readCommandLine(int argc, char** argv, int& exitStatus) {
     const parabel::ProgramArguments arguments =
         parabel::ParseProgramArguments(std::vector<std::string>(argv + 1, argv + argc));
     switch (arguments.action) {
@@ -134,7 +135,7 @@ std::optional<std::string> readCommandLine(int argc, char** argv, int& exitStatu
         case parabel::ProgramArguments::Action::kRun:
             break;
     }
-    return arguments.file;
+    return arguments;
 }
 
 void installToolkitTranslations(QApplication& application, QTranslator& translator) {
@@ -174,8 +175,8 @@ namespace parabel::ui {
 
 int runProgram(int argc, char** argv) {
     int exitStatus = 0;
-    const std::optional<std::string> equationFile = readCommandLine(argc, argv, exitStatus);
-    if (!equationFile) {
+    const std::optional<ProgramArguments> arguments = readCommandLine(argc, argv, exitStatus);
+    if (!arguments) {
         return exitStatus;
     }
     // A write beyond the file size limit fails with an error instead of
@@ -204,14 +205,20 @@ int runProgram(int argc, char** argv) {
     AppContext context(platform);
     MainWindow window(context);
     window.show();
-    if (!equationFile->empty()) {
-        // Loaded once the event loop runs: the lambda outlives this block, so
-        // it keeps its own copy of the name; the context and the window live
-        // until exec() returns, and the timer goes with the window.
+    // Loaded or solved once the event loop runs: the lambdas outlive this
+    // block, so they keep their own copies of the name and the equation; the
+    // context and the window live until exec() returns, and the timer goes
+    // with the window.
+    if (!arguments->file.empty()) {
         QTimer::singleShot(0, &window,
-                           [&context, &window, file = QString::fromStdString(*equationFile)] {
+                           [&context, &window, file = QString::fromStdString(arguments->file)] {
                                context.guard([&window, &file] { window.loadEquationFile(file); });
                            });
+    } else if (arguments->equation) {
+        QTimer::singleShot(
+            0, &window, [&context, &window, equation = QString::fromStdString(*arguments->equation)] {
+                context.guard([&window, &equation] { window.solveEquation(equation); });
+            });
     }
     return application.exec();
 }

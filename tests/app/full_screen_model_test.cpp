@@ -32,7 +32,8 @@ TEST(FullScreen, PictureReadOutAndFileFitTheScreen) {
         SCOPED_TRACE(row.equation);
         const ScopedDecimalSeparator comma(',');
         SettingsText settings;
-        MainWindowModel window("Parabel", settings);
+        HistoryText history;
+        MainWindowModel window("Parabel", settings, history);
         window.ReadCurveColor();
         if (*row.equation) {
             window.Solve(row.equation);
@@ -60,7 +61,8 @@ TEST(FullScreen, PictureReadOutAndFileFitTheScreen) {
 
 TEST(FullScreen, FaultIsReportedOncePerOpeningAndAtEveryRefresh) {
     SettingsText settings;
-    MainWindowModel window("Parabel", settings);
+    HistoryText history;
+    MainWindowModel window("Parabel", settings, history);
     // Fits the panel, but its curve leaves the pixels' range on a wide screen.
     ASSERT_FALSE(window.Solve("1e15x^2").HasError());
     FullScreenModel fullScreen("Parabel", window.plotState(), [] { return ScreenSize{800, 600}; });
@@ -76,7 +78,8 @@ TEST(FullScreen, FaultIsReportedOncePerOpeningAndAtEveryRefresh) {
 
 TEST(FullScreen, ANewScreenSizeLaysThePictureOutAnewAndTheDrawingFollowsTheScreen) {
     SettingsText settings;
-    MainWindowModel window("Parabel", settings);
+    HistoryText history;
+    MainWindowModel window("Parabel", settings, history);
     window.Solve("x^2-4");
     ScreenSize screen{640, 480};
     FullScreenModel fullScreen("Parabel", window.plotState(), [&screen] { return screen; });

@@ -38,7 +38,8 @@ struct Window {
         EXPECT_FALSE(model.ReadCurveColor().HasError());  // clRed for none, as a first start
     }
     SettingsText settings;
-    MainWindowModel model{"Parabel", settings};
+    HistoryText history;
+    MainWindowModel model{"Parabel", settings, history};
 };
 
 struct SolveRow {
@@ -212,7 +213,8 @@ TEST(WindowColor, SettingsTextIsInfIni) {
     for (const ColorRow& row : rows) {
         SCOPED_TRACE(row.settings);
         SettingsText settings(row.settings);
-        MainWindowModel model("Parabel", settings);
+        HistoryText history;
+        MainWindowModel model("Parabel", settings, history);
         const Report report = model.ReadCurveColor();
         EXPECT_EQ(report.errorMessage, row.error);
         EXPECT_EQ(model.CurveColorHex(), row.hex);

@@ -12,6 +12,7 @@ struct Row {
     Action action;
     std::string file;
     std::string errorPart;
+    std::optional<std::string> equation = std::nullopt;
 };
 
 TEST(ParseProgramArguments, HelpVersionFileToolkitOptionsAndErrors) {
@@ -33,6 +34,18 @@ TEST(ParseProgramArguments, HelpVersionFileToolkitOptionsAndErrors) {
         {{"--platform=xcb", "eq.txt"}, Action::kRun, "eq.txt", ""},
         {{"-reverse", "eq.txt"}, Action::kRun, "eq.txt", ""},
         {{"-geometry", "400x300", "-qwindowtitle", "T"}, Action::kRun, "", ""},
+        // An equation to solve at start-up, in place of a file.
+        {{"-e", "x^2-5x+6"}, Action::kRun, "", "", "x^2-5x+6"},
+        {{"--equation=-x^2+4"}, Action::kRun, "", "", "-x^2+4"},
+        {{"--equation", "-x^2"}, Action::kRun, "", "", "-x^2"},
+        {{"-e", ""}, Action::kRun, "", "", ""},
+        {{"-style", "fusion", "-e", "x^2"}, Action::kRun, "", "", "x^2"},
+        {{"-e"}, Action::kError, "", "'-e' needs an equation"},
+        {{"-e", "x^2", "-e", "x^2+1"}, Action::kError, "", "one equation at most"},
+        {{"-e", "x^2", "eq.txt"}, Action::kError, "", "not both"},
+        {{"eq.txt", "-e", "x^2"}, Action::kError, "", "not both"},
+        {{"-e", "x^2", "--help"}, Action::kHelp, "", ""},
+        {{"--", "-e"}, Action::kRun, "-e", ""},
     };
     for (const Row& row : rows) {
         const ProgramArguments parsed = ParseProgramArguments(row.arguments);
@@ -41,12 +54,14 @@ TEST(ParseProgramArguments, HelpVersionFileToolkitOptionsAndErrors) {
         EXPECT_EQ(parsed.file, row.file) << shown;
         EXPECT_NE(parsed.error.find(row.errorPart), std::string::npos) << parsed.error;
         EXPECT_EQ(parsed.error.empty(), row.errorPart.empty()) << shown;
+        EXPECT_EQ(parsed.equation, row.equation) << shown;
     }
 }
 
 TEST(ProgramUsage, NamesEveryOption) {
     const std::string usage = ProgramUsage();
-    for (const char* part : {"Usage: parabel", "--help", "--version", "FILE", "Inf.ini"}) {
+    for (const char* part :
+         {"Usage: parabel", "--help", "--version", "FILE", "--equation", "Inf.ini", "history"}) {
         EXPECT_NE(usage.find(part), std::string::npos) << part;
     }
 }

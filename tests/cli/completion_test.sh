@@ -52,7 +52,10 @@ expect "plot" _parabel_cli parabel-cli help pl
 expect "settings solve" _parabel_cli parabel-cli help s
 expect "$files/a.png $files/b.SVG $files/d.bmp $files/sub" _parabel_cli parabel-cli plot x^2 -o "$files/"
 expect "--version" _parabel parabel --v
-expect "-- --help --version" _parabel parabel --
+expect "-- --equation= --help --version" _parabel parabel --
+expect "--equation=" _parabel parabel --eq
+expect "" _parabel parabel -e ""
+expect "" _parabel parabel --equation x
 expect "$files/c.txt" _parabel parabel "$files/c"
 # After "--" a word with a dash is a file name, no option.
 cd "$files" || exit 1

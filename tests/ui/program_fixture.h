@@ -60,6 +60,7 @@ struct Program {
         SetDecimalSeparator('.');
         context = std::make_unique<ui::AppContext>(platform, QStringLiteral("Parabel"));
         context->setSettingsPath(folder.filePath(QStringLiteral("Inf.ini")).toStdString());
+        context->setStateFolder(folder.filePath(QStringLiteral("state/")).toStdString());
         context->setScreenSizeSource([] { return QSize(1024, 768); });
         if (writeSettings) {
             QFile file(QString::fromStdString(context->settingsPath()));

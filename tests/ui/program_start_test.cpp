@@ -1,7 +1,7 @@
 // The program as started from a desktop or a terminal: it reads the decimal
 // separator from the user's locale, loads and solves the file named on its
-// command line (whatever the file's name), and carries its icon and desktop
-// file name.
+// command line (whatever the file's name) or the equation given there, and
+// carries its icon and desktop file name.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -32,13 +32,14 @@ class ProgramStartTest : public QObject {
         const std::string& locales = parabel::testing::CommaLocalePath();
         QVERIFY2(!locales.empty(), "no ru_RU locale sources: run scripts/setup");
         QTemporaryDir folder;
+        const std::string home = folder.path().toStdString();
         const std::vector<std::string> comma = {
             "LOCPATH=" + locales, std::string("LC_ALL=") + parabel::testing::kCommaLocale,
-            "XDG_CONFIG_HOME=" + folder.path().toStdString()};
-        const std::vector<std::string> point = {"LC_ALL=C",
-                                                "XDG_CONFIG_HOME=" + folder.path().toStdString()};
+            "XDG_CONFIG_HOME=" + home, "XDG_STATE_HOME=" + home};
+        const std::vector<std::string> point = {"LC_ALL=C", "XDG_CONFIG_HOME=" + home,
+                                                "XDG_STATE_HOME=" + home};
         const struct Row {
-            const char* name;  // of the file, in UTF-8
+            const char* name;  // of the file, in UTF-8; none: the equation instead
             QByteArray content;
             std::vector<std::string> environment;
             std::string report;
@@ -63,14 +64,32 @@ class ProgramStartTest : public QObject {
              "separator .\nfield x^2+2x+1=0\nlines 7\n  Решение\n  __________________________\n"
              "  D=(2)^2-4*(1)*(1)=0\n  D=0 - Один корень.\n  x=(-2)/(2*(1))=-1\n"
              "  __________________________\n  Ответ: -1\n"},
+            // An equation given as such, pasted from a book: it enters the
+            // field as typed text does.
+            {nullptr, "X²−4", point,
+             "separator .\nfield x^2-4=0\nlines 9\n  Решение\n  __________________________\n"
+             "  D=(0)^2-4*(1)*(-4)=16\n  D>0 - Два корня.\n"
+             "  x(1,2)=((0)±(16^(1/2)))/(2*(1))\n  x(1)=2\n  x(2)=-2\n"
+             "  __________________________\n  Ответ: x(1)=2 ; x(2)=-2\n"},
+            {nullptr, "x^2-0,25", comma,
+             "separator ,\nfield x^2-0,25=0\nlines 9\n  Решение\n  __________________________\n"
+             "  D=(0)^2-4*(1)*(-0,25)=1\n  D>0 - Два корня.\n"
+             "  x(1,2)=((0)±(1^(1/2)))/(2*(1))\n  x(1)=0,5\n  x(2)=-0,5\n"
+             "  __________________________\n  Ответ: x(1)=0,5 ; x(2)=-0,5\n"},
         };
         for (const Row& row : rows) {
-            const QString file = QDir(folder.path()).filePath(QString::fromUtf8(row.name));
-            QFile out(file);
-            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            out.write(row.content);
-            out.close();
-            QCOMPARE(QString::fromStdString(Run({file.toStdString()}, row.environment)),
+            std::vector<std::string> arguments;
+            if (row.name == nullptr) {
+                arguments = {"-e", row.content.toStdString()};
+            } else {
+                const QString file = QDir(folder.path()).filePath(QString::fromUtf8(row.name));
+                QFile out(file);
+                QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                out.write(row.content);
+                out.close();
+                arguments = {file.toStdString()};
+            }
+            QCOMPARE(QString::fromStdString(Run(arguments, row.environment)),
                      QString::fromStdString(row.report + kEnd));
         }
     }

@@ -12,7 +12,8 @@ namespace {
 
 TEST(PictureBytes, CanvasPixelsAreTheSavedFilesPixels) {
     SettingsText settings;
-    MainWindowModel window("Parabel", settings);
+    HistoryText history;
+    MainWindowModel window("Parabel", settings, history);
     window.ReadCurveColor();
     window.Solve("0.5x^2-3");
     const std::vector<std::uint8_t> bmp = ContentBytes(window.PictureFile(RasterFormat::kBmp));
