@@ -232,6 +232,55 @@ TEST(WindowColor, ChosenColourDrawsTheCurveAndIsKept) {
     EXPECT_EQ(window.model.CurveColorHex(), "#1a2b3c");
 }
 
+TEST(WindowHistory, SolvedEquationsAreRememberedAndKept) {
+    struct Row {
+        const char* what;
+        std::optional<std::string> kept;  // the history's text at start-up
+        std::vector<const char*> typed;   // each solved in turn
+        std::vector<std::string> history;
+        std::optional<std::string> keptAfter;  // nothing: not written
+    };
+    const Row rows[] = {
+        {"none kept", std::nullopt, {"X²−5x+6", "5+3", "x^2+zx", "1e4000x^2", "x^2-4"},
+         {"x^2-4=0", "x^2-5x+6=0"}, "x^2-4=0\nx^2-5x+6=0\n"},
+        {"kept, and an equation solved again moves first", "x^2=0\nx^2-1=0\n", {"x^2-1"},
+         {"x^2-1=0", "x^2=0"}, "x^2-1=0\nx^2=0\n"},
+        {"solved again while first: nothing written", "x^2=0\n", {"x^2=0"}, {"x^2=0"},
+         std::nullopt},
+        {"a damaged history is replaced", "x^2\xFF\n", {"x^2"}, {"x^2=0"}, "x^2=0\n"},
+        {"a damaged history is not shown", "x^2\xFF\n", {"5+3"}, {}, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        SettingsText settings;
+        HistoryText history;
+        history.SetText(row.kept);
+        MainWindowModel model("Parabel", settings, history);
+        model.ReadHistory();
+        history.SetText(std::nullopt);  // to see what is written
+        for (const char* typed : row.typed) {
+            model.Solve(EquationFieldText(typed));
+        }
+        EXPECT_EQ(model.history(), row.history);
+        EXPECT_EQ(history.text(), row.keptAfter);
+    }
+    // Up and Down walk it; a solve ends the walk; clearing it is kept too.
+    SettingsText settings;
+    HistoryText history;
+    MainWindowModel model("Parabel", settings, history);
+    model.Solve("x^2-1");
+    model.Solve("x^2-4");
+    EXPECT_EQ(model.HistoryOlder("x^2+"), "x^2-4=0");
+    EXPECT_EQ(model.HistoryOlder("x^2-4=0"), "x^2-1=0");
+    model.Solve("x^2-9");
+    EXPECT_EQ(model.HistoryNewer(), std::nullopt);
+    EXPECT_EQ(model.HistoryOlder(""), "x^2-9=0");
+    model.ClearHistory();
+    EXPECT_TRUE(model.history().empty());
+    EXPECT_EQ(history.text(), "");
+    EXPECT_EQ(model.HistoryNewer(), std::nullopt);
+}
+
 TEST(WindowNumbers, DecimalSeparatorReachesListAndDescription) {
     const ScopedDecimalSeparator comma(',');
     Window window;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "io/settings.h"
+#include "io/state_location.h"
 #include "support/temp_folder.h"
 
 namespace parabel {
@@ -73,6 +74,27 @@ TEST(ChooseSettingsLocation, BesideAPortableCopyElseTheConfigFolder) {
                                     " xdg=" + (row.xdg ? row.xdg : "(unset)");
         EXPECT_EQ(location.path, row.expected) << context;
         EXPECT_EQ(location.makesFolder, row.makesFolder) << context;
+    }
+}
+
+TEST(ChooseStateFolder, TheXdgStateFolderElseTheHomes) {
+    struct Row {
+        const char* xdg;
+        const char* home;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"/s", "/h", "/s/org.parabel.Parabel/"},
+        {"/s/", "/h", "/s/org.parabel.Parabel/"},
+        {nullptr, "/h", "/h/.local/state/org.parabel.Parabel/"},
+        {"", "/h", "/h/.local/state/org.parabel.Parabel/"},
+        {"relative", "/h", "/h/.local/state/org.parabel.Parabel/"},
+        {nullptr, nullptr, ""},
+        {"relative", "also-relative", ""},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(ChooseStateFolder(row.xdg, row.home), row.expected)
+            << (row.xdg ? row.xdg : "(unset)");
     }
 }
 
