@@ -36,8 +36,8 @@ void HistoryFile::Write(const std::string& text) {
         if (!MakeFolders(folder_)) {
             throw std::runtime_error("the folder cannot be made");
         }
-        SaveFileSafely(path(), std::span(reinterpret_cast<const std::uint8_t*>(text.data()),
-                                         text.size()));
+        SaveFileSafely(path(),
+                       std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     } catch (const std::exception& error) {
         if (!failureTold_) {
             failureTold_ = true;

@@ -29,8 +29,7 @@ Report MissingFileBox(const std::string& name) {
     return {"Ошибка", "Файл " + name + " не существует."};
 }
 
-MainWindowModel::MainWindowModel(std::string title, SettingsStore& settings,
-                                 HistoryStore& history)
+MainWindowModel::MainWindowModel(std::string title, SettingsStore& settings, HistoryStore& history)
     : title_(std::move(title)),
       settings_(settings),
       historyStore_(history),
@@ -174,11 +173,9 @@ std::string MainWindowModel::SolutionFile() const {
 }
 
 Report MainWindowModel::SaveSolution(const std::string& path) const {
-    return Guarded(title_, [&] {
-        const std::string bytes = SolutionFile();
-        SaveFileSafely(
-            path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-    });
+    const std::string bytes = SolutionFile();
+    return SaveBytes(path,
+                     std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
 FramedSurface MainWindowModel::Picture() const {
@@ -191,6 +188,28 @@ FileContent MainWindowModel::PictureFile(RasterFormat format) const {
 
 Report MainWindowModel::SavePicture(const std::string& path) const {
     return Guarded(title_, [&] { SaveFileSafely(path, PictureFile(RasterFormat::kBmp)); });
+}
+
+std::optional<PrintedPage> MainWindowModel::PrintedPageOn(const Paper& paper,
+                                                          const PrintedDate& date) const {
+    if (listLines_.empty()) {
+        return std::nullopt;
+    }
+    std::vector<std::string> lines{listEquation_};
+    lines.insert(lines.end(), listLines_.begin(), listLines_.end());
+    const FramedSurface picture = Picture();
+    return LayOutPrintedPage(paper, std::move(lines), picture.width(), picture.height(), date);
+}
+
+Report MainWindowModel::NothingToPrint() {
+    return {"Ошибка",
+            "Нечего печатать: решите уравнение, и его решение с графиком можно будет "
+            "напечатать."};
+}
+
+Report MainWindowModel::SaveBytes(const std::string& path,
+                                  std::span<const std::uint8_t> bytes) const {
+    return Guarded(title_, [&] { SaveFileSafely(path, bytes); });
 }
 
 std::string MainWindowModel::CopiedSolution() const {

@@ -6,7 +6,9 @@
 // leaves: the field's text, the list's lines, the panel's pixels and the box.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "app/error_report.h"
 #include "app/history_store.h"
 #include "app/picture_file.h"
+#include "app/printed_page.h"
 #include "app/settings_store.h"
 #include "io/text_files.h"
 #include "plot/picture.h"
@@ -130,6 +133,15 @@ class MainWindowModel {
     }
     std::optional<std::string> HistoryNewer() { return walk_.Newer(history_); }
     void EndHistoryWalk() { walk_.End(); }
+
+    // The print and save-as-PDF commands' page: the equation line and the
+    // lines the list shows, the framed panel's pixels and the date; nothing
+    // while the list is empty (before the first solve, after Clear), for
+    // which NothingToPrint is the box.
+    std::optional<PrintedPage> PrintedPageOn(const Paper& paper, const PrintedDate& date) const;
+    static Report NothingToPrint();
+    // A file the window made (the PDF), saved at `path` as every file is.
+    Report SaveBytes(const std::string& path, std::span<const std::uint8_t> bytes) const;
 
     // The read-out of the pointer at (x, y) of the frame.
     static std::string PointerText(int x, int y);

@@ -48,8 +48,8 @@ ProgramArguments ParseProgramArguments(const std::vector<std::string>& arguments
         if (!optionsEnded && argument == "--version") {
             return {ProgramArguments::Action::kVersion, "", "", std::nullopt};
         }
-        const bool equationOption = argument == "-e" || argument == "--equation" ||
-                                    argument.starts_with("--equation=");
+        const bool equationOption =
+            argument == "-e" || argument == "--equation" || argument.starts_with("--equation=");
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && equationOption) {

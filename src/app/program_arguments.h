@@ -12,7 +12,7 @@ namespace parabel {
 struct ProgramArguments {
     enum class Action { kRun, kHelp, kVersion, kError };
     Action action = Action::kRun;
-    std::string file;  // the equation file to load at start-up, or ""
+    std::string file;   // the equation file to load at start-up, or ""
     std::string error;  // for kError: what is wrong, one line
     // The equation to solve at start-up (-e EQUATION, --equation=EQUATION),
     // as given; nothing when none is.

@@ -98,6 +98,20 @@ void runningFigure(QPainter& p) {
     p.drawPolyline(QPolygonF({{4, 6}, {7, 5}, {10, 4.5}, {13, 7}}));   // arms
 }
 
+void printer(QPainter& p) {
+    p.setBrush(Qt::white);
+    p.drawRect(4, 1, 8, 5);  // the sheet going in
+    p.setBrush(QColor(170, 170, 175));
+    p.drawRect(1, 6, 14, 6);  // the body
+    p.setBrush(Qt::white);
+    p.drawRect(4, 10, 8, 5);  // the printed sheet
+    p.setPen(QColor(120, 120, 120));
+    p.drawLine(QPointF(5.5, 12.5), QPointF(10.5, 12.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 170, 0));
+    p.drawRect(12, 7, 1, 1);
+}
+
 Draw drawingOf(ToolbarImage image) {
     switch (image) {
         case ToolbarImage::kHardDisk:
@@ -118,6 +132,8 @@ Draw drawingOf(ToolbarImage image) {
             return magnifyingGlass;
         case ToolbarImage::kRunningFigure:
             return runningFigure;
+        case ToolbarImage::kPrinter:
+            return printer;
     }
     return blankPage;
 }
@@ -139,6 +155,12 @@ void dot(QPainter& p) {
     p.drawEllipse(QRectF(5, 5, 6, 6));
 }
 
+void dropDown(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 60, 60));
+    p.drawPolygon(QPolygon({{4, 6}, {12, 6}, {8, 11}}));
+}
+
 }  // namespace
 
 QIcon toolbarImage(ToolbarImage image) {
@@ -147,6 +169,10 @@ QIcon toolbarImage(ToolbarImage image) {
 
 QIcon dotImage() {
     return paintIcon(dot);
+}
+
+QIcon dropDownImage() {
+    return paintIcon(dropDown);
 }
 
 }  // namespace parabel::ui

@@ -16,11 +16,15 @@ enum class ToolbarImage {
     kPower,            // exit
     kMagnifyingGlass,  // full screen
     kRunningFigure,    // About
+    kPrinter,          // print
 };
 
 QIcon toolbarImage(ToolbarImage image);
 
 // The small dot before every line of the solution list.
 QIcon dotImage();
+
+// The arrow at the equation field's end that opens the equations solved.
+QIcon dropDownImage();
 
 }  // namespace parabel::ui

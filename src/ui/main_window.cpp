@@ -41,6 +41,8 @@ const FileDialogOptions kSolutionDialog{QStringLiteral("Текстовые фа�
 const FileDialogOptions kEquationDialog{QString(), QString(), false};
 const FileDialogOptions kPlotDialog{QStringLiteral("Растровые изображения|*.bmp"),
                                     QStringLiteral("bmp"), false};
+const FileDialogOptions kPdfDialog{QStringLiteral("Документы PDF|*.pdf"), QStringLiteral("pdf"),
+                                   true};
 
 }  // namespace
 
@@ -51,7 +53,8 @@ MainWindow::MainWindow(AppContext& app)
       model_(app.title().toStdString(), settings_, history_),
       solutionDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kSolutionDialog),
       equationDialog_(app.platform(), RememberedFileDialog::Kind::kOpen, kEquationDialog),
-      plotDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kPlotDialog) {
+      plotDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kPlotDialog),
+      pdfDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kPdfDialog) {
     // Before any control exists, so screen readers see each as described.
     installAccessibility();
     setWindowTitle(QStringLiteral("Parabel v1.0"));
@@ -149,6 +152,20 @@ void MainWindow::createActions() {
         createAction("aboutToolAction", QStringLiteral("О Прогрмме"),
                      QStringLiteral("Краткое руководство по пользованию программы (F1)"),
                      &MainWindow::showAbout);
+    // Commands beyond the window's first ones, with keys none of those use.
+    printAction_ = createAction("printAction", QStringLiteral("Печать..."),
+                                QStringLiteral("Печать решения и графика (Ctrl+Shift+P)"),
+                                &MainWindow::printSolution);
+    printAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    savePdfAction_ =
+        createAction("savePdfAction", QStringLiteral("Сохранить в PDF..."),
+                     QStringLiteral("Сохранить решение и график в PDF"), &MainWindow::saveAsPdf);
+    historyAction_ =
+        createAction("historyAction", QStringLiteral("Решённые уравнения"),
+                     QStringLiteral("Решённые уравнения (Alt+Down)"), &MainWindow::showHistory);
+    clearHistoryAction_ = createAction("clearHistoryAction", QStringLiteral("Очистить историю"),
+                                       QStringLiteral("Очистить список решённых уравнений"),
+                                       &MainWindow::clearHistory);
 }
 
 void MainWindow::createMenus() {
@@ -165,11 +182,15 @@ void MainWindow::createMenus() {
     QMenu* save = file->addMenu(QStringLiteral("Сохранить..."));
     save->addAction(saveSolutionAction_);
     save->addAction(savePlotAction_);
+    file->addAction(savePdfAction_);
     file->addAction(loadAction_);
+    file->addSeparator();
+    file->addAction(printAction_);
     file->addSeparator();
     file->addAction(exitAction_);
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Настройки"));
     settings->addAction(curveColorAction_);
+    settings->addAction(clearHistoryAction_);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
     help->addAction(aboutAction_);
 }
@@ -203,6 +224,8 @@ void MainWindow::createToolBar() {
         {aboutToolAction_, "aboutToolButton", 177, kRunningFigure},
         {nullptr, nullptr, 200, {}},
         {exitAction_, "exitToolButton", 208, kPower},
+        {nullptr, nullptr, 231, {}},
+        {printAction_, "printToolButton", 239, kPrinter},
     };
     for (const Place& place : places) {
         if (place.action == nullptr) {
@@ -234,14 +257,18 @@ void MainWindow::createControls() {
     equationEdit_->setGeometry(8, 32, 289, 26);
     equationEdit_->setFont(windowFont(16, true));
     equationEdit_->setStatusTip(QStringLiteral("Введите в это поле уравнение вида Ax^2+Bx+C=0"));
+    // The drop-down of the equations solved, at the field's end.
+    historyAction_->setIcon(dropDownImage());
+    equationEdit_->addAction(historyAction_, QLineEdit::TrailingPosition);
+    connect(equationEdit_, &QLineEdit::textEdited, this, [this] { model_.EndHistoryWalk(); });
     connect(equationEdit_, &EquationEdit::keyPressed, this,
             [this](int key, Qt::KeyboardModifiers modifiers) {
                 app_.guard([&] { equationKeyPressed(key, modifiers); });
             });
     QList<QKeySequence> menuShortcuts;
-    for (QAction* action :
-         {solveAction_, refreshAction_, fullScreenAction_, clearAction_, saveSolutionAction_,
-          savePlotAction_, loadAction_, exitAction_, curveColorAction_, aboutAction_}) {
+    for (QAction* action : {solveAction_, refreshAction_, fullScreenAction_, clearAction_,
+                            saveSolutionAction_, savePlotAction_, loadAction_, exitAction_,
+                            curveColorAction_, aboutAction_, printAction_}) {
         menuShortcuts += action->shortcuts();
     }
     equationEdit_->setWindowShortcuts(menuShortcuts);

@@ -72,6 +72,15 @@ class MainWindow : public QMainWindow {
     void solveEquation(const QString& equation);
     void exitProgram();
     void chooseCurveColor();
+    // The worked solution and its plot on one page: printed after the print
+    // preview, or saved as a PDF file; before the first solve and after
+    // Clear, a box says there is nothing to print.
+    void printSolution();
+    void saveAsPdf();
+    // The equations solved: the drop-down at the field's end lists them,
+    // Up and Down in the field walk through them.
+    void showHistory();
+    void clearHistory();
     void showAbout();
     // The redraw timer's tick: draws the plot a modal window covered once
     // none is showing.
@@ -122,6 +131,11 @@ class MainWindow : public QMainWindow {
     // false after the message when the file does not exist, nothing when an
     // error ended the command.
     std::optional<bool> loadFile(const QString& fileName);
+    // The page to print of what the window shows, on the locale's paper with
+    // today's date; nothing, after its box, when there is nothing to print.
+    std::optional<PrintedPage> pageToPrint();
+    // Up and Down in the field.
+    void walkHistory(bool older);
 
     AppContext& app_;
     SettingsFile settings_;
@@ -143,6 +157,10 @@ class MainWindow : public QMainWindow {
     QAction* aboutAction_ = nullptr;
     QAction* aboutToolAction_ = nullptr;
     QAction* copySolutionAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* savePdfAction_ = nullptr;
+    QAction* historyAction_ = nullptr;
+    QAction* clearHistoryAction_ = nullptr;
 
     QWidget* toolBand_ = nullptr;
     QWidget* toolBar_ = nullptr;
@@ -156,6 +174,7 @@ class MainWindow : public QMainWindow {
     RememberedFileDialog solutionDialog_;
     RememberedFileDialog equationDialog_;
     RememberedFileDialog plotDialog_;
+    RememberedFileDialog pdfDialog_;
     FullScreenWindow* fullScreen_ = nullptr;
     AboutDialog* about_ = nullptr;
     QTimer* redrawTimer_ = nullptr;

@@ -2,6 +2,7 @@
 // the redraw timer and the hints.
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -31,12 +32,52 @@ void MainWindow::pressSolveButton() {
     solveButton_->click();
 }
 
-void MainWindow::equationKeyPressed(int key, Qt::KeyboardModifiers) {
+void MainWindow::equationKeyPressed(int key, Qt::KeyboardModifiers modifiers) {
     // Enter with any modifiers; plain Enter reaches the menu's shortcut
     // first, so one press solves once.
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         pressSolveButton();
+    } else if (key == Qt::Key_Down && (modifiers & Qt::AltModifier)) {
+        showHistory();
+    } else if ((key == Qt::Key_Up || key == Qt::Key_Down) &&
+               !(modifiers & (Qt::AltModifier | Qt::ControlModifier))) {
+        walkHistory(key == Qt::Key_Up);
     }
+}
+
+void MainWindow::walkHistory(bool older) {
+    const std::optional<std::string> text =
+        older ? model_.HistoryOlder(equationEdit_->text().toStdString()) : model_.HistoryNewer();
+    if (text) {
+        equationEdit_->setEquation(QString::fromStdString(*text));
+    }
+}
+
+void MainWindow::showHistory() {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("historyMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const std::string& equation : model_.history()) {
+        const QString text = QString::fromStdString(equation);
+        // "&" would make the next character a menu key, not text.
+        QAction* entry = menu->addAction(QString(text).replace('&', QStringLiteral("&&")));
+        connect(entry, &QAction::triggered, this, [this, text] {
+            equationEdit_->setEquation(text);
+            model_.EndHistoryWalk();
+            equationEdit_->setFocus();
+        });
+    }
+    if (model_.history().empty()) {
+        menu->addAction(QStringLiteral("Решённых уравнений нет"))->setEnabled(false);
+    }
+    menu->addSeparator();
+    menu->addAction(clearHistoryAction_);
+    menu->setActiveAction(menu->actions().front());
+    menu->popup(equationEdit_->mapToGlobal(QPoint(0, equationEdit_->height())));
+}
+
+void MainWindow::clearHistory() {
+    model_.ClearHistory();
 }
 
 void MainWindow::refresh() {

@@ -1,8 +1,34 @@
 // The main window's file and colour commands: save the solution, load an
 // equation, save the plot as a picture, choose the curve colour; and the
 // start-up read of the colour.
+#include <langinfo.h>
+#include <QDate>
+#include <QPainter>
+
 #include "equation_edit.h"
 #include "main_window.h"
+#include "page_painter.h"
+
+namespace parabel::ui {
+
+namespace {
+
+// The paper of the user's locale (LC_PAPER), which the toolkit has set.
+Paper localePaper() {
+    const auto millimetres = [](nl_item item) {
+        return static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(item)));
+    };
+    return PaperOfSize(millimetres(_NL_PAPER_WIDTH), millimetres(_NL_PAPER_HEIGHT));
+}
+
+PrintedDate today() {
+    const QDate date = QDate::currentDate();
+    return {date.day(), date.month(), date.year()};
+}
+
+}  // namespace
+
+}  // namespace parabel::ui
 
 namespace parabel::ui {
 
@@ -63,6 +89,44 @@ void MainWindow::savePlot() {
     tell(plotDialog_.runSave(
         this, [this] { return redrawn(); },
         [this](const QString& fileName) { return model_.SavePicture(fileName.toStdString()); }));
+}
+
+std::optional<PrintedPage> MainWindow::pageToPrint() {
+    std::optional<PrintedPage> page = model_.PrintedPageOn(localePaper(), today());
+    if (!page) {
+        tell(MainWindowModel::NothingToPrint());
+    }
+    return page;
+}
+
+void MainWindow::printSolution() {
+    const std::optional<PrintedPage> page = pageToPrint();
+    if (!page) {
+        return;
+    }
+    const FramedSurface picture = model_.Picture();
+    app_.platform().printPage(this, pageSizeOf(page->paper),
+                              [&](QPainter& painter, double dotsPerInch) {
+                                  paintPrintedPage(painter, dotsPerInch, *page, picture);
+                              });
+    redrawFromState();  // the preview covered the plot
+}
+
+void MainWindow::saveAsPdf() {
+    const std::optional<PrintedPage> page = pageToPrint();
+    if (!page) {
+        return;
+    }
+    tell(pdfDialog_.runSave(
+        this, [this] { return redrawn(); },
+        [this, &page](const QString& fileName) {
+            const QByteArray pdf = printedPagePdf(*page, model_.Picture(),
+                                                  QString::fromStdString(page->lines.front()));
+            return model_.SaveBytes(
+                fileName.toStdString(),
+                std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
+                          static_cast<std::size_t>(pdf.size())));
+        }));
 }
 
 void MainWindow::chooseCurveColor() {

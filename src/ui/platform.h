@@ -10,11 +10,14 @@
 #pragma once
 
 #include <QColor>
+#include <QPageSize>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "core/arithmetic_environment.h"
 
+class QPainter;
 class QWidget;
 
 namespace parabel::ui {
@@ -53,6 +56,14 @@ class Platform {
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) {
         return afterwards(runColorDialog(parent, initial));
     }
+    // Draws a page: `paint` draws it with the painter it is given, whose
+    // device covers the whole page at the dots per inch it is given. The
+    // print preview shows it and its print button asks for the printer and
+    // prints; true when the page went to a printer.
+    using PagePainting = std::function<void(QPainter& painter, double dotsPerInch)>;
+    bool printPage(QWidget* parent, const QPageSize& pageSize, const PagePainting& paint) {
+        return afterwards(runPrintDialog(parent, pageSize, paint));
+    }
     // Hands a web address or "mailto:" target to the desktop; the result is
     // not looked at.
     void openUrl(const QString& target) {
@@ -67,6 +78,8 @@ class Platform {
     virtual std::optional<QString> runFileDialog(QWidget* parent, const FileDialogOptions& options,
                                                  const QString& fileName, bool save) = 0;
     virtual std::optional<QColor> runColorDialog(QWidget* parent, const QColor& initial) = 0;
+    virtual bool runPrintDialog(QWidget* parent, const QPageSize& pageSize,
+                                const PagePainting& paint) = 0;
     virtual void handToDesktop(const QString& target) = 0;
 
   private:

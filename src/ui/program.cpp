@@ -216,7 +216,8 @@ int runProgram(int argc, char** argv) {
                            });
     } else if (arguments->equation) {
         QTimer::singleShot(
-            0, &window, [&context, &window, equation = QString::fromStdString(*arguments->equation)] {
+            0, &window,
+            [&context, &window, equation = QString::fromStdString(*arguments->equation)] {
                 context.guard([&window, &equation] { window.solveEquation(equation); });
             });
     }

@@ -4,6 +4,9 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QUrl>
 
@@ -107,6 +110,20 @@ std::optional<QColor> QtPlatform::runColorDialog(QWidget* parent, const QColor& 
     }                             // the dialog goes, and Qt stores this run's custom colours ...
     restoreSharedCustomColors();  // ... which are put back as they were
     return chosen;
+}
+
+bool QtPlatform::runPrintDialog(QWidget* parent, const QPageSize& pageSize,
+                                const PagePainting& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(pageSize);
+    printer.setFullPage(true);
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter* device) {
+                         QPainter painter(device);
+                         paint(painter, device->resolution());
+                     });
+    return preview.exec() == QDialog::Accepted;
 }
 
 void QtPlatform::handToDesktop(const QString& target) {

@@ -139,7 +139,8 @@ class MainWindowTest : public QObject {
         const std::pair<const char*, int> lefts[] = {
             {"clearToolButton", 0},        {"loadToolButton", 23},   {"saveSolutionToolButton", 46},
             {"savePlotToolButton", 69},    {"solveToolButton", 100}, {"refreshToolButton", 123},
-            {"fullScreenToolButton", 146}, {"aboutToolButton", 177}, {"exitToolButton", 208}};
+            {"fullScreenToolButton", 146}, {"aboutToolButton", 177}, {"exitToolButton", 208},
+            {"printToolButton", 239}};
         for (const auto& [name, left] : lefts) {
             QCOMPARE(program.ToolButton(name)->x(), left);
             QCOMPARE(program.ToolButton(name)->iconSize(), QSize(16, 16));
@@ -152,15 +153,18 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.Action("curveColorAction")->statusTip(),
                  QStringLiteral("Настроить цвет прорисовки функции (Ctrl+W)"));
         // File menu: Решать, Обновить, -, Полноэкранный режим, -, Очистить, -,
-        // Сохранить..., Загрузить, -, Выход; no images in the menus.
+        // Сохранить..., Загрузить, -, Выход, with save as PDF and print
+        // beside the save commands; no images in the menus.
         QStringList captions;
         for (QAction* action : main.menuBar()->actions().front()->menu()->actions()) {
             captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
             QVERIFY(action->icon().isNull());
         }
-        QCOMPARE(captions,
-                 QStringList({"Решать", "Обновить", "-", "Полноэкранный режим", "-", "Очистить",
-                              "-", "Сохранить...", "Загрузить", "-", "Выход"}));
+        QCOMPARE(captions, QStringList({"Решать", "Обновить", "-", "Полноэкранный режим", "-",
+                                        "Очистить", "-", "Сохранить...", "Сохранить в PDF...",
+                                        "Загрузить", "-", "Печать...", "-", "Выход"}));
+        QCOMPARE(program.Action("printAction")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     }
 
     void typingAndEnterSolvesAndPlots() {

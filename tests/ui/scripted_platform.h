@@ -6,6 +6,9 @@
 #include <functional>
 #include <vector>
 
+#include <QImage>
+#include <QPainter>
+
 #include "ui/platform.h"
 
 namespace parabel::testing {
@@ -30,6 +33,9 @@ class ScriptedPlatform final : public ui::Platform {
     std::vector<QColor> colorCalls;
     std::deque<std::optional<QColor>> colorAnswers;  // an empty script cancels
     std::vector<QString> openedUrls;
+    // Each page printed, drawn at 100 dots per inch, and whether to print.
+    std::vector<QImage> printedPages;
+    bool printAnswer = true;
     std::function<void()> onBox;  // runs while a box is "shown"
     // Runs inside every box and dialog, as code a dialog loads would.
     std::function<void()> duringEachCall;
@@ -66,6 +72,19 @@ class ScriptedPlatform final : public ui::Platform {
         const auto answer = colorAnswers.front();
         colorAnswers.pop_front();
         return answer;
+    }
+    bool runPrintDialog(QWidget*, const QPageSize& pageSize, const PagePainting& paint) override {
+        during();
+        constexpr int kDotsPerInch = 100;
+        QImage page(pageSize.sizePixels(kDotsPerInch), QImage::Format_RGB32);
+        page.fill(Qt::white);
+        page.setDotsPerMeterX(kDotsPerInch * 10000 / 254);
+        page.setDotsPerMeterY(kDotsPerInch * 10000 / 254);
+        QPainter painter(&page);
+        paint(painter, kDotsPerInch);
+        painter.end();
+        printedPages.push_back(page);
+        return printAnswer;
     }
     void handToDesktop(const QString& target) override {
         during();

@@ -1,0 +1,77 @@
+// The page the print and save-as-PDF commands make, laid out once for the
+// window and the browser: the equation line and the worked solution as the
+// list shows them, the plot's very pixels at a whole number of device dots
+// per picture pixel, and the date in a footer. Lengths are in millimetres
+// from the paper's top-left corner; each face draws it on its own device.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace parabel {
+
+struct Paper {
+    const char* name;  // "A4" or "Letter", as CSS's @page size and Qt name them
+    double width = 0;
+    double height = 0;
+};
+
+inline constexpr Paper kA4{"A4", 210.0, 297.0};
+inline constexpr Paper kLetter{"Letter", 215.9, 279.4};
+
+// The paper of a locale's paper size (as LC_PAPER gives it, in whole
+// millimetres): Letter for 216 x 279, A4 for anything else.
+Paper PaperOfSize(int widthMm, int heightMm);
+// The paper of a language tag's region ("en-US", "es-MX"): Letter where the
+// region uses it (the United States, Canada, Mexico and the others of
+// LC_PAPER's letter countries), A4 elsewhere and without a region.
+Paper PaperOfLanguage(const std::string& languageTag);
+
+struct PrintedDate {
+    int day = 1;
+    int month = 1;
+    int year = 2000;
+};
+
+struct PrintedPage {
+    Paper paper;
+    // The text, in the list's font (bold sans), one line under the other.
+    std::vector<std::string> lines;  // the equation line, then the list's lines
+    double textLeft = 0;
+    double textTop = 0;  // the top of the first line
+    double fontSizePt = 0;
+    double lineHeight = 0;
+    // The plot: the picture's pixels at pictureWidth x pictureHeight, each
+    // kPicturePixel millimetres (1/100 inch) square, or as near as a device
+    // of another resolution has whole dots for (DotsPerPicturePixel); its
+    // corner on that 1/100-inch grid.
+    double plotLeft = 0;
+    double plotTop = 0;
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+    // The footer: the program on the left, the date on the right.
+    std::string footerLeft;
+    std::string footerRight;
+    double footerBaseline = 0;
+    double footerFontSizePt = 0;
+    double margin = 0;  // left and right
+};
+
+// A picture pixel on paper: 1/100 inch, so 322 pixels come to 8.2 cm.
+inline constexpr double kPicturePixel = 0.254;
+
+// Dots per picture pixel on a device of `dotsPerInch`: the whole number
+// nearest to 1/100 inch of its dots, at least 1 (300 dpi: 3, 600: 6, 1200:
+// 12; 96: 1).
+int DotsPerPicturePixel(double dotsPerInch);
+
+// The page for `lines` (the equation line first) and a picture of
+// pictureWidth x pictureHeight pixels. Lines too long for the paper at the
+// list's size get a smaller size, so that none is cut.
+PrintedPage LayOutPrintedPage(const Paper& paper, std::vector<std::string> lines, int pictureWidth,
+                              int pictureHeight, const PrintedDate& date);
+
+// The date as the footer writes it: "07.12.2026".
+std::string PrintedDateText(const PrintedDate& date);
+
+}  // namespace parabel
