@@ -499,6 +499,72 @@ class MainWindowTest : public QObject {
     }
 #endif
 
+    // The equations solved: Up and Down in the field, the drop-down at its
+    // end, the command that clears them, and the file that keeps them for
+    // the next run (a damaged one is replaced, never shown).
+    void theFieldRemembersTheEquationsSolved() {
+        QByteArray kept;
+        {
+            Program program(QByteArray(), false, QByteArray("x^2\xFF\n"));  // damaged
+            program.Show();
+            for (const char* typed : {"x^2-1", "5+3", "x^2-4", "x^2-9"}) {
+                TypeAndEnter(program, QString::fromUtf8(typed));
+                program.Field()->clear();
+            }
+            QCOMPARE(program.platform.boxes.size(), size_t(1));  // the form message, only
+            TypeText(program.Field(), QStringLiteral("x^2+"));
+            const std::pair<Qt::Key, const char*> walk[] = {
+                {Qt::Key_Up, "x^2-9=0"}, {Qt::Key_Up, "x^2-4=0"},   {Qt::Key_Up, "x^2-1=0"},
+                {Qt::Key_Up, "x^2-1=0"}, {Qt::Key_Down, "x^2-4=0"}, {Qt::Key_Down, "x^2-9=0"},
+                {Qt::Key_Down, "x^2+"},  {Qt::Key_Down, "x^2+"},
+            };
+            for (const auto& [key, shown] : walk) {
+                QTest::keyClick(program.Field(), key);
+                QCOMPARE(program.Field()->text(), QString::fromUtf8(shown));
+            }
+            // An edit ends the walk: Up starts from the newest again.
+            QTest::keyClick(program.Field(), Qt::Key_Up);
+            TypeText(program.Field(), QStringLiteral("1"));
+            QTest::keyClick(program.Field(), Qt::Key_Up);
+            QCOMPARE(program.Field()->text(), QStringLiteral("x^2-9=0"));
+
+            // Alt+Down: the drop-down, newest first; choosing puts it in the field.
+            QTest::keyClick(program.Field(), Qt::Key_Down, Qt::AltModifier);
+            RunQueuedCommands();
+            auto* menu = program.main->findChild<QMenu*>(QStringLiteral("historyMenu"));
+            QVERIFY(menu != nullptr && menu->isVisible());
+            QStringList entries;
+            for (QAction* action : menu->actions()) {
+                entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            }
+            QCOMPARE(entries,
+                     QStringList({"x^2-9=0", "x^2-4=0", "x^2-1=0", "-", "Очистить историю"}));
+            QCOMPARE(menu->activeAction(), menu->actions().front());
+            menu->actions().at(1)->trigger();
+            menu->close();
+            QCOMPARE(program.Field()->text(), QStringLiteral("x^2-4=0"));
+            QVERIFY(program.Field()->hasFocus());
+            QFile file(program.HistoryPath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            kept = file.readAll();
+            QCOMPARE(kept, QByteArray("x^2-9=0\nx^2-4=0\nx^2-1=0\n"));
+        }
+        // The next run finds them; clearing empties the list and the file.
+        Program program(QByteArray(), false, kept);
+        program.Show();
+        QTest::keyClick(program.Field(), Qt::Key_Up);
+        QCOMPARE(program.Field()->text(), QStringLiteral("x^2-9=0"));
+        program.Action("clearHistoryAction")->trigger();
+        RunQueuedCommands();
+        program.Field()->clear();
+        QTest::keyClick(program.Field(), Qt::Key_Up);
+        QCOMPARE(program.Field()->text(), QString());
+        QFile file(program.HistoryPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray());
+        QVERIFY(program.platform.boxes.empty());
+    }
+
     void typingKeepsTheCursorAfterWhatWasTyped() {
         Program program;
         program.Show();

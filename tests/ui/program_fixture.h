@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/decimal_separator.h"
 #include "scripted_platform.h"
@@ -56,11 +57,21 @@ inline void WhenVisible(QWidget* window, std::function<void()> action) {
 }
 
 struct Program {
-    explicit Program(const QByteArray& settings = QByteArray(), bool writeSettings = false) {
+    // The window over a settings file of `settings` when `writeSettings` is
+    // set, and a history file of `history` when it is given, as a previous
+    // run left them.
+    explicit Program(const QByteArray& settings = QByteArray(), bool writeSettings = false,
+                     const std::optional<QByteArray>& history = std::nullopt) {
         SetDecimalSeparator('.');
         context = std::make_unique<ui::AppContext>(platform, QStringLiteral("Parabel"));
         context->setSettingsPath(folder.filePath(QStringLiteral("Inf.ini")).toStdString());
         context->setStateFolder(folder.filePath(QStringLiteral("state/")).toStdString());
+        if (history) {
+            QDir().mkpath(folder.filePath(QStringLiteral("state")));
+            QFile file(HistoryPath());
+            file.open(QIODevice::WriteOnly);
+            file.write(*history);
+        }
         context->setScreenSizeSource([] { return QSize(1024, 768); });
         if (writeSettings) {
             QFile file(QString::fromStdString(context->settingsPath()));
@@ -83,6 +94,7 @@ struct Program {
     }
 
     QString Path(const QString& name) const { return folder.filePath(name); }
+    QString HistoryPath() const { return folder.filePath(QStringLiteral("state/history")); }
 
     // The main window's parts.
     ui::EquationEdit* Field() const { return Child<ui::EquationEdit>(main.get(), "equationEdit"); }
