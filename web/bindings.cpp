@@ -9,6 +9,7 @@
 
 #include "app/author_details.h"
 #include "app/equation_field.h"
+#include "app/equation_link.h"
 #include "app/full_screen_model.h"
 #include "app/main_window_model.h"
 #include "app/settings_store.h"
@@ -121,6 +122,55 @@ val ChooseColor(Page& page, const val& chosen) {
     return ErrorOf(page.window.ChooseCurveColor(color));
 }
 
+val Strings(const std::vector<std::string>& texts) {
+    val array = val::array();
+    for (const std::string& text : texts) {
+        array.call<void>("push", text);
+    }
+    return array;
+}
+
+val TextOrNull(const std::optional<std::string>& text) {
+    return text ? val(*text) : val::null();
+}
+
+// The history as the browser keeps it (a string, or null for none), read as
+// the window reads its file.
+void ReadHistory(Page& page, const val& kept) {
+    page.history.SetText(kept.isString() ? std::optional(kept.as<std::string>()) : std::nullopt);
+    page.window.ReadHistory();
+}
+
+// The printed page for the browser's language (its paper) and today's date,
+// in millimetres and points; null while there is nothing to print.
+val PrintedPageOf(Page& page, const std::string& language, int day, int month, int year) {
+    const std::optional<PrintedPage> printed =
+        page.window.PrintedPageOn(PaperOfLanguage(language), {day, month, year});
+    if (!printed) {
+        return val::null();
+    }
+    val result = val::object();
+    result.set("paper", std::string(printed->paper.name));
+    result.set("paperWidth", printed->paper.width);
+    result.set("paperHeight", printed->paper.height);
+    result.set("lines", Strings(printed->lines));
+    result.set("textLeft", printed->textLeft);
+    result.set("textTop", printed->textTop);
+    result.set("fontSizePt", printed->fontSizePt);
+    result.set("lineHeight", printed->lineHeight);
+    result.set("plotLeft", printed->plotLeft);
+    result.set("plotTop", printed->plotTop);
+    result.set("pictureWidth", printed->pictureWidth);
+    result.set("pictureHeight", printed->pictureHeight);
+    result.set("picturePixel", kPicturePixel);
+    result.set("margin", printed->margin);
+    result.set("footerLeft", printed->footerLeft);
+    result.set("footerRight", printed->footerRight);
+    result.set("footerBaseline", printed->footerBaseline);
+    result.set("footerFontSizePt", printed->footerFontSizePt);
+    return result;
+}
+
 val ReadSettings(Page& page, const std::string& settingsText) {
     page.settings.SetBytes(settingsText);
     return ErrorOf(page.window.ReadCurveColor());
@@ -153,6 +203,13 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
              optional_override([](const std::string& typed) { return EquationFieldText(typed); }));
     function("pointerText", &MainWindowModel::PointerText);
     function("authorDetails", &AuthorDetails);
+    function("fragmentOf", optional_override([](const std::string& fieldText) {
+                 return EquationFragment(fieldText);
+             }));
+    function("equationOfFragment", optional_override([](const std::string& fragment) {
+                 return TextOrNull(EquationOfFragment(fragment));
+             }));
+    function("nothingToPrint", optional_override([] { return ErrorOf(MainWindowModel::NothingToPrint()); }));
     function("buttonFaceHex",
              optional_override([] { return HexOfPixel(SystemColor(kButtonFace)); }));
     emscripten::constant("maxFirstLine", static_cast<int>(MainWindowModel::kLoadedBytes));
@@ -199,7 +256,23 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
                   }))
         .function("fullScreenBmp", optional_override([](Page& page) {
                       return BytesOf(ContentBytes(page.fullScreen.PictureFile(RasterFormat::kBmp)));
-                  }));
+                  }))
+        .function("readHistory", &ReadHistory)
+        .function("history",
+                  optional_override([](Page& page) { return Strings(page.window.history()); }))
+        .function("historyText",
+                  optional_override([](Page& page) { return TextOrNull(page.history.text()); }))
+        .function("historyOlder", optional_override([](Page& page, const std::string& typed) {
+                      return TextOrNull(page.window.HistoryOlder(typed));
+                  }))
+        .function("historyNewer", optional_override([](Page& page) {
+                      return TextOrNull(page.window.HistoryNewer());
+                  }))
+        .function("endHistoryWalk",
+                  optional_override([](Page& page) { page.window.EndHistoryWalk(); }))
+        .function("clearHistory",
+                  optional_override([](Page& page) { page.window.ClearHistory(); }))
+        .function("printedPage", &PrintedPageOf);
 }
 
 }  // namespace parabel::web

@@ -31,6 +31,33 @@ export interface AuthorDetails {
   icq: string;
 }
 
+/**
+ * The page the print command lays out, in millimetres from the paper's
+ * top-left corner and font sizes in points: the lines in the list's bold
+ * font, the plot's picture (pictureWidth x pictureHeight pixels, each
+ * picturePixel millimetres square) and the footer.
+ */
+export interface PrintedPage {
+  paper: 'A4' | 'Letter';
+  paperWidth: number;
+  paperHeight: number;
+  lines: string[];
+  textLeft: number;
+  textTop: number;
+  fontSizePt: number;
+  lineHeight: number;
+  plotLeft: number;
+  plotTop: number;
+  pictureWidth: number;
+  pictureHeight: number;
+  picturePixel: number;
+  margin: number;
+  footerLeft: string;
+  footerRight: string;
+  footerBaseline: number;
+  footerFontSizePt: number;
+}
+
 /** Texts and files cross the boundary as strings or bytes. */
 export type Bytes = Uint8Array | string;
 
@@ -60,6 +87,20 @@ export interface Page {
   /** A view of the module's memory, valid until the next call. */
   fullScreenRgba(): Uint8Array;
   fullScreenBmp(): Uint8Array;
+  /** The history as the browser keeps it; null for none. */
+  readHistory(kept: string | null): void;
+  /** The equations solved, newest first. */
+  history(): string[];
+  /** The text to keep after a solve or a clear; null when nothing was ever kept. */
+  historyText(): string | null;
+  /** Up in the field: the text to show, or null at the oldest. */
+  historyOlder(typed: string): string | null;
+  /** Down in the field: the text to show, or null when not walking. */
+  historyNewer(): string | null;
+  endHistoryWalk(): void;
+  clearHistory(): void;
+  /** The page to print for the browser's language and today; null when nothing is to print. */
+  printedPage(language: string, day: number, month: number, year: number): PrintedPage | null;
   delete(): void;
 }
 
@@ -69,6 +110,12 @@ export interface Native {
   pointerText(x: number, y: number): string;
   authorDetails(): AuthorDetails;
   buttonFaceHex(): string;
+  /** The address fragment ("#x^2-5x+6") of the field's text. */
+  fragmentOf(fieldText: string): string;
+  /** The field's text of an address fragment; null for an empty one. */
+  equationOfFragment(fragment: string): string | null;
+  /** The box that says there is nothing to print. */
+  nothingToPrint(): ErrorBox;
   readonly maxFirstLine: number;
   readonly panelWidth: number;
   readonly panelHeight: number;
