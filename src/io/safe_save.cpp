@@ -25,6 +25,21 @@ namespace parabel {
 
 namespace {
 
+#if defined(__EMSCRIPTEN__)
+// The WebAssembly engine keeps no files of the program's (the page downloads
+// what it saves instead): no save gets this far there, but the calls must
+// link. Both fail as a kernel without them does.
+int fallocate(int, int, off_t, off_t) {
+    errno = ENOSYS;
+    return -1;
+}
+int memfd_create(const char*, unsigned) {
+    errno = ENOSYS;
+    return -1;
+}
+#endif
+
+
 std::atomic<bool> namedTemporaryOnly{false};
 std::atomic<safe_save_testing::AfterWriteHook> afterWriteHook{nullptr};
 std::atomic<safe_save_testing::SyncHook> syncHook{nullptr};
