@@ -14,6 +14,24 @@ namespace parabel::ui {
 
 namespace {
 
+// A field that shows a text to read and copy: the focus, however it comes,
+// leaves the text unselected, so that it reads as text, not as a field to
+// type over.
+class ReadOnlyField final : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        deselect();
+    }
+};
+
+}  // namespace
+
+namespace {
+
 // Labels size themselves to their text, as laid out at least: the window's
 // font may be wider than the one the layout was drawn with.
 void placeLabel(QLabel* label, QRect geometry) {
@@ -77,7 +95,7 @@ void AboutDialog::createDetailsPanel() {
     mailLink->setTarget(QStringLiteral("mailto: ") + QString::fromUtf8(author::kMail));
     placeLabel(mailLink, {82, 122, 91, 13});
 
-    auto* icq = new QLineEdit(QString::fromUtf8(author::kIcq), panel);
+    auto* icq = new ReadOnlyField(QString::fromUtf8(author::kIcq), panel);
     icq->setObjectName(QStringLiteral("icqEdit"));
     icq->setGeometry(82, 141, 81, 21);
     icq->setReadOnly(true);

@@ -36,6 +36,16 @@ QAccessibleInterface* programAccessible(const QString& className, QObject* objec
     if (className == QLatin1String("parabel::ui::PlotArea")) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     }
+    // The toolbar and its dividers are plain widgets: their roles say what
+    // they are.
+    if (auto* widget = qobject_cast<QWidget*>(object)) {
+        if (widget->objectName() == QLatin1String("toolBar")) {
+            return new QAccessibleWidget(widget, QAccessible::ToolBar);
+        }
+        if (widget->objectName() == QLatin1String("toolBarSeparator")) {
+            return new QAccessibleWidget(widget, QAccessible::Separator);
+        }
+    }
     return nullptr;
 }
 

@@ -19,7 +19,8 @@ void describePlotArea(QWidget* area, const PlotState& state);
 
 // Gives screen readers the program's own view of its custom controls: the
 // About window's links as links, the solution list's lines as items and
-// separators, the plot as a picture. Once; later calls do nothing.
+// separators, the plot as a picture, the toolbar and its dividers as such.
+// Once; later calls do nothing.
 void installAccessibility();
 
 }  // namespace parabel::ui

@@ -203,6 +203,7 @@ void MainWindow::createToolBar() {
     toolBand_->setGeometry(0, 0, kClientWidth, 28);
     toolBar_ = new QWidget(toolBand_);
     toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setAccessibleName(QStringLiteral("Панель инструментов"));
     toolBar_->setGeometry(11, 2, 615, 24);
     struct Place {
         QAction* action;  // none: a separator
@@ -230,6 +231,7 @@ void MainWindow::createToolBar() {
     for (const Place& place : places) {
         if (place.action == nullptr) {
             auto* separator = new QFrame(toolBar_);
+            separator->setObjectName(QStringLiteral("toolBarSeparator"));
             separator->setFrameShape(QFrame::VLine);
             separator->setFrameShadow(QFrame::Sunken);
             separator->setGeometry(place.left, 2, 8, 20);
@@ -290,7 +292,10 @@ void MainWindow::createControls() {
     solveButton_->setDefault(true);
     solveButton_->setFocusPolicy(Qt::NoFocus);  // Tab would lose the focus off the window
     // Off the window and hidden: nothing a user or a screen reader could
-    // find; the solve commands click it all the same.
+    // find; the solve commands click it all the same. A window of its own
+    // that never shows, so that screen readers, which list a window's
+    // hidden controls too, never meet it.
+    solveButton_->setWindowFlag(Qt::Window);
     solveButton_->hide();
     connect(solveButton_, &QPushButton::clicked, this, [this] { app_.guard([this] { solve(); }); });
 

@@ -1,7 +1,10 @@
 // The main window for keyboards and screen readers: the controls' accessible
 // names and descriptions, and the key of the menu bar.
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QToolButton>
@@ -28,11 +31,45 @@ void MainWindow::createAccessibleTexts() {
     plotArea_->describe(model_.plotState());
 }
 
+namespace {
+
+// One Escape in a menu that a key opened (F10, Alt with a letter) closes it
+// and gives the keyboard back to where it was: without this the menu bar
+// would keep the keyboard, showing nothing, and take the next letters typed
+// as its own.
+class EscapeLeavesTheMenuBar final : public QObject {
+  public:
+    explicit EscapeLeavesTheMenuBar(QMenuBar* bar) : QObject(bar), bar_(bar) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) {
+            return false;
+        }
+        static_cast<QMenu*>(watched)->hide();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(bar_, &escape);
+        return true;
+    }
+
+  private:
+    QMenuBar* bar_;
+};
+
+}  // namespace
+
 void MainWindow::createMenuKeys() {
     // F10 opens the first menu, as on the common desktops.
     auto* key = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(key, &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+    // The menus of the bar itself; a submenu's Escape goes back to its menu.
+    auto* escape = new EscapeLeavesTheMenuBar(menuBar());
+    for (QAction* title : menuBar()->actions()) {
+        if (QMenu* menu = title->menu()) {
+            menu->installEventFilter(escape);
+        }
+    }
 }
 
 }  // namespace parabel::ui

@@ -132,7 +132,21 @@ class KeyboardAccessTest : public QObject {
         Program program;
         program.Show();
         TypeAndEnter(program, QStringLiteral("x^2-5x+6"));
-        QVERIFY(Node(Child<QPushButton>(program.main.get(), "solveButton"))->state().invisible);
+        // The hidden solve button is no control of the window's, though Enter
+        // clicks it; the toolbar and its dividers say what they are.
+        QAccessibleInterface* client = Node(program.main->centralWidget());
+        QStringList roles;
+        for (int i = 0; i < client->childCount(); ++i) {
+            QVERIFY(client->child(i)->text(QAccessible::Name) != QStringLiteral("Решать !!!"));
+        }
+        QAccessibleInterface* toolBar = Node(Child<QWidget>(program.main.get(), "toolBar"));
+        QCOMPARE(toolBar->role(), QAccessible::ToolBar);
+        QCOMPARE(toolBar->text(QAccessible::Name), QStringLiteral("Панель инструментов"));
+        for (int i = 0; i < toolBar->childCount(); ++i) {
+            roles << (toolBar->child(i)->role() == QAccessible::Separator ? QStringLiteral("|")
+                                                                          : QStringLiteral("b"));
+        }
+        QCOMPARE(roles.join(QString()), QStringLiteral("bbbb|bbb|b|b|b"));
 
         QAccessibleInterface* list = Node(program.List());
         QCOMPARE(list->childCount(), 9);
@@ -347,6 +361,63 @@ class KeyboardAccessTest : public QObject {
         }
         QCOMPARE(program.platform.openedUrls.size(), size_t(4));
         QCOMPARE(Accessible(icq, QAccessible::Name), QStringLiteral("ICQ"));
+        // Tab reaches the number as text to read, not selected to type over.
+        QString selected = QStringLiteral("(not reached)");
+        WhenVisible(about, [&] {
+            Child<QPushButton>(about, "okButton")->setFocus();
+            for (int i = 0; i < 3; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            QCOMPARE(QApplication::focusWidget(), icq);
+            selected = icq->selectedText();
+            about->close();
+        });
+        program.main->showAbout();
+        QCOMPARE(selected, QString());
+    }
+
+    // One Escape closes a menu that a key opened and gives the keyboard back
+    // to the field; the menu key opens a context menu ready for Enter.
+    void menusOpenedByKeysGiveTheKeyboardBack() {
+        Program program;
+        program.Show();
+        const QKeyCombination openers[] = {QKeyCombination(Qt::Key_F10),
+                                           QKeyCombination(Qt::AltModifier, Qt::Key_A),
+                                           QKeyCombination(Qt::AltModifier, Qt::Key_Y)};
+        for (const QKeyCombination opener : openers) {
+            program.Field()->clear();
+            program.Field()->setFocus();
+            QTest::keyClick(program.Field(), opener.key(), opener.keyboardModifiers());
+            QMenu* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(open != nullptr);
+            QTest::keyClick(open, Qt::Key_Escape);
+            QCOMPARE(QApplication::activePopupWidget(), nullptr);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x^2"));
+            QCOMPARE(program.Field()->text(), QStringLiteral("x^2"));
+            QCOMPARE(QApplication::focusWidget(), program.Field());
+        }
+
+        TypeAndEnter(program, QStringLiteral("x^2-4"));
+        auto* plot = Child<QWidget>(program.main.get(), "plotArea");
+        plot->setFocus();
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(10, 10),
+                                  plot->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(plot, &menuKey);
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        QVERIFY(menu->activeAction() != nullptr);
+        QCOMPARE(menu->activeAction()->text(), QStringLiteral("Копировать график"));
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(menu, Qt::Key_Return);
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(322, 338));
+        // By the mouse nothing is highlighted until the pointer is on it.
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                plot->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(plot, &click);
+        menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        QCOMPARE(menu->activeAction(), nullptr);
+        menu->close();
     }
 
     // A screen reader's "press" on a button that opens a window returns at
