@@ -10,7 +10,8 @@ namespace {
 
 bool KeptInFragment(unsigned char byte) {
     constexpr std::string_view kEscaped = " \"#%<>`\\{|}";
-    return byte > 0x20 && byte < 0x7F && kEscaped.find(static_cast<char>(byte)) == std::string_view::npos;
+    return byte > 0x20 && byte < 0x7F &&
+           kEscaped.find(static_cast<char>(byte)) == std::string_view::npos;
 }
 
 int HexValue(char digit) {

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "core/windows1251.h"
+
 namespace parabel {
 
 std::string WithFinalDot(std::string_view message) {
@@ -18,7 +20,8 @@ Report Guarded(std::string_view title, const std::function<void()>& command) {
         command();
     } catch (const std::exception& error) {
         report.errorCaption = title;
-        report.errorMessage = WithFinalDot(error.what());
+        // A file's name in the message may be no UTF-8.
+        report.errorMessage = WithFinalDot(ShowableText(error.what()));
     }
     return report;
 }

@@ -2,11 +2,15 @@
 
 #include <stdexcept>
 
+#include <cerrno>
 #include "app/equation_field.h"
 #include "app/panel_redraw.h"
 #include "app/plot_description.h"
 #include "app/solve_and_draw.h"
+
+#include "core/windows1251.h"
 #include "io/color_names.h"
+#include "io/file_errors.h"
 #include "io/line_text.h"
 #include "io/safe_save.h"
 #include "io/text_files.h"
@@ -26,7 +30,7 @@ class NoFirstLineError : public std::runtime_error {
 }  // namespace
 
 Report MissingFileBox(const std::string& name) {
-    return {"Ошибка", "Файл " + name + " не существует."};
+    return {"Ошибка", "Файл " + ShowableText(name) + " не существует."};
 }
 
 MainWindowModel::MainWindowModel(std::string title, SettingsStore& settings, HistoryStore& history)
@@ -121,8 +125,14 @@ LoadReport MainWindowModel::LoadFirstLine(
     return report;
 }
 
-LoadReport MainWindowModel::LoadFile(const std::string& name) {
+LoadReport MainWindowModel::LoadFile(const std::string& name, FolderGiven folder) {
     LoadReport report;
+    if (folder == FolderGiven::kIsAnError && IsFolder(name)) {
+        static_cast<Report&>(report) =
+            Guarded(title_, [&name] { throw FileOpenError(name, ReasonText(EISDIR)); });
+        report.ended = true;
+        return report;
+    }
     if (!name.empty() && IsExistingFile(name)) {
         report = LoadFirstLine([&name] { return ReadFirstLine(name); });
         if (report.ended) {

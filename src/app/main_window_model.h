@@ -84,12 +84,16 @@ class MainWindowModel {
     // the saved solution stays.
     Report Clear();
 
-    // The load command once a file is chosen, by its name (the window): the
-    // plot drawn again, the field emptied, the file's first line (see
-    // ReadFirstLine) put in the field and solved; a file without a first
-    // line reports "List index out of bounds (0)". The existence of the file
-    // is tested before and again after, as the command has always done.
-    LoadReport LoadFile(const std::string& name);
+    // The load command once a file is chosen, by its name (the window; its
+    // bytes, which need not be UTF-8): the plot drawn again, the field
+    // emptied, the file's first line (see ReadFirstLine) put in the field and
+    // solved; a file without a first line reports "List index out of bounds
+    // (0)". The existence of the file is tested before and again after, as
+    // the command has always done. A folder counts as missing when a dialog
+    // gave it, to be asked again; named on the command line it is told as a
+    // folder ("Cannot open file "<name>". Is a directory").
+    enum class FolderGiven { kIsMissing, kIsAnError };
+    LoadReport LoadFile(const std::string& name, FolderGiven folder = FolderGiven::kIsMissing);
     // The same with the chosen file's bytes (the page, which reads at most
     // kLoadedBytes of them), then the plot drawn again, as after the dialog.
     LoadReport LoadBytes(std::string_view fileBytes);

@@ -106,4 +106,22 @@ std::string Windows1251ToUtf8(std::string_view bytes) {
     return utf8;
 }
 
+std::string ShowableText(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        std::size_t next = i;
+        char32_t codePoint;
+        if (DecodeUtf8(bytes, next, codePoint)) {
+            text.append(bytes.substr(i, next - i));
+            i = next;
+        } else {
+            text += Windows1251ToUtf8(bytes.substr(i, 1));
+            ++i;
+        }
+    }
+    return text;
+}
+
 }  // namespace parabel

@@ -18,6 +18,11 @@ bool IsExistingFile(const std::string& path) {
     return !path.empty() && stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
+bool IsFolder(const std::string& path) {
+    struct stat info;
+    return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 void SaveLinesFile(const std::string& path, const std::vector<std::string>& lines) {
     const std::string content = EncodeLines(lines);
     SaveFileSafely(

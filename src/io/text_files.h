@@ -12,6 +12,8 @@ constexpr std::size_t kMaxFirstLine = 32767;
 
 // A name that finds a file system entry that exists and is not a folder.
 bool IsExistingFile(const std::string& path);
+// A name that finds a folder.
+bool IsFolder(const std::string& path);
 
 // Writes the lines (UTF-8) as Windows-1251 text with CR LF after each line,
 // replacing the file only once the new content is fully written. Raises

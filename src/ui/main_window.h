@@ -66,7 +66,9 @@ class MainWindow : public QMainWindow {
     void loadEquation();
     // The load command without its dialog, for a file named at start-up:
     // the same messages, then the plot drawn again.
-    void loadEquationFile(const QString& fileName);
+    // The name is the command line's bytes, which need not be UTF-8; a
+    // folder there is told as a folder.
+    void loadEquationFile(const std::string& fileName);
     // The equation put in the field, as typed, and solved, as Enter does: for
     // an equation given on the command line.
     void solveEquation(const QString& equation);
@@ -130,7 +132,9 @@ class MainWindow : public QMainWindow {
     // Loads the named file's first line and solves it, showing its boxes:
     // false after the message when the file does not exist, nothing when an
     // error ended the command.
-    std::optional<bool> loadFile(const QString& fileName);
+    std::optional<bool> loadFile(
+        const std::string& fileName,
+        MainWindowModel::FolderGiven folder = MainWindowModel::FolderGiven::kIsMissing);
     // The page to print of what the window shows, on the locale's paper with
     // today's date; nothing, after its box, when there is nothing to print.
     std::optional<PrintedPage> pageToPrint();

@@ -51,7 +51,7 @@ void MainWindow::loadEquation() {
     for (;;) {
         equationDialog_.ask(this);
         ++asked;
-        const std::optional<bool> loaded = loadFile(equationDialog_.fileName());
+        const std::optional<bool> loaded = loadFile(equationDialog_.fileName().toStdString());
         if (!loaded) {
             return;  // the name stays for the next dialog
         }
@@ -65,21 +65,22 @@ void MainWindow::loadEquation() {
     }
 }
 
-void MainWindow::loadEquationFile(const QString& fileName) {
-    if (loadFile(fileName)) {
+void MainWindow::loadEquationFile(const std::string& fileName) {
+    if (loadFile(fileName, MainWindowModel::FolderGiven::kIsAnError)) {
         redrawFromState();
     }
 }
 
-std::optional<bool> MainWindow::loadFile(const QString& fileName) {
-    const LoadReport report = model_.LoadFile(fileName.toStdString());
+std::optional<bool> MainWindow::loadFile(const std::string& fileName,
+                                         MainWindowModel::FolderGiven folder) {
+    const LoadReport report = model_.LoadFile(fileName, folder);
     showSolveReport(report);
     tell(report);
     if (report.ended) {
         return std::nullopt;
     }
     if (report.missing) {
-        tell(MissingFileBox(fileName.toStdString()));
+        tell(MissingFileBox(fileName));
         return false;
     }
     return true;

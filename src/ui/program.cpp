@@ -210,10 +210,9 @@ int runProgram(int argc, char** argv) {
     // context and the window live until exec() returns, and the timer goes
     // with the window.
     if (!arguments->file.empty()) {
-        QTimer::singleShot(0, &window,
-                           [&context, &window, file = QString::fromStdString(arguments->file)] {
-                               context.guard([&window, &file] { window.loadEquationFile(file); });
-                           });
+        QTimer::singleShot(0, &window, [&context, &window, file = arguments->file] {
+            context.guard([&window, &file] { window.loadEquationFile(file); });
+        });
     } else if (arguments->equation) {
         QTimer::singleShot(
             0, &window,

@@ -115,5 +115,18 @@ TEST(Utf8ToWindows1251, BrokenTextBecomesOneMarkPerAnnouncedSequence) {
     }
 }
 
+TEST(ShowableText, Utf8AsItIsBrokenBytesAsWindows1251) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"уравнение.txt", "уравнение.txt"},
+        {"\xF3\xF0.txt", "ур.txt"},                    // a name from an old archive
+        {"/home/\xD0\x90/\xF3.txt", "/home/А/у.txt"},  // UTF-8 and Windows-1251 in one
+        {"\x98", "?"},                                 // the one byte without a character
+        {"", ""},
+    };
+    for (const auto& [bytes, shown] : rows) {
+        EXPECT_EQ(ShowableText(bytes), shown) << bytes;
+    }
+}
+
 }  // namespace
 }  // namespace parabel

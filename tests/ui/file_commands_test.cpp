@@ -1,5 +1,6 @@
 // The main window's file and colour commands with scripted dialogs.
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QTest>
+#include <cstdio>
 
 #include <csignal>
 
@@ -200,33 +202,63 @@ class FileCommandsTest : public QObject {
 
     void aFileNamedAtStartUpLoadsAsTheLoadCommandDoes() {
         struct Row {
-            const char* name;
-            QByteArray content;  // null: no such file
+            const char* what;
+            QByteArray name;     // the bytes of the file's name in the test's folder
+            QByteArray content;  // null: no such file; "/": a folder
             QString field;       // the field afterwards
-            QString boxText;     // the start of the one message box, or none
+            QString boxText;     // the start of the one message box (%1: the name shown), or none
+            QString shownName;
         };
         const Row rows[] = {
-            {"a good file", "\xEF\xBB\xBFx^2-5x+6\r\nrest", QStringLiteral("x^2-5x+6=0"),
-             QString()},
-            {"a missing file", QByteArray(), QString(), QStringLiteral("Файл %1 не существует.")},
-            {"a binary file", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), QStringLiteral("\u2030png"),
-             QStringLiteral("Уравнение не соответствует виду ax^2+bx+c")},
+            {"a good file",
+             "start.txt",
+             "\xEF\xBB\xBFx^2-5x+6\r\nrest",
+             QStringLiteral("x^2-5x+6=0"),
+             QString(),
+             {}},
+            {"a missing file", "start.txt", QByteArray(), QString(),
+             QStringLiteral("Файл %1 не существует."), QStringLiteral("start.txt")},
+            {"a binary file",
+             "start.txt",
+             QByteArray("\x89PNG\r\n\x1a\n\0\0", 10),
+             QStringLiteral("\u2030png"),
+             QStringLiteral("Уравнение не соответствует виду ax^2+bx+c"),
+             {}},
+            // A name of Windows-1251 bytes from an old archive: opened by its
+            // bytes, shown as well as it can be.
+            {"a Windows-1251 name",
+             "\xF3\xF0\xE0\xE2\xED\xE5\xED\xE8\xE5.txt",
+             "x^2-5x+6",
+             QStringLiteral("x^2-5x+6=0"),
+             QString(),
+             {}},
+            {"a missing Windows-1251 name", "\xF3\xF0.txt", QByteArray(), QString(),
+             QStringLiteral("Файл %1 не существует."), QStringLiteral("ур.txt")},
+            {"a folder", "folder", "/", QString(), QStringLiteral("Cannot open file \"%1\". "),
+             QStringLiteral("folder")},
         };
         for (const Row& row : rows) {
             Program program;
-            const QString path = program.Path(QStringLiteral("start.txt"));
-            if (!row.content.isNull()) {
-                Write(path, row.content);
+            const QByteArray folder = QFile::encodeName(program.Path(QString())) + "/";
+            const std::string path = (folder + row.name).toStdString();
+            if (row.content == "/") {
+                QVERIFY(mkdir(path.c_str(), 0700) == 0);
+            } else if (!row.content.isNull()) {
+                FILE* file = std::fopen(path.c_str(), "wb");
+                QVERIFY(file != nullptr);
+                std::fwrite(row.content.data(), 1, row.content.size(), file);
+                std::fclose(file);
             }
             program.context->guard([&] { program.main->loadEquationFile(path); });
-            QVERIFY2(program.platform.fileCalls.empty(), row.name);  // no dialog
+            QVERIFY2(program.platform.fileCalls.empty(), row.what);  // no dialog
             QCOMPARE(program.Field()->text(), row.field);
             if (row.boxText.isEmpty()) {
-                QVERIFY2(program.platform.boxes.empty(), row.name);
+                QVERIFY2(program.platform.boxes.empty(), row.what);
                 QCOMPARE(program.main->plotState().b, -parabel::Extended(5));
             } else {
                 QCOMPARE(program.platform.boxes.size(), size_t(1));
-                QVERIFY2(program.platform.boxes[0].text.startsWith(row.boxText.arg(path)),
+                const QString shown = program.Path(row.shownName);
+                QVERIFY2(program.platform.boxes[0].text.startsWith(row.boxText.arg(shown)),
                          qPrintable(program.platform.boxes[0].text));
             }
         }
