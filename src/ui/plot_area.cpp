@@ -1,15 +1,18 @@
 #include "plot_area.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <QWindow>
 #include <cmath>
 
 #include "accessibility.h"
 #include "context_menu.h"
+#include "native_pointer.h"
 
 namespace parabel::ui {
 
@@ -37,6 +40,8 @@ PlotArea::PlotArea(const PictureLayout& layout, QWidget* parent)
     copyAction_->setShortcutContext(Qt::WidgetShortcut);
     addAction(copyAction_);
     connect(copyAction_, &QAction::triggered, this, &PlotArea::copyRequested);
+    connect(&NativePointer::instance(), &NativePointer::pointerMoved, this,
+            &PlotArea::nativeMotion);
 }
 
 void PlotArea::setSurface(const RasterSurface* surface) {
@@ -50,6 +55,41 @@ void PlotArea::describe(const PlotState& state) {
 
 QPoint PlotArea::pixelAt(QPointF position) {
     return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
+}
+
+QPoint PlotArea::pixelAtDevice(QPointF devicePosition, qreal ratio, QPointF pictureInWindow) {
+    // The picture pixel that the device pixel under the pointer shows, found
+    // as the toolkit's raster engine scales a picture without smoothing: the
+    // device pixel's centre, from the picture's device origin, in steps of
+    // 1/ratio picture pixels held as 16.16 fixed point (rounded down), so
+    // that a centre on a border goes where the toolkit's drawing puts it.
+    const auto step = static_cast<std::int64_t>(65536 / ratio);
+    const auto shown = [&](qreal device, qreal origin) {
+        return static_cast<int>(
+            std::floor((std::floor(device) + 0.5 - origin * ratio) * double(step) / 65536.0));
+    };
+    return {shown(devicePosition.x(), pictureInWindow.x()),
+            shown(devicePosition.y(), pictureInWindow.y())};
+}
+
+void PlotArea::nativeMotion(WId window, QPointF devicePosition) {
+    const QWidget* top = this->window();
+    if (!isVisible() || top->windowHandle() == nullptr || top->windowHandle()->winId() != window) {
+        return;
+    }
+    // As the toolkit does: a modal window takes the pointer from the others.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != top) {
+        return;
+    }
+    // The pixels of the frame round the picture are counted on from the
+    // picture's own.
+    const QPoint picture(layout_.surfaceLeft, layout_.surfaceTop);
+    const QPoint pixel =
+        picture + pixelAtDevice(devicePosition, top->devicePixelRatioF(), mapTo(top, picture));
+    if (rect().contains(pixel)) {
+        emit pointerMoved(pixel, mapToGlobal(pixel));
+    }
 }
 
 QRect PlotArea::surfaceRect() const {
@@ -84,6 +124,9 @@ void PlotArea::paintEvent(QPaintEvent*) {
 }
 
 void PlotArea::mouseMoveEvent(QMouseEvent* event) {
+    if (NativePointer::instance().watching()) {
+        return;  // read where the windowing system reports it, unrounded
+    }
     // The screen's pixel from the area's: the area lies on whole logical
     // pixels, and the event's own screen position may come rounded.
     const QPoint pixel = pixelAt(event->position());

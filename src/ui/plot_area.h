@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 
 #include "plot/picture.h"
 #include "plot/plot_state.h"
@@ -32,6 +33,11 @@ class PlotArea : public QWidget {
     // logical coordinates: on a screen of scale factor s, the s x s device
     // pixels of one logical pixel all read that pixel.
     static QPoint pixelAt(QPointF position);
+    // The pixel of a picture drawn at the logical point `pictureInWindow` of
+    // a native window of `ratio` device pixels per logical pixel that the
+    // device pixel under `devicePosition` shows: at a scale factor of 1.5 a
+    // plot pixel drawn over two device pixels reads itself on both.
+    static QPoint pixelAtDevice(QPointF devicePosition, qreal ratio, QPointF pictureInWindow);
 
   signals:
     // The pointer moved to the pixel `local` of the area, `global` on the
@@ -46,6 +52,8 @@ class PlotArea : public QWidget {
 
   private:
     QRect surfaceRect() const;
+    // A motion the windowing system reported (NativePointer).
+    void nativeMotion(WId window, QPointF devicePosition);
 
     PictureLayout layout_;
     const RasterSurface* surface_ = nullptr;

@@ -21,6 +21,7 @@
 #include "core/decimal_separator.h"
 #include "io/settings_location.h"
 #include "main_window.h"
+#include "native_pointer.h"
 #include "program.h"
 #include "qt_platform.h"
 #include "system_colors.h"
@@ -198,6 +199,8 @@ int runProgram(int argc, char** argv) {
     NoToolTips noToolTips;
     application.installEventFilter(&noToolTips);
 
+    // On X11 the plots read the pointer's device pixel as the system gives it.
+    NativePointer::instance().install();
     // The toolkit has loaded its plug-ins by now; none of them decides the
     // arithmetic.
     parabel::UseProgramArithmetic();
