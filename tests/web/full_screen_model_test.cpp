@@ -3,6 +3,10 @@
 #include "web/full_screen_model.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <fstream>
 
 #include "core/decimal_separator.h"
 #include "plot/full_screen_plot.h"
@@ -12,6 +16,18 @@
 
 namespace parabel::web {
 namespace {
+
+// The memory the program holds: the engine's linear memory, which only ever
+// grows, or natively the process's address space.
+std::size_t MemoryHeld() {
+#ifdef __EMSCRIPTEN__
+    return __builtin_wasm_memory_size(0) * std::size_t{65536};
+#else
+    std::size_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    return pages * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+#endif
+}
 
 struct ScreenRow {
     const char* equation;
@@ -72,6 +88,41 @@ TEST(FullScreen, FaultIsReportedOncePerOpeningAndAtEveryRefresh) {
         EXPECT_FALSE(moved.HasError());
         EXPECT_TRUE(fullScreen.Refresh().HasError());
     }
+}
+
+// Resizing the window, turning a tablet or zooming while the view is open
+// opens it again at every new size; the pictures of the sizes left behind
+// give their memory back, so a long resize holds a few pictures, not one per
+// size.
+TEST(FullScreen, PicturesOfManySizesHoldTheMemoryOfAFew) {
+    PageModel page;
+    page.ReadSettings("");
+    ASSERT_FALSE(page.Solve("x^2-5x+6").HasError());
+    FullScreenModel fullScreen(page.plotState());
+    struct Resize {
+        int fromWidth;
+        int fromHeight;
+        int stepWidth;
+        int stepHeight;
+    };
+    const Resize resizes[] = {
+        {1920, 1080, -16, -9},  // the window made smaller
+        {1440, 810, 16, 9},     // and larger again
+        {1080, 1920, -9, -16},  // a tablet turned upright, zoomed in
+    };
+    fullScreen.Open(1920, 1920);
+    fullScreen.Rgba();
+    const std::size_t largest = std::size_t{1920} * 1920 * 4;
+    const std::size_t first = MemoryHeld();
+    for (const Resize& resize : resizes) {
+        for (int step = 0; step < 30; ++step) {
+            const int width = resize.fromWidth + step * resize.stepWidth;
+            const int height = resize.fromHeight + step * resize.stepHeight;
+            ASSERT_FALSE(fullScreen.Open(width, height).HasError()) << width << " x " << height;
+            ASSERT_EQ(fullScreen.Rgba().size(), std::size_t(width) * (height - 40) * 4);
+        }
+    }
+    EXPECT_LE(MemoryHeld(), first + 2 * largest) << "held at first: " << first;
 }
 
 }  // namespace
