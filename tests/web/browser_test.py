@@ -8,6 +8,8 @@ without a network. Usage:
 import base64
 import io
 import os
+import re
+import shutil
 import sys
 import tempfile
 import time
@@ -350,6 +352,56 @@ class KeptTest(PageTest):
         self.page.solve("x^2-5x+6")
         lines, _, _ = self.cli.solution(",", "x^2-5x+6")
         self.assertEqual(self.page.lines(), lines)
+
+
+class NewBuildTest(PageTest):
+    """A new build reaches those who visited before, on a host that lets
+    browsers keep its files for ten minutes, as static hosts commonly do."""
+
+    def setUp(self):
+        self.folder = tempfile.mkdtemp(prefix="parabel-site-")
+        shutil.copytree(SITE, self.folder, dirs_exist_ok=True)
+        self.site = Site(self.folder, headers={"Cache-Control": "max-age=600"})
+        self.page = Page(self.site.url, self.language, self.size)
+        self.cli = CLI
+
+    def tearDown(self):
+        try:
+            super().tearDown()
+        finally:
+            shutil.rmtree(self.folder, ignore_errors=True)
+
+    def rebuild(self):
+        """The site as a build with a changed module makes it: the module
+        marks the page, and the service worker has a new version. Gives the
+        name of the new build's cache."""
+        with open(os.path.join(self.folder, "app.js"), "a") as file:
+            file.write("document.documentElement.dataset.build='new';\n")
+        path = os.path.join(self.folder, "sw.js")
+        with open(path) as file:
+            worker = file.read()
+        version = re.search(r"const VERSION = '(\w+)';", worker).group(1)
+        with open(path, "w") as file:
+            file.write(worker.replace(version, "new" + version))
+        return "parabel-new" + version
+
+    def cache_names(self):
+        return self.page.driver.execute_async_script(
+            "const done = arguments[0]; caches.keys().then(done, () => done(null));")
+
+    def test_new_build_after_a_visit(self):
+        page = self.page
+        page.until(lambda: page.js("return !!navigator.serviceWorker.controller"), seconds=20)
+        new_cache = self.rebuild()
+        # This visit finds the new worker, which keeps the new build's files in
+        # place of the old.
+        page.open()
+        page.until(lambda: self.cache_names() == [new_cache], seconds=20)
+        page.open()
+        self.assertEqual(page.js("return document.documentElement.dataset.build"), "new")
+        page.solve("x^2-5x+6")
+        lines, _, _ = self.cli.solution(",", "x^2-5x+6")
+        self.assertEqual(page.lines(), lines)
 
 
 class PhoneTest(PageTest):
