@@ -216,6 +216,45 @@ class FilesTest(PageTest):
                 os.unlink(file.name)
 
 
+class FullScreenTest(PageTest):
+    """The full-screen view opens and closes cleanly however fast the keys
+    come: no fault, never left in the browser's full screen, as the last key
+    left it, and when open the picture of the screen it fills."""
+
+    def settled(self):
+        """Once the browser has done all the view asked: (open, the view
+        shown, the browser's full screen on it, the focused element's id)."""
+        return self.page.until(lambda: self.page.js("""
+            const view = document.getElementById('fullscreen');
+            const state = view.dataset.state;
+            return state === 'opening' ? null : [state === 'open', !view.hidden,
+                document.fullscreenElement === view, document.activeElement.id];"""))
+
+    def test_quick_openings_and_closings(self):
+        equation = "x^2-5x+6"
+        self.page.solve(equation)
+        for cycles, open_at_last in [(60, False), (60, True), (1, False), (0, True)]:
+            with self.subTest(cycles=cycles, open_at_last=open_at_last):
+                chain = ActionChains(self.page.driver)
+                for _ in range(cycles):
+                    chain.key_down(CTRL).send_keys("p").key_up(CTRL).send_keys(Keys.ESCAPE)
+                if open_at_last:
+                    chain.key_down(CTRL).send_keys("p").key_up(CTRL)
+                chain.perform()
+                if not open_at_last:
+                    self.assertEqual(self.settled(), [False, False, False, "equation"])
+                    continue
+                self.assertEqual(self.settled(), [True, True, True, "fullscreen-plot"])
+                width, height, pixels = self.page.canvas_rgb("fullscreen-plot")
+                view = "document.getElementById('fullscreen')"
+                screen = self.page.js("return [%s.clientWidth, %s.clientHeight]" % (view, view))
+                self.assertEqual([width, height + 40], screen)
+                bmp = self.cli.picture(",", equation, "--screen", "%dx%d" % tuple(screen))
+                self.assertEqual((width, height, pixels), bmp_rgb(bmp))
+                self.page.keys(Keys.ESCAPE)
+                self.assertEqual(self.settled(), [False, False, False, "equation"])
+
+
 class ReadOutTest(PageTest):
     """The pointer's plot coordinates and the hints in the status bar."""
 
