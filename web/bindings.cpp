@@ -122,6 +122,9 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
              }));
     function("pointerText", &PageModel::PointerText);
     function("authorDetails", &AuthorDetails);
+    function("errorReport", optional_override([](const std::string& message) {
+                 return ErrorOf(ErrorReport(message));
+             }));
     function("buttonFaceHex", optional_override([] {
                  char hex[8];
                  std::snprintf(hex, sizeof hex, "#%06x",

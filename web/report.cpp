@@ -14,13 +14,18 @@ constexpr const char* kProgramTitle = "Parabel";
 }  // namespace
 
 Report Guarded(const std::function<void()>& command) {
-    Report report;
     try {
         command();
     } catch (const std::exception& error) {
-        report.errorCaption = kProgramTitle;
-        report.errorMessage = WithFinalDot(error.what());
+        return ErrorReport(error.what());
     }
+    return {};
+}
+
+Report ErrorReport(std::string_view message) {
+    Report report;
+    report.errorCaption = kProgramTitle;
+    report.errorMessage = WithFinalDot(message);
     return report;
 }
 

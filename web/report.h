@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace parabel::web {
@@ -21,6 +22,10 @@ struct Report {
 // it into the box the desktop shows for it, captioned with the program's
 // title, its message ending in a dot as WithFinalDot makes it.
 Report Guarded(const std::function<void()>& command);
+
+// The same box for an error the page's own script met outside the native
+// module, such as a copy the browser's clipboard refused.
+Report ErrorReport(std::string_view message);
 
 // The solve and load commands: besides their box, what the equation field
 // and the solution list show afterwards.

@@ -315,28 +315,21 @@ class CommandsTest(PageTest):
         self.page.keys(Keys.F5)  # nothing stored to draw after Clear
         self.assertEqual(self.page.canvas_rgb(), empty)
 
-    def clipboard(self):
-        """What the clipboard holds, as (text, PNG bytes); None for what it
-        does not hold."""
-        text, png = self.page.driver.execute_async_script("""
-            const done = arguments[0];
-            // A read can wait on a write still in progress: give up after a
-            // while and let the caller ask again.
-            setTimeout(() => done([null, null]), 3000);
-            navigator.clipboard.read().then(async (items) => {
-                const item = items[0];
-                const text = item.types.includes('text/plain')
-                    ? await (await item.getType('text/plain')).text() : null;
-                let png = null;
-                if (item.types.includes('image/png')) {
-                    const bytes = new Uint8Array(await (await item.getType('image/png')).arrayBuffer());
-                    png = btoa(Array.from(bytes, (b) => String.fromCharCode(b)).join(''));
-                }
-                done([text, png]);
-            }, () => done([null, null]));""")
-        return text, png and base64.b64decode(png)
+    def watch_copies(self):
+        """Counts the writes to the clipboard that have finished, either
+        way, so that a test reads the clipboard only once a copy is done."""
+        self.page.js("""
+            const clipboard = navigator.clipboard;
+            window.copiesDone = 0;
+            for (const name of ['write', 'writeText']) {
+                const write = clipboard[name].bind(clipboard);
+                clipboard[name] = (...args) => write(...args).finally(() => (window.copiesDone += 1));
+            }""")
 
     def copy_by(self, route, element, caption):
+        """Copies by Ctrl+C or the context menu and waits until the write is
+        done."""
+        done = self.page.js("return window.copiesDone")
         if route == "keys":
             self.page.element(element).click()
             self.page.keys((CTRL, "c"))
@@ -345,27 +338,79 @@ class CommandsTest(PageTest):
             item = self.page.until(lambda: [b for b in self.page.driver.find_elements(
                 "css selector", ".context button") if b.text == caption and b.is_displayed()])
             item[0].click()
+        self.page.until(lambda: self.page.js("return window.copiesDone") > done)
+
+    def clipboard(self):
+        """What the clipboard holds, as (text, PNG bytes); None for what it
+        does not hold."""
+        text, png = self.page.driver.execute_async_script("""
+            const done = arguments[0];
+            (async () => {
+                const [item] = await navigator.clipboard.read();
+                const text = item.types.includes('text/plain')
+                    ? await (await item.getType('text/plain')).text() : null;
+                let png = null;
+                if (item.types.includes('image/png')) {
+                    const bytes = new Uint8Array(await (await item.getType('image/png')).arrayBuffer());
+                    png = btoa(Array.from(bytes, (b) => String.fromCharCode(b)).join(''));
+                }
+                return [text, png];
+            })().then(done, (error) => done(['clipboard not read: ' + error, null]));""")
+        return text, png and base64.b64decode(png)
+
+    def clear_clipboard(self):
+        self.page.driver.execute_async_script(
+            "const done = arguments[0]; navigator.clipboard.writeText('').then(done, done);")
+
+    def allow_clipboard(self, allowed):
+        permissions = {"clipboard-read": "granted", "clipboard-write": "granted" if allowed else "denied"}
+        for name, setting in permissions.items():
+            self.page.driver.execute_cdp_cmd("Browser.setPermission", {
+                "origin": self.site.url.rstrip("/"), "permission": {"name": name}, "setting": setting})
 
     def test_copy_solution_and_picture(self):
         """Ctrl+C and the context menu of the list and of the plot put on the
         clipboard what the desktop puts there: the lines, and the panel's
         picture whose pixels are the saved BMP's."""
-        self.page.driver.execute_cdp_cmd("Browser.grantPermissions", {
-            "origin": self.site.url.rstrip("/"), "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        self.allow_clipboard(True)
+        self.watch_copies()
         for equation in ["x^2-5x+6", "-x^2+2x+3", "x^2+1"]:
             self.page.solve(equation)
             lines, _, _ = self.cli.solution(",", equation)
             bmp = self.cli.picture(",", equation)
             for route in ["keys", "menu"]:
                 with self.subTest(equation=equation, route=route):
-                    self.page.js("navigator.clipboard.writeText('')")
+                    self.clear_clipboard()
                     self.copy_by(route, "solution", "Копировать решение")
-                    text = self.page.until(lambda: self.clipboard()[0])
-                    self.assertEqual(text, "\n".join([equation + "=0"] + lines))
+                    self.assertEqual(self.clipboard(), ("\n".join([equation + "=0"] + lines), None))
                     self.copy_by(route, "plot", "Копировать график")
-                    png = self.page.until(lambda: self.clipboard()[1])
+                    text, png = self.clipboard()
                     image = Image.open(io.BytesIO(png)).convert("RGB")
                     self.assertEqual((image.width, image.height, image.tobytes()), bmp_rgb(bmp))
+
+    def test_refused_copy_is_told(self):
+        """A copy the browser refuses shows the box of the window's general
+        error report, whichever way it was asked for, and the page goes on."""
+        self.allow_clipboard(False)
+        self.watch_copies()
+        self.page.solve("x^2-5x+6")
+        for route in ["keys", "menu"]:
+            for element, caption, write in [("solution", "Копировать решение", "writeText('')"),
+                                            ("plot", "Копировать график",
+                                             "write([new ClipboardItem({'text/plain': 'x'})])")]:
+                with self.subTest(route=route, element=element):
+                    # The browser's own words for the refusal of a write
+                    # a user asked for, with the report's final dot.
+                    refusal = self.page.driver.execute_cdp_cmd("Runtime.evaluate", {
+                        "expression": "navigator.clipboard.%s.then(() => '', (error) => error.message)" % write,
+                        "awaitPromise": True, "userGesture": True})["result"]["value"]
+                    self.assertTrue(refusal)
+                    self.copy_by(route, element, caption)
+                    self.assertEqual(self.page.until(self.page.box),
+                                     ["Parabel", refusal if refusal.endswith(".") else refusal + "."])
+                    self.page.dismiss()
+        self.page.solve("x^2-4")
+        self.assertEqual(self.page.lines(), self.cli.solution(",", "x^2-4")[0])
 
 
 class KeptTest(PageTest):
