@@ -103,7 +103,7 @@ export class FullScreenView {
     await this.leaving;
     if (this.opening === opening) {
       // Refused (a frame, a setting): the view fills the window instead.
-      await this.track(this.element.requestFullscreen({ navigationUI: 'hide' }));
+      await this.track(() => this.element.requestFullscreen({ navigationUI: 'hide' }));
     }
     if (this.opening !== opening) {
       return;  // closed meanwhile
@@ -129,11 +129,12 @@ export class FullScreenView {
     }
   }
 
-  // Waits for a request to enter or leave full screen, whatever its answer.
+  // Asks to enter or leave full screen and waits for the answer, whatever
+  // it is.
   async track(request) {
     this.pending += 1;
     try {
-      await request;
+      await request();
     } catch {
       // refused or already done: the state is read from the document
     } finally {
@@ -164,7 +165,7 @@ export class FullScreenView {
 
   leaveFullScreen() {
     if (document.fullscreenElement === this.element) {
-      this.leaving = this.track(document.exitFullscreen());
+      this.leaving = this.track(() => document.exitFullscreen());
     }
   }
 
