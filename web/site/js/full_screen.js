@@ -25,9 +25,11 @@ export class FullScreenView {
     this.view = new PlotView(document.getElementById('fullscreen-plot'));
     this.isOpen = false;
     // The current opening, a token that a later opening or a closing
-    // replaces; whether it has the browser's full screen.
+    // replaces; whether it has the browser's full screen; whether its own
+    // request has had its answer and the picture is drawn for it.
     this.opening = null;
     this.entered = false;
+    this.shown = false;
     // Requests to enter or leave the browser's full screen under way, and
     // the last request to leave it.
     this.pending = 0;
@@ -64,7 +66,7 @@ export class FullScreenView {
       { caption: 'Копировать график', enabled: true, run: () => this.hooks.copyPicture(this.view) },
     ]);
     document.addEventListener('fullscreenchange', () => this.fullScreenChanged());
-    window.addEventListener('resize', () => this.isOpen && this.measure());
+    window.addEventListener('resize', () => this.isOpen && this.pending === 0 && this.measure());
   }
 
   // The screen in picture pixels: the view's size at a whole number of
@@ -88,6 +90,7 @@ export class FullScreenView {
     this.opening = opening;
     this.isOpen = true;
     this.entered = false;
+    this.shown = false;
     if (!this.focusOwed) {
       this.returnFocus = document.activeElement;  // else still where it was before the last opening
     }
@@ -110,15 +113,17 @@ export class FullScreenView {
     }
     this.entered = document.fullscreenElement === this.element;
     const drawn = this.measure();  // drawn at once; a fault's box waits
+    this.shown = true;
     this.settle();
     await drawn;
   }
 
   // The browser entered or left full screen. Leaving it while this opening
-  // had it (the browser's own Esc, a gesture) closes the view; a change made
-  // for an earlier opening or closing is no concern of this one.
+  // had it (the browser's own Esc, a gesture) closes the view. While a
+  // request is under way the change is one an earlier opening or closing
+  // asked for, passing: the document tells the outcome once none is.
   fullScreenChanged() {
-    if (!this.isOpen) {
+    if (!this.isOpen || this.pending > 0) {
       return;
     }
     if (document.fullscreenElement === this.element) {
@@ -160,7 +165,7 @@ export class FullScreenView {
       this.focusOwed = false;
       this.returnFocus?.focus();
     }
-    this.element.dataset.state = !this.isOpen ? 'closed' : this.size ? 'open' : 'opening';
+    this.element.dataset.state = !this.isOpen ? 'closed' : this.shown ? 'open' : 'opening';
   }
 
   leaveFullScreen() {
