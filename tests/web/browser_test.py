@@ -209,7 +209,9 @@ class FilesTest(PageTest):
                     self.assertEqual(self.page.until(self.page.box), ["Parabel", message])
                     self.page.dismiss()
                 else:
-                    self.page.until(lambda: self.page.lines())
+                    # The field and the list change together once the file
+                    # is read; the list alone may still be the last file's.
+                    self.page.until(lambda: self.page.element("equation").get_attribute("value") == field)
                     lines, _, _ = self.cli.solution(",", field)
                     self.assertEqual(self.page.lines(), lines)
                 self.assertEqual(self.page.element("equation").get_attribute("value"), field)
