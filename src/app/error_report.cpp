@@ -15,15 +15,17 @@ std::string WithFinalDot(std::string_view message) {
 }
 
 Report Guarded(std::string_view title, const std::function<void()>& command) {
-    Report report;
     try {
         command();
     } catch (const std::exception& error) {
-        report.errorCaption = title;
-        // A file's name in the message may be no UTF-8.
-        report.errorMessage = WithFinalDot(ShowableText(error.what()));
+        return ErrorReport(title, error.what());
     }
-    return report;
+    return {};
+}
+
+Report ErrorReport(std::string_view title, std::string_view message) {
+    // A file's name in the message may be no UTF-8.
+    return {std::string(title), WithFinalDot(ShowableText(message))};
 }
 
 }  // namespace parabel

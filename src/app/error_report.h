@@ -24,8 +24,13 @@ struct Report {
 };
 
 // The general error report: runs `command`; an error that escapes it becomes
-// the box the program shows for it, captioned with the program's title
-// (`title`), its message as WithFinalDot makes it.
+// the box the program shows for it (ErrorReport).
 Report Guarded(std::string_view title, const std::function<void()>& command);
+
+// The general error report's box for an error's message: captioned with the
+// program's title, the message (its bytes shown as ShowableText makes them)
+// as WithFinalDot makes it. Also for an error a face met outside the model,
+// such as a copy the browser's clipboard refused.
+Report ErrorReport(std::string_view title, std::string_view message);
 
 }  // namespace parabel

@@ -2,8 +2,9 @@
 // picture is 33 MB at 3840 x 2160) is mapped on its own and asked to be
 // backed by huge pages: the first touch of each 4 KiB page costs a fault, and
 // for a buffer that size the faults alone took longer than drawing and
-// compressing the picture. The pixels start unset, for a surface paints them
-// all as soon as it is made.
+// compressing the picture. WebAssembly has no pages to map, so there every
+// buffer comes from the heap. The pixels start unset, for a surface paints
+// them all as soon as it is made.
 #pragma once
 
 #include <cstddef>

@@ -3,6 +3,10 @@
 #include "app/full_screen_model.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <fstream>
 
 #include "app/main_window_model.h"
 #include "core/decimal_separator.h"
@@ -11,6 +15,18 @@
 
 namespace parabel {
 namespace {
+
+// The memory the program holds: the engine's linear memory, which only ever
+// grows, or natively the process's address space.
+std::size_t MemoryHeld() {
+#ifdef __EMSCRIPTEN__
+    return __builtin_wasm_memory_size(0) * std::size_t{65536};
+#else
+    std::size_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    return pages * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+#endif
+}
 
 struct ScreenRow {
     const char* equation;
@@ -98,6 +114,46 @@ TEST(FullScreen, ANewScreenSizeLaysThePictureOutAnewAndTheDrawingFollowsTheScree
     fullScreen.DrawOnce();
     EXPECT_EQ(fullScreen.surface()->width(), 800 - 16);
     EXPECT_EQ(fullScreen.Picture().height(), 600 - 40);
+}
+
+// Resizing the window, turning a tablet or zooming while the page's view is
+// open lays it out again at every new size; the pictures of the sizes left
+// behind give their memory back, so a long resize holds a few pictures, not
+// one per size.
+TEST(FullScreen, PicturesOfManySizesHoldTheMemoryOfAFew) {
+    SettingsText settings;
+    HistoryText history;
+    MainWindowModel window("Parabel", settings, history);
+    ASSERT_FALSE(window.Solve("x^2-5x+6").HasError());
+    ScreenSize screen{1920, 1920};
+    FullScreenModel fullScreen("Parabel", window.plotState(), [&screen] { return screen; });
+    struct Resize {
+        int fromWidth;
+        int fromHeight;
+        int stepWidth;
+        int stepHeight;
+    };
+    const Resize resizes[] = {
+        {1920, 1080, -16, -9},  // the window made smaller
+        {1440, 810, 16, 9},     // and larger again
+        {1080, 1920, -9, -16},  // a tablet turned upright, zoomed in
+    };
+    fullScreen.LayOut();
+    fullScreen.BeginOpening();
+    fullScreen.DrawOnce();
+    const std::size_t largest = std::size_t{1920} * 1920 * 4;
+    const std::size_t first = MemoryHeld();
+    for (const Resize& resize : resizes) {
+        for (int step = 0; step < 30; ++step) {
+            screen = {resize.fromWidth + step * resize.stepWidth,
+                      resize.fromHeight + step * resize.stepHeight};
+            fullScreen.LayOut();
+            fullScreen.BeginOpening();
+            ASSERT_FALSE(fullScreen.DrawOnce().HasError()) << screen.width << " x " << screen.height;
+            ASSERT_EQ(fullScreen.surface()->width(), screen.width - 16);
+        }
+    }
+    EXPECT_LE(MemoryHeld(), first + 2 * largest) << "held at first: " << first;
 }
 
 }  // namespace

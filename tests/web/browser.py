@@ -30,9 +30,12 @@ CHROMIUM_FLAGS = (
 class Site:
     """The site folder served on a free loopback port until stopped."""
 
-    def __init__(self, folder, delays=None):
-        """`delays`: seconds to wait before serving a file, by its name."""
-        handler = functools.partial(QuietHandler, directory=folder, delays=delays or {})
+    def __init__(self, folder, delays=None, headers=None):
+        """`delays`: seconds to wait before serving a file, by its name;
+        `headers`: sent with every file, such as a static host's
+        {"Cache-Control": "max-age=600"}."""
+        handler = functools.partial(QuietHandler, directory=folder, delays=delays or {},
+                                    headers=headers or {})
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.url = "http://127.0.0.1:%d/" % self.server.server_address[1]
         self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
@@ -48,13 +51,19 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
                       ".wasm": "application/wasm", ".js": "text/javascript",
                       ".webmanifest": "application/manifest+json"}
 
-    def __init__(self, *args, delays, **kwargs):
+    def __init__(self, *args, delays, headers, **kwargs):
         self.delays = delays
+        self.extra_headers = headers
         super().__init__(*args, **kwargs)
 
     def do_GET(self):
         time.sleep(self.delays.get(self.path.rsplit("/", 1)[-1], 0))
         super().do_GET()
+
+    def end_headers(self):
+        for name, value in self.extra_headers.items():
+            self.send_header(name, value)
+        super().end_headers()
 
     def log_message(self, *args):
         pass

@@ -8,6 +8,8 @@ without a network. Usage:
 import base64
 import io
 import os
+import re
+import shutil
 import sys
 import tempfile
 import time
@@ -207,11 +209,52 @@ class FilesTest(PageTest):
                     self.assertEqual(self.page.until(self.page.box), ["Parabel", message])
                     self.page.dismiss()
                 else:
-                    self.page.until(lambda: self.page.lines())
+                    # The field and the list change together once the file
+                    # is read; the list alone may still be the last file's.
+                    self.page.until(lambda: self.page.element("equation").get_attribute("value") == field)
                     lines, _, _ = self.cli.solution(",", field)
                     self.assertEqual(self.page.lines(), lines)
                 self.assertEqual(self.page.element("equation").get_attribute("value"), field)
                 os.unlink(file.name)
+
+
+class FullScreenTest(PageTest):
+    """The full-screen view opens and closes cleanly however fast the keys
+    come: no fault, never left in the browser's full screen, as the last key
+    left it, and when open the picture of the screen it fills."""
+
+    def settled(self):
+        """Once the browser has done all the view asked: (open, the view
+        shown, the browser's full screen on it, the focused element's id)."""
+        return self.page.until(lambda: self.page.js("""
+            const view = document.getElementById('fullscreen');
+            const state = view.dataset.state;
+            return state === 'opening' ? null : [state === 'open', !view.hidden,
+                document.fullscreenElement === view, document.activeElement.id];"""))
+
+    def test_quick_openings_and_closings(self):
+        equation = "x^2-5x+6"
+        self.page.solve(equation)
+        for cycles, open_at_last in [(60, False), (60, True), (1, False), (0, True)]:
+            with self.subTest(cycles=cycles, open_at_last=open_at_last):
+                chain = ActionChains(self.page.driver)
+                for _ in range(cycles):
+                    chain.key_down(CTRL).send_keys("p").key_up(CTRL).send_keys(Keys.ESCAPE)
+                if open_at_last:
+                    chain.key_down(CTRL).send_keys("p").key_up(CTRL)
+                chain.perform()
+                if not open_at_last:
+                    self.assertEqual(self.settled(), [False, False, False, "equation"])
+                    continue
+                self.assertEqual(self.settled(), [True, True, True, "fullscreen-plot"])
+                width, height, pixels = self.page.canvas_rgb("fullscreen-plot")
+                view = "document.getElementById('fullscreen')"
+                screen = self.page.js("return [%s.clientWidth, %s.clientHeight]" % (view, view))
+                self.assertEqual([width, height + 40], screen)
+                bmp = self.cli.picture(",", equation, "--screen", "%dx%d" % tuple(screen))
+                self.assertEqual((width, height, pixels), bmp_rgb(bmp))
+                self.page.keys(Keys.ESCAPE)
+                self.assertEqual(self.settled(), [False, False, False, "equation"])
 
 
 class ReadOutTest(PageTest):
@@ -274,28 +317,21 @@ class CommandsTest(PageTest):
         self.page.keys(Keys.F5)  # nothing stored to draw after Clear
         self.assertEqual(self.page.canvas_rgb(), empty)
 
-    def clipboard(self):
-        """What the clipboard holds, as (text, PNG bytes); None for what it
-        does not hold."""
-        text, png = self.page.driver.execute_async_script("""
-            const done = arguments[0];
-            // A read can wait on a write still in progress: give up after a
-            // while and let the caller ask again.
-            setTimeout(() => done([null, null]), 3000);
-            navigator.clipboard.read().then(async (items) => {
-                const item = items[0];
-                const text = item.types.includes('text/plain')
-                    ? await (await item.getType('text/plain')).text() : null;
-                let png = null;
-                if (item.types.includes('image/png')) {
-                    const bytes = new Uint8Array(await (await item.getType('image/png')).arrayBuffer());
-                    png = btoa(Array.from(bytes, (b) => String.fromCharCode(b)).join(''));
-                }
-                done([text, png]);
-            }, () => done([null, null]));""")
-        return text, png and base64.b64decode(png)
+    def watch_copies(self):
+        """Counts the writes to the clipboard that have finished, either
+        way, so that a test reads the clipboard only once a copy is done."""
+        self.page.js("""
+            const clipboard = navigator.clipboard;
+            window.copiesDone = 0;
+            for (const name of ['write', 'writeText']) {
+                const write = clipboard[name].bind(clipboard);
+                clipboard[name] = (...args) => write(...args).finally(() => (window.copiesDone += 1));
+            }""")
 
     def copy_by(self, route, element, caption):
+        """Copies by Ctrl+C or the context menu and waits until the write is
+        done."""
+        done = self.page.js("return window.copiesDone")
         if route == "keys":
             self.page.element(element).click()
             self.page.keys((CTRL, "c"))
@@ -304,27 +340,79 @@ class CommandsTest(PageTest):
             item = self.page.until(lambda: [b for b in self.page.driver.find_elements(
                 "css selector", ".context button") if b.text == caption and b.is_displayed()])
             item[0].click()
+        self.page.until(lambda: self.page.js("return window.copiesDone") > done)
+
+    def clipboard(self):
+        """What the clipboard holds, as (text, PNG bytes); None for what it
+        does not hold."""
+        text, png = self.page.driver.execute_async_script("""
+            const done = arguments[0];
+            (async () => {
+                const [item] = await navigator.clipboard.read();
+                const text = item.types.includes('text/plain')
+                    ? await (await item.getType('text/plain')).text() : null;
+                let png = null;
+                if (item.types.includes('image/png')) {
+                    const bytes = new Uint8Array(await (await item.getType('image/png')).arrayBuffer());
+                    png = btoa(Array.from(bytes, (b) => String.fromCharCode(b)).join(''));
+                }
+                return [text, png];
+            })().then(done, (error) => done(['clipboard not read: ' + error, null]));""")
+        return text, png and base64.b64decode(png)
+
+    def clear_clipboard(self):
+        self.page.driver.execute_async_script(
+            "const done = arguments[0]; navigator.clipboard.writeText('').then(done, done);")
+
+    def allow_clipboard(self, allowed):
+        permissions = {"clipboard-read": "granted", "clipboard-write": "granted" if allowed else "denied"}
+        for name, setting in permissions.items():
+            self.page.driver.execute_cdp_cmd("Browser.setPermission", {
+                "origin": self.site.url.rstrip("/"), "permission": {"name": name}, "setting": setting})
 
     def test_copy_solution_and_picture(self):
         """Ctrl+C and the context menu of the list and of the plot put on the
         clipboard what the desktop puts there: the lines, and the panel's
         picture whose pixels are the saved BMP's."""
-        self.page.driver.execute_cdp_cmd("Browser.grantPermissions", {
-            "origin": self.site.url.rstrip("/"), "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        self.allow_clipboard(True)
+        self.watch_copies()
         for equation in ["x^2-5x+6", "-x^2+2x+3", "x^2+1"]:
             self.page.solve(equation)
             lines, _, _ = self.cli.solution(",", equation)
             bmp = self.cli.picture(",", equation)
             for route in ["keys", "menu"]:
                 with self.subTest(equation=equation, route=route):
-                    self.page.js("navigator.clipboard.writeText('')")
+                    self.clear_clipboard()
                     self.copy_by(route, "solution", "Копировать решение")
-                    text = self.page.until(lambda: self.clipboard()[0])
-                    self.assertEqual(text, "\n".join([equation + "=0"] + lines))
+                    self.assertEqual(self.clipboard(), ("\n".join([equation + "=0"] + lines), None))
                     self.copy_by(route, "plot", "Копировать график")
-                    png = self.page.until(lambda: self.clipboard()[1])
+                    text, png = self.clipboard()
                     image = Image.open(io.BytesIO(png)).convert("RGB")
                     self.assertEqual((image.width, image.height, image.tobytes()), bmp_rgb(bmp))
+
+    def test_refused_copy_is_told(self):
+        """A copy the browser refuses shows the box of the window's general
+        error report, whichever way it was asked for, and the page goes on."""
+        self.allow_clipboard(False)
+        self.watch_copies()
+        self.page.solve("x^2-5x+6")
+        for route in ["keys", "menu"]:
+            for element, caption, write in [("solution", "Копировать решение", "writeText('')"),
+                                            ("plot", "Копировать график",
+                                             "write([new ClipboardItem({'text/plain': 'x'})])")]:
+                with self.subTest(route=route, element=element):
+                    # The browser's own words for the refusal of a write
+                    # a user asked for, with the report's final dot.
+                    refusal = self.page.driver.execute_cdp_cmd("Runtime.evaluate", {
+                        "expression": "navigator.clipboard.%s.then(() => '', (error) => error.message)" % write,
+                        "awaitPromise": True, "userGesture": True})["result"]["value"]
+                    self.assertTrue(refusal)
+                    self.copy_by(route, element, caption)
+                    self.assertEqual(self.page.until(self.page.box),
+                                     ["Parabel", refusal if refusal.endswith(".") else refusal + "."])
+                    self.page.dismiss()
+        self.page.solve("x^2-4")
+        self.assertEqual(self.page.lines(), self.cli.solution(",", "x^2-4")[0])
 
 
 class KeptTest(PageTest):
@@ -350,6 +438,56 @@ class KeptTest(PageTest):
         self.page.solve("x^2-5x+6")
         lines, _, _ = self.cli.solution(",", "x^2-5x+6")
         self.assertEqual(self.page.lines(), lines)
+
+
+class NewBuildTest(PageTest):
+    """A new build reaches those who visited before, on a host that lets
+    browsers keep its files for ten minutes, as static hosts commonly do."""
+
+    def setUp(self):
+        self.folder = tempfile.mkdtemp(prefix="parabel-site-")
+        shutil.copytree(SITE, self.folder, dirs_exist_ok=True)
+        self.site = Site(self.folder, headers={"Cache-Control": "max-age=600"})
+        self.page = Page(self.site.url, self.language, self.size)
+        self.cli = CLI
+
+    def tearDown(self):
+        try:
+            super().tearDown()
+        finally:
+            shutil.rmtree(self.folder, ignore_errors=True)
+
+    def rebuild(self):
+        """The site as a build with a changed module makes it: the module
+        marks the page, and the service worker has a new version. Gives the
+        name of the new build's cache."""
+        with open(os.path.join(self.folder, "app.js"), "a") as file:
+            file.write("document.documentElement.dataset.build='new';\n")
+        path = os.path.join(self.folder, "sw.js")
+        with open(path) as file:
+            worker = file.read()
+        version = re.search(r"const VERSION = '(\w+)';", worker).group(1)
+        with open(path, "w") as file:
+            file.write(worker.replace(version, "new" + version))
+        return "parabel-new" + version
+
+    def cache_names(self):
+        return self.page.driver.execute_async_script(
+            "const done = arguments[0]; caches.keys().then(done, () => done(null));")
+
+    def test_new_build_after_a_visit(self):
+        page = self.page
+        page.until(lambda: page.js("return !!navigator.serviceWorker.controller"), seconds=20)
+        new_cache = self.rebuild()
+        # This visit finds the new worker, which keeps the new build's files in
+        # place of the old.
+        page.open()
+        page.until(lambda: self.cache_names() == [new_cache], seconds=20)
+        page.open()
+        self.assertEqual(page.js("return document.documentElement.dataset.build"), "new")
+        page.solve("x^2-5x+6")
+        lines, _, _ = self.cli.solution(",", "x^2-5x+6")
+        self.assertEqual(page.lines(), lines)
 
 
 class PhoneTest(PageTest):

@@ -16,8 +16,15 @@ export function openModalCount() {
 }
 
 // A message box: `buttons` are [caption, value] pairs, the first one focused.
+// One box at a time, as the desktop's modal boxes come: asked for while one
+// is open (a copy that failed later, say), it opens once that one has closed.
 export function messageBox(caption, text, { icon = 'error', buttons = [['OK', 'ok']] } = {}) {
   const dialog = document.getElementById('message-box');
+  if (dialog.open) {
+    return new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true })).then(() =>
+      messageBox(caption, text, { icon, buttons }),
+    );
+  }
   document.getElementById('message-caption').textContent = caption;
   document.getElementById('message-text').textContent = text;
   dialog.querySelector('.box-icon').src = `images/${icon}.svg`;

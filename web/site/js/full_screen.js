@@ -1,9 +1,14 @@
 // The full-screen view: the plot of the main panel's equation across the
 // screen (the browser's full screen where it allows it, the whole window
 // otherwise), with its own menu (save, refresh, exit), its pointer read-out
-// in its status bar, and the hints routed there while it is open.
+// in its status bar, and the hints routed there while it is open. It opens
+// and closes cleanly however fast the keys come: the browser's full screen
+// changes a moment after it is asked, so each opening stands on its own, and
+// a change that an earlier opening or closing asked for never acts on it.
+// The element's data-state says "opening", "open" or "closed", the last two
+// once the browser has done all it was asked.
 import { attachContextMenu } from './context_menu.js';
-import { saveDialog, showError, openModalCount } from './dialogs.js';
+import { showError, openModalCount } from './dialogs.js';
 import { setHintHandler } from './hints.js';
 import { runShortcut } from './keys.js';
 import { pixelScale, PlotView } from './plot_view.js';
@@ -19,7 +24,21 @@ export class FullScreenView {
     this.description = document.getElementById('fullscreen-description');
     this.view = new PlotView(document.getElementById('fullscreen-plot'));
     this.isOpen = false;
+    // The current opening, a token that a later opening or a closing
+    // replaces; whether it has the browser's full screen; whether its own
+    // request has had its answer and the picture is drawn for it.
+    this.opening = null;
+    this.entered = false;
+    this.shown = false;
+    // Requests to enter or leave the browser's full screen under way, and
+    // the last request to leave it.
+    this.pending = 0;
+    this.leaving = Promise.resolve();
+    // A closing gives the focus back to where it was before the opening.
+    this.returnFocus = null;
+    this.focusOwed = false;
     this.replacedHints = null;
+    this.element.dataset.state = 'closed';
     this.commands = {
       'fullscreen-save': () => this.save(),
       'fullscreen-refresh': () => this.refresh(),
@@ -46,46 +65,120 @@ export class FullScreenView {
     attachContextMenu(this.view.canvas, () => [
       { caption: 'Копировать график', enabled: true, run: () => this.hooks.copyPicture(this.view) },
     ]);
-    document.addEventListener('fullscreenchange', () => {
-      if (this.isOpen && document.fullscreenElement !== this.element) {
-        this.close();
-      } else if (this.isOpen) {
-        this.measure();
-      }
-    });
-    window.addEventListener('resize', () => this.isOpen && this.measure());
+    document.addEventListener('fullscreenchange', () => this.fullScreenChanged());
+    window.addEventListener('resize', () => this.isOpen && this.pending === 0 && this.measure());
   }
 
   // The screen in picture pixels: the view's size at a whole number of
-  // device pixels per picture pixel.
+  // device pixels per picture pixel, at least the smallest screen the
+  // picture fits (its frame, menu bar and status bar).
   screen() {
     const ratio = window.devicePixelRatio || 1;
     const scale = pixelScale(1);
     return {
-      width: Math.floor((this.element.clientWidth * ratio) / scale),
-      height: Math.floor((this.element.clientHeight * ratio) / scale),
+      width: Math.max(17, Math.floor((this.element.clientWidth * ratio) / scale)),
+      height: Math.max(41, Math.floor((this.element.clientHeight * ratio) / scale)),
       cssPerPixel: scale / ratio,
     };
   }
 
   async open() {
+    if (this.isOpen) {
+      return;
+    }
+    const opening = {};
+    this.opening = opening;
     this.isOpen = true;
-    this.returnFocus = document.activeElement;
+    this.entered = false;
+    this.shown = false;
+    if (!this.focusOwed) {
+      this.returnFocus = document.activeElement;  // else still where it was before the last opening
+    }
+    this.focusOwed = false;
     this.replacedHints = setHintHandler((text) => (this.status.textContent = text));
     this.status.textContent = '';  // no read-out of an earlier opening
     this.element.hidden = false;
+    this.element.dataset.state = 'opening';
     this.size = null;
-    try {
-      await this.element.requestFullscreen({ navigationUI: 'hide' });
-    } catch {
-      // No full screen here (a frame, a refusal): the view fills the window.
+    this.view.canvas.focus();  // the view's keys work from the start
+    // An earlier closing's leave comes first, so its change cannot end this
+    // opening's full screen.
+    await this.leaving;
+    if (this.opening === opening) {
+      // Refused (a frame, a setting): the view fills the window instead.
+      await this.track(() => this.element.requestFullscreen({ navigationUI: 'hide' }));
     }
-    await this.measure();
-    this.view.canvas.focus();
+    if (this.opening !== opening) {
+      return;  // closed meanwhile
+    }
+    this.entered = document.fullscreenElement === this.element;
+    const drawn = this.measure();  // drawn at once; a fault's box waits
+    this.shown = true;
+    this.settle();
+    await drawn;
+  }
+
+  // The browser entered or left full screen. Leaving it while this opening
+  // had it (the browser's own Esc, a gesture) closes the view. While a
+  // request is under way the change is one an earlier opening or closing
+  // asked for, passing: the document tells the outcome once none is.
+  fullScreenChanged() {
+    if (!this.isOpen || this.pending > 0) {
+      return;
+    }
+    if (document.fullscreenElement === this.element) {
+      this.entered = true;
+      this.measure();
+    } else if (this.entered) {
+      this.close();
+    }
+  }
+
+  // Asks to enter or leave full screen and waits for the answer, whatever
+  // it is.
+  async track(request) {
+    this.pending += 1;
+    try {
+      await request();
+    } catch {
+      // refused or already done: the state is read from the document
+    } finally {
+      this.pending -= 1;
+    }
+    this.settle();
+  }
+
+  // Once no request is under way: a full screen that an opening's request
+  // gave after the view closed is left, the focus given back after a
+  // closing, and the state told.
+  settle() {
+    if (this.pending > 0) {
+      return;
+    }
+    if (!this.isOpen && document.fullscreenElement === this.element) {
+      this.leaveFullScreen();
+      return;
+    }
+    if (!this.isOpen && this.focusOwed) {
+      // Only now: entering full screen takes the focus from what lies
+      // outside the view.
+      this.focusOwed = false;
+      this.returnFocus?.focus();
+    }
+    this.element.dataset.state = !this.isOpen ? 'closed' : this.shown ? 'open' : 'opening';
+  }
+
+  leaveFullScreen() {
+    if (document.fullscreenElement === this.element) {
+      this.leaving = this.track(() => document.exitFullscreen());
+    }
   }
 
   // Draws the picture for the screen's size, once per opening and size.
   async measure() {
+    if (!this.isOpen) {
+      return;
+    }
     const screen = this.screen();
     if (this.size && this.size.width === screen.width && this.size.height === screen.height) {
       return;
@@ -134,12 +227,13 @@ export class FullScreenView {
       return;
     }
     this.isOpen = false;
+    this.opening = null;
+    this.entered = false;
     this.element.hidden = true;
     setHintHandler(this.replacedHints);
-    if (document.fullscreenElement === this.element) {
-      await document.exitFullscreen().catch(() => {});
-    }
-    this.returnFocus?.focus();
+    this.focusOwed = true;
+    this.leaveFullScreen();
+    this.settle();
     await this.hooks.closed();
   }
 }

@@ -4,7 +4,7 @@
 // shows it, asks what the desktop asks, and moves bytes in and out.
 import { copyPicture, copyText } from './clipboard.js';
 import { attachContextMenu } from './context_menu.js';
-import { aboutBox, askYesNo, messageBox, openModalCount, saveDialog, showError } from './dialogs.js';
+import { aboutBox, askYesNo, openModalCount, saveDialog, showError } from './dialogs.js';
 import { keepFieldText } from './equation_field.js';
 import { download, pickFile } from './files.js';
 import { FullScreenView } from './full_screen.js';
@@ -280,11 +280,22 @@ export class MainWindow {
   async copySolution() {
     const text = this.page.copiedSolution();
     if (text) {
-      await copyText(text).catch((error) => messageBox('Parabel', String(error.message ?? error)));
+      await this.reportFailed(copyText(text));
     }
   }
 
   async copyPictureOf(view) {
-    await copyPicture(view.png()).catch((error) => messageBox('Parabel', String(error.message ?? error)));
+    await this.reportFailed(copyPicture(view.png()));
+  }
+
+  // A copy the browser refused (no permission, the page not focused, the
+  // clipboard taken meanwhile) is told in the box the window's general
+  // error report shows.
+  async reportFailed(copying) {
+    try {
+      await copying;
+    } catch (error) {
+      await showError(this.native.errorReport(String(error?.message || error)));
+    }
   }
 }
