@@ -169,7 +169,7 @@ void FullScreenWindow::showDrawing(const Report& report) {
 }
 
 Report FullScreenWindow::redrawn() {
-    const Report report = model_.Refresh();
+    Report report = model_.Refresh();
     plotArea_->setSurface(model_.surface());
     return report;
 }

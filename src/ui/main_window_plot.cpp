@@ -38,7 +38,7 @@ void MainWindow::showSolveReport(const SolveReport& report) {
 }
 
 Report MainWindow::redrawn() {
-    const Report report = model_.Refresh();
+    Report report = model_.Refresh();
     showPanel();
     return report;
 }

@@ -36,11 +36,11 @@ static_assert(offsetof(InputDeviceEvent, eventX) == 44, "XInput 2's device event
 
 constexpr std::uint16_t kInputMotion = 6;  // XI_Motion
 
-double FromFixed(std::int32_t value) {
+double fromFixed(std::int32_t value) {
     return value / 65536.0;
 }
 
-int InputExtensionOpcode(xcb_connection_t* connection) {
+int inputExtensionOpcode(xcb_connection_t* connection) {
     constexpr const char* kName = "XInputExtension";
     xcb_query_extension_reply_t* reply = xcb_query_extension_reply(
         connection,
@@ -63,7 +63,7 @@ void NativePointer::install() {
     if (x11 == nullptr || x11->connection() == nullptr || watching_) {
         return;
     }
-    inputExtension_ = InputExtensionOpcode(x11->connection());
+    inputExtension_ = inputExtensionOpcode(x11->connection());
     qGuiApp->installNativeEventFilter(this);
     watching_ = true;
 }
@@ -85,7 +85,7 @@ bool NativePointer::nativeEventFilter(const QByteArray& eventType, void* message
         const auto* generic = static_cast<const xcb_ge_generic_event_t*>(message);
         if (generic->extension == inputExtension_ && generic->event_type == kInputMotion) {
             const auto* motion = static_cast<const InputDeviceEvent*>(message);
-            moved(motion->event, QPointF(FromFixed(motion->eventX), FromFixed(motion->eventY)));
+            moved(motion->event, QPointF(fromFixed(motion->eventX), fromFixed(motion->eventY)));
         }
     }
     return false;  // the toolkit handles every event as ever

@@ -3,7 +3,9 @@
 parabel-cli prints and writes for the desktop program: the worked solution,
 the plot's pixels, the saved files, the read-outs, the colour kept, the page
 without a network. Usage:
-    /usr/bin/python3 tests/web/browser_test.py SITE_FOLDER PARABEL_CLI
+    /usr/bin/python3 tests/web/browser_test.py SITE_FOLDER PARABEL_CLI [NAME...]
+with NAMEs, only the tests whose ids contain one of them. The tests of every
+*_page_test.py beside this file run too.
 """
 import base64
 import io
@@ -20,8 +22,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 from browser import Cli, Page, Site, bmp_rgb
-
-SITE = CLI = None
+from page_test_case import PageTest, places
 
 # Typed as a user types them: roots on and off the panel, every case of the
 # solution, and every kind of fault.
@@ -43,32 +44,6 @@ EQUATIONS = [
 ]
 
 CTRL, ALT = Keys.CONTROL, Keys.ALT
-
-
-class PageTest(unittest.TestCase):
-    language = "ru"
-    size = (900, 700)
-
-    def setUp(self):
-        self.site = Site(SITE)
-        self.page = Page(self.site.url, self.language, self.size)
-        self.cli = CLI
-
-    def tearDown(self):
-        errors = self.page.console_errors()
-        self.page.close()
-        self.site.stop()
-        self.assertEqual(errors, [], "the console reports errors")
-
-    def save_dialog(self, name=None, choose_png=False):
-        """Answers the save dialog that a command opened: the name it offers
-        or `name` typed over it, the first type or PNG."""
-        self.page.until(lambda: self.page.js("return document.getElementById('save-box').open"))
-        if name:
-            self.page.keys(name)
-        if choose_png:
-            self.page.js("document.getElementById('save-type').value = '1'")
-        self.page.keys(Keys.ENTER)
 
 
 class SolveTest(PageTest):
@@ -112,9 +87,9 @@ class EarlyTypingTest(PageTest):
     held back 1.5 s), and an Enter pressed then solves once it has."""
 
     def setUp(self):
-        self.site = Site(SITE, delays={"parabel.wasm": 1.5})
+        self.site = Site(places.site, delays={"parabel.wasm": 1.5})
         self.page = Page(self.site.url, self.language, self.size, wait=False)
-        self.cli = CLI
+        self.cli = places.cli
 
     def test_typed_and_entered_before_the_module_came(self):
         page = self.page
@@ -446,10 +421,10 @@ class NewBuildTest(PageTest):
 
     def setUp(self):
         self.folder = tempfile.mkdtemp(prefix="parabel-site-")
-        shutil.copytree(SITE, self.folder, dirs_exist_ok=True)
+        shutil.copytree(places.site, self.folder, dirs_exist_ok=True)
         self.site = Site(self.folder, headers={"Cache-Control": "max-age=600"})
         self.page = Page(self.site.url, self.language, self.size)
-        self.cli = CLI
+        self.cli = places.cli
 
     def tearDown(self):
         try:
@@ -516,16 +491,31 @@ class PhoneTest(PageTest):
 
 
 def main():
-    global SITE, CLI
     if len(sys.argv) < 3:
         sys.exit(__doc__)
-    SITE = os.path.abspath(sys.argv.pop(1))
-    CLI = Cli(os.path.abspath(sys.argv.pop(1)))
-    result = unittest.main(exit=False, verbosity=2).result
+    places.site = os.path.abspath(sys.argv.pop(1))
+    places.cli = Cli(os.path.abspath(sys.argv.pop(1)))
+    # This file's tests and those of every *_page_test.py beside it.
+    loader = unittest.defaultTestLoader
+    suite = unittest.TestSuite([loader.loadTestsFromModule(sys.modules[__name__]),
+                                loader.discover(os.path.dirname(os.path.abspath(__file__)),
+                                                pattern="*_page_test.py")])
+    if len(sys.argv) > 1:
+        suite = unittest.TestSuite(test for test in flatten(suite)
+                                   if any(name in test.id() for name in sys.argv[1:]))
+    result = unittest.TextTestRunner(verbosity=2).run(suite)
     # A test fails once, however many of its rows do.
     failed = {getattr(test, "test_case", test).id() for test, _ in result.failures + result.errors}
     print("%d passed, %d failed" % (result.testsRun - len(failed), len(failed)))
     sys.exit(1 if failed else 0)
+
+
+def flatten(suite):
+    for each in suite:
+        if isinstance(each, unittest.TestSuite):
+            yield from flatten(each)
+        else:
+            yield each
 
 
 if __name__ == "__main__":

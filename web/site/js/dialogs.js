@@ -2,6 +2,7 @@
 // About, and the save dialog that names a download. Each returns a promise
 // that settles when the box has closed; the page waits for it as the desktop
 // waits for a modal window.
+import { element } from './dom.js';
 
 function showModal(dialog) {
   return new Promise((resolve) => {
@@ -19,7 +20,7 @@ export function openModalCount() {
 // One box at a time, as the desktop's modal boxes come: asked for while one
 // is open (a copy that failed later, say), it opens once that one has closed.
 export function messageBox(caption, text, { icon = 'error', buttons = [['OK', 'ok']] } = {}) {
-  const dialog = document.getElementById('message-box');
+  const dialog = element('message-box', HTMLDialogElement);
   if (dialog.open) {
     return new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true })).then(() =>
       messageBox(caption, text, { icon, buttons }),
@@ -27,7 +28,7 @@ export function messageBox(caption, text, { icon = 'error', buttons = [['OK', 'o
   }
   document.getElementById('message-caption').textContent = caption;
   document.getElementById('message-text').textContent = text;
-  dialog.querySelector('.box-icon').src = `images/${icon}.svg`;
+  /** @type {HTMLImageElement} */ (dialog.querySelector('.box-icon')).src = `images/${icon}.svg`;
   const row = document.getElementById('message-buttons');
   row.replaceChildren(
     ...buttons.map(([label, value]) => {
@@ -40,7 +41,7 @@ export function messageBox(caption, text, { icon = 'error', buttons = [['OK', 'o
   );
   dialog.setAttribute('role', icon === 'error' ? 'alertdialog' : 'dialog');
   const shown = showModal(dialog);
-  row.firstElementChild.focus();
+  /** @type {HTMLElement} */ (row.firstElementChild).focus();
   return shown;
 }
 
@@ -67,13 +68,13 @@ export function aboutBox(author) {
     document.getElementById('about-author').textContent = `${author.name} aka`;
     document.getElementById('about-nick').textContent = `{ ${author.nickName} }`;
     document.getElementById('about-place').textContent = author.yearAndPlace;
-    const site = document.getElementById('about-site');
+    const site = element('about-site', HTMLAnchorElement);
     site.textContent = author.site;
     site.href = author.site;
-    const mail = document.getElementById('about-mail');
+    const mail = element('about-mail', HTMLAnchorElement);
     mail.textContent = author.mail;
     mail.href = `mailto: ${author.mail}`;
-    document.getElementById('about-icq').value = author.icq;
+    element('about-icq', HTMLInputElement).value = author.icq;
   }
   const shown = showModal(dialog);
   document.getElementById('about-ok').focus();
@@ -85,8 +86,8 @@ export function aboutBox(author) {
 // null after Cancel.
 export async function saveDialog(types, defaultName) {
   const dialog = document.getElementById('save-box');
-  const name = document.getElementById('save-name');
-  const select = document.getElementById('save-type');
+  const name = element('save-name', HTMLInputElement);
+  const select = element('save-type', HTMLSelectElement);
   select.replaceChildren(
     ...types.map((type, index) => new Option(`${type.label} (*.${type.extension})`, String(index))),
   );

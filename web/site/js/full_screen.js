@@ -16,6 +16,7 @@ import { pixelScale, PlotView } from './plot_view.js';
 export class FullScreenView {
   // `page` is the native page; `hooks` the main window's: save(name, types),
   // copyPicture(view), closed().
+  /** @param {import('../parabel.js').Page} page */
   constructor(page, hooks) {
     this.page = page;
     this.hooks = hooks;
@@ -45,6 +46,9 @@ export class FullScreenView {
       'fullscreen-exit': () => this.close(),
     };
     for (const button of this.element.querySelectorAll('[data-command]')) {
+      if (!(button instanceof HTMLElement)) {
+        continue;
+      }
       button.addEventListener('click', () => setTimeout(this.commands[button.dataset.command], 0));
     }
     this.keys = {
@@ -163,7 +167,7 @@ export class FullScreenView {
       // Only now: entering full screen takes the focus from what lies
       // outside the view.
       this.focusOwed = false;
-      this.returnFocus?.focus();
+      /** @type {HTMLElement | null} */ (this.returnFocus)?.focus();
     }
     this.element.dataset.state = !this.isOpen ? 'closed' : this.shown ? 'open' : 'opening';
   }

@@ -4,6 +4,7 @@
 // element's hint is its data-hint; moving onto it or focusing it shows the
 // hint, leaving it shows the empty hint. No pop-ups.
 
+/** @type {(text: string) => void} */
 let handler = () => {};
 
 // Sets the handler and gives back the one it replaces.
@@ -17,6 +18,7 @@ export function showHint(text) {
   handler(text);
 }
 
+/** @returns {HTMLElement | null} */
 function hinted(element) {
   return element instanceof Element ? element.closest('[data-hint]') : null;
 }

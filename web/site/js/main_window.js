@@ -3,6 +3,7 @@
 // the commands they run. Every result comes from the native page; this only
 // shows it, asks what the desktop asks, and moves bytes in and out.
 import { copyPicture, copyText } from './clipboard.js';
+import { element } from './dom.js';
 import { attachContextMenu } from './context_menu.js';
 import { aboutBox, askYesNo, openModalCount, saveDialog, showError } from './dialogs.js';
 import { keepFieldText } from './equation_field.js';
@@ -20,15 +21,16 @@ const kPng = { label: 'Изображения PNG', extension: 'png', mime: 'ima
 const kText = { label: 'Текстовые файлы', extension: 'txt', mime: 'text/plain' };
 
 export class MainWindow {
+  /** @param {import('../parabel.js').Native} native */
   constructor(native) {
     this.native = native;
     this.page = new native.Page();
-    this.field = document.getElementById('equation');
-    this.list = document.getElementById('solution');
-    this.status = document.getElementById('status');
-    this.description = document.getElementById('plot-description');
-    this.plot = new PlotView(document.getElementById('plot'));
-    this.colorInput = document.getElementById('curve-color');
+    this.field = element('equation', HTMLInputElement);
+    this.list = element('solution', HTMLUListElement);
+    this.status = element('status', HTMLElement);
+    this.description = element('plot-description', HTMLElement);
+    this.plot = new PlotView(element('plot', HTMLCanvasElement));
+    this.colorInput = element('curve-color', HTMLInputElement);
     this.fullScreen = new FullScreenView(this.page, {
       save: (name, bmp, png) => this.savePicture(name, bmp, png),
       copyPicture: (view) => this.copyPictureOf(view),
@@ -92,7 +94,7 @@ export class MainWindow {
     this.menuBar = new MenuBar(document.getElementById('menubar'), run);
     showAccessKeysWhileAltHeld();
     const toolbar = document.getElementById('toolbar');
-    const tools = [...toolbar.querySelectorAll('.tool')];
+    const tools = [...toolbar.querySelectorAll('.tool')].map((tool) => /** @type {HTMLElement} */ (tool));
     tools.forEach((tool, index) => {
       // The name is the hint without its key; the hint says the rest.
       tool.setAttribute('aria-label', tool.dataset.hint.replace(/ \([^()]*\)$/, ''));
@@ -101,7 +103,7 @@ export class MainWindow {
       tool.addEventListener('click', () => setTimeout(() => run(tool), 0));
     });
     toolbar.addEventListener('keydown', (event) => {
-      const index = tools.indexOf(document.activeElement);
+      const index = tools.indexOf(/** @type {HTMLElement} */ (document.activeElement));
       const by = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
       if (by && index >= 0) {
         event.preventDefault();

@@ -114,7 +114,7 @@ export class MenuBar {
     const target = this.returnFocus;
     this.returnFocus = null;
     if (restore && target && target.isConnected && target !== document.body) {
-      target.focus();
+      /** @type {HTMLElement} */ (target).focus();
     } else if (restore) {
       document.getElementById('equation').focus();
     }
