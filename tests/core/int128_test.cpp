@@ -16,11 +16,11 @@ namespace {
 constexpr std::int64_t kMax64 = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMin64 = std::numeric_limits<std::int64_t>::min();
 
+#ifdef __SIZEOF_INT128__
 PortableInt128 Words(std::uint64_t high, std::uint64_t low) {
     return PortableInt128::FromWords(high, low);
 }
 
-#ifdef __SIZEOF_INT128__
 __int128 Builtin(PortableInt128 value) {
     return static_cast<__int128>(static_cast<unsigned __int128>(value.high()) << 64 | value.low());
 }
