@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <string>
@@ -41,10 +41,9 @@ BENCHMARK(BM_DrawPlot);
 // bench/extended_side_by_side.sh compares between the x87 and the software
 // arithmetic; it counts the equations drawn, so a solve that failed shows.
 void BM_SolveAndDraw(benchmark::State& state) {
-    const char* const equations[] = {"x^2-5x+6",          "2x^2+3x-7.5",  "-0.5x^2+x+10",
-                                     "x^2+x-1",           "3x^2-12",      "x^2+2x+1",
-                                     "1.5E3x^2-2x+0.001", "x^2+4",        "0.25x^2-3.75x+1.2",
-                                     "-x^2+0.1x+0.02"};
+    const char* const equations[] = {
+        "x^2-5x+6", "2x^2+3x-7.5",       "-0.5x^2+x+10", "x^2+x-1",           "3x^2-12",
+        "x^2+2x+1", "1.5E3x^2-2x+0.001", "x^2+4",        "0.25x^2-3.75x+1.2", "-x^2+0.1x+0.02"};
     RasterSurface surface(kPanelWidth, kPanelHeight, kWhitePixel);
     PlotState plot;
     plot.curveColor = 0x0000FF;

@@ -80,8 +80,8 @@ constexpr Extended ExtendedFromInteger128(Int128 integer) {
             return 0;
         }
         const int shift = std::countl_zero(low);
-        return ExtendedFromFields(negative, static_cast<std::uint16_t>(ExtendedBits::kBias + 63 - shift),
-                                  low << shift);
+        return ExtendedFromFields(
+            negative, static_cast<std::uint16_t>(ExtendedBits::kBias + 63 - shift), low << shift);
     }
     // The top 64 bits stay; the `dropped` bits below decide the rounding.
     const int dropped = 64 - std::countl_zero(high);

@@ -117,7 +117,8 @@ class SoftExtended {
     // Exponent field 1 .. 0x7FFE with the integer bit set: the common case,
     // which every operation takes inline.
     constexpr bool IsNormal() const {
-        return static_cast<std::uint16_t>(exponent() - 1) < 0x7FFE && (significand_ & kIntegerBit) != 0;
+        return static_cast<std::uint16_t>(exponent() - 1) < 0x7FFE &&
+               (significand_ & kIntegerBit) != 0;
     }
 
   private:

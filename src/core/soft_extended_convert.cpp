@@ -12,7 +12,6 @@ namespace parabel {
 
 namespace {
 
-
 constexpr int kDoubleFractionBits = 52;
 constexpr std::uint64_t kDoubleFractionMask = (std::uint64_t{1} << kDoubleFractionBits) - 1;
 constexpr std::uint64_t kDoubleSignBit = std::uint64_t{1} << 63;

@@ -210,8 +210,8 @@ inline SoftExtended SquareRootSignificand(std::int32_t exponent, std::uint64_t s
     // The radicand n, significand x 2^64 or x 2^63 so that the power left is
     // even, lies in [2^126, 2^128): its root in [2^63, 2^64).
     const std::int32_t power = exponent - kBias;
-    const Wide n = (power & 1) != 0 ? Wide{significand, 0}
-                                    : Wide{significand >> 1, significand << 63};
+    const Wide n =
+        (power & 1) != 0 ? Wide{significand, 0} : Wide{significand >> 1, significand << 63};
     // The double root to about 50 bits, one Newton step from the exact
     // remainder to within one, then exact steps.
     const double estimate =

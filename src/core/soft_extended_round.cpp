@@ -31,8 +31,8 @@ Shifted ShiftRightSticky(std::uint64_t significand, std::uint64_t guard, std::in
 
 }  // namespace
 
-Packed RoundPackFormat(const BinaryFormat& format, std::int32_t exponent,
-                       std::uint64_t significand, std::uint64_t guard) {
+Packed RoundPackFormat(const BinaryFormat& format, std::int32_t exponent, std::uint64_t significand,
+                       std::uint64_t guard) {
     std::int64_t biased = std::int64_t{exponent} - kBias + format.bias;
     // Below the normal range the last significand bit stays at the smallest
     // normal exponent's, so fewer bits are kept.
@@ -40,8 +40,7 @@ Packed RoundPackFormat(const BinaryFormat& format, std::int32_t exponent,
     const Shifted shifted =
         ShiftRightSticky(significand, guard, 64 - format.precision + denormalShift);
     std::uint64_t kept = shifted.kept;
-    const bool up =
-        shifted.guard > kHalfGuard || (shifted.guard == kHalfGuard && (kept & 1) != 0);
+    const bool up = shifted.guard > kHalfGuard || (shifted.guard == kHalfGuard && (kept & 1) != 0);
     kept += up ? 1 : 0;
 
     const std::uint64_t integerBit = std::uint64_t{1} << (format.precision - 1);

@@ -33,7 +33,7 @@ struct Packed {
 // the nearest value of the format, ties to even, for any exponent; beyond
 // the largest finite value, infinity. Bit 63 of the significand is set, and
 // the guard word is as for RoundPack (soft_extended_inline.h).
-Packed RoundPackFormat(const BinaryFormat& format, std::int32_t exponent,
-                       std::uint64_t significand, std::uint64_t guard);
+Packed RoundPackFormat(const BinaryFormat& format, std::int32_t exponent, std::uint64_t significand,
+                       std::uint64_t guard);
 
 }  // namespace parabel::soft

@@ -71,8 +71,8 @@ constexpr bool AtLeast(Wide a, Wide b) {
 // The signed product of a 64-bit magnitude and a small signed factor, in
 // two's complement.
 constexpr Wide MultiplySigned(std::uint64_t a, std::int64_t factor) {
-    const auto magnitude = factor < 0 ? 0 - static_cast<std::uint64_t>(factor)
-                                      : static_cast<std::uint64_t>(factor);
+    const auto magnitude =
+        factor < 0 ? 0 - static_cast<std::uint64_t>(factor) : static_cast<std::uint64_t>(factor);
     const Wide product = Multiply(a, magnitude);
     return factor < 0 ? Subtract({0, 0}, product) : product;
 }

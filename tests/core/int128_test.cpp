@@ -27,8 +27,19 @@ __int128 Builtin(PortableInt128 value) {
 
 TEST(PortableInt128, EveryOperationAsTheBuiltInOnEdgeValues) {
     const std::vector<PortableInt128> values = {
-        0, 1, -1, 7, -7, 10, kMax64, kMin64, Words(1, 0), Words(~0ull, 0), Words(1, 12345),
-        Words(0x7FFF'FFFF'FFFF'FFFF, ~0ull), Words(0x8000'0000'0000'0000, 0),
+        0,
+        1,
+        -1,
+        7,
+        -7,
+        10,
+        kMax64,
+        kMin64,
+        Words(1, 0),
+        Words(~0ull, 0),
+        Words(1, 12345),
+        Words(0x7FFF'FFFF'FFFF'FFFF, ~0ull),
+        Words(0x8000'0000'0000'0000, 0),
         Words(0x0000'00FF'0000'0001, 0xFFFF'0000'FFFF'0000)};
     for (const PortableInt128 a : values) {
         for (const PortableInt128 b : values) {
@@ -65,7 +76,8 @@ TEST(ExtendedFromInteger128, RoundsOnceToNearestEven) {
         {"2^64 + 1 ties to even", Int128(kMax64) * 2 + 3, {false, 16383 + 64, 1ull << 63}},
         {"2^64 + 3 ties up", Int128(kMax64) * 2 + 5, {false, 16383 + 64, (1ull << 63) + 2}},
         {"-(2^65 + 1) rounds down", -(Int128(kMax64) * 4 + 5), {true, 16383 + 65, 1ull << 63}},
-        {"2^127 - 1 carries to 2^127", Int128(kMax64) * (Int128(kMax64) + 1) * 2 + Int128(kMax64) * 2 + 1,
+        {"2^127 - 1 carries to 2^127",
+         Int128(kMax64) * (Int128(kMax64) + 1) * 2 + Int128(kMax64) * 2 + 1,
          {false, 16383 + 127, 1ull << 63}},
         {"-2^127", Int128(kMin64) * kMin64 * -2, {true, 16383 + 127, 1ull << 63}},
     };

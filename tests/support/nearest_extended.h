@@ -41,8 +41,7 @@ inline void MultiplyAdd(Natural& n, std::uint32_t factor, std::uint32_t addend) 
 }
 
 inline std::int64_t BitLength(const Natural& n) {
-    return n.empty() ? 0
-                     : static_cast<std::int64_t>(n.size()) * 32 - std::countl_zero(n.back());
+    return n.empty() ? 0 : static_cast<std::int64_t>(n.size()) * 32 - std::countl_zero(n.back());
 }
 
 inline Natural ShiftLeft(const Natural& n, std::int64_t bits) {
