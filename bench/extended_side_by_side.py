@@ -3,8 +3,8 @@
 
     bench/extended_side_by_side.py [--rounds N] [--equations N]
 
-Builds both (build/: the x87, build-software/: the software arithmetic),
-then:
+Builds both (build/: the x87, the ci preset; build-software-bench/: the
+software arithmetic, the software preset with the benchmarks), then:
 - each operation of extended_bench, software and x87 in the same program;
 - in turns, build by build: plot_bench's solve and draw (BM_SolveAndDraw,
   CPU time) and `parabel-cli solve` over a generated equation set (the
@@ -26,13 +26,14 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "tests", "cli"))
 from same_outputs import equation  # noqa: E402
 
-BUILDS = {"x87": "build", "software": "build-software"}
+BUILDS = {"x87": "build", "software": "build-software-bench"}
 
 
 def build():
     run = lambda *args: subprocess.run(args, cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
     run("cmake", "--preset", "ci")
-    run("cmake", "--preset", "software", "-DPARABEL_BENCHMARKS=ON")
+    run("cmake", "--preset", "software", "-B", BUILDS["software"], "-DPARABEL_BENCHMARKS=ON",
+        "-DBUILD_TESTING=OFF", "-DPARABEL_DESKTOP=OFF")
     for folder in BUILDS.values():
         run("nice", "cmake", "--build", folder, "-j2", "--target", "plot_bench", "extended_bench",
             "parabel-cli")
