@@ -6,10 +6,11 @@
 // Included by soft_extended.h.
 #pragma once
 
-#include <bit>
+#include <bit>  // std::countl_zero
 #include <cmath>
 #include <cstdint>
 
+#include "bit_cast.h"
 #include "soft_extended.h"
 #include "soft_extended_wide.h"
 
@@ -356,7 +357,7 @@ inline double SoftExtended::ToDouble() const {
     const bool up = rest > 0x400 || (rest == 0x400 && (kept & 1) != 0);
     const std::uint64_t magnitude =
         (static_cast<std::uint64_t>(exponent - 1) << 52) + kept + (up ? 1 : 0);
-    return std::bit_cast<double>(magnitude | (negative() ? kIntegerBit : 0));
+    return BitCast<double>(magnitude | (negative() ? kIntegerBit : 0));
 }
 
 inline std::int64_t SoftExtended::ToInt64() const {
