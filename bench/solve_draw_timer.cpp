@@ -4,8 +4,8 @@
 // prints microseconds per equation and how many were drawn.
 //   em++ ... bench/solve_draw_timer.cpp ... && node solve_draw_timer.js
 #include <chrono>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 
 #include "core/solver.h"
 #include "plot/main_plot.h"
