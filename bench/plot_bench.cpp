@@ -2,10 +2,13 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 
+#include "core/solver.h"
 #include "io/bmp.h"
 #include "io/png.h"
 #include "io/safe_save.h"
@@ -32,6 +35,37 @@ void BM_DrawPlot(benchmark::State& state) {
     PaintPanel(state, 1, -5, 6);
 }
 BENCHMARK(BM_DrawPlot);
+
+// What a user's Enter costs in the panel: the solve, then the drawing of its
+// parabola, over equations of the kinds people type. The figure that
+// bench/extended_side_by_side.sh compares between the x87 and the software
+// arithmetic; it counts the equations drawn, so a solve that failed shows.
+void BM_SolveAndDraw(benchmark::State& state) {
+    const char* const equations[] = {
+        "x^2-5x+6", "2x^2+3x-7.5",       "-0.5x^2+x+10", "x^2+x-1",           "3x^2-12",
+        "x^2+2x+1", "1.5E3x^2-2x+0.001", "x^2+4",        "0.25x^2-3.75x+1.2", "-x^2+0.1x+0.02"};
+    RasterSurface surface(kPanelWidth, kPanelHeight, kWhitePixel);
+    PlotState plot;
+    plot.curveColor = 0x0000FF;
+    std::int64_t drawn = 0;
+    for (auto _ : state) {
+        for (const char* const equation : equations) {
+            const SolveOutcome outcome = Solve(equation);
+            if (outcome.failure == SolveFailure::kNone) {
+                DrawPlot(surface, plot, outcome.a, outcome.b, outcome.c, outcome.root1,
+                         outcome.root2);
+                ++drawn;
+            }
+        }
+        benchmark::DoNotOptimize(surface.pixels().data());
+    }
+    const auto expected = static_cast<std::int64_t>(state.iterations() * std::size(equations));
+    if (drawn != expected) {
+        state.SkipWithError("an equation did not solve");
+    }
+    state.SetItemsProcessed(drawn);
+}
+BENCHMARK(BM_SolveAndDraw);
 
 // a = 1000000: segments from far below the panel to far above it.
 void BM_DrawPlotWrapping(benchmark::State& state) {

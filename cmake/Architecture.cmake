@@ -1,7 +1,8 @@
 # All arithmetic is done in the x87 80-bit extended format (64-bit
 # significand). Where long double is that format (x86), the x87 computes it;
-# everywhere else (arm64, WebAssembly) a software implementation gives the
-# same bits. PARABEL_EXTENDED chooses: hardware or software.
+# everywhere else (arm64, 32-bit ARM, WebAssembly) a software implementation
+# gives the same bits, on 32-bit targets with its 128-bit steps built from
+# 32-bit halves. PARABEL_EXTENDED chooses: hardware or software.
 include(CheckCXXSourceCompiles)
 check_cxx_source_compiles([=[
 #include <cfloat>

@@ -35,7 +35,8 @@ precision. The command-line companion parabel-cli prints the same solutions
 and writes the same pictures without a window.]=])
 
 # The package's architecture is the target's: a 32-bit build on an amd64
-# machine makes an i386 package, a cross build for arm64 an arm64 one.
+# machine makes an i386 package, a cross build for arm64 an arm64 one, one
+# for 32-bit ARM with hardware floating point an armhf one.
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
     if(CMAKE_SIZEOF_VOID_P EQUAL 4)
         set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE i386)
@@ -44,6 +45,8 @@ if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
     endif()
 elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
     set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
+elseif(CMAKE_LIBRARY_ARCHITECTURE STREQUAL "arm-linux-gnueabihf")
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE armhf)
 else()
     find_program(DPKG_EXECUTABLE dpkg)
     if(DPKG_EXECUTABLE)

@@ -13,6 +13,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "int128.h"
+
 #if PARABEL_EXTENDED_SOFTWARE
 #include "soft_extended.h"
 #else
@@ -65,25 +67,27 @@ constexpr Extended ExtendedFromFields(bool negative, std::uint16_t exponent,
 
 // A 128-bit integer rounded to the nearest value, ties to even, as an
 // integer conversion rounds: exact below 2^64 in magnitude.
-constexpr Extended ExtendedFromInteger128(__int128 integer) {
-    const bool negative = integer < 0;
-    const auto magnitude = negative ? 0 - static_cast<unsigned __int128>(integer)
-                                    : static_cast<unsigned __int128>(integer);
-    const auto high = static_cast<std::uint64_t>(magnitude >> 64);
+constexpr Extended ExtendedFromInteger128(Int128 integer) {
+    std::uint64_t high = HighWord(integer);
+    std::uint64_t low = LowWord(integer);
+    const bool negative = (high >> 63) != 0;
+    if (negative) {  // the magnitude, -2^127 included
+        low = 0 - low;
+        high = ~high + (low == 0 ? 1 : 0);
+    }
     if (high == 0) {
-        const auto low = static_cast<std::uint64_t>(magnitude);
         if (low == 0) {
             return 0;
         }
         const int shift = std::countl_zero(low);
-        return ExtendedFromFields(negative, static_cast<std::uint16_t>(ExtendedBits::kBias + 63 - shift),
-                                  low << shift);
+        return ExtendedFromFields(
+            negative, static_cast<std::uint16_t>(ExtendedBits::kBias + 63 - shift), low << shift);
     }
-    // The top 64 bits stay; the rest decides the rounding.
+    // The top 64 bits stay; the `dropped` bits below decide the rounding.
     const int dropped = 64 - std::countl_zero(high);
-    std::uint64_t kept = static_cast<std::uint64_t>(magnitude >> dropped);
-    const unsigned __int128 rest = magnitude & ((static_cast<unsigned __int128>(1) << dropped) - 1);
-    const unsigned __int128 half = static_cast<unsigned __int128>(1) << (dropped - 1);
+    std::uint64_t kept = dropped == 64 ? high : high << (64 - dropped) | low >> dropped;
+    const std::uint64_t rest = dropped == 64 ? low : low & ((std::uint64_t{1} << dropped) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (dropped - 1);
     int exponent = ExtendedBits::kBias + 63 + dropped;
     if (rest > half || (rest == half && (kept & 1) != 0)) {
         kept += 1;

@@ -4,6 +4,9 @@
 // default settings (64-bit precision, round to nearest with ties to even,
 // every exception masked), for any 80-bit pattern as operand, so results are
 // the same on every processor. HardwareExtended has the same interface.
+//
+// The common case of each operation (operands and result normal and finite)
+// is inline, in soft_extended_inline.h; every other case goes out of line.
 #pragma once
 
 #include <bit>
@@ -64,15 +67,15 @@ class SoftExtended {
     // Rounded to nearest, ties to even; beyond the largest double it is an
     // infinity, below the smallest normal double it is rounded once into the
     // denormal range.
-    double ToDouble() const;
+    inline double ToDouble() const;
     // Truncated towards zero; a value outside the int64 range, an infinity or
     // a NaN gives the integer indefinite -2^63.
-    std::int64_t ToInt64() const;
+    inline std::int64_t ToInt64() const;
 
-    friend SoftExtended operator+(SoftExtended a, SoftExtended b);
-    friend SoftExtended operator-(SoftExtended a, SoftExtended b);
-    friend SoftExtended operator*(SoftExtended a, SoftExtended b);
-    friend SoftExtended operator/(SoftExtended a, SoftExtended b);
+    friend inline SoftExtended operator+(SoftExtended a, SoftExtended b);
+    friend inline SoftExtended operator-(SoftExtended a, SoftExtended b);
+    friend inline SoftExtended operator*(SoftExtended a, SoftExtended b);
+    friend inline SoftExtended operator/(SoftExtended a, SoftExtended b);
 
     // Sign changes never look at the rest of the pattern.
     constexpr SoftExtended operator-() const {
@@ -82,18 +85,18 @@ class SoftExtended {
         return FromFields(false, a.exponent(), a.significand_);
     }
 
-    friend SoftExtended SquareRoot(SoftExtended a);
+    friend inline SoftExtended SquareRoot(SoftExtended a);
     // The nearest integer, ties to even (as rint); the integer towards zero
     // (as trunc). Both keep the sign of a zero result.
-    friend SoftExtended RoundToIntegral(SoftExtended a);
-    friend SoftExtended Truncate(SoftExtended a);
+    friend inline SoftExtended RoundToIntegral(SoftExtended a);
+    friend inline SoftExtended Truncate(SoftExtended a);
 
     // IEEE comparisons: zeros of both signs are equal, and a NaN (or a
     // pattern the x87 refuses as an operand) is unordered with everything,
     // so every comparison but != is false.
-    friend bool operator==(SoftExtended a, SoftExtended b);
-    friend bool operator<(SoftExtended a, SoftExtended b);
-    friend bool operator<=(SoftExtended a, SoftExtended b);
+    friend inline bool operator==(SoftExtended a, SoftExtended b);
+    friend inline bool operator<(SoftExtended a, SoftExtended b);
+    friend inline bool operator<=(SoftExtended a, SoftExtended b);
     friend bool operator!=(SoftExtended a, SoftExtended b) { return !(a == b); }
     friend bool operator>(SoftExtended a, SoftExtended b) { return b < a; }
     friend bool operator>=(SoftExtended a, SoftExtended b) { return b <= a; }
@@ -111,6 +114,13 @@ class SoftExtended {
     }
     friend constexpr bool SignBit(SoftExtended a) { return a.negative(); }
 
+    // Exponent field 1 .. 0x7FFE with the integer bit set: the common case,
+    // which every operation takes inline.
+    constexpr bool IsNormal() const {
+        return static_cast<std::uint16_t>(exponent() - 1) < 0x7FFE &&
+               (significand_ & kIntegerBit) != 0;
+    }
+
   private:
     static constexpr std::uint64_t kIntegerBit = std::uint64_t{1} << 63;
 
@@ -125,3 +135,5 @@ class SoftExtended {
 };
 
 }  // namespace parabel
+
+#include "soft_extended_inline.h"  // IWYU pragma: export

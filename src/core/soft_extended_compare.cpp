@@ -1,51 +1,47 @@
-// Comparisons of SoftExtended values.
+// Comparisons of SoftExtended values beyond the common case.
 #include "soft_extended.h"
 #include "soft_extended_unpack.h"
 
-namespace parabel {
+namespace parabel::soft {
 
 namespace {
 
-using soft::Uint128;
-
-// A key that orders magnitudes: exponent 0 scales like exponent 1, and every
-// other supported pattern has its integer bit set, so exponent then
-// significand is the order of the values.
-Uint128 MagnitudeKey(SoftExtended a) {
-    const std::uint16_t exponent = a.exponent() == 0 ? 1 : a.exponent();
-    return (Uint128{exponent} << 64) | a.significand();
-}
-
-bool IsZero(SoftExtended a) {
+bool IsZeroValue(SoftExtended a) {
     return a.exponent() == 0 && a.significand() == 0;
 }
 
-// -1, 0 or 1 as a is below, equal to or above b; neither is a NaN.
-int Compare(SoftExtended a, SoftExtended b) {
-    if (IsZero(a) && IsZero(b)) {
-        return 0;
+// Exponent 0 scales like exponent 1, and every other supported pattern has
+// its integer bit set, so exponent then significand is the order of the
+// magnitudes.
+Order MagnitudeOrder(SoftExtended a, SoftExtended b) {
+    const int aExponent = a.exponent() == 0 ? 1 : a.exponent();
+    const int bExponent = b.exponent() == 0 ? 1 : b.exponent();
+    if (aExponent != bExponent) {
+        return aExponent < bExponent ? Order::kLess : Order::kGreater;
     }
-    if (a.negative() != b.negative()) {
-        return a.negative() ? -1 : 1;
+    if (a.significand() != b.significand()) {
+        return a.significand() < b.significand() ? Order::kLess : Order::kGreater;
     }
-    const Uint128 x = MagnitudeKey(a);
-    const Uint128 y = MagnitudeKey(b);
-    const int magnitudeOrder = x < y ? -1 : (x > y ? 1 : 0);
-    return a.negative() ? -magnitudeOrder : magnitudeOrder;
+    return Order::kEqual;
 }
 
 }  // namespace
 
-bool operator==(SoftExtended a, SoftExtended b) {
-    return !IsNan(a) && !IsNan(b) && Compare(a, b) == 0;
+Order CompareSpecial(SoftExtended a, SoftExtended b) {
+    if (IsNan(a) || IsNan(b)) {
+        return Order::kUnordered;
+    }
+    if (IsZeroValue(a) && IsZeroValue(b)) {
+        return Order::kEqual;
+    }
+    if (a.negative() != b.negative()) {
+        return a.negative() ? Order::kLess : Order::kGreater;
+    }
+    const Order order = MagnitudeOrder(a, b);
+    if (!a.negative() || order == Order::kEqual) {
+        return order;
+    }
+    return order == Order::kLess ? Order::kGreater : Order::kLess;
 }
 
-bool operator<(SoftExtended a, SoftExtended b) {
-    return !IsNan(a) && !IsNan(b) && Compare(a, b) < 0;
-}
-
-bool operator<=(SoftExtended a, SoftExtended b) {
-    return !IsNan(a) && !IsNan(b) && Compare(a, b) <= 0;
-}
-
-}  // namespace parabel
+}  // namespace parabel::soft

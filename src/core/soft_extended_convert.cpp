@@ -1,4 +1,5 @@
-// Conversions between SoftExtended and double and int64.
+// Conversions between SoftExtended and double and int64, beyond the common
+// case for the narrowing ones.
 #include <bit>
 #include <limits>
 
@@ -10,9 +11,6 @@
 namespace parabel {
 
 namespace {
-
-using soft::Kind;
-using soft::Uint128;
 
 constexpr int kDoubleFractionBits = 52;
 constexpr std::uint64_t kDoubleFractionMask = (std::uint64_t{1} << kDoubleFractionBits) - 1;
@@ -52,8 +50,10 @@ SoftExtended SoftExtended::FromDouble(double value) {
                       soft::kIntegerBit | (fraction << kNarrowedBits));
 }
 
-double SoftExtended::ToDouble() const {
-    const soft::Unpacked x = soft::Unpack(*this);
+namespace soft {
+
+double ToDoubleSpecial(SoftExtended a) {
+    const Unpacked x = Unpack(a);
     switch (x.kind) {
         case Kind::kInvalid:
             return DoubleFromFields(true, kDoubleSpecialExponent, std::uint64_t{1} << 51);
@@ -61,7 +61,7 @@ double SoftExtended::ToDouble() const {
             // Quiet, keeping the payload's top bits.
             return DoubleFromFields(
                 x.negative, kDoubleSpecialExponent,
-                ((x.significand | soft::kQuietBit) >> kNarrowedBits) & kDoubleFractionMask);
+                ((x.significand | kQuietBit) >> kNarrowedBits) & kDoubleFractionMask);
         case Kind::kInfinity:
             return DoubleFromFields(x.negative, kDoubleSpecialExponent, 0);
         case Kind::kZero:
@@ -69,23 +69,25 @@ double SoftExtended::ToDouble() const {
         case Kind::kFinite:
             break;
     }
-    const soft::Packed packed =
-        soft::RoundPack(soft::kDoubleFormat, x.exponent, Uint128{x.significand} << 64);
+    const Packed packed = RoundPackFormat(kDoubleFormat, x.exponent, x.significand, 0);
     return DoubleFromFields(x.negative, packed.exponent, packed.significand & kDoubleFractionMask);
 }
 
-std::int64_t SoftExtended::ToInt64() const {
+std::int64_t ToInt64Special(SoftExtended a) {
     constexpr std::int64_t kIndefinite = std::numeric_limits<std::int64_t>::min();
-    const soft::Unpacked x = soft::Unpack(*this);
-    if (x.kind == Kind::kZero || (x.kind == Kind::kFinite && x.exponent < 0)) {
+    const Unpacked x = Unpack(a);
+    const std::int32_t power = x.exponent - kBias;
+    if (x.kind == Kind::kZero || (x.kind == Kind::kFinite && power < 0)) {
         return 0;
     }
     // At 2^63 and beyond nothing fits but -2^63, which is the indefinite.
-    if (x.kind != Kind::kFinite || x.exponent >= 63) {
+    if (x.kind != Kind::kFinite || power >= 63) {
         return kIndefinite;
     }
-    const std::uint64_t magnitude = x.significand >> (63 - x.exponent);
+    const std::uint64_t magnitude = x.significand >> (63 - power);
     return static_cast<std::int64_t>(x.negative ? 0 - magnitude : magnitude);
 }
+
+}  // namespace soft
 
 }  // namespace parabel

@@ -1,23 +1,14 @@
-// Rounding for SoftExtended: the one place that knows how a 128-bit exact
-// (or sticky) significand becomes a value of a binary format, with the
-// tie rule, overflow to infinity and the denormal range.
+// Rounding for SoftExtended beyond the common case: the one place that
+// knows how a significand with its guard word becomes a value of a binary
+// format below the normal range (the denormals) and beyond it (infinity),
+// for the extended format and for double.
 #pragma once
 
 #include <cstdint>
 
 #include "soft_extended.h"
-#include "soft_extended_unpack.h"
 
 namespace parabel::soft {
-
-enum class RoundingMode : std::uint8_t { kNearestEven, kTowardZero };
-
-// value / 2^shift rounded to an integer by `mode`, for any shift >= 1.
-Uint128 ShiftRightRounded(Uint128 value, int shift, RoundingMode mode);
-
-// value / 2^shift with every lost bit folded into bit 0 ("sticky"), so that
-// it rounds the same way as the exact quotient at any bit above bit 1.
-Uint128 ShiftRightSticky(Uint128 value, int shift);
 
 // A binary format: `precision` significand bits (the integer bit included),
 // exponent field 1 .. maxExponent for normal values, 0 for denormals.
@@ -38,14 +29,11 @@ struct Packed {
     std::uint64_t significand;
 };
 
-// Rounds significand * 2^(exponent - 127) to the nearest value of the
-// format, ties to even; beyond the largest finite value, infinity. A caller
-// that dropped non-zero bits sets bit 0 (see ShiftRightSticky) and keeps its
-// leading bit at 125 or above, so that bit 0 stays below the rounding bit.
-// A zero significand gives a zero.
-Packed RoundPack(const BinaryFormat& format, std::int32_t exponent, Uint128 significand);
-
-// RoundPack to the extended format, with the sign.
-SoftExtended RoundPackExtended(bool negative, std::int32_t exponent, Uint128 significand);
+// Rounds (significand + guard / 2^64) x 2^(exponent - format.bias - 63) to
+// the nearest value of the format, ties to even, for any exponent; beyond
+// the largest finite value, infinity. Bit 63 of the significand is set, and
+// the guard word is as for RoundPack (soft_extended_inline.h).
+Packed RoundPackFormat(const BinaryFormat& format, std::int32_t exponent, std::uint64_t significand,
+                       std::uint64_t guard);
 
 }  // namespace parabel::soft

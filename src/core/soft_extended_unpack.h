@@ -10,10 +10,6 @@
 
 namespace parabel::soft {
 
-static_assert(sizeof(unsigned __int128) == 16, "the arithmetic needs a 128-bit integer");
-using Uint128 = unsigned __int128;
-
-constexpr std::uint64_t kIntegerBit = std::uint64_t{1} << 63;
 constexpr std::uint64_t kQuietBit = std::uint64_t{1} << 62;
 constexpr std::uint16_t kSpecialExponent = 0x7FFF;
 
@@ -23,8 +19,9 @@ constexpr std::uint16_t kSpecialExponent = 0x7FFF;
 // stand for.
 enum class Kind : std::uint8_t { kZero, kFinite, kInfinity, kNaN, kInvalid };
 
-// For kFinite, value = significand * 2^(exponent - 63) with bit 63 of the
-// significand set, denormals included.
+// For kFinite, value = significand * 2^(exponent - kBias - 63) with bit 63
+// of the significand set: the exponent field for normal values, below 1 for
+// denormals.
 struct Unpacked {
     Kind kind;
     bool negative;
@@ -35,7 +32,7 @@ struct Unpacked {
 inline Unpacked Unpack(SoftExtended a) {
     const std::uint16_t field = a.exponent();
     const std::uint64_t significand = a.significand();
-    Unpacked result{Kind::kFinite, a.negative(), field - SoftExtended::kBias, significand};
+    Unpacked result{Kind::kFinite, a.negative(), field, significand};
     if (field == kSpecialExponent) {
         if ((significand & kIntegerBit) == 0) {
             result.kind = Kind::kInvalid;
@@ -49,7 +46,7 @@ inline Unpacked Unpack(SoftExtended a) {
             // Exponent 0 scales like exponent 1, without the integer bit.
             const int shift = std::countl_zero(significand);
             result.significand = significand << shift;
-            result.exponent = 1 - SoftExtended::kBias - shift;
+            result.exponent = 1 - shift;
         }
     } else if ((significand & kIntegerBit) == 0) {
         result.kind = Kind::kInvalid;

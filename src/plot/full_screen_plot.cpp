@@ -1,6 +1,7 @@
 #include "full_screen_plot.h"
 
 #include "core/checked.h"
+#include "core/int128.h"
 #include "core/real_to_text.h"
 #include "core/round.h"
 #include "curve.h"
@@ -92,8 +93,8 @@ std::string FullScreenPointerText(std::int64_t cx, std::int64_t cy, ScreenSize s
     // The numerators are 64-bit sums; taken in 128 bits they are exact for
     // every pointer position, and convert to the same extended value as the
     // 64-bit sum wherever that one does not overflow.
-    const __int128 hx = RoundedQuotient(screen.width, 2);
-    const __int128 hy = RoundedQuotient(screen.height, 2);
+    const Int128 hx = RoundedQuotient(screen.width, 2);
+    const Int128 hy = RoundedQuotient(screen.height, 2);
     const Extended x = Div(ExtendedFromInteger128(cx - hx - 8), 10);
     const Extended y = Div(ExtendedFromInteger128(hy + 9 - cy), 10);
     std::string text = "[";

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "core/int128.h"
+
 namespace parabel {
 
 namespace {
 
-using Wide = __int128;
+using Wide = Int128;
 
 // ceil(a / b) for b > 0.
 Wide CeilDiv(Wide a, Wide b) {

@@ -206,6 +206,32 @@ TEST(ExtendedAgreement, ConversionEdges) {
     }
 }
 
+// Where division and square root start from a double estimate, the
+// corrections must carry it over the ends of the significand's range: a
+// quotient or root just below 2^64 or at 2^63, exact results, and quotients
+// below the normal range, where more than the first remainder bit rounds.
+TEST(ExtendedAgreement, DivisionAndRootAtTheEndsOfTheirEstimates) {
+    AgreementCheck check;
+    const std::uint64_t significands[] = {kTop,      kTop | 1,        kOnes,
+                                          kOnes - 1, 0xFFFF'FFFE'0000'0001,  // (2^32 - 1)^2
+                                          0xB504'F333'F9DE'6484, 0xC000'0000'0000'0000};
+    const int exponents[] = {kBias, kBias + 1, kBias - 1, 1, 0x7FFE};
+    for (const std::uint64_t a : significands) {
+        for (const std::uint64_t b : significands) {
+            for (const int exponent : exponents) {
+                const Fields80 x{false, static_cast<std::uint16_t>(exponent), a};
+                check(Op::kDivide, {x, {true, kBias, b}});
+                check(Op::kDivide, {x, {false, static_cast<std::uint16_t>(0x7FFE - 64), b}});
+                check(Op::kDivide, {{false, 0, a >> 3}, {false, kBias + 5, b}});
+            }
+        }
+        for (const int exponent : exponents) {
+            check(Op::kSqrt, {{false, static_cast<std::uint16_t>(exponent), a}});
+        }
+        check(Op::kSqrt, {{false, 0, a >> 7}});
+    }
+}
+
 // Each step of a solve (D = b*b - 4*a*c, its root, both roots) as bits.
 template <class E>
 std::vector<Outcome> SolverSteps(E a, E b, int cOffset) {

@@ -24,7 +24,8 @@ inline Extended Hex(std::string_view text) {
         std::abort();
     }
     text.remove_prefix(2);
-    unsigned __int128 mantissa = 0;
+    std::uint64_t mantissaHigh = 0;  // the mantissa's bits above 64
+    std::uint64_t mantissa = 0;
     int exponent = 0;
     bool fraction = false;
     std::size_t i = 0;
@@ -35,25 +36,27 @@ inline Extended Hex(std::string_view text) {
             continue;
         }
         const int digit = c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
-        if (mantissa >> 120 != 0) {
+        if (mantissaHigh >> 56 != 0) {
             std::abort();  // too many digits for a test value
         }
+        mantissaHigh = mantissaHigh << 4 | mantissa >> 60;
         mantissa = mantissa << 4 | static_cast<unsigned>(digit);
         exponent -= fraction ? 4 : 0;
     }
     exponent += i + 1 < text.size() ? std::atoi(std::string(text.substr(i + 1)).c_str()) : 0;
-    if (mantissa == 0) {
+    if ((mantissaHigh | mantissa) == 0) {
         return negative ? -Extended(0) : Extended(0);
     }
     // Normalise to 64 significant bits; the value is mantissa x 2^exponent.
-    while (mantissa >> 64 != 0) {
+    while (mantissaHigh != 0) {
         if ((mantissa & 1) != 0) {
             std::abort();  // not exact in 64 bits
         }
-        mantissa >>= 1;
+        mantissa = mantissa >> 1 | mantissaHigh << 63;
+        mantissaHigh >>= 1;
         ++exponent;
     }
-    auto significand = static_cast<std::uint64_t>(mantissa);
+    std::uint64_t significand = mantissa;
     while ((significand >> 63) == 0) {
         significand <<= 1;
         --exponent;

@@ -41,8 +41,7 @@ inline void MultiplyAdd(Natural& n, std::uint32_t factor, std::uint32_t addend) 
 }
 
 inline std::int64_t BitLength(const Natural& n) {
-    return n.empty() ? 0
-                     : static_cast<std::int64_t>(n.size()) * 32 - std::countl_zero(n.back());
+    return n.empty() ? 0 : static_cast<std::int64_t>(n.size()) * 32 - std::countl_zero(n.back());
 }
 
 inline Natural ShiftLeft(const Natural& n, std::int64_t bits) {
@@ -160,26 +159,32 @@ inline Extended NearestExtended(std::string_view text) {
     // quotient = floor(value / 2^lowest), found bit by bit; 65 bits at most.
     Natural remainder = lowest <= 0 ? ShiftLeft(numerator, -lowest) : numerator;
     const Natural divisor = lowest <= 0 ? denominator : ShiftLeft(denominator, lowest);
-    unsigned __int128 quotient = 0;
+    std::uint64_t quotientHigh = 0;  // bits 64 and 65
+    std::uint64_t quotient = 0;
     Natural shifted = ShiftLeft(divisor, 65);
     for (int bit = 65; bit >= 0; --bit) {
         if (Compare(remainder, shifted) >= 0) {
             Subtract(remainder, shifted);
-            quotient |= static_cast<unsigned __int128>(1) << bit;
+            if (bit >= 64) {
+                quotientHigh |= std::uint64_t{1} << (bit - 64);
+            } else {
+                quotient |= std::uint64_t{1} << bit;
+            }
         }
         HalveInPlace(shifted);
     }
     // Round by the remainder against half the divisor.
     const int half = Compare(ShiftLeft(remainder, 1), divisor);
     if (half > 0 || (half == 0 && (quotient & 1) != 0)) {
-        ++quotient;
+        quotientHigh += ++quotient == 0 ? 1 : 0;
     }
     std::int64_t exponent = lowest;
-    while (quotient >> 64 != 0) {  // the rounding carried into a 65th bit
-        quotient >>= 1;
+    while (quotientHigh != 0) {  // the rounding carried into a 65th bit
+        quotient = quotient >> 1 | quotientHigh << 63;
+        quotientHigh >>= 1;
         ++exponent;
     }
-    auto significand = static_cast<std::uint64_t>(quotient);
+    std::uint64_t significand = quotient;
     if (significand == 0) {
         return negative ? -Extended(0) : Extended(0);
     }

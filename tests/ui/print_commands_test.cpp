@@ -97,7 +97,7 @@ class PrintCommandsTest : public QObject {
     }
 
     void thePrintedPageHoldsTheSolutionAndThePlotsPixels() {
-        for (const QString equation : {QStringLiteral("x^2-5x+6"), QStringLiteral("2x^2+4x+2"),
+        for (const QString& equation : {QStringLiteral("x^2-5x+6"), QStringLiteral("2x^2+4x+2"),
                                        QStringLiteral("x^2+2x+5")}) {
             Program program;
             program.Show();
