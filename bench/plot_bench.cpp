@@ -16,6 +16,7 @@
 #include "plot/main_plot.h"
 #include "plot/picture.h"
 #include "plot/raster_surface.h"
+#include "typed_equations.h"
 
 namespace {
 
@@ -41,15 +42,12 @@ BENCHMARK(BM_DrawPlot);
 // bench/extended_side_by_side.sh compares between the x87 and the software
 // arithmetic; it counts the equations drawn, so a solve that failed shows.
 void BM_SolveAndDraw(benchmark::State& state) {
-    const char* const equations[] = {
-        "x^2-5x+6", "2x^2+3x-7.5",       "-0.5x^2+x+10", "x^2+x-1",           "3x^2-12",
-        "x^2+2x+1", "1.5E3x^2-2x+0.001", "x^2+4",        "0.25x^2-3.75x+1.2", "-x^2+0.1x+0.02"};
     RasterSurface surface(kPanelWidth, kPanelHeight, kWhitePixel);
     PlotState plot;
     plot.curveColor = 0x0000FF;
     std::int64_t drawn = 0;
     for (auto _ : state) {
-        for (const char* const equation : equations) {
+        for (const char* const equation : kTypedEquations) {
             const SolveOutcome outcome = Solve(equation);
             if (outcome.failure == SolveFailure::kNone) {
                 DrawPlot(surface, plot, outcome.a, outcome.b, outcome.c, outcome.root1,
@@ -59,7 +57,7 @@ void BM_SolveAndDraw(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(surface.pixels().data());
     }
-    const auto expected = static_cast<std::int64_t>(state.iterations() * std::size(equations));
+    const auto expected = static_cast<std::int64_t>(state.iterations() * std::size(kTypedEquations));
     if (drawn != expected) {
         state.SkipWithError("an equation did not solve");
     }

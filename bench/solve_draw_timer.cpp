@@ -1,7 +1,8 @@
 // Solve and draw in a plain loop, for builds without Google Benchmark (the
 // WebAssembly build under Node): the equations of plot_bench's
-// BM_SolveAndDraw, solved and drawn in the panel for about two seconds;
-// prints microseconds per equation and how many were drawn.
+// BM_SolveAndDraw (typed_equations.h), solved and drawn in the panel for
+// about two seconds; prints microseconds per equation and how many were
+// drawn.
 //   em++ ... bench/solve_draw_timer.cpp ... && node solve_draw_timer.js
 #include <chrono>
 #include <cstdint>
@@ -10,12 +11,10 @@
 #include "core/solver.h"
 #include "plot/main_plot.h"
 #include "plot/raster_surface.h"
+#include "typed_equations.h"
 
 int main() {
     using namespace parabel;
-    const char* const equations[] = {
-        "x^2-5x+6", "2x^2+3x-7.5",       "-0.5x^2+x+10", "x^2+x-1",           "3x^2-12",
-        "x^2+2x+1", "1.5E3x^2-2x+0.001", "x^2+4",        "0.25x^2-3.75x+1.2", "-x^2+0.1x+0.02"};
     RasterSurface surface(kPanelWidth, kPanelHeight, kWhitePixel);
     PlotState plot;
     plot.curveColor = 0x0000FF;
@@ -24,7 +23,7 @@ int main() {
     const auto start = std::chrono::steady_clock::now();
     auto elapsed = std::chrono::steady_clock::duration{};
     while (elapsed < std::chrono::seconds(2)) {
-        for (const char* const equation : equations) {
+        for (const char* const equation : kTypedEquations) {
             const SolveOutcome outcome = Solve(equation);
             ++solved;
             if (outcome.failure == SolveFailure::kNone) {
