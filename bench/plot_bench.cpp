@@ -57,7 +57,8 @@ void BM_SolveAndDraw(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(surface.pixels().data());
     }
-    const auto expected = static_cast<std::int64_t>(state.iterations() * std::size(kTypedEquations));
+    const auto expected =
+        static_cast<std::int64_t>(state.iterations() * std::size(kTypedEquations));
     if (drawn != expected) {
         state.SkipWithError("an equation did not solve");
     }
