@@ -10,6 +10,7 @@
 // millimetres as well, for devices of other resolutions.
 const kDotsPerPixel = 6;
 const kPointMm = 25.4 / 72;
+const kCssPixelMm = 25.4 / 96;
 
 /** @returns {[number, number, number]} day, month, year */
 function today() {
@@ -64,14 +65,13 @@ function layOut(holder, printed, rgba) {
   });
   const picture = pictureCanvas(rgba, printed.pictureWidth, printed.pictureHeight);
   picture.className = 'printed-plot';
-  for (const [name, millimetres] of Object.entries({
-    left: printed.plotLeft,
-    top: printed.plotTop,
-    width: printed.pictureWidth * printed.picturePixel,
-    height: printed.pictureHeight * printed.picturePixel,
-  })) {
-    picture.style[name] = `${millimetres}mm`;
-  }
+  // Placed and sized by a transform, which the browser keeps exact, where a
+  // box's own place and size would be rounded to its layout's units: one
+  // canvas pixel per CSS pixel, scaled to the picture pixel's millimetres.
+  const scale = printed.picturePixel / (kDotsPerPixel * kCssPixelMm);
+  picture.style.width = `${picture.width}px`;
+  picture.style.height = `${picture.height}px`;
+  picture.style.transform = `translate(${printed.plotLeft}mm, ${printed.plotTop}mm) scale(${scale})`;
   // The footer's line box stands on its baseline: its height is the font's.
   const footerSize = printed.footerFontSizePt * kPointMm;
   const footer = placed('div', 'printed-footer', {
