@@ -258,6 +258,8 @@ class ReadOutTest(PageTest):
             "cmd-clear": ("Очистить", "Очистить (Ctrl+A)"),
             "menu-save": ("Сохранить...", ""),
             "cmd-load": ("Загрузить", "Загрузить (Ctrl+L)"),
+            "cmd-print": ("Печать...", "Печать решения и графика (Ctrl+Shift+P)"),
+            "cmd-copy-link": ("Копировать ссылку", "Копировать ссылку на решённое уравнение"),
             "cmd-exit": ("Выход", "Выход из программы (Ctrl+Alt+E)"),
         }
         for id, (caption, hint) in items.items():

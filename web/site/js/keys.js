@@ -17,7 +17,9 @@ export function keyName(event) {
   if (event.altKey) {
     parts.push('Alt');
   }
-  if (event.shiftKey && key.length > 1) {
+  // Shift counts with a named key or a letter ("Ctrl+Shift+P"), not with
+  // the character it makes ("+", "?").
+  if (event.shiftKey && (key.length > 1 || /^Key[A-Z]$/.test(event.code))) {
     parts.push('Shift');
   }
   parts.push(key);

@@ -21,6 +21,7 @@ async function start() {
   const settingsError = window.readSettings();
   window.showPanel();
   early.handOver(() => window.commands.solve());
+  window.link.openAddress();
   document.documentElement.dataset.ready = 'true';
   performance.mark('parabel-ready');
   await showError(settingsError);

@@ -7,12 +7,15 @@ import { element } from './dom.js';
 import { attachContextMenu } from './context_menu.js';
 import { aboutBox, askYesNo, openModalCount, saveDialog, showError } from './dialogs.js';
 import { keepFieldText } from './equation_field.js';
+import { EquationHistory } from './equation_history.js';
+import { EquationLink } from './equation_link.js';
 import { download, pickFile } from './files.js';
 import { FullScreenView } from './full_screen.js';
 import { setHintHandler, watchHints } from './hints.js';
 import { keyName, runShortcut } from './keys.js';
 import { MenuBar, showAccessKeysWhileAltHeld } from './menus.js';
 import { PlotView } from './plot_view.js';
+import { Printer } from './print.js';
 import { readSettings, writeSettings } from './settings.js';
 import { showLines } from './solution_list.js';
 
@@ -47,6 +50,9 @@ export class MainWindow {
       exit: () => this.exit(),
       color: () => this.chooseColor(),
       about: () => this.about(),
+      print: () => this.print(),
+      'copy-link': () => this.copyLink(),
+      'clear-history': () => this.history.clear(),
     };
     this.keys = {
       Enter: () => this.solve(),
@@ -59,10 +65,26 @@ export class MainWindow {
       'Ctrl+Alt+E': () => this.exit(),
       'Ctrl+Alt+W': () => this.chooseColor(),
       F1: () => this.about(),
+      'Ctrl+Shift+P': () => this.print(),
     };
+    this.createHandingOn();
     this.createControls();
     this.createMenus();
     this.createStatusBar();
+  }
+
+  // Print, the link to the equation and the equations solved before.
+  createHandingOn() {
+    this.printer = new Printer(this.page, element('printed-page', HTMLElement));
+    this.link = new EquationLink(this.native, (equation) => {
+      this.field.value = equation;
+      this.solve();
+    });
+    this.history = new EquationHistory(this.page, {
+      field: this.field,
+      button: element('history-button', HTMLButtonElement),
+      list: element('history-list', HTMLUListElement),
+    });
   }
 
   createControls() {
@@ -178,6 +200,8 @@ export class MainWindow {
     if (report.lines) {
       showLines(this.list, report.lines);
     }
+    this.link.follow(this.field.value);
+    this.history.save();
   }
 
   async refresh() {
@@ -190,6 +214,7 @@ export class MainWindow {
     this.list.replaceChildren();
     this.field.value = '';
     const error = this.page.clear();
+    this.link.follow('');
     this.showPanel();
     await showError(error);
   }
@@ -277,6 +302,16 @@ export class MainWindow {
   async about() {
     await aboutBox(this.native.authorDetails());
     await this.afterModal();
+  }
+
+  async print() {
+    if (!this.printer.print()) {
+      await showError(this.native.nothingToPrint());
+    }
+  }
+
+  async copyLink() {
+    await this.reportFailed(copyText(this.link.address()));
   }
 
   async copySolution() {

@@ -1,0 +1,283 @@
+"""A solution handed on from the page: printed (the browser's print, as
+headless Chromium writes it to PDF), sent as a link, found again in the
+history; and the shared field texts typed, pasted and loaded. Run by
+browser_test.py."""
+import base64
+import json
+import os
+import subprocess
+import tempfile
+import time
+
+from PIL import Image
+from selenium.webdriver.common.keys import Keys
+
+from browser import Page, bmp_rgb
+from page_test_case import PageTest
+
+CTRL, ALT, SHIFT, UP, DOWN = Keys.CONTROL, Keys.ALT, Keys.SHIFT, Keys.ARROW_UP, Keys.ARROW_DOWN
+NOTHING = ["Ошибка", "Нечего печатать: решите уравнение, и его решение с графиком можно будет напечатать."]
+DOTS = 6  # per picture pixel, at 600 dots per inch
+
+
+def run(*command):
+    return subprocess.run(command, capture_output=True, check=True).stdout
+
+
+def clipboard(test, text=None, allowed=True):
+    """Allows or refuses the page's writes; puts `text` on the clipboard as
+    another program would, or reads it."""
+    for name, setting in [("clipboard-read", "granted"), ("clipboard-write", "granted" if allowed else "denied")]:
+        test.page.driver.execute_cdp_cmd("Browser.setPermission", {
+            "origin": test.site.url.rstrip("/"), "permission": {"name": name}, "setting": setting})
+    script = "navigator.clipboard.writeText(%s).then(() => '')" % json.dumps(text) if text is not None else \
+        "navigator.clipboard.readText()"
+    return test.page.driver.execute_cdp_cmd("Runtime.evaluate", {
+        "expression": script, "awaitPromise": True, "userGesture": True})["result"]["value"]
+
+
+def field(page):
+    return page.element("equation").get_attribute("value")
+
+
+class PrintPageTest(PageTest):
+    """One page, on the paper of the browser's language: the equation line
+    and the list's lines as text, the panel's pixels as 6 x 6 dots of 600
+    dpi, the footer; nothing to print before a solve and after Clear."""
+
+    def print_by(self, page, route):
+        page.js("window.prints = 0; window.print = () => (window.prints += 1);")  # no dialog here
+        if route == "menu":
+            page.element("menu-file").click()
+            page.element("cmd-print").click()
+        elif route == "toolbar":
+            page.driver.find_element("css selector", '.tool[data-command="print"]').click()
+        else:
+            page.keys((CTRL, SHIFT, "p"))
+        return page.until(lambda: page.js("return window.prints") or page.box())
+
+    def check_printed(self, page, separator, paper, folder):
+        lines, _, _ = self.cli.solution(separator, field(page))
+        width, height, pixels = bmp_rgb(self.cli.picture(separator, field(page)))
+        days = {time.strftime("%d.%m.%Y")}
+        pdf = os.path.join(folder, "page.pdf")
+        with open(pdf, "wb") as file:
+            data = page.driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"]
+            file.write(base64.b64decode(data))
+        days.add(time.strftime("%d.%m.%Y"))
+        self.assertRegex(run("pdfinfo", pdf).decode(), r"Pages: +1\n(.*\n)*Page size: .*\(%s\)" % paper)
+        text = [line for line in run("pdftotext", pdf, "-").decode().split("\n") if line.strip()]
+        self.assertEqual(text[:-2], [field(page)] + [line for line in lines if line.strip()])
+        self.assertEqual((text[-2][:8], text[-1] in days), ("Parabel ", True))
+        # The picture the file holds, and its dots where the page shows it
+        # at 600 dpi (each square's centre, within a renderer's rounding).
+        self.assertRegex(run("pdfimages", "-list", pdf).decode(), r" 1932 +2028 .* 600 +600 ")
+        run("pdfimages", "-png", pdf, os.path.join(folder, "image"))
+        held = Image.open(os.path.join(folder, "image-000.png")).convert("RGB").tobytes()
+        picture = Image.frombytes("RGB", (width, height), pixels)
+        self.assertEqual(held, picture.resize((width * DOTS, height * DOTS), Image.NEAREST).tobytes())
+        left, top = page.js("""return document.querySelector('#printed-page canvas').style.transform
+            .match(/translate\\(([\\d.]+)mm, ([\\d.]+)mm\\)/).slice(1).map(Number);""")
+        run("pdftoppm", "-r", "600", "-x", str(round(left * 600 / 25.4) - DOTS), "-y",
+            str(round(top * 600 / 25.4) - DOTS), "-W", str((width + 2) * DOTS), "-H", str((height + 2) * DOTS),
+            "-png", "-singlefile", pdf, os.path.join(folder, "plot"))
+        shown = Image.open(os.path.join(folder, "plot.png")).convert("RGB")
+        self.assertEqual({shown.getpixel((0, 0)), shown.getpixel((shown.width - 1, shown.height - 1))},
+                         {(255, 255, 255)})
+        wrong = [(x, y) for y in range(height) for x in range(width) if max(map(
+            lambda a, b: abs(a - b), shown.getpixel((x * DOTS + DOTS * 3 // 2, y * DOTS + DOTS * 3 // 2)),
+            picture.getpixel((x, y)))) > 2]
+        self.assertEqual(wrong[:5], [])
+
+    def test_printed_page_and_nothing_to_print(self):
+        self.assertEqual(self.print_by(self.page, "keys"), NOTHING)
+        self.page.dismiss()
+        english = Page(self.site.url, "en-US", self.size)
+        try:
+            for page, separator, paper, route, equation in [
+                    (self.page, ",", "A4", "keys", "x^2-5x+6"), (self.page, ",", "A4", "menu", "-x^2+2x+3"),
+                    (self.page, ",", "A4", "toolbar", "0,25x^2-x-3"), (english, ".", "letter", "keys", "x^2-2.5x+1")]:
+                with self.subTest(route=route, equation=equation), tempfile.TemporaryDirectory() as folder:
+                    page.solve(equation)
+                    self.assertEqual(self.print_by(page, route), 1)
+                    self.check_printed(page, separator, paper, folder)
+        finally:
+            english.close()
+        self.page.keys((CTRL, "a"))
+        for route in ["keys", "toolbar"]:
+            self.assertEqual(self.print_by(self.page, route), NOTHING)
+            self.page.dismiss()
+
+
+class LinkPageTest(PageTest):
+    """Opened by an address with an equation the page is solved; the address
+    follows each solve in place; the link copied is the equation's."""
+
+    def check_solved(self, page, equation):
+        lines, message, _ = self.cli.solution(",", equation)
+        if message:
+            self.assertEqual(page.until(page.box), ["Error", message])
+            page.dismiss()
+        else:
+            self.assertEqual(page.canvas_rgb(), bmp_rgb(self.cli.picture(",", equation)))
+        self.assertEqual((field(page), page.lines(), page.box()), (equation, lines, None))
+
+    def test_opened_by_address_and_following_it(self):
+        page = self.page
+        for fragment, equation in [("#x^2-5x+6", "x^2-5x+6=0"), ("#X%C2%B2-4=0", "x^2-4=0"),
+                                   ("#%D1%85^2-1", "х^2-1"), ("#0,5x%5E2+x-12", "0,5x^2+x-12=0"),
+                                   ("#5+3", "5+3")]:
+            with self.subTest(fragment=fragment):
+                page.driver.get("about:blank")  # a visit, not a move within the page
+                page.driver.get(self.site.url + fragment)
+                page.wait_ready()
+                self.check_solved(page, equation)
+        for fragment, equation in [("#x^2+2x-3", "x^2+2x-3=0"), ("#x^2+zx", "x^2+zx")]:
+            with self.subTest(typed_address=fragment):
+                page.keys((CTRL, "a"))  # a failed solve leaves the list as it was
+                page.js("location.hash = arguments[0]", fragment)
+                page.until(lambda: field(page) == equation)
+                self.check_solved(page, equation)
+        steps = page.js("return history.length")
+        for equation in ["x^2-9", "x^2+1", "x^2-9", "5+3", "-x^2+4x"]:
+            page.solve(equation)
+            if page.box():
+                page.dismiss()
+            self.assertEqual(page.js("return decodeURIComponent(location.hash.slice(1))"), field(page))
+        self.assertEqual(page.js("return history.length"), steps)
+        page.keys((CTRL, "a"))
+        self.assertEqual(page.js("return location.href"), self.site.url)
+
+    def test_copied_link(self):
+        page = self.page
+        for equation, allowed in [("x^2-5x+6", True), ("х^2-1", True), ("-0,5x^2+x+4", True), ("x^2", False)]:
+            with self.subTest(equation=equation, allowed=allowed):
+                page.solve(equation)
+                if page.box():
+                    page.dismiss()
+                solved = field(page)
+                clipboard(self, "" if allowed else None, allowed)
+                page.element("menu-file").click()
+                page.element("cmd-copy-link").click()
+                if not allowed:  # told as every refused copy is
+                    self.assertEqual(page.until(page.box)[0], "Parabel")
+                    page.dismiss()
+                    continue
+                link = page.until(lambda: clipboard(self))
+                self.assertTrue(link.startswith(self.site.url + "#"), link)
+                page.driver.get("about:blank")
+                page.driver.get(link)
+                page.wait_ready()
+                self.check_solved(page, solved)
+
+
+class HistoryPageTest(PageTest):
+    """The equations solved, newest first, kept across a reload; Up and Down
+    in the field, the drop-down, the clear command; damaged or refused
+    storage never shows a box."""
+
+    def drop_down(self, keys=None):
+        """Opens the drop-down (by its button, or by keys); its options as
+        [text, highlighted or disabled]."""
+        if keys:
+            self.page.keys(keys)
+        else:
+            self.page.element("history-button").click()
+        return self.page.until(lambda: self.page.js("""const list = document.getElementById('history-list');
+            return !list.hidden && [...list.children].map(o => [o.textContent,
+                o.getAttribute('aria-selected') === 'true' || o.hasAttribute('aria-disabled')]);"""))
+
+    def stored(self):
+        return self.page.js("return localStorage.getItem('Parabel.history')")
+
+    def test_kept_walked_listed_and_cleared(self):
+        page = self.page
+        for equation in ["x^2-1", "5+3", "x^2-4", "x^2-9", "x^2-1"]:
+            page.solve(equation)
+            if page.box():
+                page.dismiss()
+        a, b, c = kept = ["x^2-1=0", "x^2-9=0", "x^2-4=0"]
+        self.assertEqual(self.stored(), "".join(e + "\n" for e in kept))
+        page.open()
+        page.element("equation").send_keys("x^2")
+        # Older to the oldest, newer back to what was typed; typing ends a walk.
+        for key, text in [(UP, a), (UP, b), (UP, c), (UP, c), (DOWN, b), (DOWN, a), (DOWN, "x^2"),
+                          (DOWN, "x^2"), (UP, a), ("5", a + "5"), (UP, a)]:
+            page.keys(key)
+            self.assertEqual(field(page), text)
+        # The drop-down chooses into the field, without solving, as the window's.
+        self.assertEqual(self.drop_down(), [[a, True], [b, False], [c, False]])
+        page.keys(DOWN, DOWN, Keys.ENTER)
+        self.assertEqual([field(page), page.lines(), page.js("return document.activeElement.id")], [c, [], "equation"])
+        self.assertEqual(self.drop_down((ALT, DOWN))[0], [a, True])
+        page.keys(Keys.ESCAPE)
+        self.assertEqual([field(page), page.js("return document.activeElement.id")], [c, "equation"])
+        self.drop_down()
+        page.driver.find_elements("css selector", "#history-list li")[1].click()
+        self.assertEqual(field(page), b)
+        page.element("menu-settings").click()
+        page.element("cmd-clear-history").click()
+        page.until(lambda: self.stored() == "")
+        page.open()
+        self.assertEqual(self.drop_down(), [["Решённых уравнений нет", True]])
+
+    def test_damaged_or_refused_storage(self):
+        page = self.page
+        for damaged in ["x^2-1=0\n\nx^2-4=0\n", "x^2-1=0\nx^2-1=0\n", "x^2\u22121=0\n",
+                        "".join("x^2-%d=0\n" % n for n in range(51))]:
+            with self.subTest(damaged=damaged[:20]):
+                page.js("localStorage.setItem('Parabel.history', arguments[0])", damaged)
+                page.open()
+                self.assertEqual([self.drop_down(), page.box()], [[["Решённых уравнений нет", True]], None])
+                page.keys(Keys.ESCAPE)
+                page.solve("x^2-16")
+                self.assertEqual(self.stored(), "x^2-16=0\n")
+        # Storage refused, as in some private windows: kept while the page is.
+        page.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            Object.defineProperty(window, 'localStorage', {get() { throw new DOMException('', 'SecurityError'); }});"""})
+        page.open()
+        page.solve("x^2-25")
+        page.solve("x^2-36")
+        self.assertEqual([self.drop_down(), page.box()], [[["x^2-36=0", True], ["x^2-25=0", False]], None])
+
+
+class FieldTextsPageTest(PageTest):
+    """The shared table's texts typed, pasted and loaded from a file give
+    the table's field text and what parabel-cli gives for them."""
+
+    def enter(self, way, text):
+        page = self.page
+        page.keys((CTRL, "a"))  # Clear
+        page.element("equation").click()
+        if way == "loaded":
+            with tempfile.NamedTemporaryFile(suffix=".txt") as file:
+                file.write(b"\xef\xbb\xbf" + text.encode() + b"\r\n")
+                file.flush()
+                page.keys((CTRL, "l"))
+                page.element("load-file").send_keys(file.name)
+                page.until(lambda: field(page) or page.box())
+            return
+        if way == "pasted":
+            clipboard(self, text)
+            page.keys((CTRL, "v"))
+        elif all(ord(character) <= 0xFFFF for character in text):
+            page.element("equation").send_keys(text)
+        else:  # an emoji, as a phone's keyboard gives it
+            page.driver.execute_cdp_cmd("Input.insertText", {"text": text})
+        page.keys(Keys.ENTER)
+
+    def test_typed_pasted_and_loaded(self):
+        with open(os.path.join(os.path.dirname(__file__), "..", "app", "field_texts.json"), encoding="utf-8") as table:
+            rows = json.load(table)
+        for row in rows:
+            lines, message, _ = self.cli.solution(",", row["text"])
+            for way in ["typed", "pasted", "loaded"]:
+                with self.subTest(note=row["note"], way=way):
+                    self.enter(way, row["text"])
+                    if message:
+                        self.assertEqual(self.page.until(self.page.box), ["Error", message])
+                        self.page.dismiss()
+                    else:
+                        self.assertEqual(self.page.until(self.page.lines)[-1], row["answer"])
+                    self.assertEqual([field(self.page), self.page.lines(), self.page.box()],
+                                     [row["field"], lines, None])

@@ -1,0 +1,160 @@
+// The equations solved, as the field offers them again: kept in the
+// browser's storage under one key (the native side's text, which it checks:
+// a damaged value counts as none and is replaced at the next solve), walked
+// through by Up and Down in the field, listed by the drop-down beside it.
+// Storage that is switched off or full only keeps nothing between visits.
+import { runShortcut } from './keys.js';
+
+const kKey = 'Parabel.history';
+
+function stored() {
+  try {
+    return window.localStorage.getItem(kKey);
+  } catch {
+    return null;
+  }
+}
+
+function store(text) {
+  try {
+    if (text !== null) {
+      window.localStorage.setItem(kKey, text);
+    }
+  } catch {
+    // storage switched off or full: the history lasts as long as the page
+  }
+}
+
+export class EquationHistory {
+  /**
+   * @param {import('../parabel.js').Page} page
+   * @param {{field: HTMLInputElement, button: HTMLButtonElement, list: HTMLUListElement}} elements
+   */
+  constructor(page, { field, button, list }) {
+    this.page = page;
+    this.field = field;
+    this.button = button;
+    this.list = list;
+    this.active = -1;  // the highlighted option while the list is open
+    page.readHistory(stored());
+    field.addEventListener('input', () => page.endHistoryWalk());
+    field.addEventListener('keydown', (event) => {
+      runShortcut(event, {
+        ArrowUp: () => this.show(page.historyOlder(field.value)),
+        ArrowDown: () => this.show(page.historyNewer()),
+        'Alt+ArrowDown': () => this.open(),
+      });
+    });
+    button.addEventListener('click', () => (this.isOpen ? this.close(true) : this.open()));
+    list.addEventListener('keydown', (event) => this.listKey(event));
+    list.addEventListener('click', (event) => {
+      const option = event.target instanceof Element ? event.target.closest('[role="option"]') : null;
+      const index = [...list.children].indexOf(option);
+      if (index >= 0 && option.getAttribute('aria-disabled') !== 'true') {
+        this.choose(index);
+      }
+    });
+    document.addEventListener('pointerdown', (event) => {
+      if (this.isOpen && !list.contains(/** @type {Node} */ (event.target)) && event.target !== button
+          && !button.contains(/** @type {Node} */ (event.target))) {
+        this.close(false);
+      }
+    });
+    list.addEventListener('focusout', (event) => {
+      if (this.isOpen && !list.contains(/** @type {Node} */ (event.relatedTarget))
+          && event.relatedTarget !== button) {
+        this.close(false);
+      }
+    });
+  }
+
+  get isOpen() {
+    return !this.list.hidden;
+  }
+
+  // Keeps the history after a solve or a clear of it.
+  save() {
+    store(this.page.historyText());
+  }
+
+  clear() {
+    this.page.clearHistory();
+    this.save();
+  }
+
+  show(text) {
+    if (text !== null) {
+      this.field.value = text;
+      this.field.setSelectionRange(text.length, text.length);
+    }
+  }
+
+  // The drop-down: the equations newest first, the first highlighted.
+  open() {
+    const equations = this.page.history();
+    const options = equations.map((equation, index) => {
+      const option = document.createElement('li');
+      option.id = `history-${index}`;
+      option.setAttribute('role', 'option');
+      option.textContent = equation;
+      return option;
+    });
+    if (options.length === 0) {
+      const none = document.createElement('li');
+      none.setAttribute('role', 'option');
+      none.setAttribute('aria-disabled', 'true');
+      none.textContent = 'Решённых уравнений нет';
+      options.push(none);
+    }
+    this.list.replaceChildren(...options);
+    this.list.hidden = false;
+    this.button.setAttribute('aria-expanded', 'true');
+    this.highlight(equations.length > 0 ? 0 : -1);
+    this.list.focus();
+  }
+
+  close(toField) {
+    this.list.hidden = true;
+    this.button.setAttribute('aria-expanded', 'false');
+    this.list.removeAttribute('aria-activedescendant');
+    if (toField) {
+      this.field.focus();
+    }
+  }
+
+  highlight(index) {
+    this.active = index;
+    [...this.list.children].forEach((option, at) => option.setAttribute('aria-selected', String(at === index)));
+    if (index >= 0) {
+      this.list.setAttribute('aria-activedescendant', `history-${index}`);
+      this.list.children[index].scrollIntoView({ block: 'nearest' });
+    }
+  }
+
+  // An equation chosen: in the field, to be solved or changed, as the
+  // window's drop-down gives it.
+  choose(index) {
+    this.field.value = this.page.history()[index];
+    this.page.endHistoryWalk();
+    this.close(true);
+  }
+
+  listKey(event) {
+    const count = this.page.history().length;
+    const move = (to) => count > 0 && this.highlight((to + count) % count);
+    const handled = runShortcut(event, {
+      ArrowDown: () => move(this.active + 1),
+      ArrowUp: () => move(this.active - 1),
+      Home: () => move(0),
+      End: () => move(count - 1),
+      Enter: () => this.active >= 0 && this.choose(this.active),
+      ' ': () => this.active >= 0 && this.choose(this.active),
+      Escape: () => this.close(true),
+      'Alt+ArrowUp': () => this.close(true),
+      Tab: () => this.close(true),
+    });
+    if (!handled) {
+      event.stopPropagation();  // the window's keys stay out of the list
+    }
+  }
+}

@@ -1,0 +1,136 @@
+// The print command: the page the native side lays out (the equation line
+// and the worked solution in the list's bold font, the plot's pixels, the
+// program and the date in a footer) built in the print-only element, then the
+// browser's print, whose own dialog also saves it as PDF. The paper follows
+// the browser's language (Letter where the region uses it, A4 elsewhere).
+
+// Dots of a 600 dpi printer per picture pixel (1/100 inch): the picture is
+// drawn at that size, each pixel a square of whole dots, so that no printer,
+// PDF writer or viewer smooths it; it is shown pixelated at its size in
+// millimetres as well, for devices of other resolutions.
+const kDotsPerPixel = 6;
+const kPointMm = 25.4 / 72;
+const kCssPixelMm = 25.4 / 96;
+
+/** @returns {[number, number, number]} day, month, year */
+function today() {
+  const now = new Date();
+  return [now.getDate(), now.getMonth() + 1, now.getFullYear()];
+}
+
+function placed(tag, className, box) {
+  const element = document.createElement(tag);
+  element.className = className;
+  for (const [name, millimetres] of Object.entries(box)) {
+    element.style[name] = `${millimetres}mm`;
+  }
+  return element;
+}
+
+// The picture's pixels, each made kDotsPerPixel square.
+function pictureCanvas(rgba, width, height) {
+  const source = document.createElement('canvas');
+  source.width = width;
+  source.height = height;
+  const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
+  source.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
+  const canvas = document.createElement('canvas');
+  canvas.width = width * kDotsPerPixel;
+  canvas.height = height * kDotsPerPixel;
+  const context = canvas.getContext('2d', { alpha: false });
+  context.imageSmoothingEnabled = false;
+  context.drawImage(source, 0, 0, canvas.width, canvas.height);
+  return canvas;
+}
+
+/**
+ * Fills `holder` with the page, and the paper's size in the print style.
+ * @param {HTMLElement} holder
+ * @param {import('../parabel.js').PrintedPage} printed
+ * @param {Uint8Array} rgba the framed panel's pixels
+ */
+function layOut(holder, printed, rgba) {
+  holder.style.width = `${printed.paperWidth}mm`;
+  holder.style.height = `${printed.paperHeight - 1}mm`;
+  const lines = printed.lines.map((line, index) => {
+    const element = placed('div', 'printed-line', {
+      left: printed.textLeft,
+      top: printed.textTop + printed.lineHeight * index,
+      height: printed.lineHeight,
+      lineHeight: printed.lineHeight,
+    });
+    element.style.fontSize = `${printed.fontSizePt}pt`;
+    element.textContent = line;
+    return element;
+  });
+  const picture = pictureCanvas(rgba, printed.pictureWidth, printed.pictureHeight);
+  picture.className = 'printed-plot';
+  // Placed and sized by a transform, which the browser keeps exact, where a
+  // box's own place and size would be rounded to its layout's units: one
+  // canvas pixel per CSS pixel, scaled to the picture pixel's millimetres.
+  const scale = printed.picturePixel / (kDotsPerPixel * kCssPixelMm);
+  picture.style.width = `${picture.width}px`;
+  picture.style.height = `${picture.height}px`;
+  picture.style.transform = `translate(${printed.plotLeft}mm, ${printed.plotTop}mm) scale(${scale})`;
+  // The footer's line box stands on its baseline: its height is the font's.
+  const footerSize = printed.footerFontSizePt * kPointMm;
+  const footer = placed('div', 'printed-footer', {
+    left: printed.margin,
+    right: printed.margin,
+    top: printed.footerBaseline - footerSize,
+    height: footerSize,
+    lineHeight: footerSize,
+  });
+  footer.style.fontSize = `${printed.footerFontSizePt}pt`;
+  const left = document.createElement('span');
+  left.textContent = printed.footerLeft;
+  const right = document.createElement('span');
+  right.textContent = printed.footerRight;
+  footer.append(left, right);
+  holder.replaceChildren(...lines, picture, footer);
+  paperStyle().textContent = `@page { size: ${printed.paper} portrait; margin: 0; }`;
+}
+
+function paperStyle() {
+  let style = document.getElementById('printed-paper');
+  if (!style) {
+    style = document.createElement('style');
+    style.id = 'printed-paper';
+    document.head.append(style);
+  }
+  return style;
+}
+
+export class Printer {
+  /**
+   * @param {import('../parabel.js').Page} page
+   * @param {HTMLElement} holder the print-only element
+   */
+  constructor(page, holder) {
+    this.page = page;
+    this.holder = holder;
+    // The browser's own print command prints the same page.
+    window.addEventListener('beforeprint', () => this.prepare());
+  }
+
+  // Lays the page out for today; false when there is nothing to print.
+  prepare() {
+    const printed = this.page.printedPage(navigator.language, ...today());
+    if (!printed) {
+      this.holder.replaceChildren();
+      return false;
+    }
+    layOut(this.holder, printed, this.page.panelRgba());
+    return true;
+  }
+
+  // The print command: the browser's print of the page, or false when there
+  // is nothing to print (for the caller's box).
+  print() {
+    if (!this.prepare()) {
+      return false;
+    }
+    window.print();
+    return true;
+  }
+}
