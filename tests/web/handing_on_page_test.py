@@ -107,6 +107,14 @@ class PrintPageTest(PageTest):
         for route in ["keys", "toolbar"]:
             self.assertEqual(self.print_by(self.page, route), NOTHING)
             self.page.dismiss()
+        # The browser's own print command then prints the same words, not an
+        # empty sheet.
+        with tempfile.TemporaryDirectory() as folder:
+            pdf = os.path.join(folder, "nothing.pdf")
+            with open(pdf, "wb") as file:
+                data = self.page.driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"]
+                file.write(base64.b64decode(data))
+            self.assertEqual(" ".join(run("pdftotext", pdf, "-").decode().split()), NOTHING[1])
 
 
 class LinkPageTest(PageTest):

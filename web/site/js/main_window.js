@@ -75,7 +75,8 @@ export class MainWindow {
 
   // Print, the link to the equation and the equations solved before.
   createHandingOn() {
-    this.printer = new Printer(this.page, element('printed-page', HTMLElement));
+    this.printer = new Printer(this.page, element('printed-page', HTMLElement),
+      this.native.nothingToPrint().message);
     this.link = new EquationLink(this.native, (equation) => {
       this.field.value = equation;
       this.solve();

@@ -105,10 +105,13 @@ export class Printer {
   /**
    * @param {import('../parabel.js').Page} page
    * @param {HTMLElement} holder the print-only element
+   * @param {string} nothingToPrint what the browser's own print command
+   *   prints before a solve, in place of an empty sheet
    */
-  constructor(page, holder) {
+  constructor(page, holder, nothingToPrint) {
     this.page = page;
     this.holder = holder;
+    this.nothingToPrint = nothingToPrint;
     // The browser's own print command prints the same page.
     window.addEventListener('beforeprint', () => this.prepare());
   }
@@ -117,7 +120,11 @@ export class Printer {
   prepare() {
     const printed = this.page.printedPage(navigator.language, ...today());
     if (!printed) {
-      this.holder.replaceChildren();
+      const message = document.createElement('p');
+      message.className = 'printed-nothing';
+      message.textContent = this.nothingToPrint;
+      this.holder.removeAttribute('style');
+      this.holder.replaceChildren(message);
       return false;
     }
     layOut(this.holder, printed, this.page.panelRgba());
