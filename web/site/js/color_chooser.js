@@ -1,0 +1,42 @@
+// The curve colour's chooser: the browser's colour picker on one input,
+// opened by the command where its menu opens. Each opening waits for one
+// answer, a colour ("change") or Cancel ("cancel", as browsers that tell it
+// say it); a new opening ends the one before, so none is left listening.
+export class ColorChooser {
+  /**
+   * @param {HTMLInputElement} input
+   * @param {HTMLElement} anchor where the picker opens: below it
+   */
+  constructor(input, anchor) {
+    this.input = input;
+    this.anchor = anchor;
+    this.waiting = null;  // the current opening's AbortController
+  }
+
+  // Opens the picker on `hex` ("#rrggbb"); `answered` gets "#rrggbb" or null
+  // for Cancel, once.
+  open(hex, answered) {
+    this.waiting?.abort();
+    const waiting = new AbortController();
+    this.waiting = waiting;
+    const answer = (value) => {
+      waiting.abort();
+      if (this.waiting === waiting) {
+        this.waiting = null;
+      }
+      answered(value);
+    };
+    const input = this.input;
+    input.value = hex;
+    input.addEventListener('change', () => answer(input.value), { signal: waiting.signal });
+    input.addEventListener('cancel', () => answer(null), { signal: waiting.signal });
+    const box = this.anchor.getBoundingClientRect();
+    input.style.left = `${Math.round(box.left)}px`;
+    input.style.top = `${Math.round(box.bottom)}px`;
+    try {
+      input.showPicker();
+    } catch {
+      input.click();  // not from a user's gesture: a click asks the same
+    }
+  }
+}
