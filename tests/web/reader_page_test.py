@@ -16,7 +16,7 @@ TAGS = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa"]
 STATES = [
     ("start", [], "return true"),
     ("solved", [("solve", "x^2-5x+6")], "return document.querySelectorAll('#solution li').length > 0"),
-    ("menu open", [("keys", Keys.F10), ("keys", Keys.ARROW_DOWN * 6), ("keys", Keys.ARROW_RIGHT)],
+    ("menu open", [("keys", Keys.F10), ("keys", Keys.ARROW_DOWN * 4), ("keys", Keys.ARROW_RIGHT)],
      "return !document.querySelector('.submenu').hidden"),
     ("error box", [("solve", "5+3")], "return document.getElementById('message-box').open"),
     ("about box", [("keys", Keys.F1)], "return document.getElementById('about-box').open"),
@@ -108,7 +108,7 @@ class ReaderTest(PageTest):
                 mark, face = page.js("""
                     const tool = document.querySelector('.tool');
                     const style = getComputedStyle(tool);
-                    return [style.borderTopColor, getComputedStyle(tool.parentElement.parentElement).backgroundColor];""")
+                    return [style.borderTopColor, getComputedStyle(document.body).backgroundColor];""")
                 self.assertEqual(page.js("return document.activeElement.classList.contains('tool')"), focused)
                 if focused:
                     self.assertGreaterEqual(contrast(mark, face), 3, mark)

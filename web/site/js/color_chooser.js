@@ -31,8 +31,8 @@ export class ColorChooser {
     input.addEventListener('change', () => answer(input.value), { signal: waiting.signal });
     input.addEventListener('cancel', () => answer(null), { signal: waiting.signal });
     const box = this.anchor.getBoundingClientRect();
-    input.style.left = `${Math.round(box.left)}px`;
-    input.style.top = `${Math.round(box.bottom)}px`;
+    input.style.left = `${box.left}px`;
+    input.style.top = `${box.bottom}px`;
     try {
       input.showPicker();
     } catch {
