@@ -1,7 +1,7 @@
 // The curve colour's chooser: the browser's colour picker on one input,
-// opened by the command where its menu opens. Each opening waits for one
-// answer, a colour ("change") or Cancel ("cancel", as browsers that tell it
-// say it); a new opening ends the one before, so none is left listening.
+// opened by the command where its menu opens. Each opening waits for its
+// colour ("change"), or for Cancel where a browser tells it ("cancel");
+// a new opening ends the one before, so none is left listening.
 export class ColorChooser {
   /**
    * @param {HTMLInputElement} input
@@ -13,23 +13,23 @@ export class ColorChooser {
     this.waiting = null;  // the current opening's AbortController
   }
 
-  // Opens the picker on `hex` ("#rrggbb"); `answered` gets "#rrggbb" or null
-  // for Cancel, once.
-  open(hex, answered) {
+  // Opens the picker on `hex` ("#rrggbb"); `chosen` gets the colour chosen,
+  // "#rrggbb", once, unless the picker is cancelled.
+  open(hex, chosen) {
     this.waiting?.abort();
     const waiting = new AbortController();
     this.waiting = waiting;
-    const answer = (value) => {
-      waiting.abort();
-      if (this.waiting === waiting) {
-        this.waiting = null;
-      }
-      answered(value);
-    };
     const input = this.input;
     input.value = hex;
-    input.addEventListener('change', () => answer(input.value), { signal: waiting.signal });
-    input.addEventListener('cancel', () => answer(null), { signal: waiting.signal });
+    input.addEventListener(
+      'change',
+      () => {
+        waiting.abort();
+        chosen(input.value);
+      },
+      { signal: waiting.signal },
+    );
+    input.addEventListener('cancel', () => waiting.abort(), { signal: waiting.signal });
     const box = this.anchor.getBoundingClientRect();
     input.style.left = `${box.left}px`;
     input.style.top = `${box.bottom}px`;

@@ -264,9 +264,11 @@ export class MainWindow {
     writeSettings(this.page.settingsText());
   }
 
-  // The colour chooser opens with the curve's colour; what it gives, or its
-  // Cancel, goes to the window, whose settings text (rewritten in its own
-  // form either way) is kept in Inf.ini, and the plot is drawn again.
+  // The colour chooser opens with the curve's colour. Browsers do not tell
+  // when their picker closes unchanged (Chromium sends nothing), so what the
+  // window's Cancel does, Inf.ini's text rewritten in the window's form, is
+  // done as the picker opens; a colour chosen then is kept in Inf.ini over
+  // it and the plot drawn again.
   chooseColor() {
     this.colorChooser.open(this.page.curveColorHex(), async (chosen) => {
       const error = this.page.chooseCurveColor(chosen);
@@ -274,6 +276,9 @@ export class MainWindow {
       this.showPanel();
       await showError(error);
     });
+    const error = this.page.chooseCurveColor(null);
+    this.writeSettings();
+    showError(error);
   }
 
   async about() {
