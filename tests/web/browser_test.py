@@ -400,8 +400,8 @@ class KeptTest(PageTest):
             const input = document.getElementById('curve-color');
             document.getElementById('cmd-color').click();
             setTimeout(() => { input.value = '#1a2b3c'; input.dispatchEvent(new Event('change')); }, 50);""")
-        self.page.until(lambda: self.page.js("return localStorage.getItem('Inf.ini')"))
-        self.assertEqual(self.page.js("return localStorage.getItem('Inf.ini')"), "[1]\r\nColor=$003C2B1A\r\n")
+        # The text the opening writes, then the colour chosen.
+        self.page.until(lambda: self.page.js("return localStorage.getItem('Inf.ini')") == "[1]\r\nColor=$003C2B1A\r\n")
         self.page.open()
         self.page.solve("x^2-2x-8")
         bmp = self.cli.picture(",", "x^2-2x-8", "--color", "#1a2b3c")

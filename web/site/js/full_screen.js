@@ -65,7 +65,9 @@ export class FullScreenView {
     this.view.canvas.addEventListener('keydown', (event) => {
       runShortcut(event, { 'Ctrl+C': () => this.hooks.copyPicture(this.view) });
     });
+    // A mouse's move, a finger's drag, and a tap alone.
     this.view.canvas.addEventListener('pointermove', (event) => this.pointer(event));
+    this.view.canvas.addEventListener('pointerdown', (event) => this.pointer(event));
     attachContextMenu(this.view.canvas, () => [
       { caption: 'Копировать график', enabled: true, run: () => this.hooks.copyPicture(this.view) },
     ]);

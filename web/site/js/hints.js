@@ -26,9 +26,16 @@ function hinted(element) {
 // Follows the pointer and the focus inside `root`.
 export function watchHints(root) {
   let under = null;
-  root.addEventListener('pointerover', (event) => {
+  let x = NaN;
+  let y = NaN;
+  // A pointer that moves onto an element shows its hint; one that rests
+  // where a menu opened by the keyboard appears does not.
+  root.addEventListener('pointermove', (event) => {
+    const moved = event.clientX !== x || event.clientY !== y;
+    x = event.clientX;
+    y = event.clientY;
     const element = hinted(event.target);
-    if (element === under) {
+    if (!moved || element === under) {
       return;
     }
     const left = under;

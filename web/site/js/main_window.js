@@ -4,11 +4,13 @@
 // shows it, asks what the desktop asks, and moves bytes in and out.
 import { copyPicture, copyText } from './clipboard.js';
 import { element } from './dom.js';
+import { ColorChooser } from './color_chooser.js';
 import { attachContextMenu } from './context_menu.js';
 import { aboutBox, askYesNo, openModalCount, saveDialog, showError } from './dialogs.js';
 import { keepFieldText } from './equation_field.js';
 import { EquationHistory } from './equation_history.js';
 import { EquationLink } from './equation_link.js';
+import { endProgram } from './ended_page.js';
 import { download, pickFile } from './files.js';
 import { FullScreenView } from './full_screen.js';
 import { setHintHandler, watchHints } from './hints.js';
@@ -17,11 +19,21 @@ import { MenuBar, showAccessKeysWhileAltHeld } from './menus.js';
 import { PlotView } from './plot_view.js';
 import { Printer } from './print.js';
 import { readSettings, writeSettings } from './settings.js';
-import { showLines } from './solution_list.js';
+import { announce, showLines } from './solution_list.js';
 
 const kBmp = { label: 'Растровые изображения', extension: 'bmp', mime: 'image/bmp' };
 const kPng = { label: 'Изображения PNG', extension: 'png', mime: 'image/png' };
 const kText = { label: 'Текстовые файлы', extension: 'txt', mime: 'text/plain' };
+
+// The width an element gives its content; the page's, for one laid out by
+// its parent (a phone on its side sets the plot beside everything else).
+function widthInside(box) {
+  const style = getComputedStyle(box);
+  if (style.display === 'contents') {
+    return document.documentElement.clientWidth;
+  }
+  return box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+}
 
 export class MainWindow {
   /** @param {import('../parabel.js').Native} native */
@@ -32,8 +44,9 @@ export class MainWindow {
     this.list = element('solution', HTMLUListElement);
     this.status = element('status', HTMLElement);
     this.description = element('plot-description', HTMLElement);
-    this.plot = new PlotView(element('plot', HTMLCanvasElement));
-    this.colorInput = element('curve-color', HTMLInputElement);
+    this.plot = new PlotView(element('plot', HTMLCanvasElement), 1);
+    this.colorChooser = new ColorChooser(element('curve-color', HTMLInputElement), element('menu-settings', HTMLElement));
+    this.announcement = element('announcement', HTMLElement);
     this.fullScreen = new FullScreenView(this.page, {
       save: (name, bmp, png) => this.savePicture(name, bmp, png),
       copyPicture: (view) => this.copyPictureOf(view),
@@ -90,10 +103,13 @@ export class MainWindow {
 
   createControls() {
     keepFieldText(this.field, (text) => this.native.fieldText(text));
-    this.plot.canvas.addEventListener('pointermove', (event) => {
-      const { x, y } = this.plot.pixelAt(event);
-      this.status.textContent = this.native.pointerText(x, y);
-    });
+    // A mouse's move, a finger's drag, and a tap alone.
+    for (const type of ['pointermove', 'pointerdown']) {
+      this.plot.canvas.addEventListener(type, (event) => {
+        const { x, y } = this.plot.pixelAt(event);
+        this.status.textContent = this.native.pointerText(x, y);
+      });
+    }
     this.list.addEventListener('keydown', (event) => {
       runShortcut(event, { 'Ctrl+C': () => this.copySolution() });
     });
@@ -106,7 +122,7 @@ export class MainWindow {
     attachContextMenu(this.plot.canvas, () => [
       { caption: 'Копировать график', enabled: true, run: () => this.copyPictureOf(this.plot) },
     ]);
-    const fit = () => this.plot.fit(this.plot.canvas.parentElement.parentElement.clientWidth - 8);
+    const fit = () => this.plot.fit(widthInside(this.plot.canvas.parentElement.parentElement));
     window.addEventListener('resize', fit);
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fit);
     fit();
@@ -200,6 +216,7 @@ export class MainWindow {
     this.showField(report.fieldText);
     if (report.lines) {
       showLines(this.list, report.lines);
+      announce(this.announcement, report.lines);
     }
     this.link.follow(this.field.value);
     this.history.save();
@@ -261,10 +278,7 @@ export class MainWindow {
 
   async exit() {
     if (await askYesNo('Выход', 'Подтверждаете выход из программы ?')) {
-      window.close();
-      // A tab the page did not open stays: the program leaves it empty.
-      document.title = 'Parabel';
-      location.replace('about:blank');
+      endProgram();
     }
   }
 
@@ -276,28 +290,21 @@ export class MainWindow {
     writeSettings(this.page.settingsText());
   }
 
-  // The colour chooser opens with the curve's colour; what it gives is
-  // kept in Inf.ini and the plot drawn again.
+  // The colour chooser opens with the curve's colour. Browsers do not tell
+  // when their picker closes unchanged (Chromium sends nothing), so what the
+  // window's Cancel does, Inf.ini's text rewritten in the window's form, is
+  // done as the picker opens; a colour chosen then is kept in Inf.ini over
+  // it and the plot drawn again.
   chooseColor() {
-    const input = this.colorInput;
-    input.value = this.page.curveColorHex();
-    const chosen = async () => {
-      input.removeEventListener('change', chosen);
-      const error = this.page.chooseCurveColor(input.value);
+    this.colorChooser.open(this.page.curveColorHex(), async (chosen) => {
+      const error = this.page.chooseCurveColor(chosen);
       this.writeSettings();
       this.showPanel();
       await showError(error);
-    };
-    input.addEventListener('change', chosen);
-    if (input.showPicker) {
-      try {
-        input.showPicker();
-        return;
-      } catch {
-        // not from a user's gesture: the click below asks the same
-      }
-    }
-    input.click();
+    });
+    const error = this.page.chooseCurveColor(null);
+    this.writeSettings();
+    showError(error);
   }
 
   async about() {

@@ -3,7 +3,14 @@
 // letter (on a Latin or Cyrillic layout) opens that one, and the titles'
 // letters show underlined only while Alt is held. In a menu the arrows move,
 // Enter runs the item, Escape closes. An item's command runs once the menu
-// has closed and the focus is back where it was.
+// has closed and the focus is back where it was. A touch or a pen taps a
+// title or a submenu's opener to open or close it (such a pointer leaves as
+// soon as it lifts, so leaving means nothing for it); a mouse opens a
+// submenu by resting on its opener, and the submenu closes a moment after
+// the mouse has left, unless it reaches the submenu first, so that a
+// diagonal move across the next item does not close it.
+
+const kSubmenuCloseDelay = 400;  // ms, as desktop menus wait
 
 const kItems = ':scope > [role="menuitem"], :scope > .submenu-holder > [role="menuitem"]';
 
@@ -24,11 +31,15 @@ export class MenuBar {
     this.titles = [...bar.querySelectorAll(':scope > .menu-title-holder > .menu-title')];
     this.open = null;  // the title whose menu is open
     this.returnFocus = null;
+    this.closing = new Map();  // a submenu's opener -> its pending close
+    this.lastPointer = '';
+    this.pointerX = NaN;
+    this.pointerY = NaN;  // the kind of pointer that last pressed an opener
     this.titles.forEach((title, index) => {
       title.tabIndex = index === 0 ? 0 : -1;
       title.addEventListener('click', () => (this.open === title ? this.close(true) : this.openMenu(title, false)));
-      title.addEventListener('pointerenter', () => {
-        if (this.open && this.open !== title) {
+      title.addEventListener('pointerenter', (event) => {
+        if (event.pointerType === 'mouse' && this.open && this.open !== title) {
           this.openMenu(title, false);
         }
       });
@@ -38,23 +49,49 @@ export class MenuBar {
       menu.addEventListener('keydown', (event) => this.menuKey(event, menu));
       menu.addEventListener('click', (event) => {
         const item = event.target.closest('[role="menuitem"]');
-        if (item && !item.hasAttribute('aria-haspopup')) {
+        if (!item || item.closest('[role="menu"]') !== menu) {
+          return;  // none, or a submenu's, which that submenu runs
+        } else if (!item.hasAttribute('aria-haspopup')) {
           this.choose(item);
-        } else if (item) {
-          this.openSubmenu(item, true);
+        } else if (event.detail === 0) {
+          this.openSubmenu(item, true);  // by the keyboard
+        } else {
+          this.tapOpener(item);
         }
       });
       for (const opener of menu.querySelectorAll(':scope > .submenu-holder > [aria-haspopup]')) {
-        opener.parentElement.addEventListener('pointerenter', () => this.openSubmenu(opener, false));
-        opener.parentElement.addEventListener('pointerleave', () => this.closeSubmenu(opener));
+        const holder = opener.parentElement;
+        holder.addEventListener('pointerdown', (event) => (this.lastPointer = event.pointerType));
+        holder.addEventListener('pointerenter', (event) => {
+          if (event.pointerType === 'mouse') {
+            this.openSubmenu(opener, false);
+          }
+        });
+        holder.addEventListener('pointerleave', (event) => {
+          if (event.pointerType === 'mouse') {
+            this.closeSubmenuSoon(opener);
+          }
+        });
       }
-      menu.addEventListener('pointerover', (event) => {
+      // A pointer that moves over an item highlights it; one that rests
+      // where a menu opened by the keyboard appears does not.
+      menu.addEventListener('pointermove', (event) => {
         const item = event.target.closest('[role="menuitem"]');
-        if (item && item.closest('[role="menu"]') === menu) {
+        const moved = event.clientX !== this.pointerX || event.clientY !== this.pointerY;
+        this.pointerX = event.clientX;
+        this.pointerY = event.clientY;
+        if (moved && item && item.closest('[role="menu"]') === menu && document.activeElement !== item) {
           item.focus({ preventScroll: true });
         }
       });
     }
+    // Where the pointer is, so that a menu appearing under it is no move.
+    document.addEventListener('pointermove', (event) => {
+      if (!this.bar.contains(/** @type {Node} */ (event.target))) {
+        this.pointerX = event.clientX;
+        this.pointerY = event.clientY;
+      }
+    });
     document.addEventListener('pointerdown', (event) => {
       if (this.open && !this.bar.contains(event.target)) {
         this.close(false);
@@ -90,7 +127,19 @@ export class MenuBar {
     }
   }
 
+  // A tap on an opener opens its submenu or closes it; a mouse's click
+  // leaves it open, as the mouse opened it already.
+  tapOpener(opener) {
+    const touch = this.lastPointer === 'touch' || this.lastPointer === 'pen';
+    if (touch && opener.getAttribute('aria-expanded') === 'true') {
+      this.closeSubmenu(opener);
+    } else {
+      this.openSubmenu(opener, false);
+    }
+  }
+
   openSubmenu(opener, focusFirst) {
+    this.cancelClosing(opener);
     opener.setAttribute('aria-expanded', 'true');
     const submenu = opener.nextElementSibling;
     submenu.hidden = false;
@@ -99,7 +148,21 @@ export class MenuBar {
     }
   }
 
+  closeSubmenuSoon(opener) {
+    this.cancelClosing(opener);
+    this.closing.set(
+      opener,
+      setTimeout(() => this.closeSubmenu(opener), kSubmenuCloseDelay),
+    );
+  }
+
+  cancelClosing(opener) {
+    clearTimeout(this.closing.get(opener));
+    this.closing.delete(opener);
+  }
+
   closeSubmenu(opener) {
+    this.cancelClosing(opener);
     opener.setAttribute('aria-expanded', 'false');
     opener.nextElementSibling.hidden = true;
   }

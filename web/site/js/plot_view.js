@@ -1,7 +1,9 @@
 // A plot picture on a canvas, pixel for pixel: the canvas holds exactly the
 // picture's pixels and is shown at a whole number of device pixels per
 // picture pixel (image-rendering: pixelated), so it stays crisp on dense
-// screens. A pointer position maps back to the picture pixel under it.
+// screens. A pointer position maps back to the picture pixel under it. A
+// picture with a frame (the main panel's black line around it) may show
+// larger with its frame beyond a narrow screen's edges, which frame it then.
 
 // Device pixels per picture pixel: the device pixel ratio rounded, fewer
 // when the picture would not fit `available` CSS pixels, never less than 1.
@@ -15,8 +17,10 @@ export function pixelScale(pictureWidth, available = Infinity) {
 }
 
 export class PlotView {
-  constructor(canvas) {
+  // `frame`: the width of the picture's frame, in picture pixels.
+  constructor(canvas, frame = 0) {
     this.canvas = canvas;
+    this.frame = frame;
     this.context = canvas.getContext('2d', { alpha: false });
     this.context.imageSmoothingEnabled = false;
     this.scale = 1;
@@ -36,7 +40,7 @@ export class PlotView {
   // Sizes the canvas for `available` CSS pixels of width.
   fit(available = Infinity) {
     this.available = available;
-    this.scale = pixelScale(this.canvas.width, available);
+    this.scale = pixelScale(this.canvas.width - 2 * this.frame, available);
     const cssPerPixel = this.scale / (window.devicePixelRatio || 1);
     this.canvas.style.width = `${this.canvas.width * cssPerPixel}px`;
     this.canvas.style.height = `${this.canvas.height * cssPerPixel}px`;
