@@ -4,9 +4,11 @@
 // as UTF-8 lines (split at LF, CR and NUL removed) to be written.
 //
 // Properties of reading:
-// - A first line read is valid UTF-8 whose characters all fit Windows-1251,
-//   without CR, LF or NUL; there is none exactly when the content (after a
-//   UTF-8 byte-order mark) is empty or starts with NUL.
+// - A first line read is valid UTF-8 without CR, LF or NUL, whose
+//   characters all fit Windows-1251 unless the content starts with a UTF-8
+//   byte-order mark (then it is UTF-8 text, broken sequences replaced);
+//   there is none exactly when the content (after the mark) is empty or
+//   starts with NUL.
 // - Bytes -> UTF-8 -> bytes is the identity for every byte string without
 //   CR, LF, NUL and the unassigned byte 0x98: the line read from it followed
 //   by CR LF, saved again, gives the same bytes, unless they start with
@@ -39,6 +41,14 @@ bool HasLineEnd(std::string_view text) {
     return text.find_first_of(kLineEnds) != std::string_view::npos;
 }
 
+bool IsValidUtf8(std::string_view text) {
+    std::size_t i = 0;
+    char32_t codePoint;
+    while (i < text.size() && DecodeUtf8(text, i, codePoint)) {
+    }
+    return i == text.size();
+}
+
 std::string Shown(std::string_view text) {
     static const char kHex[] = "0123456789ABCDEF";
     std::string shown;
@@ -64,7 +74,9 @@ void CheckReading(std::string_view content) {
     Check(line.has_value() == (!body.empty() && body[0] != '\0'),
           "a first line read, or none, wrongly from '" + Shown(content) + "'");
     if (line) {
-        Check(FitsWindows1251(*line) && !HasLineEnd(*line),
+        Check(IsValidUtf8(*line) && !HasLineEnd(*line),
+              "the line read is no UTF-8 line: '" + Shown(*line) + "'");
+        Check(content.starts_with(kByteOrderMark) || FitsWindows1251(*line),
               "the line read does not fit Windows-1251: '" + Shown(*line) + "'");
     }
 

@@ -1,5 +1,6 @@
 #include "utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace parabel {
@@ -61,6 +62,24 @@ void AppendUtf8(std::string& out, char32_t codePoint) {
         out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (codePoint & 0x3F));
     }
+}
+
+std::string ReplaceBrokenUtf8(std::string_view text) {
+    std::string valid;
+    valid.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t next = i;
+        char32_t codePoint;
+        if (DecodeUtf8(text, next, codePoint)) {
+            valid.append(text.substr(i, next - i));
+            i = next;
+        } else {
+            AppendUtf8(valid, U'\uFFFD');
+            i += std::min(Utf8LeadLength(static_cast<unsigned char>(text[i])), text.size() - i);
+        }
+    }
+    return valid;
 }
 
 }  // namespace parabel

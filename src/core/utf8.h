@@ -22,4 +22,9 @@ std::size_t Utf8LeadLength(unsigned char lead);
 // Appends the UTF-8 form of a code point (at most U+10FFFF, no surrogate).
 void AppendUtf8(std::string& out, char32_t codePoint);
 
+// The text with each broken sequence (as DecodeUtf8 refuses it, as long as
+// its lead byte announces) replaced by U+FFFD, the replacement character:
+// valid UTF-8 whatever the bytes were.
+std::string ReplaceBrokenUtf8(std::string_view text);
+
 }  // namespace parabel

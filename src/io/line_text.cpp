@@ -1,5 +1,6 @@
 #include "line_text.h"
 
+#include "core/utf8.h"
 #include "core/windows1251.h"
 
 namespace parabel {
@@ -27,7 +28,7 @@ std::optional<std::string> DecodeFirstLine(std::string_view content) {
     const std::size_t end = content.find_first_of(std::string_view("\r\n\0", 3));
     const std::string_view line =
         content.substr(0, end == std::string_view::npos ? content.size() : end);
-    return utf8 ? std::string(line) : Windows1251ToUtf8(line);
+    return utf8 ? ReplaceBrokenUtf8(line) : Windows1251ToUtf8(line);
 }
 
 }  // namespace parabel
