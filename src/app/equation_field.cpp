@@ -1,7 +1,5 @@
 #include "equation_field.h"
 
-#include <algorithm>
-
 #include "core/lower_case.h"
 #include "core/utf8.h"
 #include "core/windows1251.h"
@@ -32,19 +30,6 @@ char AsciiStandIn(char32_t codePoint) {
     return 0;
 }
 
-// Past a broken UTF-8 sequence at `i`: its first byte and the continuation
-// bytes that follow it, as many as that byte announces, so one mark stands for
-// the whole broken sequence and no good character after it is lost.
-std::size_t AfterBrokenSequence(std::string_view text, std::size_t i) {
-    const std::size_t end =
-        i + std::min(Utf8LeadLength(static_cast<unsigned char>(text[i])), text.size() - i);
-    ++i;
-    while (i < end && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) {
-        ++i;
-    }
-    return i;
-}
-
 }  // namespace
 
 std::string EquationFieldText(std::string_view typed) {
@@ -55,7 +40,7 @@ std::string EquationFieldText(std::string_view typed) {
     while (i < typed.size()) {
         char32_t codePoint = 0;
         if (!DecodeUtf8(typed, i, codePoint)) {
-            i = AfterBrokenSequence(typed, i);
+            i = AfterBrokenUtf8(typed, i);
             kept += '?';
         } else if (codePoint == kSuperscriptTwo) {
             kept += "^2";

@@ -64,6 +64,16 @@ void AppendUtf8(std::string& out, char32_t codePoint) {
     }
 }
 
+std::size_t AfterBrokenUtf8(std::string_view text, std::size_t i) {
+    const std::size_t end =
+        i + std::min(Utf8LeadLength(static_cast<unsigned char>(text[i])), text.size() - i);
+    ++i;
+    while (i < end && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) {
+        ++i;
+    }
+    return i;
+}
+
 std::string ReplaceBrokenUtf8(std::string_view text) {
     std::string valid;
     valid.reserve(text.size());
@@ -76,7 +86,7 @@ std::string ReplaceBrokenUtf8(std::string_view text) {
             i = next;
         } else {
             AppendUtf8(valid, U'\uFFFD');
-            i += std::min(Utf8LeadLength(static_cast<unsigned char>(text[i])), text.size() - i);
+            i = AfterBrokenUtf8(text, i);
         }
     }
     return valid;

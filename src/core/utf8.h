@@ -22,9 +22,15 @@ std::size_t Utf8LeadLength(unsigned char lead);
 // Appends the UTF-8 form of a code point (at most U+10FFFF, no surrogate).
 void AppendUtf8(std::string& out, char32_t codePoint);
 
-// The text with each broken sequence (as DecodeUtf8 refuses it, as long as
-// its lead byte announces) replaced by U+FFFD, the replacement character:
-// valid UTF-8 whatever the bytes were.
+// Past a broken sequence at `i` (one DecodeUtf8 refuses): its first byte
+// and the continuation bytes that follow it, as many as that byte announces,
+// so that one mark can stand for the whole broken sequence and no good
+// character after it is lost.
+std::size_t AfterBrokenUtf8(std::string_view text, std::size_t i);
+
+// The text with each broken sequence (as AfterBrokenUtf8 measures it)
+// replaced by U+FFFD, the replacement character: valid UTF-8 whatever the
+// bytes were.
 std::string ReplaceBrokenUtf8(std::string_view text);
 
 }  // namespace parabel

@@ -29,6 +29,7 @@ TEST(DecodeFirstLine, AUtf8ByteOrderMarkIsSkippedAndTheLineReadAsUtf8) {
     // Broken UTF-8 after the mark reads as replacement characters, one a
     // broken sequence, which the field then marks.
     EXPECT_EQ(DecodeFirstLine("\xEF\xBB\xBFx\xFF\xB8\xE2\x88\n"), "x\uFFFD\uFFFD\uFFFD");
+    EXPECT_EQ(DecodeFirstLine("\xEF\xBB\xBF\xE2x^2\n"), "\uFFFDx^2");  // nothing good lost
     EXPECT_EQ(DecodeFirstLine("\xEF\xBB\xBF\r\n"), "");
     EXPECT_EQ(DecodeFirstLine("\xEF\xBB\xBF"), std::nullopt);
     // Only a whole mark first: these bytes elsewhere are Windows-1251 text.
