@@ -25,6 +25,7 @@ STATES = [
     ("about box", [Keys.F1], "document.getElementById('about-box').open"),
     ("save dialog", [Solve("x^2-1"), (Keys.CONTROL, "s")], "document.getElementById('save-box').open"),
     ("full screen", [Solve("x^2-1"), (Keys.CONTROL, "p")], "document.getElementById('fullscreen').dataset.state === 'open'"),
+    ("history list", [Solve("x^2-1"), (Keys.ALT, Keys.ARROW_DOWN)], "!document.getElementById('history-list').hidden"),
 ]
 
 
