@@ -26,7 +26,7 @@ constexpr const char* kDamaged = "damaged";
 // What a failed write says beyond its message: a WriteError its reason.
 std::string FailureText(const std::exception& error) {
     const auto* writeError = dynamic_cast<const WriteError*>(&error);
-    return writeError != nullptr ? std::string(error.what()) + " (" + writeError->reason() + ")"
+    return writeError != nullptr ? std::string(error.what()) + " (" + writeError->Reason() + ")"
                                  : error.what();
 }
 

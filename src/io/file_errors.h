@@ -19,12 +19,12 @@ class FileOpenError : public std::runtime_error {
 };
 
 // "Stream write error": fewer bytes could be written than asked. The
-// message is the one the program's boxes show; reason() is the platform's
+// message is the one the program's boxes show; Reason() is the platform's
 // word for why ("No space left on device"), for a report that may say more.
 class WriteError : public std::runtime_error {
   public:
     explicit WriteError(int errorNumber);
-    const std::string& reason() const { return reason_; }
+    const std::string& Reason() const { return reason_; }
 
   private:
     std::string reason_;

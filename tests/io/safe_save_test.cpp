@@ -83,7 +83,7 @@ std::string InChild(const std::function<void()>& action, unsigned seconds = 10) 
         try {
             action();
         } catch (const WriteError& error) {
-            outcome = std::string(error.what()) + ": " + error.reason();
+            outcome = std::string(error.what()) + ": " + error.Reason();
         } catch (const std::exception& error) {
             outcome = error.what();
         }
