@@ -4,13 +4,11 @@
 // damaged or unreadable file does not spoil.
 #include "app/equation_history.h"
 
-#include <fcntl.h>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -138,6 +136,35 @@ TEST_F(HistoryFileTest, MadeWithAPrivateFolderAndReadBackUnlessUnreadable) {
     EXPECT_EQ(HistoryFile("").Read(), std::nullopt);
 }
 
+// While it lives: umask 022, and when the test runs as root (whom no
+// permission stops), the effective user and group nobody, owner of
+// everything in `tree`.
+class AsUserNobody {
+  public:
+    explicit AsUserNobody(const std::filesystem::path& tree) : umask_(umask(022)) {
+        if (geteuid() != 0) {
+            return;
+        }
+        lchown(tree.c_str(), kNobody, kNobody);
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(tree)) {
+            lchown(entry.path().c_str(), kNobody, kNobody);
+        }
+        root_ = setegid(kNobody) == 0 && seteuid(kNobody) == 0;
+    }
+    ~AsUserNobody() {
+        if (root_) {
+            seteuid(0);
+            setegid(0);
+        }
+        umask(umask_);
+    }
+
+  private:
+    static constexpr uid_t kNobody = 65534;
+    mode_t umask_;
+    bool root_ = false;
+};
+
 // A window of the program over the history file of `folder`, as started.
 struct StateWindow {
     explicit StateWindow(const std::string& folder) : file(folder) { model.ReadHistory(); }
@@ -147,103 +174,36 @@ struct StateWindow {
 };
 
 TEST_F(HistoryFileTest, WindowsOpenAtOnceKeepEachOthersEquations) {
-    struct Row {
-        const char* what;
-        std::vector<std::pair<int, const char*>> solved;  // by window 0 or 1; "" clears
-        std::string kept;
-        std::size_t firstWindowShows;  // how many equations, after all
-    };
-    std::vector<std::pair<int, const char*>> sixty;
-    static const std::vector<std::string> equations = [] {
-        std::vector<std::string> many;
-        for (int i = 0; i < 60; ++i) {
-            many.push_back(std::to_string(i + 1) + "x^2");
-        }
-        return many;
-    }();
-    for (int i = 0; i < 60; ++i) {
-        sixty.emplace_back(i % 2, equations[static_cast<std::size_t>(i)].c_str());
-    }
+    std::vector<std::string> sixty;
     std::string newestFifty;
-    for (int i = 60; i > 10; --i) {
-        newestFifty += std::to_string(i) + "x^2=0\n";
+    for (int i = 1; i <= 60; ++i) {
+        sixty.push_back(std::to_string(i) + "x^2");
+        newestFifty.insert(0, i > 10 ? sixty.back() + "=0\n" : "");
     }
-    const Row rows[] = {
-        {"in turn",
-         {{0, "x^2-1"}, {1, "x^2-2"}, {0, "x^2-3"}, {1, "x^2-4"}},
-         "x^2-4=0\nx^2-3=0\nx^2-2=0\nx^2-1=0\n",
-         3},
-        {"one solved again moves first",
-         {{0, "x^2-1"}, {1, "x^2-2"}, {0, "x^2-2"}},
-         "x^2-2=0\nx^2-1=0\n",
-         2},
-        {"a clear in one window clears for both",
-         {{0, "x^2-1"}, {1, ""}, {0, "x^2-3"}},
-         "x^2-3=0\n",
-         1},
-        {"the newest fifty of both", sixty, newestFifty, 50},
+    // Solved by two windows in turn ("" clears), and the history kept then.
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"x^2-1", "x^2-2", "x^2-3", "x^2-4"}, "x^2-4=0\nx^2-3=0\nx^2-2=0\nx^2-1=0\n"},
+        {{"x^2-1", "", "x^2-3"}, "x^2-3=0\n"},
+        {sixty, newestFifty},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const auto& [solved, kept] : rows) {
         std::filesystem::remove_all(Path("state"));
         StateWindow windows[2]{StateWindow(Path("state/")), StateWindow(Path("state/"))};
-        for (const auto& [window, equation] : row.solved) {
-            if (*equation == '\0') {
-                windows[window].model.ClearHistory();
-            } else {
-                windows[window].model.Solve(equation);
-            }
+        for (std::size_t i = 0; i < solved.size(); ++i) {
+            MainWindowModel& model = windows[i % 2].model;
+            solved[i].empty() ? model.ClearHistory() : void(model.Solve(solved[i]));
         }
-        EXPECT_EQ(Read(Path("state/history")), row.kept);
-        EXPECT_EQ(windows[0].model.history().size(), row.firstWindowShows);
+        EXPECT_EQ(Read(Path("state/history")), kept);
+        EXPECT_EQ(windows[(solved.size() - 1) % 2].model.history().size(),
+                  static_cast<std::size_t>(std::count(kept.begin(), kept.end(), '\n')));
     }
-}
-
-// Runs `action` in a child process with umask 022, as the user nobody,
-// owner of everything in `tree`, when the test runs as root (whom no
-// permission stops), and gives what it wrote to the standard error.
-std::string StandardErrorOfChild(const std::filesystem::path& tree,
-                                 const std::function<void()>& action) {
-    constexpr uid_t kNobody = 65534;
-    int channel[2];
-    if (pipe(channel) != 0) {
-        return "no pipe";
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(channel[1], STDERR_FILENO);
-        close(channel[0]);
-        umask(022);
-        if (geteuid() == 0) {
-            lchown(tree.c_str(), kNobody, kNobody);
-            for (const auto& entry : std::filesystem::recursive_directory_iterator(tree)) {
-                lchown(entry.path().c_str(), kNobody, kNobody);
-            }
-            if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
-                _exit(2);
-            }
-        }
-        action();
-        _exit(0);
-    }
-    close(channel[1]);
-    std::string text;
-    char buffer[256];
-    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) {
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    close(channel[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? text : "child failed";
 }
 
 TEST_F(HistoryFileTest, ADamagedOrUnreadableFileIsLeftAsideAndReplaced) {
     struct Row {
-        const char* what;
         std::function<void(const std::string& history)> make;
-        const char* copy;  // the name it is kept aside as; "" when it stays
-        std::string told;  // on the standard error, after "parabel: the equation history "
+        std::string copy;    // what it is kept aside as, history.<copy>; "" when it stays
+        std::string reason;  // told on the standard error
         std::optional<std::string> kept;  // after two solves; nothing: the link stays
     };
     const auto file = [](std::string bytes, mode_t mode) {
@@ -257,53 +217,50 @@ TEST_F(HistoryFileTest, ADamagedOrUnreadableFileIsLeftAsideAndReplaced) {
     };
     const std::string both = "x^2-4=0\nx^2-1=0\n";
     const Row rows[] = {
-        {"damaged", file("x^2=0\n\xFF\n", 0600), "history.damaged",
-         "is damaged (not one equation a line)", both},
-        {"too long", file(std::string(4 * 1024 * 1024, 'x'), 0644), "history.damaged",
-         "is damaged (longer than any history)", both},
-        {"no permission", file("x^2=0\n", 0), "history.unreadable",
-         "is unreadable (Permission denied)", both},
-        {"a loop of links", link("history"), "history.unreadable",
-         "is unreadable (Too many levels of symbolic links)", both},
-        {"whole, and read-only", file("x^2=0\n", 0400), "", "", "x^2-4=0\nx^2-1=0\nx^2=0\n"},
-        {"a link to a full disk", link("/dev/full"), "",
-         "cannot be kept in HISTORY: Stream write error (No space left on device)", std::nullopt},
+        {file("x^2=0\n\xFF\n", 0600), "damaged", "not one equation a line", both},
+        {file(std::string(4 * 1024 * 1024, 'x'), 0644), "damaged", "longer than any history", both},
+        {file("x^2=0\n", 0), "unreadable", "Permission denied", both},
+        {link("history"), "unreadable", "Too many levels of symbolic links", both},
+        {file("x^2=0\n", 0400), "", "", both + "x^2=0\n"},  // whole, and read-only
+        {link("/dev/full"), "", "No space left on device", std::nullopt},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+        SCOPED_TRACE(row.reason);
         std::filesystem::remove_all(Path("state"));
         std::filesystem::create_directory(Path("state"));
         const std::string history = Path("state/history");
-        const std::string copy = Path(std::string("state/") + row.copy);
         row.make(history);
         struct stat before {};
         lstat(history.c_str(), &before);
-        const std::string told = StandardErrorOfChild(folder_, [&] {
+        ::testing::internal::CaptureStderr();
+        {
+            // As a user whom permissions stop, not root; new files as usual.
+            const AsUserNobody nobody(folder_);
             StateWindow window(Path("state/"));
             window.model.Solve("x^2-1");
             window.model.Solve("x^2-4");
-        });
-        std::string expected;  // said once, for two solves
-        if (*row.copy != '\0') {
-            expected = "parabel: the equation history " + history + " " + row.told + ": kept as " +
-                       copy + ", a new one begun\n";
-            struct stat aside {};
-            EXPECT_EQ(lstat(copy.c_str(), &aside), 0);
-            EXPECT_EQ(aside.st_ino, before.st_ino);  // the very file, its bytes and mode
-            struct stat now {};
-            EXPECT_EQ(stat(history.c_str(), &now), 0);
-            EXPECT_EQ(now.st_mode & 0777, 0644u);  // the usual, with umask 022
-        } else if (!row.told.empty()) {
-            expected = "parabel: the equation history " + row.told + "\n";
-            expected.replace(expected.find("HISTORY"), 7, history);
         }
-        EXPECT_EQ(told, expected);
+        // Told once, for two solves.
+        const std::string told =
+            "parabel: the equation history " +
+            (row.copy.empty()
+                 ? "cannot be kept in " + history + ": Stream write error (" + row.reason + ")"
+                 : history + " is " + row.copy + " (" + row.reason + "): kept as " + history + "." +
+                       row.copy + ", a new one begun") +
+            "\n";
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), row.reason.empty() ? "" : told);
+        struct stat aside {};
+        if (!row.copy.empty()) {  // the very file, its bytes and mode
+            EXPECT_TRUE(lstat((history + "." + row.copy).c_str(), &aside) == 0 &&
+                        aside.st_ino == before.st_ino);
+        }
+        struct stat now {};
         if (row.kept) {
             EXPECT_EQ(Read(history), *row.kept);
+            stat(history.c_str(), &now);
+            EXPECT_EQ(now.st_mode & 0777, row.copy.empty() ? before.st_mode & 0777 : 0644);
         } else {
-            struct stat after {};
-            lstat(history.c_str(), &after);
-            EXPECT_EQ(after.st_ino, before.st_ino);
+            EXPECT_TRUE(lstat(history.c_str(), &now) == 0 && now.st_ino == before.st_ino);
         }
     }
 }
