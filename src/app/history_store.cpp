@@ -21,7 +21,9 @@ namespace {
 // field holds. A longer one is no history of ours.
 constexpr std::size_t kMaxHistoryBytes = EquationHistory::kMaxEquations * (kMaxFirstLine + 1);
 
+// The suffixes of a history file's copy kept aside.
 constexpr const char* kDamaged = "damaged";
+constexpr const char* kUnreadable = "unreadable";
 
 // What a failed write says beyond its message: a WriteError its reason.
 std::string FailureText(const std::exception& error) {
@@ -42,7 +44,7 @@ std::optional<std::string> HistoryFile::Read() {
         case SmallFile::Found::kBytes:
             return std::move(file.bytes);
         case SmallFile::Found::kUnreadable:
-            setAside_ = SetAside{"unreadable", ReasonText(file.error)};
+            setAside_ = SetAside{kUnreadable, ReasonText(file.error)};
             break;
         case SmallFile::Found::kTooLong:
             setAside_ = SetAside{kDamaged, "longer than any history"};
@@ -81,8 +83,8 @@ void HistoryFile::Write(const std::string& text) {
     }
 }
 
-// Renames the file to its copy's name, so that the user finds it beside
-// the new one, and says so once.
+// Renames the file to its copy's name, replacing an older copy, so that the
+// user finds it beside the new one; and says so.
 void HistoryFile::MoveAside(const SetAside& aside) const {
     const std::string copy = path() + "." + aside.suffix;
     if (std::rename(path().c_str(), copy.c_str()) != 0) {
