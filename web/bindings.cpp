@@ -134,10 +134,14 @@ val TextOrNull(const std::optional<std::string>& text) {
     return text ? val(*text) : val::null();
 }
 
-// The history as the browser keeps it (a string, or null for none), read as
-// the window reads its file.
-void ReadHistory(Page& page, const val& kept) {
-    page.history.SetText(kept.isString() ? std::optional(kept.as<std::string>()) : std::nullopt);
+// The history as the browser keeps it, read now and again before each write
+// by the page's function (a string, or null for none), as the window reads
+// its file: so tabs that solve in turn add to one history.
+void ReadHistory(Page& page, const val& read) {
+    page.history.SetSource([read]() -> std::optional<std::string> {
+        const val kept = read();
+        return kept.isString() ? std::optional(kept.as<std::string>()) : std::nullopt;
+    });
     page.window.ReadHistory();
 }
 

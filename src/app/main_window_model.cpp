@@ -61,22 +61,42 @@ SolveReport MainWindowModel::Solve(std::string_view fieldText) {
     if (outcome.failure != SolveFailure::kNone) {
         report.errorCaption = "Error";
         report.errorMessage = FailureMessage(outcome.failure);
-    } else if (history_.Remember(outcome.fieldText)) {
-        historyStore_.Write(history_.Text());
+    } else {
+        RereadHistory();
+        if (history_.Remember(outcome.fieldText)) {
+            historyStore_.Write(history_.Text());
+        }
     }
     walk_.End();
     return report;
 }
 
 void MainWindowModel::ReadHistory() {
-    const std::optional<std::string> text = historyStore_.Read();
-    const std::optional<EquationHistory> kept =
-        text ? EquationHistory::FromText(*text) : std::nullopt;
-    history_ = kept.value_or(EquationHistory());
+    history_.Clear();
+    RereadHistory();
     walk_.End();
 }
 
+// The history as kept now, which other windows and tabs may have written
+// since: it holds their equations, this one's (each written when it was
+// remembered) and their clearing, so it is taken as it is, and what is
+// written next adds to it. One that cannot be read, or none, leaves this
+// one's, which the next write keeps; a damaged one is left aside.
+void MainWindowModel::RereadHistory() {
+    const std::optional<std::string> text = historyStore_.Read();
+    if (!text) {
+        return;
+    }
+    std::optional<EquationHistory> kept = EquationHistory::FromText(*text);
+    if (!kept) {
+        historyStore_.ReadWasDamaged();
+        return;
+    }
+    history_ = std::move(*kept);
+}
+
 void MainWindowModel::ClearHistory() {
+    RereadHistory();  // to leave aside a damaged or unreadable one, as a solve would
     history_.Clear();
     walk_.End();
     historyStore_.Write(history_.Text());

@@ -125,8 +125,10 @@ class MainWindowModel {
     std::string CopiedSolution() const;
 
     // The equations solved, newest first, as read at start-up (a history
-    // that cannot be read or is damaged counts as empty, and is replaced at
-    // the next solve) and remembered since.
+    // that cannot be read or is damaged counts as empty, and is left aside
+    // and replaced at the next solve) and remembered since. Other windows
+    // and tabs keep the same history: before each write it is read again
+    // and the write adds to it, so no window's equation is lost.
     void ReadHistory();
     const std::vector<std::string>& history() const { return history_.equations(); }
     void ClearHistory();
@@ -160,6 +162,7 @@ class MainWindowModel {
 
   private:
     Report Draw(const std::function<void()>& drawing);
+    void RereadHistory();
     LoadReport LoadFirstLine(const std::function<std::optional<std::string>()>& readFirstLine);
 
     std::string title_;

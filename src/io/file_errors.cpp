@@ -18,6 +18,9 @@ FileCreateError::FileCreateError(const std::string& path, const std::string& rea
 FileOpenError::FileOpenError(const std::string& path, const std::string& reason)
     : std::runtime_error(FileMessage("open", path, reason)) {}
 
+WriteError::WriteError(int errorNumber)
+    : std::runtime_error("Stream write error"), reason_(ReasonText(errorNumber)) {}
+
 std::string ReasonText(int errorNumber) {
     std::string reason = std::strerror(errorNumber);
     while (!reason.empty() && (reason.back() == ' ' || reason.back() == '.')) {

@@ -18,10 +18,16 @@ class FileOpenError : public std::runtime_error {
     FileOpenError(const std::string& path, const std::string& reason);
 };
 
-// "Stream write error": fewer bytes could be written than asked.
+// "Stream write error": fewer bytes could be written than asked. The
+// message is the one the program's boxes show; Reason() is the platform's
+// word for why ("No space left on device"), for a report that may say more.
 class WriteError : public std::runtime_error {
   public:
-    WriteError() : std::runtime_error("Stream write error") {}
+    explicit WriteError(int errorNumber);
+    const std::string& Reason() const { return reason_; }
+
+  private:
+    std::string reason_;
 };
 
 // The platform's reason for an error number, without trailing blanks and dots.

@@ -251,8 +251,9 @@ Outcome ReplaceByUnnamedFile(const std::string& shownPath, const std::string& ta
     // Closing the descriptor is all it takes to drop the file from here on,
     // whatever ends the process.
     if (!FillNewFile(fd, old, content)) {
+        const int error = errno;
         close(fd);
-        throw WriteError();
+        throw WriteError(error);
     }
     CallAfterWriteHook("");
 
@@ -292,9 +293,12 @@ void ReplaceByNamedFile(const std::string& shownPath, const std::string& target,
             throw FileCreateError(shownPath, ReasonText(errno));
         }
         const bool filled = FillNewFile(fd, old, content);
-        if (close(fd) != 0 || !filled) {
+        const int fillError = errno;
+        const bool closed = close(fd) == 0;
+        if (!filled || !closed) {
+            const int error = filled ? errno : fillError;
             unlink(temporary.c_str());
-            throw WriteError();
+            throw WriteError(error);
         }
         CallAfterWriteHook(temporary.c_str());
         MoveIntoPlace(shownPath, temporary, target);
@@ -336,22 +340,25 @@ void WriteInPlace(const std::string& shownPath, const std::string& target, const
         // Space first: when the disk or the size limit cannot take the
         // content, the old content is still whole.
         if (fallocate(fd, 0, 0, size) != 0 && errno != EOPNOTSUPP && errno != ENOSYS) {
+            const int error = errno;
             if (ftruncate(fd, info.st_size) != 0) {
                 // Nothing more can be done for the file; the error follows.
             }
             close(fd);
-            throw WriteError();
+            throw WriteError(error);
         }
     }
     bool written = WriteAllWithoutBrokenPipeSignal(fd, content);
     if (regular) {
         written = written && ftruncate(fd, size) == 0 && SyncToDisk(fd);
     }
-    if (close(fd) != 0 && regular) {
+    int error = written ? 0 : errno;
+    if (close(fd) != 0 && regular && written) {
         written = false;
+        error = errno;
     }
     if (!written) {
-        throw WriteError();
+        throw WriteError(error);
     }
 }
 
@@ -413,11 +420,11 @@ void WriteUnsizedInPlace(const std::string& shownPath, const std::string& target
                          const struct stat& info, const FileContent& content) {
     const Descriptor spill(OpenSpillFile(FolderOf(target)));
     if (spill.fd() < 0 || !WriteContent(spill.fd(), content)) {
-        throw WriteError();
+        throw WriteError(errno);
     }
     const off_t size = lseek(spill.fd(), 0, SEEK_CUR);
     if (size < 0) {
-        throw WriteError();
+        throw WriteError(errno);
     }
     WriteInPlace(shownPath, target, info, SpilledContent(spill.fd(), size));
 }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 namespace parabel {
 
@@ -20,34 +21,57 @@ bool MakeFolders(const std::string& folder) {
     return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+SmallFile ReadSmallFile(const std::string& path, std::size_t maxBytes) {
+    SmallFile file;
     // Non-blocking, so that opening a FIFO in place of the file cannot stall.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return std::nullopt;
+        file.found = errno == ENOENT ? SmallFile::Found::kNothing : SmallFile::Found::kUnreadable;
+        file.error = errno;
+        return file;
     }
     struct stat info;
-    std::optional<std::string> bytes;
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        bytes.emplace();
+    if (fstat(fd, &info) != 0) {
+        file.found = SmallFile::Found::kUnreadable;
+        file.error = errno;
+    } else if (!S_ISREG(info.st_mode)) {
+        file.found = SmallFile::Found::kNoRegular;
+    } else {
+        file.found = SmallFile::Found::kBytes;
         char buffer[4096];
         for (;;) {
             const ssize_t n = read(fd, buffer, sizeof buffer);
             if (n < 0 && errno == EINTR) {
                 continue;
             }
-            if (n < 0 || bytes->size() + static_cast<std::size_t>(n) > maxBytes) {
-                bytes.reset();
+            if (n < 0) {
+                file.found = SmallFile::Found::kUnreadable;
+                file.error = errno;
+                break;
+            }
+            if (file.bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
+                file.found = SmallFile::Found::kTooLong;
                 break;
             }
             if (n == 0) {
                 break;
             }
-            bytes->append(buffer, static_cast<std::size_t>(n));
+            file.bytes.append(buffer, static_cast<std::size_t>(n));
         }
     }
     close(fd);
-    return bytes;
+    if (file.found != SmallFile::Found::kBytes) {
+        file.bytes.clear();
+    }
+    return file;
+}
+
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+    SmallFile file = ReadSmallFile(path, maxBytes);
+    if (file.found != SmallFile::Found::kBytes) {
+        return std::nullopt;
+    }
+    return std::move(file.bytes);
 }
 
 }  // namespace parabel

@@ -67,8 +67,9 @@ struct stat StatOf(const std::string& path) {
 }
 
 // Runs `action` in a child process that ends after `seconds` at the latest.
-// Returns "saved" when the action returned, the message of what it threw,
-// or "signal <n>" when a signal ended the child.
+// Returns "saved" when the action returned, the message of what it threw
+// (a WriteError's followed by ": " and its reason), or "signal <n>" when a
+// signal ended the child.
 std::string InChild(const std::function<void()>& action, unsigned seconds = 10) {
     int channel[2];
     if (pipe(channel) != 0) {
@@ -81,6 +82,8 @@ std::string InChild(const std::function<void()>& action, unsigned seconds = 10) 
         std::string outcome = "saved";
         try {
             action();
+        } catch (const WriteError& error) {
+            outcome = std::string(error.what()) + ": " + error.Reason();
         } catch (const std::exception& error) {
             outcome = error.what();
         }
@@ -308,7 +311,7 @@ TEST_F(SafeSave, AFifoWhoseReaderLeavesGivesAWriteError) {
         SaveFileSafely(path, Bytes(std::string(1 << 20, 'p')));
     });
     leaver.join();
-    EXPECT_EQ(outcome, "Stream write error");
+    EXPECT_EQ(outcome, "Stream write error: Broken pipe");
     EXPECT_TRUE(S_ISFIFO(StatOf(path).st_mode));
 }
 
@@ -474,7 +477,8 @@ TEST_F(SafeSave, AFailedSaveLeavesTheOldFile) {
                 setrlimit(RLIMIT_FSIZE, &limit);
                 SaveFileSafely(path, row.kind.make(content));
             });
-            EXPECT_EQ(outcome, "Stream write error");
+            EXPECT_EQ(outcome, producerFails ? "Stream write error: Input/output error"
+                                             : "Stream write error: File too large");
             EXPECT_TRUE(Read(path) == old);
             EXPECT_EQ(Listing(), row.hardLinked ? (NameList{"c.bmp", "d.bmp"}) : NameList{"c.bmp"});
         }

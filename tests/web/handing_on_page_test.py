@@ -229,6 +229,23 @@ class HistoryPageTest(PageTest):
         page.open()
         self.assertEqual(self.drop_down(), [["Решённых уравнений нет", True]])
 
+    def test_tabs_add_to_one_history(self):
+        """Two tabs of one browser that solve in turn keep each other's equations."""
+        page = self.page
+        first = page.driver.current_window_handle
+        page.driver.switch_to.new_window("tab")
+        page.open()
+        tabs = [first, page.driver.current_window_handle]
+        kept = None
+        for tab, equation in [(0, "x^2-1"), (1, "x^2-2"), (0, "x^2-3"), (1, "x^2-4")]:
+            page.driver.switch_to.window(tabs[tab])
+            page.until(lambda: self.stored() == kept)  # the other tab's write has reached this one
+            page.solve(equation)
+            page.until(lambda: self.stored() != kept)
+            kept = self.stored()
+        self.assertEqual(kept, "x^2-4=0\nx^2-3=0\nx^2-2=0\nx^2-1=0\n")
+        self.assertEqual([text for text, _ in self.drop_down()], kept.split())
+
     def test_damaged_or_refused_storage(self):
         page = self.page
         for damaged in ["x^2-1=0\n\nx^2-4=0\n", "x^2-1=0\nx^2-1=0\n", "x^2\u22121=0\n",

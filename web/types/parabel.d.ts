@@ -87,8 +87,8 @@ export interface Page {
   /** A view of the module's memory, valid until the next call. */
   fullScreenRgba(): Uint8Array;
   fullScreenBmp(): Uint8Array;
-  /** The history as the browser keeps it; null for none. */
-  readHistory(kept: string | null): void;
+  /** Reads the history by `read` (the browser's storage; null for none), now and before each write. */
+  readHistory(read: () => string | null): void;
   /** The equations solved, newest first. */
   history(): string[];
   /** The text to keep after a solve or a clear; null when nothing was ever kept. */

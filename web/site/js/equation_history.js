@@ -1,6 +1,7 @@
 // The equations solved, as the field offers them again: kept in the
 // browser's storage under one key (the native side's text, which it checks:
-// a damaged value counts as none and is replaced at the next solve), walked
+// a damaged value counts as none and is replaced at the next solve; it reads
+// the key again before each write, so tabs add to one history), walked
 // through by Up and Down in the field, listed by the drop-down beside it.
 // Storage that is switched off or full only keeps nothing between visits.
 import { runShortcut } from './keys.js';
@@ -36,7 +37,7 @@ export class EquationHistory {
     this.button = button;
     this.list = list;
     this.active = -1;  // the highlighted option while the list is open
-    page.readHistory(stored());
+    page.readHistory(stored);
     field.addEventListener('input', () => page.endHistoryWalk());
     field.addEventListener('keydown', (event) => {
       runShortcut(event, {
