@@ -1,5 +1,6 @@
 #include "main_window_model.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include <cerrno>
@@ -58,9 +59,18 @@ SolveReport MainWindowModel::Solve(std::string_view fieldText) {
         report.listReplaced = true;
         report.lines = outcome.displayed;
     }
+    printed_ = outcome.saved;
+    printsPlot_ = outcome.failure == SolveFailure::kNone;
     if (outcome.failure != SolveFailure::kNone) {
         report.errorCaption = "Error";
         report.errorMessage = FailureMessage(outcome.failure);
+        // The message's own lines, each a printed line.
+        for (std::size_t start = 0; start <= report.errorMessage.size();) {
+            const std::size_t end =
+                std::min(report.errorMessage.find('\n', start), report.errorMessage.size());
+            printed_->push_back(report.errorMessage.substr(start, end - start));
+            start = end + 1;
+        }
     } else if (history_.Remember(outcome.fieldText)) {
         historyStore_.Write(history_.Text());
     }
@@ -88,6 +98,7 @@ Report MainWindowModel::Refresh() {
 
 Report MainWindowModel::Clear() {
     listLines_.clear();
+    printed_.reset();
     return Draw([this] {
         panel_.Repaint();
         state_.a = 0;
@@ -200,15 +211,16 @@ Report MainWindowModel::SavePicture(const std::string& path) const {
     return Guarded(title_, [&] { SaveFileSafely(path, PictureFile(RasterFormat::kBmp)); });
 }
 
-std::optional<PrintedPage> MainWindowModel::PrintedPageOn(const Paper& paper,
-                                                          const PrintedDate& date) const {
-    if (listLines_.empty()) {
+std::optional<PrintedDocument> MainWindowModel::PrintedDocumentOn(const Paper& paper,
+                                                                  const PrintedDate& date) const {
+    if (!printed_) {
         return std::nullopt;
     }
-    std::vector<std::string> lines{listEquation_};
-    lines.insert(lines.end(), listLines_.begin(), listLines_.end());
+    if (!printsPlot_) {
+        return LayOutPrintedDocument(paper, *printed_, 0, 0, date);
+    }
     const FramedSurface picture = Picture();
-    return LayOutPrintedPage(paper, std::move(lines), picture.width(), picture.height(), date);
+    return LayOutPrintedDocument(paper, *printed_, picture.width(), picture.height(), date);
 }
 
 Report MainWindowModel::NothingToPrint() {

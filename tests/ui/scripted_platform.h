@@ -73,17 +73,20 @@ class ScriptedPlatform final : public ui::Platform {
         colorAnswers.pop_front();
         return answer;
     }
-    bool runPrintDialog(QWidget*, const QPageSize& pageSize, const PagePainting& paint) override {
+    bool runPrintDialog(QWidget*, const QPageSize& pageSize, int pageCount,
+                        const PagePainting& paint) override {
         during();
         constexpr int kDotsPerInch = 100;
-        QImage page(pageSize.sizePixels(kDotsPerInch), QImage::Format_RGB32);
-        page.fill(Qt::white);
-        page.setDotsPerMeterX(kDotsPerInch * 10000 / 254);
-        page.setDotsPerMeterY(kDotsPerInch * 10000 / 254);
-        QPainter painter(&page);
-        paint(painter, kDotsPerInch);
-        painter.end();
-        printedPages.push_back(page);
+        for (int i = 0; i < pageCount; ++i) {
+            QImage page(pageSize.sizePixels(kDotsPerInch), QImage::Format_RGB32);
+            page.fill(Qt::white);
+            page.setDotsPerMeterX(kDotsPerInch * 10000 / 254);
+            page.setDotsPerMeterY(kDotsPerInch * 10000 / 254);
+            QPainter painter(&page);
+            paint(painter, kDotsPerInch, i, false);
+            painter.end();
+            printedPages.push_back(page);
+        }
         return printAnswer;
     }
     void handToDesktop(const QString& target) override {
