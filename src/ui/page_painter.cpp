@@ -59,12 +59,13 @@ void paintPictureOnScreen(QPainter& painter, QPointF corner, const FramedSurface
             x = end;
         }
     }
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
     for (auto area = areas.begin(); area != areas.end(); ++area) {
         area->setFillRule(Qt::WindingFill);  // the squares as one area, without seams
         painter.fillPath(*area, QColor::fromRgb(area.key()));
     }
+    painter.restore();
 }
 
 }  // namespace

@@ -5,15 +5,24 @@
 // after Clear.
 #include <QDate>
 #include <QFile>
+#include <QGraphicsView>
 #include <QImage>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <cmath>
 
 #include "app/printed_page.h"
+#include "plot/picture.h"
 #include "program_fixture.h"
 #include "support/run_program.h"
+#include "ui/picture_image.h"
 
 using parabel::testing::Program;
 using parabel::testing::RunProgram;
@@ -112,12 +121,71 @@ QString WithoutSpaces(QString text) {
     return text.remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
+// Runs `check` on the print preview once it is the active modal window,
+// then closes it.
+void WhenPreviewShows(std::function<void(QPrintPreviewDialog&)> check) {
+    QTimer::singleShot(10, [check = std::move(check)]() mutable {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (preview == nullptr || !preview->isVisible()) {
+            WhenPreviewShows(std::move(check));
+            return;
+        }
+        check(*preview);
+        preview->reject();
+    });
+}
+
+// How many of the picture's drawn pixels (a colour channel below 200 when
+// the picture is smoothly scaled to where the preview shows it) the preview
+// shows as blank paper (every channel above 235 within a pixel around).
+int PixelsMissingInThePreview(QPrintPreviewDialog& preview, const QImage& picture,
+                              QPointF cornerMm) {
+    auto* view = preview.findChild<QPrintPreviewWidget*>()->findChild<QGraphicsView*>();
+    const double dotsPerInch = preview.printer()->resolution();
+    const int dotsPerPixel = parabel::DotsPerPicturePixel(dotsPerInch);
+    const QRectF onPage(std::round(cornerMm.x() * dotsPerInch / 25.4),
+                        std::round(cornerMm.y() * dotsPerInch / 25.4),
+                        picture.width() * dotsPerPixel, picture.height() * dotsPerPixel);
+    const QRect shownAt = view->mapFromScene(onPage).boundingRect();
+    const QImage shown = view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage expected =
+        picture.scaled(shownAt.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const auto darkest = [](QRgb pixel) {
+        return std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+    };
+    int missing = 0;
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            if (darkest(expected.pixel(x, y)) >= 200) {
+                continue;
+            }
+            bool seen = false;
+            for (int dy = -1; dy <= 1 && !seen; ++dy) {
+                for (int dx = -1; dx <= 1 && !seen; ++dx) {
+                    const QPoint at = shownAt.topLeft() + QPoint(x + dx, y + dy);
+                    seen = shown.rect().contains(at) && darkest(shown.pixel(at)) <= 235;
+                }
+            }
+            missing += seen ? 0 : 1;
+        }
+    }
+    return missing;
+}
+
 }  // namespace
 
 class PrintCommandsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() {
+        // The print preview's printer the same on every machine: no printer
+        // server to ask, and a home of the test's own for the user's
+        // printer options.
+        qputenv("CUPS_SERVER", QFile::encodeName(home_.filePath(QStringLiteral("no-cups.sock"))));
+        qputenv("HOME", QFile::encodeName(home_.path()));
+    }
+
     void nothingToPrintBeforeASolveAndAfterClear() {
         for (const bool cleared : {false, true}) {
             Program program;
@@ -234,6 +302,33 @@ class PrintCommandsTest : public QObject {
         }
     }
 
+    void thePreviewShowsThePlotAsThePaperWillAndItsPrintButton() {
+        Program program;
+        program.Show();
+        program.Solve(QStringLiteral("x^2-5x+6"));
+        program.platform.realPrintPreview = true;
+        const QImage picture =
+            parabel::ui::pictureImage(parabel::MainPictureRows(program.main->panel()));
+        const QPointF corner = PlotCorner(program);
+        bool checked = false;
+        WhenPreviewShows([&](QPrintPreviewDialog& preview) {
+            // Every tool shown, the print button last among them.
+            auto* toolbar = preview.findChild<QToolBar*>();
+            QWidget* print = toolbar->widgetForAction(toolbar->actions().constLast());
+            QVERIFY(print->isVisible());
+            QVERIFY(toolbar->rect().contains(print->geometry()));
+            // The plot at the opening zoom and at 100 %.
+            auto* widget = preview.findChild<QPrintPreviewWidget*>();
+            QCOMPARE(PixelsMissingInThePreview(preview, picture, corner), 0);
+            widget->setZoomFactor(1.0);
+            QCOMPARE(PixelsMissingInThePreview(preview, picture, corner), 0);
+            checked = true;
+        });
+        QTest::keyClick(program.main.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        RunQueuedCommands();
+        QVERIFY(checked);
+    }
+
     void thePdfFileHasTheSolutionAsTextAndThePlotsPixels() {
         Program program;
         program.Show();
@@ -294,6 +389,9 @@ class PrintCommandsTest : public QObject {
             QCOMPARE(plot.pixel(margin) & 0xFFFFFF, 0xFFFFFFu);
         }
     }
+
+  private:
+    QTemporaryDir home_;
 };
 
 QTEST_MAIN(PrintCommandsTest)
