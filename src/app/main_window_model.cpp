@@ -28,6 +28,15 @@ class NoFirstLineError : public std::runtime_error {
     NoFirstLineError() : std::runtime_error("List index out of bounds (0)") {}
 };
 
+// Appends the lines of `text`, none for an empty one.
+void AppendLinesOf(std::vector<std::string>& lines, const std::string& text) {
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
 }  // namespace
 
 Report MissingFileBox(const std::string& name) {
@@ -59,22 +68,16 @@ SolveReport MainWindowModel::Solve(std::string_view fieldText) {
         report.listReplaced = true;
         report.lines = outcome.displayed;
     }
-    printed_ = outcome.saved;
-    printsPlot_ = outcome.failure == SolveFailure::kNone;
     if (outcome.failure != SolveFailure::kNone) {
         report.errorCaption = "Error";
         report.errorMessage = FailureMessage(outcome.failure);
-        // The message's own lines, each a printed line.
-        for (std::size_t start = 0; start <= report.errorMessage.size();) {
-            const std::size_t end =
-                std::min(report.errorMessage.find('\n', start), report.errorMessage.size());
-            printed_->push_back(report.errorMessage.substr(start, end - start));
-            start = end + 1;
-        }
     } else if (history_.Remember(outcome.fieldText)) {
         historyStore_.Write(history_.Text());
     }
     walk_.End();
+    printed_ = outcome.saved;
+    printsPlot_ = !report.HasError();
+    AppendLinesOf(*printed_, report.errorMessage);
     return report;
 }
 
