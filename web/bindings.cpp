@@ -145,25 +145,31 @@ void ReadHistory(Page& page, const val& read) {
     page.window.ReadHistory();
 }
 
-// The printed page for the browser's language (its paper) and today's date,
+// The printed pages for the browser's language (its paper) and today's date,
 // in millimetres and points; null while there is nothing to print.
-val PrintedPageOf(Page& page, const std::string& language, int day, int month, int year) {
-    const std::optional<PrintedPage> printed =
-        page.window.PrintedPageOn(PaperOfLanguage(language), {day, month, year});
+val PrintedDocumentOf(Page& page, const std::string& language, int day, int month, int year) {
+    const std::optional<PrintedDocument> printed =
+        page.window.PrintedDocumentOn(PaperOfLanguage(language), {day, month, year});
     if (!printed) {
         return val::null();
+    }
+    val pages = val::array();
+    for (const PrintedPage& printedPage : printed->pages) {
+        val sheet = val::object();
+        sheet.set("lines", Strings(printedPage.lines));
+        sheet.set("plotTop", printedPage.plotTop ? val(*printedPage.plotTop) : val::null());
+        pages.call<void>("push", sheet);
     }
     val result = val::object();
     result.set("paper", std::string(printed->paper.name));
     result.set("paperWidth", printed->paper.width);
     result.set("paperHeight", printed->paper.height);
-    result.set("lines", Strings(printed->lines));
+    result.set("pages", pages);
     result.set("textLeft", printed->textLeft);
     result.set("textTop", printed->textTop);
     result.set("fontSizePt", printed->fontSizePt);
     result.set("lineHeight", printed->lineHeight);
     result.set("plotLeft", printed->plotLeft);
-    result.set("plotTop", printed->plotTop);
     result.set("pictureWidth", printed->pictureWidth);
     result.set("pictureHeight", printed->pictureHeight);
     result.set("picturePixel", kPicturePixel);
@@ -279,7 +285,7 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
                   optional_override([](Page& page) { page.window.EndHistoryWalk(); }))
         .function("clearHistory",
                   optional_override([](Page& page) { page.window.ClearHistory(); }))
-        .function("printedPage", &PrintedPageOf);
+        .function("printedDocument", &PrintedDocumentOf);
 }
 
 }  // namespace parabel::web

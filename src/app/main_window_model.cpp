@@ -1,5 +1,6 @@
 #include "main_window_model.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include <cerrno>
@@ -26,6 +27,15 @@ class NoFirstLineError : public std::runtime_error {
   public:
     NoFirstLineError() : std::runtime_error("List index out of bounds (0)") {}
 };
+
+// Appends the lines of `text`, none for an empty one.
+void AppendLinesOf(std::vector<std::string>& lines, const std::string& text) {
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+}
 
 }  // namespace
 
@@ -68,6 +78,9 @@ SolveReport MainWindowModel::Solve(std::string_view fieldText) {
         }
     }
     walk_.End();
+    printed_ = outcome.saved;
+    printsPlot_ = !report.HasError();
+    AppendLinesOf(*printed_, report.errorMessage);
     return report;
 }
 
@@ -108,6 +121,7 @@ Report MainWindowModel::Refresh() {
 
 Report MainWindowModel::Clear() {
     listLines_.clear();
+    printed_.reset();
     return Draw([this] {
         panel_.Repaint();
         state_.a = 0;
@@ -220,15 +234,16 @@ Report MainWindowModel::SavePicture(const std::string& path) const {
     return Guarded(title_, [&] { SaveFileSafely(path, PictureFile(RasterFormat::kBmp)); });
 }
 
-std::optional<PrintedPage> MainWindowModel::PrintedPageOn(const Paper& paper,
-                                                          const PrintedDate& date) const {
-    if (listLines_.empty()) {
+std::optional<PrintedDocument> MainWindowModel::PrintedDocumentOn(const Paper& paper,
+                                                                  const PrintedDate& date) const {
+    if (!printed_) {
         return std::nullopt;
     }
-    std::vector<std::string> lines{listEquation_};
-    lines.insert(lines.end(), listLines_.begin(), listLines_.end());
+    if (!printsPlot_) {
+        return LayOutPrintedDocument(paper, *printed_, 0, 0, date);
+    }
     const FramedSurface picture = Picture();
-    return LayOutPrintedPage(paper, std::move(lines), picture.width(), picture.height(), date);
+    return LayOutPrintedDocument(paper, *printed_, picture.width(), picture.height(), date);
 }
 
 Report MainWindowModel::NothingToPrint() {

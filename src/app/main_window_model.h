@@ -140,11 +140,13 @@ class MainWindowModel {
     std::optional<std::string> HistoryNewer() { return walk_.Newer(history_); }
     void EndHistoryWalk() { walk_.End(); }
 
-    // The print and save-as-PDF commands' page: the equation line and the
-    // lines the list shows, the framed panel's pixels and the date; nothing
-    // while the list is empty (before the first solve, after Clear), for
-    // which NothingToPrint is the box.
-    std::optional<PrintedPage> PrintedPageOn(const Paper& paper, const PrintedDate& date) const;
+    // The print and save-as-PDF commands' pages: what the save-solution
+    // command saves of the last solve, then, when it failed, its message;
+    // the framed panel's pixels when it succeeded (a failed one has no plot
+    // of its own); and the date. Nothing before the first solve and after
+    // Clear, for which NothingToPrint is the box.
+    std::optional<PrintedDocument> PrintedDocumentOn(const Paper& paper,
+                                                     const PrintedDate& date) const;
     static Report NothingToPrint();
     // A file the window made (the PDF), saved at `path` as every file is.
     Report SaveBytes(const std::string& path, std::span<const std::uint8_t> bytes) const;
@@ -176,6 +178,10 @@ class MainWindowModel {
     // What the list shows, under the equation line of the solve that filled it.
     std::string listEquation_;
     std::vector<std::string> listLines_;
+    // The lines to print, as PrintedDocumentOn tells; and whether the plot
+    // goes with them.
+    std::optional<std::vector<std::string>> printed_;
+    bool printsPlot_ = false;
 
     friend struct testing::ModelProbe;
 };

@@ -17,9 +17,6 @@ constexpr double kMargin = 20.0;
 constexpr double kListFontPt = 12.0;  // the list's 16 pixels at 96 pixels per inch
 constexpr double kFooterFontPt = 9.0;
 constexpr double kPointMm = 25.4 / 72.0;
-// The widest character of the list's bold sans font, in ems (digits and
-// most letters are narrower), so that a line laid out by its length fits.
-constexpr double kWidestCharacterEm = 0.75;
 constexpr double kLineSpacing = 1.35;  // line height in font sizes
 constexpr double kGapBeforePlot = 8.0;
 
@@ -27,16 +24,32 @@ constexpr double kGapBeforePlot = 8.0;
 constexpr std::array<std::string_view, 11> kLetterRegions = {"US", "CA", "MX", "PH", "CL", "CO",
                                                              "VE", "CR", "GT", "PR", "SV"};
 
-std::size_t CharacterCount(const std::string& utf8) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < utf8.size();) {
-        char32_t codePoint;
-        if (!DecodeUtf8(utf8, i, codePoint)) {
-            ++i;
-        }
-        ++count;
+// The most a character can be wide in the list's bold sans font, in ems:
+// digits, most small letters and the narrow signs 0.75; the other ASCII
+// characters and three small Cyrillic letters 0.86; the widest small letters
+// and a few signs 1.11; any other character ("Щ", "‰", "№") 1.45.
+double WidestAdvanceEm(char32_t c) {
+    constexpr std::u32string_view kWide = U"mwMW%@&жшщфыюљњ";
+    constexpr std::u32string_view kMedium = U"дмъ";
+    constexpr std::u32string_view kNarrowSigns = U" !\"'(),-./:;[]_`{|}";
+    if (kWide.find(c) != std::u32string_view::npos) {
+        return 1.11;
     }
-    return count;
+    if (kMedium.find(c) != std::u32string_view::npos) {
+        return 0.86;
+    }
+    const bool smallLetter = (c >= U'a' && c <= U'z') || (c >= 0x430 && c <= 0x45F);
+    if ((c >= U'0' && c <= U'9') || smallLetter ||
+        kNarrowSigns.find(c) != std::u32string_view::npos) {
+        return 0.75;
+    }
+    return c < 0x80 ? 0.86 : 1.45;
+}
+
+// The plot's corner on the grid of picture pixels, so that a device or a
+// renderer of any multiple of 100 dots per inch puts every pixel on whole dots.
+double OnPictureGrid(double millimetres) {
+    return std::round(millimetres / kPicturePixel) * kPicturePixel;
 }
 
 }  // namespace
@@ -77,37 +90,83 @@ std::string PrintedDateText(const PrintedDate& date) {
     return text;
 }
 
-PrintedPage LayOutPrintedPage(const Paper& paper, std::vector<std::string> lines, int pictureWidth,
-                              int pictureHeight, const PrintedDate& date) {
-    PrintedPage page;
-    page.paper = paper;
-    page.margin = kMargin;
-    page.textLeft = kMargin;
-    page.textTop = kMargin;
-    std::size_t longest = 1;
-    for (const std::string& line : lines) {
-        longest = std::max(longest, CharacterCount(line));
+std::vector<std::string> WrappedLine(std::string_view line, double widthEm) {
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    std::size_t afterSpace = std::string_view::npos;  // where the piece may end
+    double width = 0;
+    double widthAtSpace = 0;
+    for (std::size_t i = 0; i < line.size();) {
+        std::size_t next = i;
+        char32_t codePoint = 0;
+        if (!DecodeUtf8(line, next, codePoint)) {
+            next = AfterBrokenUtf8(line, i);
+        }
+        const double advance = WidestAdvanceEm(codePoint);
+        // A space may stand beyond the width: it ends the piece it follows.
+        if (codePoint != U' ' && width + advance > widthEm && i > start) {
+            const std::size_t cut = afterSpace != std::string_view::npos ? afterSpace : i;
+            pieces.emplace_back(line.substr(start, cut - start));
+            width = cut == i ? 0 : width - widthAtSpace;
+            start = cut;
+            afterSpace = std::string_view::npos;
+        }
+        width += advance;
+        if (codePoint == U' ') {
+            afterSpace = next;
+            widthAtSpace = width;
+        }
+        i = next;
     }
-    const double width = paper.width - 2 * kMargin;
-    page.fontSizePt = std::min(
-        kListFontPt, width / (static_cast<double>(longest) * kWidestCharacterEm * kPointMm));
-    page.lineHeight = page.fontSizePt * kPointMm * kLineSpacing;
-    // The plot on the grid of picture pixels, so that a device or a renderer
-    // of any multiple of 100 dots per inch puts every pixel on whole dots.
-    const auto onGrid = [](double millimetres) {
-        return std::round(millimetres / kPicturePixel) * kPicturePixel;
-    };
-    page.plotLeft = onGrid(kMargin);
-    page.plotTop =
-        onGrid(page.textTop + page.lineHeight * static_cast<double>(lines.size()) + kGapBeforePlot);
-    page.pictureWidth = pictureWidth;
-    page.pictureHeight = pictureHeight;
-    page.lines = std::move(lines);
-    page.footerFontSizePt = kFooterFontPt;
-    page.footerBaseline = paper.height - kMargin / 2;
-    page.footerLeft = std::string("Parabel ") + kVersion;
-    page.footerRight = PrintedDateText(date);
-    return page;
+    pieces.emplace_back(line.substr(start));
+    return pieces;
+}
+
+PrintedDocument LayOutPrintedDocument(const Paper& paper, const std::vector<std::string>& lines,
+                                      int pictureWidth, int pictureHeight,
+                                      const PrintedDate& date) {
+    PrintedDocument document;
+    document.paper = paper;
+    document.title = lines.empty() ? std::string() : lines.front();
+    document.margin = kMargin;
+    document.textLeft = kMargin;
+    document.textTop = kMargin;
+    document.fontSizePt = kListFontPt;
+    document.lineHeight = kListFontPt * kPointMm * kLineSpacing;
+    document.plotLeft = OnPictureGrid(kMargin);
+    document.pictureWidth = pictureWidth;
+    document.pictureHeight = pictureHeight;
+    document.footerFontSizePt = kFooterFontPt;
+    document.footerBaseline = paper.height - kMargin / 2;
+    document.footerLeft = std::string("Parabel ") + kVersion;
+    document.footerRight = PrintedDateText(date);
+
+    // The text and the plot stay above the bottom margin, the footer below.
+    const double bottom = paper.height - kMargin;
+    const auto linesPerPage =
+        static_cast<std::size_t>((bottom - document.textTop) / document.lineHeight);
+    const double widthEm = (paper.width - 2 * kMargin) / (kListFontPt * kPointMm);
+    document.pages.emplace_back();
+    for (const std::string& line : lines) {
+        for (std::string& piece : WrappedLine(line, widthEm)) {
+            if (document.pages.back().lines.size() == linesPerPage) {
+                document.pages.emplace_back();
+            }
+            document.pages.back().lines.push_back(std::move(piece));
+        }
+    }
+    if (pictureWidth > 0 && pictureHeight > 0) {
+        const double belowText = OnPictureGrid(
+            document.textTop +
+            document.lineHeight * static_cast<double>(document.pages.back().lines.size()) +
+            kGapBeforePlot);
+        if (belowText + pictureHeight * kPicturePixel <= bottom) {
+            document.pages.back().plotTop = belowText;
+        } else {
+            document.pages.emplace_back().plotTop = OnPictureGrid(document.textTop);
+        }
+    }
+    return document;
 }
 
 }  // namespace parabel

@@ -1,11 +1,13 @@
-// The page the print and save-as-PDF commands make, laid out once for the
-// window and the browser: the equation line and the worked solution as the
-// list shows them, the plot's very pixels at a whole number of device dots
-// per picture pixel, and the date in a footer. Lengths are in millimetres
-// from the paper's top-left corner; each face draws it on its own device.
+// The pages the print and save-as-PDF commands make, laid out once for the
+// window and the browser: the equation line and the worked solution, the
+// plot's very pixels at a whole number of device dots per picture pixel, and
+// the date in a footer. Lengths are in millimetres from each sheet's
+// top-left corner; each face draws them on its own device.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace parabel {
@@ -33,20 +35,30 @@ struct PrintedDate {
     int year = 2000;
 };
 
+// One sheet of the printout: its lines, each short enough for the paper's
+// width, and the plot when it stands on this sheet.
 struct PrintedPage {
+    std::vector<std::string> lines;
+    std::optional<double> plotTop;
+};
+
+// The printout: the text, in the list's font (bold sans) and size, one line
+// under the other from the first sheet on, a line too long for the paper
+// wrapped onto further lines; the plot below it, on a further sheet when the
+// rest of the last one is too short; a footer on every sheet.
+struct PrintedDocument {
     Paper paper;
-    // The text, in the list's font (bold sans), one line under the other.
-    std::vector<std::string> lines;  // the equation line, then the list's lines
+    std::string title;  // the equation line, for the document's title
+    std::vector<PrintedPage> pages;
     double textLeft = 0;
-    double textTop = 0;  // the top of the first line
+    double textTop = 0;  // the top of each sheet's first line
     double fontSizePt = 0;
     double lineHeight = 0;
-    // The plot: the picture's pixels at pictureWidth x pictureHeight, each
-    // kPicturePixel millimetres (1/100 inch) square, or as near as a device
-    // of another resolution has whole dots for (DotsPerPicturePixel); its
-    // corner on that 1/100-inch grid.
+    // The plot: the picture's pixels at pictureWidth x pictureHeight (0 x 0
+    // for none), each kPicturePixel millimetres (1/100 inch) square, or as
+    // near as a device of another resolution has whole dots for
+    // (DotsPerPicturePixel); its corner on that 1/100-inch grid.
     double plotLeft = 0;
-    double plotTop = 0;
     int pictureWidth = 0;
     int pictureHeight = 0;
     // The footer: the program on the left, the date on the right.
@@ -65,11 +77,16 @@ inline constexpr double kPicturePixel = 0.254;
 // 12; 96: 1).
 int DotsPerPicturePixel(double dotsPerInch);
 
-// The page for `lines` (the equation line first) and a picture of
-// pictureWidth x pictureHeight pixels. Lines too long for the paper at the
-// list's size get a smaller size, so that none is cut.
-PrintedPage LayOutPrintedPage(const Paper& paper, std::vector<std::string> lines, int pictureWidth,
-                              int pictureHeight, const PrintedDate& date);
+// The printout of `lines` (the equation line first) and a picture of
+// pictureWidth x pictureHeight pixels (0 x 0: no plot), at the list's size.
+PrintedDocument LayOutPrintedDocument(const Paper& paper, const std::vector<std::string>& lines,
+                                      int pictureWidth, int pictureHeight, const PrintedDate& date);
+
+// `line` cut into pieces that are each at most `widthEm` wide in the list's
+// bold font, by the widest its characters can be: after the last space that
+// fits, or after the last character that fits where no space does. The
+// pieces joined give the line back; an empty line stays one empty piece.
+std::vector<std::string> WrappedLine(std::string_view line, double widthEm);
 
 // The date as the footer writes it: "07.12.2026".
 std::string PrintedDateText(const PrintedDate& date);

@@ -135,9 +135,9 @@ class MainWindow : public QMainWindow {
     std::optional<bool> loadFile(
         const std::string& fileName,
         MainWindowModel::FolderGiven folder = MainWindowModel::FolderGiven::kIsMissing);
-    // The page to print of what the window shows, on the locale's paper with
+    // The pages to print of the last solve, on the locale's paper with
     // today's date; nothing, after its box, when there is nothing to print.
-    std::optional<PrintedPage> pageToPrint();
+    std::optional<PrintedDocument> documentToPrint();
     // Up and Down in the field.
     void walkHistory(bool older);
 

@@ -92,37 +92,38 @@ void MainWindow::savePlot() {
         [this](const QString& fileName) { return model_.SavePicture(fileName.toStdString()); }));
 }
 
-std::optional<PrintedPage> MainWindow::pageToPrint() {
-    std::optional<PrintedPage> page = model_.PrintedPageOn(localePaper(), today());
-    if (!page) {
+std::optional<PrintedDocument> MainWindow::documentToPrint() {
+    std::optional<PrintedDocument> document = model_.PrintedDocumentOn(localePaper(), today());
+    if (!document) {
         tell(MainWindowModel::NothingToPrint());
     }
-    return page;
+    return document;
 }
 
 void MainWindow::printSolution() {
-    const std::optional<PrintedPage> page = pageToPrint();
-    if (!page) {
+    const std::optional<PrintedDocument> document = documentToPrint();
+    if (!document) {
         return;
     }
     const FramedSurface picture = model_.Picture();
-    app_.platform().printPage(this, pageSizeOf(page->paper),
-                              [&](QPainter& painter, double dotsPerInch) {
-                                  paintPrintedPage(painter, dotsPerInch, *page, picture);
-                              });
+    app_.platform().printPages(
+        this, pageSizeOf(document->paper), static_cast<int>(document->pages.size()),
+        [&](QPainter& painter, double dotsPerInch, int pageIndex, bool onScreen) {
+            paintPrintedPage(painter, dotsPerInch, *document, pageIndex, picture,
+                             onScreen ? PageMedium::kScreen : PageMedium::kPaper);
+        });
     redrawFromState();  // the preview covered the plot
 }
 
 void MainWindow::saveAsPdf() {
-    const std::optional<PrintedPage> page = pageToPrint();
-    if (!page) {
+    const std::optional<PrintedDocument> document = documentToPrint();
+    if (!document) {
         return;
     }
     tell(pdfDialog_.runSave(
         this, [this] { return redrawn(); },
-        [this, &page](const QString& fileName) {
-            const QByteArray pdf = printedPagePdf(*page, model_.Picture(),
-                                                  QString::fromStdString(page->lines.front()));
+        [this, &document](const QString& fileName) {
+            const QByteArray pdf = printedDocumentPdf(*document, model_.Picture());
             return model_.SaveBytes(
                 fileName.toStdString(),
                 std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),

@@ -1,12 +1,15 @@
 #include "page_painter.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <cmath>
 #include <string_view>
 
+#include "picture_image.h"
 #include "window_font.h"
 
 namespace parabel::ui {
@@ -15,22 +18,54 @@ namespace {
 
 constexpr int kPdfDotsPerInch = 600;
 
-QImage pictureImage(const FramedSurface& picture, int dotsPerPixel) {
-    // A picture's pixels are 0xAARRGGBB words with the alpha byte full, which
-    // is what QImage::Format_RGB32 holds.
-    QImage image(picture.width(), picture.height(), QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y) {
-        picture.Row(y, reinterpret_cast<Pixel*>(image.scanLine(y)));
-    }
-    // Each pixel made a square of whole dots here, so that no device or
-    // viewer smooths it: drawn one image dot on one device dot.
-    return image.scaled(image.size() * dotsPerPixel, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
 QFont printFont(double pointSize, bool bold) {
     QFont font = windowFont(16, bold);
     font.setPointSizeF(pointSize);
     return font;
+}
+
+// The picture on paper: each pixel made a square of whole dots here, so that
+// no device or viewer smooths it, drawn one image dot on one device dot.
+void paintPictureOnPaper(QPainter& painter, QPointF corner, const FramedSurface& picture,
+                         int dotsPerPixel) {
+    const QImage image = pictureImage(picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // Lossless: a PDF would otherwise keep the picture as a JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawImage(corner, image.scaled(image.size() * dotsPerPixel, Qt::IgnoreAspectRatio,
+                                           Qt::FastTransformation));
+}
+
+// The picture on screen: the pixels of each colour as one filled area of
+// squares, which the screen draws at its zoom covering each of its pixels in
+// the part the squares cover, so that a line narrower than a screen pixel
+// shows lighter, never not at all. White stays the paper's.
+void paintPictureOnScreen(QPainter& painter, QPointF corner, const FramedSurface& picture,
+                          double dotsPerPixel) {
+    const QImage image = pictureImage(picture);
+    QHash<QRgb, QPainterPath> areas;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width();) {
+            int end = x + 1;
+            while (end < image.width() && row[end] == row[x]) {
+                ++end;
+            }
+            if ((row[x] & 0xFFFFFF) != 0xFFFFFF) {
+                areas[row[x]].addRect(QRectF(corner.x() + x * dotsPerPixel,
+                                             corner.y() + y * dotsPerPixel,
+                                             (end - x) * dotsPerPixel, dotsPerPixel));
+            }
+            x = end;
+        }
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (auto area = areas.begin(); area != areas.end(); ++area) {
+        area->setFillRule(Qt::WindingFill);  // the squares as one area, without seams
+        painter.fillPath(*area, QColor::fromRgb(area.key()));
+    }
+    painter.restore();
 }
 
 }  // namespace
@@ -40,54 +75,66 @@ QPageSize pageSizeOf(const Paper& paper) {
                                                                   : QPageSize::A4);
 }
 
-void paintPrintedPage(QPainter& painter, double dotsPerInch, const PrintedPage& page,
-                      const FramedSurface& picture) {
+void paintPrintedPage(QPainter& painter, double dotsPerInch, const PrintedDocument& document,
+                      int pageIndex, const FramedSurface& picture, PageMedium medium) {
     const auto dots = [dotsPerInch](double millimetres) {
         return millimetres * dotsPerInch / 25.4;
     };
+    const PrintedPage& page = document.pages.at(static_cast<std::size_t>(pageIndex));
     painter.save();
     painter.setPen(Qt::black);
-    painter.setFont(printFont(page.fontSizePt, true));
+    painter.setFont(printFont(document.fontSizePt, true));
     for (std::size_t i = 0; i < page.lines.size(); ++i) {
-        const QRectF box(dots(page.textLeft), dots(page.textTop + page.lineHeight * double(i)),
-                         dots(page.paper.width - 2 * page.margin), dots(page.lineHeight));
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+        // Each line fits the width: drawn whole, never clipped.
+        const QRectF box(
+            dots(document.textLeft), dots(document.textTop + document.lineHeight * double(i)),
+            dots(document.paper.width - 2 * document.margin), dots(document.lineHeight));
+        painter.drawText(box,
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
                          QString::fromStdString(page.lines[i]));
     }
 
-    const int dotsPerPixel = DotsPerPicturePixel(dotsPerInch);
-    const QImage image = pictureImage(picture, dotsPerPixel);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    // Lossless: a PDF would otherwise keep the picture as a JPEG.
-    painter.setRenderHint(QPainter::LosslessImageRendering);
-    painter.drawImage(QPointF(std::round(dots(page.plotLeft)), std::round(dots(page.plotTop))),
-                      image);
+    if (page.plotTop) {
+        const QPointF corner(std::round(dots(document.plotLeft)), std::round(dots(*page.plotTop)));
+        const int dotsPerPixel = DotsPerPicturePixel(dotsPerInch);
+        if (medium == PageMedium::kPaper) {
+            paintPictureOnPaper(painter, corner, picture, dotsPerPixel);
+        } else {
+            paintPictureOnScreen(painter, corner, picture, dotsPerPixel);
+        }
+    }
 
-    painter.setFont(printFont(page.footerFontSizePt, false));
+    painter.setFont(printFont(document.footerFontSizePt, false));
     const QFontMetricsF metrics(painter.font(), painter.device());
-    const QString right = QString::fromStdString(page.footerRight);
-    const double baseline = dots(page.footerBaseline);
-    painter.drawText(QPointF(dots(page.margin), baseline), QString::fromStdString(page.footerLeft));
+    const QString right = QString::fromStdString(document.footerRight);
+    const double baseline = dots(document.footerBaseline);
+    painter.drawText(QPointF(dots(document.margin), baseline),
+                     QString::fromStdString(document.footerLeft));
     painter.drawText(
-        QPointF(dots(page.paper.width - page.margin) - metrics.horizontalAdvance(right), baseline),
+        QPointF(dots(document.paper.width - document.margin) - metrics.horizontalAdvance(right),
+                baseline),
         right);
     painter.restore();
 }
 
-QByteArray printedPagePdf(const PrintedPage& page, const FramedSurface& picture,
-                          const QString& title) {
+QByteArray printedDocumentPdf(const PrintedDocument& document, const FramedSurface& picture) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfDotsPerInch);
-        writer.setPageSize(pageSizeOf(page.paper));
+        writer.setPageSize(pageSizeOf(document.paper));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(title);
+        writer.setTitle(QString::fromStdString(document.title));
         writer.setCreator(QStringLiteral("Parabel"));
         QPainter painter(&writer);
-        paintPrintedPage(painter, kPdfDotsPerInch, page, picture);
+        for (int i = 0; i < static_cast<int>(document.pages.size()); ++i) {
+            if (i > 0) {
+                writer.newPage();
+            }
+            paintPrintedPage(painter, kPdfDotsPerInch, document, i, picture);
+        }
     }
     return bytes;
 }

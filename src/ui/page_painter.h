@@ -1,7 +1,9 @@
-// The printed page on a Qt paint device: a printer, the print preview or a
-// PDF writer, laid out by the window model (PrintedPage) in millimetres and
-// drawn at the device's own resolution, the plot's pixels at a whole number
-// of dots each, never smoothed.
+// The printed pages on a Qt paint device: a printer, the print preview or a
+// PDF writer, laid out by the window model (PrintedDocument) in millimetres
+// and drawn at the device's own resolution. On paper the plot's pixels are a
+// whole number of dots each, never smoothed; on screen (the preview, which
+// shows the page scaled to its zoom) each pixel is a square the screen
+// covers in part, so the plot shows at any zoom as the paper will.
 #pragma once
 
 #include <QByteArray>
@@ -11,21 +13,22 @@
 #include "plot/picture.h"
 
 class QPainter;
-class QPagedPaintDevice;
 
 namespace parabel::ui {
 
 QPageSize pageSizeOf(const Paper& paper);
 
-// Draws the page with `painter` on its device, whose whole page (no margins)
-// the painter covers, at `dotsPerInch`.
-void paintPrintedPage(QPainter& painter, double dotsPerInch, const PrintedPage& page,
-                      const FramedSurface& picture);
+enum class PageMedium { kPaper, kScreen };
 
-// The page as a PDF file: real text in embedded fonts, so it can be
+// Draws sheet `pageIndex` of the document with `painter` on its device, whose
+// whole page (no margins) the painter covers, at `dotsPerInch`.
+void paintPrintedPage(QPainter& painter, double dotsPerInch, const PrintedDocument& document,
+                      int pageIndex, const FramedSurface& picture,
+                      PageMedium medium = PageMedium::kPaper);
+
+// The document as a PDF file: real text in embedded fonts, so it can be
 // searched and copied, and the plot's pixels at 600 dots per inch (six dots a
-// picture pixel). `title` is the document's title.
-QByteArray printedPagePdf(const PrintedPage& page, const FramedSurface& picture,
-                          const QString& title);
+// picture pixel). Its title is the document's.
+QByteArray printedDocumentPdf(const PrintedDocument& document, const FramedSurface& picture);
 
 }  // namespace parabel::ui

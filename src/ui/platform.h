@@ -56,13 +56,16 @@ class Platform {
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) {
         return afterwards(runColorDialog(parent, initial));
     }
-    // Draws a page: `paint` draws it with the painter it is given, whose
-    // device covers the whole page at the dots per inch it is given. The
-    // print preview shows it and its print button asks for the printer and
-    // prints; true when the page went to a printer.
-    using PagePainting = std::function<void(QPainter& painter, double dotsPerInch)>;
-    bool printPage(QWidget* parent, const QPageSize& pageSize, const PagePainting& paint) {
-        return afterwards(runPrintDialog(parent, pageSize, paint));
+    // Prints `pageCount` pages: `paint` draws the page of the index it is
+    // given with the painter it is given, whose device covers the whole page
+    // at the dots per inch it is given, on paper or on screen. The print
+    // preview shows them and its print button asks for the printer and
+    // prints; true when the pages went to a printer.
+    using PagePainting =
+        std::function<void(QPainter& painter, double dotsPerInch, int pageIndex, bool onScreen)>;
+    bool printPages(QWidget* parent, const QPageSize& pageSize, int pageCount,
+                    const PagePainting& paint) {
+        return afterwards(runPrintDialog(parent, pageSize, pageCount, paint));
     }
     // Hands a web address or "mailto:" target to the desktop; the result is
     // not looked at.
@@ -78,7 +81,7 @@ class Platform {
     virtual std::optional<QString> runFileDialog(QWidget* parent, const FileDialogOptions& options,
                                                  const QString& fileName, bool save) = 0;
     virtual std::optional<QColor> runColorDialog(QWidget* parent, const QColor& initial) = 0;
-    virtual bool runPrintDialog(QWidget* parent, const QPageSize& pageSize,
+    virtual bool runPrintDialog(QWidget* parent, const QPageSize& pageSize, int pageCount,
                                 const PagePainting& paint) = 0;
     virtual void handToDesktop(const QString& target) = 0;
 

@@ -17,7 +17,7 @@ class QtPlatform final : public Platform {
     std::optional<QString> runFileDialog(QWidget* parent, const FileDialogOptions& options,
                                          const QString& fileName, bool save) override;
     std::optional<QColor> runColorDialog(QWidget* parent, const QColor& initial) override;
-    bool runPrintDialog(QWidget* parent, const QPageSize& pageSize,
+    bool runPrintDialog(QWidget* parent, const QPageSize& pageSize, int pageCount,
                         const PagePainting& paint) override;
     void handToDesktop(const QString& target) override;
 

@@ -99,6 +99,10 @@ struct Step {
     // The window's panel after solving this equation, "" for the empty panel,
     // or null where the story does not look.
     const char* panel = nullptr;
+    // The printout's last line, "" for nothing to print, or null where the
+    // story does not look; and whether the plot is printed.
+    const char* printedLast = nullptr;
+    bool printsPlot = false;
 };
 
 TEST(WindowSteps, EachCommandLeavesWhatTheWindowShowsAndSaves) {
@@ -115,9 +119,27 @@ TEST(WindowSteps, EachCommandLeavesWhatTheWindowShowsAndSaves) {
         },
         {
             {Step::kSolve, "x^2-4", "парабола y = x² - 4, корни 2 и -2", "x^2-4=0", "x^2-4=0"},
-            // A failed solve keeps the list and its equation, saves only its own line.
-            {Step::kSolve, "5+3", "парабола y = x² - 4, корни 2 и -2", "x^2-4=0", "5+3=0"},
-            {Step::kRefresh, "", "парабола y = x² - 4, корни 2 и -2", "x^2-4=0", "5+3=0"},
+            // A failed solve keeps the list and its equation, saves only its
+            // own line, and prints that line with its message, without the
+            // plot of the equation before.
+            // A message of several lines is printed as its lines.
+            {Step::kSolve, "5+3", "парабола y = x² - 4, корни 2 и -2", "x^2-4=0", "5+3=0", "x^2-4",
+             " c-любое число"},
+            {Step::kRefresh, "", "парабола y = x² - 4, корни 2 и -2", "x^2-4=0", "5+3=0", "x^2-4",
+             " c-любое число"},
+            {Step::kSolve, "x^2-1", "парабола y = x² - 1, корни 1 и -1", "x^2-1=0", "x^2-1=0",
+             "x^2-1", "Ответ: x(1)=1 ; x(2)=-1", true},
+            {Step::kSolve, "x^2-5y+6", "парабола y = x² - 1, корни 1 и -1", "x^2-1=0", "x^2-5y+6=0",
+             "x^2-1", kConversionMessage},
+            {Step::kClear, "", "нет графика", "", "x^2-5y+6=0", "", ""},
+        },
+        {
+            // Every line, but a root that rounds to no double: the answer is
+            // printed with the message, and no plot.
+            {Step::kSolve, "x^2+2x+5", "парабола y = x² + 2x + 5, корней нет", "x^2+2x+5=0",
+             "x^2+2x+5=0", "x^2+2x+5", "Ответ: Корней нет.", true},
+            {Step::kSolve, "x^2-1e400x", "парабола y = x² + 2x + 5, корней нет", "x^2-1e400x=0",
+             "x^2-1e400x=0", "x^2+2x+5", kConversionMessage},
         },
         {
             // The first line of a file, after a byte-order mark, in Windows-1251.
@@ -154,6 +176,19 @@ TEST(WindowSteps, EachCommandLeavesWhatTheWindowShowsAndSaves) {
             EXPECT_EQ(file.substr(0, file.find('\r')), step.savedFirstLine);
             if (step.panel) {
                 EXPECT_EQ(Shown(model), *step.panel ? DrawnPanel(step.panel) : emptyPanel);
+            }
+            if (step.printedLast) {
+                const auto printed = model.PrintedDocumentOn(kA4, {8, 12, 2026});
+                ASSERT_EQ(printed.has_value(), *step.printedLast != 0);
+                if (printed) {
+                    std::vector<std::string> lines;
+                    for (const PrintedPage& page : printed->pages) {
+                        lines.insert(lines.end(), page.lines.begin(), page.lines.end());
+                    }
+                    EXPECT_EQ(lines.front(), step.savedFirstLine);
+                    EXPECT_EQ(lines.back(), step.printedLast);
+                    EXPECT_EQ(printed->pictureWidth > 0, step.printsPlot);
+                }
             }
         }
     }

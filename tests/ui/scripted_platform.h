@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include "ui/platform.h"
+#include "ui/qt_platform.h"
 
 namespace parabel::testing {
 
@@ -36,6 +37,9 @@ class ScriptedPlatform final : public ui::Platform {
     // Each page printed, drawn at 100 dots per inch, and whether to print.
     std::vector<QImage> printedPages;
     bool printAnswer = true;
+    // Set: the print command opens the toolkit's own print preview, as the
+    // program does, and records nothing.
+    bool realPrintPreview = false;
     std::function<void()> onBox;  // runs while a box is "shown"
     // Runs inside every box and dialog, as code a dialog loads would.
     std::function<void()> duringEachCall;
@@ -73,17 +77,23 @@ class ScriptedPlatform final : public ui::Platform {
         colorAnswers.pop_front();
         return answer;
     }
-    bool runPrintDialog(QWidget*, const QPageSize& pageSize, const PagePainting& paint) override {
+    bool runPrintDialog(QWidget* parent, const QPageSize& pageSize, int pageCount,
+                        const PagePainting& paint) override {
         during();
+        if (realPrintPreview) {
+            return ui::QtPlatform().printPages(parent, pageSize, pageCount, paint);
+        }
         constexpr int kDotsPerInch = 100;
-        QImage page(pageSize.sizePixels(kDotsPerInch), QImage::Format_RGB32);
-        page.fill(Qt::white);
-        page.setDotsPerMeterX(kDotsPerInch * 10000 / 254);
-        page.setDotsPerMeterY(kDotsPerInch * 10000 / 254);
-        QPainter painter(&page);
-        paint(painter, kDotsPerInch);
-        painter.end();
-        printedPages.push_back(page);
+        for (int i = 0; i < pageCount; ++i) {
+            QImage page(pageSize.sizePixels(kDotsPerInch), QImage::Format_RGB32);
+            page.fill(Qt::white);
+            page.setDotsPerMeterX(kDotsPerInch * 10000 / 254);
+            page.setDotsPerMeterY(kDotsPerInch * 10000 / 254);
+            QPainter painter(&page);
+            paint(painter, kDotsPerInch, i, false);
+            painter.end();
+            printedPages.push_back(page);
+        }
         return printAnswer;
     }
     void handToDesktop(const QString& target) override {

@@ -3,8 +3,10 @@ headless Chromium writes it to PDF), sent as a link, found again in the
 history; and the shared field texts typed, pasted and loaded. Run by
 browser_test.py."""
 import base64
+import html
 import json
 import os
+import re
 import subprocess
 import tempfile
 import time
@@ -115,6 +117,39 @@ class PrintPageTest(PageTest):
                 data = self.page.driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"]
                 file.write(base64.b64decode(data))
             self.assertEqual(" ".join(run("pdftotext", pdf, "-").decode().split()), NOTHING[1])
+
+    def test_long_lines_wrap_and_a_failed_solve_prints_what_is_saved(self):
+        """At the list's size (pdftotext's word boxes at least 10 points
+        high), within the margins, onto further sheets; after a failure the
+        saved lines and the message, and no plot."""
+        margin = 20 * 72 / 25.4
+        for before, equation, fails in [
+                ("", "x^2-" + "0" * 141 + "5x+6", False), ("", "x^2-" + "0" * 3000 + "5x+6", False),
+                ("x^2+2x+5", "x^2-1e400x", True), ("x^2-4", "x^2-5y+6", True)]:
+            with self.subTest(equation=equation[:20]), tempfile.TemporaryDirectory() as folder:
+                for typed in filter(None, [before, equation]):
+                    self.page.solve(typed)
+                _, message, saved = self.cli.solution(",", field(self.page))
+                if fails:
+                    self.page.dismiss()
+                self.assertEqual(self.print_by(self.page, "keys"), 1)
+                pdf = os.path.join(folder, "page.pdf")
+                with open(pdf, "wb") as file:
+                    data = self.page.driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"]
+                    file.write(base64.b64decode(data))
+                boxes = run("pdftotext", "-bbox", pdf, "-").decode()
+                width, height = map(float, re.search(r'<page width="([\d.]+)" height="([\d.]+)"', boxes).groups())
+                words = [(float(x0), float(y0), float(x1), float(y1), html.unescape(text)) for x0, y0, x1, y1, text in
+                         re.findall(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<', boxes)]
+                body = [word for word in words if word[1] < height - margin]
+                # (A word of underscores has the height of its strokes.)
+                self.assertEqual([word for word in body if word[3] - word[1] < 11 and re.search(r"[^\W_]", word[4])
+                                  or word[0] < margin - 1 or word[2] > width - margin + 1], [])
+                expected = saved.decode("cp1251") + (message if fails else "")
+                self.assertEqual("".join(word[4] for word in body), "".join(expected.split()))
+                self.assertEqual(boxes.count("<page ") > 1, len(equation) > 1000)
+                images = re.findall(r"^ *\d+ +\d+ +image ", run("pdfimages", "-list", pdf).decode(), re.M)
+                self.assertEqual(len(images), 0 if fails else 1)
 
 
 class LinkPageTest(PageTest):

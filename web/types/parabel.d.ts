@@ -31,23 +31,29 @@ export interface AuthorDetails {
   icq: string;
 }
 
-/**
- * The page the print command lays out, in millimetres from the paper's
- * top-left corner and font sizes in points: the lines in the list's bold
- * font, the plot's picture (pictureWidth x pictureHeight pixels, each
- * picturePixel millimetres square) and the footer.
- */
+/** One sheet of the printout: its lines, and the plot's top when it stands on it. */
 export interface PrintedPage {
+  lines: string[];
+  plotTop: number | null;
+}
+
+/**
+ * The pages the print command lays out, in millimetres from each sheet's
+ * top-left corner and font sizes in points: the lines in the list's bold
+ * font, each short enough for the paper, the plot's picture (pictureWidth x
+ * pictureHeight pixels, 0 x 0 for none, each picturePixel millimetres
+ * square) and the footer on every sheet.
+ */
+export interface PrintedDocument {
   paper: 'A4' | 'Letter';
   paperWidth: number;
   paperHeight: number;
-  lines: string[];
+  pages: PrintedPage[];
   textLeft: number;
   textTop: number;
   fontSizePt: number;
   lineHeight: number;
   plotLeft: number;
-  plotTop: number;
   pictureWidth: number;
   pictureHeight: number;
   picturePixel: number;
@@ -99,8 +105,8 @@ export interface Page {
   historyNewer(): string | null;
   endHistoryWalk(): void;
   clearHistory(): void;
-  /** The page to print for the browser's language and today; null when nothing is to print. */
-  printedPage(language: string, day: number, month: number, year: number): PrintedPage | null;
+  /** The pages to print for the browser's language and today; null when nothing is to print. */
+  printedDocument(language: string, day: number, month: number, year: number): PrintedDocument | null;
   delete(): void;
 }
 

@@ -1,7 +1,8 @@
-// The print command: the page the native side lays out (the equation line
-// and the worked solution in the list's bold font, the plot's pixels, the
-// program and the date in a footer) built in the print-only element, then the
-// browser's print, whose own dialog also saves it as PDF. The paper follows
+// The print command: the pages the native side lays out (the equation line
+// and the worked solution in the list's bold font, long lines wrapped, the
+// plot's pixels, the program and the date in a footer on each) built in the
+// print-only element, one sheet a page, then the browser's print, whose own
+// dialog also saves it as PDF. The paper follows
 // the browser's language (Letter where the region uses it, A4 elsewhere).
 
 // Dots of a 600 dpi printer per picture pixel (1/100 inch): the picture is
@@ -44,25 +45,12 @@ function pictureCanvas(rgba, width, height) {
 }
 
 /**
- * Fills `holder` with the page, and the paper's size in the print style.
- * @param {HTMLElement} holder
- * @param {import('../parabel.js').PrintedPage} printed
+ * The plot's picture on its sheet, `top` millimetres from the sheet's top.
+ * @param {import('../parabel.js').PrintedDocument} printed
  * @param {Uint8Array} rgba the framed panel's pixels
+ * @param {number} top
  */
-function layOut(holder, printed, rgba) {
-  holder.style.width = `${printed.paperWidth}mm`;
-  holder.style.height = `${printed.paperHeight - 1}mm`;
-  const lines = printed.lines.map((line, index) => {
-    const element = placed('div', 'printed-line', {
-      left: printed.textLeft,
-      top: printed.textTop + printed.lineHeight * index,
-      height: printed.lineHeight,
-      lineHeight: printed.lineHeight,
-    });
-    element.style.fontSize = `${printed.fontSizePt}pt`;
-    element.textContent = line;
-    return element;
-  });
+function placedPlot(printed, rgba, top) {
   const picture = pictureCanvas(rgba, printed.pictureWidth, printed.pictureHeight);
   picture.className = 'printed-plot';
   // Placed and sized by a transform, which the browser keeps exact, where a
@@ -71,7 +59,15 @@ function layOut(holder, printed, rgba) {
   const scale = printed.picturePixel / (kDotsPerPixel * kCssPixelMm);
   picture.style.width = `${picture.width}px`;
   picture.style.height = `${picture.height}px`;
-  picture.style.transform = `translate(${printed.plotLeft}mm, ${printed.plotTop}mm) scale(${scale})`;
+  picture.style.transform = `translate(${printed.plotLeft}mm, ${top}mm) scale(${scale})`;
+  return picture;
+}
+
+/**
+ * The footer of every sheet: the program on the left, the date on the right.
+ * @param {import('../parabel.js').PrintedDocument} printed
+ */
+function placedFooter(printed) {
   // The footer's line box stands on its baseline: its height is the font's.
   const footerSize = printed.footerFontSizePt * kPointMm;
   const footer = placed('div', 'printed-footer', {
@@ -87,7 +83,42 @@ function layOut(holder, printed, rgba) {
   const right = document.createElement('span');
   right.textContent = printed.footerRight;
   footer.append(left, right);
-  holder.replaceChildren(...lines, picture, footer);
+  return footer;
+}
+
+/**
+ * Fills `holder` with the sheets, one a page, and the paper's size in the
+ * print style.
+ * @param {HTMLElement} holder
+ * @param {import('../parabel.js').PrintedDocument} printed
+ * @param {Uint8Array} rgba the framed panel's pixels
+ */
+function layOut(holder, printed, rgba) {
+  const sheets = printed.pages.map((page) => {
+    const sheet = document.createElement('div');
+    sheet.className = 'printed-sheet';
+    sheet.style.width = `${printed.paperWidth}mm`;
+    sheet.style.height = `${printed.paperHeight - 1}mm`;
+    const lines = page.lines.map((line, index) => {
+      const element = placed('div', 'printed-line', {
+        left: printed.textLeft,
+        top: printed.textTop + printed.lineHeight * index,
+        height: printed.lineHeight,
+        lineHeight: printed.lineHeight,
+      });
+      element.style.fontSize = `${printed.fontSizePt}pt`;
+      element.textContent = line;
+      return element;
+    });
+    sheet.append(...lines);
+    if (page.plotTop !== null) {
+      sheet.append(placedPlot(printed, rgba, page.plotTop));
+    }
+    sheet.append(placedFooter(printed));
+    return sheet;
+  });
+  holder.removeAttribute('style');
+  holder.replaceChildren(...sheets);
   paperStyle().textContent = `@page { size: ${printed.paper} portrait; margin: 0; }`;
 }
 
@@ -118,7 +149,7 @@ export class Printer {
 
   // Lays the page out for today; false when there is nothing to print.
   prepare() {
-    const printed = this.page.printedPage(navigator.language, ...today());
+    const printed = this.page.printedDocument(navigator.language, ...today());
     if (!printed) {
       const message = document.createElement('p');
       message.className = 'printed-nothing';

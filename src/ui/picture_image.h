@@ -1,0 +1,13 @@
+// A picture of the program's as the toolkit's image, pixel for pixel: what
+// the clipboard offers and the printed page draws.
+#pragma once
+
+#include <QImage>
+
+#include "plot/picture.h"
+
+namespace parabel::ui {
+
+QImage pictureImage(const FramedSurface& picture);
+
+}  // namespace parabel::ui
