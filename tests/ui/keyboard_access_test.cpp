@@ -21,7 +21,7 @@
 using parabel::testing::Child;
 using parabel::testing::Program;
 using parabel::testing::RunQueuedCommands;
-using parabel::testing::WhenVisible;
+using parabel::testing::WhenActive;
 
 namespace {
 
@@ -201,7 +201,7 @@ class KeyboardAccessTest : public QObject {
 
         // The full-screen window tells what it draws, the same equation.
         QString fullScreen;
-        WhenVisible(program.fullScreen, [&] {
+        WhenActive(program.fullScreen, [&] {
             fullScreen = PlotDescription(program.fullScreen);
             program.fullScreen->close();
         });
@@ -335,7 +335,7 @@ class KeyboardAccessTest : public QObject {
         auto* mail = Child<parabel::ui::LinkLabel>(about, "mailLink");
         auto* icq = Child<QLineEdit>(about, "icqEdit");
         QStringList order;
-        WhenVisible(about, [&] {
+        WhenActive(about, [&] {
             for (int i = 0; i < 5; ++i) {
                 order << QApplication::focusWidget()->objectName();
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -363,7 +363,7 @@ class KeyboardAccessTest : public QObject {
         QCOMPARE(Accessible(icq, QAccessible::Name), QStringLiteral("ICQ"));
         // Tab reaches the number as text to read, not selected to type over.
         QString selected = QStringLiteral("(not reached)");
-        WhenVisible(about, [&] {
+        WhenActive(about, [&] {
             Child<QPushButton>(about, "okButton")->setFocus();
             for (int i = 0; i < 3; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -438,7 +438,7 @@ class KeyboardAccessTest : public QObject {
             press->doAction(QAccessibleActionInterface::pressAction());
             QVERIFY2(!row.window->isVisible(), row.button);
             bool opened = false;
-            WhenVisible(row.window, [&] {
+            WhenActive(row.window, [&] {
                 opened = true;
                 row.window->close();
             });
@@ -479,7 +479,7 @@ class KeyboardAccessTest : public QObject {
 
         QStringList openings;
         for (int opening = 0; opening < 2; ++opening) {
-            WhenVisible(program.fullScreen, [&] {
+            WhenActive(program.fullScreen, [&] {
                 openings << program.FullScreenStatus()->text();
                 QWidget* area = program.FullScreenPlotArea();
                 const QPointF global(520.5,

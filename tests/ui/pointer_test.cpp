@@ -14,7 +14,7 @@
 
 using parabel::testing::Child;
 using parabel::testing::Program;
-using parabel::testing::WhenVisible;
+using parabel::testing::WhenActive;
 using parabel::ui::NativePointer;
 
 namespace {
@@ -99,7 +99,7 @@ class PointerTest : public QObject {
         Program program;
         program.Show();
         QStringList readOuts;
-        WhenVisible(program.fullScreen, [&] {
+        WhenActive(program.fullScreen, [&] {
             QWidget* window = program.fullScreen;
             const qreal ratio = window->devicePixelRatioF();
             const QPoint axisTop =
