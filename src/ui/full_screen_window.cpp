@@ -162,10 +162,7 @@ bool FullScreenWindow::event(QEvent* event) {
 
 void FullScreenWindow::showDrawing(const Report& report) {
     plotArea_->setSurface(model_.surface());
-    if (report.HasError()) {
-        app_.platform().showError(QString::fromStdString(report.errorCaption),
-                                  QString::fromStdString(report.errorMessage));
-    }
+    app_.tell(report);
 }
 
 Report FullScreenWindow::redrawn() {

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <stdexcept>
 #include <string_view>
 
 #include "core/arithmetic_environment.h"
@@ -396,10 +397,23 @@ class MainWindowTest : public QObject {
         QVERIFY(main.isVisible());  // and the program goes on
         QCOMPARE(parabel::ui::AppContext::titleFromFileName("/usr/bin/PARABEL.EXE"),
                  QStringLiteral("Parabel"));
-        QCOMPARE(parabel::ui::AppContext::withFinalDot("List index out of bounds (0)"),
-                 QStringLiteral("List index out of bounds (0)"));
-        QCOMPARE(parabel::ui::AppContext::withFinalDot("Stream write error"),
-                 QStringLiteral("Stream write error."));
+        // Whatever escapes a handler shows as every other box of the program.
+        const struct {
+            const char* escaped;
+            QString shown;
+        } rows[] = {
+            {"List index out of bounds (0)", "List index out of bounds (0)"},
+            {"Stream write error", "Stream write error."},
+            // A file's name from an old archive, in Windows-1251 bytes.
+            {"Cannot open file \"\xF3\xF0.txt\"", "Cannot open file \"ур.txt\""},
+        };
+        for (const auto& row : rows) {
+            program.platform.boxes.clear();
+            program.context->guard([&] { throw std::runtime_error(row.escaped); });
+            QCOMPARE(program.platform.boxes.size(), size_t(1));
+            QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Parabel"));
+            QCOMPARE(program.platform.boxes[0].text, row.shown);
+        }
     }
 
     void commaSeparatorReadsAndShowsCommas() {
