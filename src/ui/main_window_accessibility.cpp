@@ -11,6 +11,7 @@
 
 #include "accessibility.h"
 #include "equation_edit.h"
+#include "layout_keys.h"
 #include "main_window.h"
 #include "plot_area.h"
 #include "solution_list.h"
@@ -62,7 +63,7 @@ void MainWindow::createMenuKeys() {
     // F10 opens the first menu, as on the common desktops.
     auto* key = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(key, &QShortcut::activated, this,
-            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+            [this] { openMenuByKey(menuBar(), menuBar()->actions().constFirst()); });
     // The menus of the bar itself; a submenu's Escape goes back to its menu.
     auto* escape = new EscapeLeavesTheMenuBar(menuBar());
     for (QAction* title : menuBar()->actions()) {

@@ -252,6 +252,9 @@ class KeyboardAccessTest : public QObject {
             const QString opened = open != nullptr ? open->text().remove(u'&') : QString();
             if (open != nullptr) {
                 QTRY_VERIFY(open->menu()->isVisible());
+                // Ready for Enter: its first item highlighted.
+                QVERIFY2(open->menu()->activeAction() == open->menu()->actions().constFirst(),
+                         row.key);
                 open->menu()->hide();
                 bar->setActiveAction(nullptr);
             }
