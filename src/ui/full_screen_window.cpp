@@ -105,6 +105,8 @@ void FullScreenWindow::createControls() {
 
 void FullScreenWindow::createStatusBar() {
     statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("statusBar"));
+    statusBar_->setAccessibleName(QStringLiteral("Строка состояния"));
     statusBar_->setSizeGripEnabled(false);
     statusLabel_ = new QLabel(statusBar_);
     statusLabel_->setObjectName(QStringLiteral("statusLabel"));

@@ -2,11 +2,13 @@
 // names and descriptions, and the key of the menu bar.
 #include <QAction>
 #include <QApplication>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include "accessibility.h"
@@ -24,6 +26,8 @@ void MainWindow::createAccessibleTexts() {
         button->setAccessibleName(accessibleNameFromHint(button->statusTip()));
         button->setAccessibleDescription(button->statusTip());
     }
+    toolBand_->setAccessibleName(QStringLiteral("Рамка панели инструментов"));
+    statusBar_->setAccessibleName(QStringLiteral("Строка состояния"));
     equationEdit_->setAccessibleName(QStringLiteral("Уравнение"));
     equationEdit_->setAccessibleDescription(equationEdit_->statusTip());
     solutionList_->setAccessibleName(QStringLiteral("Решение"));

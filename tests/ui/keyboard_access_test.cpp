@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 
 #include "plot/main_plot.h"
@@ -102,6 +103,8 @@ class KeyboardAccessTest : public QObject {
             {"solutionList", QAccessible::List, "Решение",
              "Ход решения уравнения; Ctrl+C копирует решение целиком"},
             {"plotArea", QAccessible::Graphic, "График", "нет графика"},
+            {"toolBand", QAccessible::Border, "Рамка панели инструментов", ""},
+            {"statusBar", QAccessible::StatusBar, "Строка состояния", ""},
         };
         for (const auto& row : rows) {
             QWidget* control = Child<QWidget>(program.main.get(), row.control);
@@ -109,7 +112,8 @@ class KeyboardAccessTest : public QObject {
             QCOMPARE(Accessible(control, QAccessible::Name), row.name);
             QCOMPARE(Accessible(control, QAccessible::Description), row.description);
         }
-        // Whatever a user can press or type into has a name, in every window.
+        // Whatever a user can press or type into has a name, in every window,
+        // and so has every status bar.
         for (QWidget* window :
              {static_cast<QWidget*>(program.main.get()), static_cast<QWidget*>(program.fullScreen),
               static_cast<QWidget*>(program.About())}) {
@@ -118,7 +122,7 @@ class KeyboardAccessTest : public QObject {
                     continue;  // Qt's own, such as the menu bar's button for items that do not fit
                 }
                 if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
-                    control->focusPolicy() != Qt::NoFocus) {
+                    qobject_cast<QStatusBar*>(control) || control->focusPolicy() != Qt::NoFocus) {
                     QVERIFY2(!Accessible(control, QAccessible::Name).isEmpty(),
                              qPrintable(control->objectName()));
                 }
