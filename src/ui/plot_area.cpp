@@ -114,9 +114,9 @@ void PlotArea::paintEvent(QPaintEvent*) {
     // as one image from the area's corner: at any scale factor the frame and
     // the plot lie on the one grid of picture pixels that the pointer
     // read-out counts in.
-    static const RasterSurface noSurface(0, 0, kWhitePixel);
+    static const RasterSurface kNoSurface(0, 0, kWhitePixel);
     painter.drawImage(0, 0,
-                      pictureImage(Framed(surface_ != nullptr ? *surface_ : noSurface, layout_)));
+                      pictureImage(Framed(surface_ != nullptr ? *surface_ : kNoSurface, layout_)));
     if (hasFocus()) {
         // Only in the margin: the plot's own pixels stay as they are.
         painter.setClipRegion(QRegion(rect()).subtracted(surfaceRect()));
