@@ -3,9 +3,6 @@
 namespace parabel::ui {
 
 QImage pictureImage(const FramedSurface& picture) {
-    if (picture.width() == 0 || picture.height() == 0) {
-        return {};
-    }
     // A picture's pixels are 0xAARRGGBB words with the alpha byte full, which
     // is what QImage::Format_RGB32 holds.
     QImage image(picture.width(), picture.height(), QImage::Format_RGB32);

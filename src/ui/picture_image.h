@@ -1,4 +1,5 @@
-// A composed picture as the toolkit's image, for the screen and the clipboard.
+// A picture of the program's as the toolkit's image, pixel for pixel: what
+// the clipboard offers and the printed page draws.
 #pragma once
 
 #include <QImage>
@@ -7,7 +8,6 @@
 
 namespace parabel::ui {
 
-// The picture's pixels, row by row; a null image for an empty picture.
 QImage pictureImage(const FramedSurface& picture);
 
 }  // namespace parabel::ui
