@@ -30,8 +30,11 @@ answer. Beside it the parabola is drawn on fixed axes with the real roots
 labelled; the plot can be shown across the whole screen.
 
 The solution saves as a text file, the plot as a BMP picture, and an
-equation loads from a text file. All arithmetic is done in 80-bit extended
-precision. The command-line companion parabel-cli prints the same solutions
+equation loads from a text file. The solution with its plot prints on one
+page, after a preview, or saves as a PDF whose text can be selected and
+searched. The equation field keeps a history of the last 50 equations
+solved, brought back by the arrow keys or from a drop-down list. All
+arithmetic is done in 80-bit extended precision. The command-line companion parabel-cli prints the same solutions
 and writes the same pictures without a window.]=])
 
 # The package's architecture is the target's: a 32-bit build on an amd64

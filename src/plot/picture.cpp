@@ -54,14 +54,10 @@ PictureLayout FullScreenPictureLayout(ScreenSize screen) {
     return {screen.width, screen.height - 40, 8, 9, screen.width - 16, screen.height - 16};
 }
 
-namespace {
-
 FramedSurface Framed(const RasterSurface& surface, const PictureLayout& layout) {
     return FramedSurface(surface, layout.width, layout.height, layout.surfaceLeft,
                          layout.surfaceTop);
 }
-
-}  // namespace
 
 FramedSurface MainPictureRows(const RasterSurface& panel) {
     return Framed(panel, MainPictureLayout());

@@ -53,6 +53,9 @@ struct PictureLayout {
     int surfaceHeight = 0;
 };
 
+// The frame of `layout` with `surface` at its place.
+FramedSurface Framed(const RasterSurface& surface, const PictureLayout& layout);
+
 // 322 x 338 with the 300 x 320 panel at (8, 8).
 PictureLayout MainPictureLayout();
 // W x (H - 40) with the (W - 16) x (H - 16) surface at (8, 9).

@@ -5,7 +5,6 @@
 #include <QScreen>
 #include <stdexcept>
 
-#include "app/error_report.h"
 #include "core/arithmetic_environment.h"
 #include "io/settings_location.h"
 #include "io/state_location.h"
@@ -34,7 +33,14 @@ void AppContext::guard(const std::function<void()>& handler) {
 }
 
 void AppContext::reportError(const std::exception& error) {
-    platform_.showError(title_, withFinalDot(QString::fromUtf8(error.what())));
+    tell(ErrorReport(title_.toStdString(), error.what()));
+}
+
+void AppContext::tell(const Report& report) {
+    if (report.HasError()) {
+        platform_.showError(QString::fromStdString(report.errorCaption),
+                            QString::fromStdString(report.errorMessage));
+    }
 }
 
 QString AppContext::titleFromExecutable() {
@@ -51,10 +57,6 @@ QString AppContext::titleFromFileName(const QString& path) {
         return name;
     }
     return name.left(1) + name.mid(1).toLower();
-}
-
-QString AppContext::withFinalDot(const QString& message) {
-    return QString::fromStdString(WithFinalDot(message.toStdString()));
 }
 
 }  // namespace parabel::ui

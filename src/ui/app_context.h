@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "app/error_report.h"
 #include "io/settings_location.h"
 #include "platform.h"
 
@@ -54,18 +55,17 @@ class AppContext {
     }
 
     // The general error report: runs a handler, in the program's arithmetic
-    // environment, and shows any error that escapes it in a box captioned
-    // with the title; the program goes on.
+    // environment, and shows any error that escapes it in the box ErrorReport
+    // makes of it, captioned with the title; the program goes on.
     void guard(const std::function<void()>& handler);
     void reportError(const std::exception& error);
+    // Shows the box a command's report asks for, if any.
+    void tell(const Report& report);
 
     // The application's title: the program file's name cut at its first ".",
     // every character after the first in lower case ("PARABEL.x" -> "Parabel").
     static QString titleFromExecutable();
     static QString titleFromFileName(const QString& fileName);
-    // A "." is appended when the message is not empty and its last character
-    // sorts after "." (so a message ending in "." or ")" gets none).
-    static QString withFinalDot(const QString& message);
 
   private:
     SettingsLocation settings_;

@@ -40,15 +40,7 @@ QMenu* createContextMenu(QWidget* widget) {
                          // A scroll area reports a click in its viewport's coordinates.
                          const auto* area = qobject_cast<const QAbstractScrollArea*>(widget);
                          const QWidget* origin = area != nullptr ? area->viewport() : widget;
-                         // From the keyboard, the first item ready for Enter,
-                         // as desktop menus open from a key.
-                         QAction* first = nullptr;
-                         for (QAction* action : menu->actions()) {
-                             if (action->isEnabled() && !action->isSeparator()) {
-                                 first = action;
-                                 break;
-                             }
-                         }
+                         QAction* first = firstItem(menu);
                          menu->popup(origin->mapToGlobal(position),
                                      reason->byKeyboard ? first : nullptr);
                          if (reason->byKeyboard && first != nullptr) {
@@ -56,6 +48,15 @@ QMenu* createContextMenu(QWidget* widget) {
                          }
                      });
     return menu;
+}
+
+QAction* firstItem(const QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+        if (action->isEnabled() && action->isVisible() && !action->isSeparator()) {
+            return action;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace parabel::ui

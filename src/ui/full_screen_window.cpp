@@ -105,6 +105,8 @@ void FullScreenWindow::createControls() {
 
 void FullScreenWindow::createStatusBar() {
     statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("statusBar"));
+    statusBar_->setAccessibleName(QStringLiteral("Строка состояния"));
     statusBar_->setSizeGripEnabled(false);
     statusLabel_ = new QLabel(statusBar_);
     statusLabel_->setObjectName(QStringLiteral("statusLabel"));
@@ -162,10 +164,7 @@ bool FullScreenWindow::event(QEvent* event) {
 
 void FullScreenWindow::showDrawing(const Report& report) {
     plotArea_->setSurface(model_.surface());
-    if (report.HasError()) {
-        app_.platform().showError(QString::fromStdString(report.errorCaption),
-                                  QString::fromStdString(report.errorMessage));
-    }
+    app_.tell(report);
 }
 
 Report FullScreenWindow::redrawn() {

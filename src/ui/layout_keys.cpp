@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QProxyStyle>
 
+#include "context_menu.h"
 #include "keyboard_layout.h"
 
 namespace parabel::ui {
@@ -69,7 +71,7 @@ bool openMenu(QWidget* window, QChar letter) {
     for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
         for (QAction* title : bar->actions()) {
             if (title->isEnabled() && QKeySequence::mnemonic(title->text()) == wanted) {
-                bar->setActiveAction(title);
+                openMenuByKey(bar, title);
                 return true;
             }
         }
@@ -139,6 +141,13 @@ class LayoutIndependentKeys final : public QObject {
 };
 
 }  // namespace
+
+void openMenuByKey(QMenuBar* bar, QAction* title) {
+    bar->setActiveAction(title);
+    if (QMenu* menu = title->menu()) {
+        menu->setActiveAction(firstItem(menu));
+    }
+}
 
 void installLayoutIndependentKeys() {
     static bool installed = false;

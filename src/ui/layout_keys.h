@@ -7,9 +7,16 @@
 // - the menu titles' letters are underlined only while Alt is held.
 #pragma once
 
+class QAction;
+class QMenuBar;
+
 namespace parabel::ui {
 
 // Installs both on the application, once; later calls do nothing.
 void installLayoutIndependentKeys();
+
+// Opens the menu of `title`, one of `bar`'s, as its key does (Alt with its
+// letter, F10): with its first item highlighted, ready for Enter.
+void openMenuByKey(QMenuBar* bar, QAction* title);
 
 }  // namespace parabel::ui

@@ -22,6 +22,7 @@
 #include "accessibility.h"
 #include "equation_edit.h"
 #include "full_screen_window.h"
+#include "history_list.h"
 #include "images.h"
 #include "layout_keys.h"
 #include "plot/picture.h"
@@ -262,6 +263,12 @@ void MainWindow::createControls() {
     // The drop-down of the equations solved, at the field's end.
     historyAction_->setIcon(dropDownImage());
     equationEdit_->addAction(historyAction_, QLineEdit::TrailingPosition);
+    historyList_ = new HistoryList(equationEdit_);
+    connect(historyList_, &HistoryList::chosen, this, [this](const QString& equation) {
+        equationEdit_->setEquation(equation);
+        model_.EndHistoryWalk();
+        equationEdit_->setFocus();
+    });
     connect(equationEdit_, &QLineEdit::textEdited, this, [this] { model_.EndHistoryWalk(); });
     connect(equationEdit_, &EquationEdit::keyPressed, this,
             [this](int key, Qt::KeyboardModifiers modifiers) {

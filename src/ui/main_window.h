@@ -34,6 +34,7 @@ namespace parabel::ui {
 class AboutDialog;
 class EquationEdit;
 class FullScreenWindow;
+class HistoryList;
 class PlotArea;
 class SolutionList;
 
@@ -172,6 +173,7 @@ class MainWindow : public QMainWindow {
     SolutionList* solutionList_ = nullptr;
     QPushButton* solveButton_ = nullptr;  // off the window: the default button
     PlotArea* plotArea_ = nullptr;
+    HistoryList* historyList_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     QLabel* statusLabel_ = nullptr;
 

@@ -2,15 +2,18 @@
 // names and descriptions, and the key of the menu bar.
 #include <QAction>
 #include <QApplication>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include "accessibility.h"
 #include "equation_edit.h"
+#include "layout_keys.h"
 #include "main_window.h"
 #include "plot_area.h"
 #include "solution_list.h"
@@ -23,6 +26,8 @@ void MainWindow::createAccessibleTexts() {
         button->setAccessibleName(accessibleNameFromHint(button->statusTip()));
         button->setAccessibleDescription(button->statusTip());
     }
+    toolBand_->setAccessibleName(QStringLiteral("Рамка панели инструментов"));
+    statusBar_->setAccessibleName(QStringLiteral("Строка состояния"));
     equationEdit_->setAccessibleName(QStringLiteral("Уравнение"));
     equationEdit_->setAccessibleDescription(equationEdit_->statusTip());
     solutionList_->setAccessibleName(QStringLiteral("Решение"));
@@ -62,7 +67,7 @@ void MainWindow::createMenuKeys() {
     // F10 opens the first menu, as on the common desktops.
     auto* key = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(key, &QShortcut::activated, this,
-            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+            [this] { openMenuByKey(menuBar(), menuBar()->actions().constFirst()); });
     // The menus of the bar itself; a submenu's Escape goes back to its menu.
     auto* escape = new EscapeLeavesTheMenuBar(menuBar());
     for (QAction* title : menuBar()->actions()) {

@@ -2,7 +2,6 @@
 // the redraw timer and the hints.
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -10,6 +9,7 @@
 #include "core/decimal_separator.h"
 #include "equation_edit.h"
 #include "full_screen_window.h"
+#include "history_list.h"
 #include "main_window.h"
 #include "solution_list.h"
 
@@ -54,26 +54,7 @@ void MainWindow::walkHistory(bool older) {
 }
 
 void MainWindow::showHistory() {
-    auto* menu = new QMenu(this);
-    menu->setObjectName(QStringLiteral("historyMenu"));
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (const std::string& equation : model_.history()) {
-        const QString text = QString::fromStdString(equation);
-        // "&" would make the next character a menu key, not text.
-        QAction* entry = menu->addAction(QString(text).replace('&', QStringLiteral("&&")));
-        connect(entry, &QAction::triggered, this, [this, text] {
-            equationEdit_->setEquation(text);
-            model_.EndHistoryWalk();
-            equationEdit_->setFocus();
-        });
-    }
-    if (model_.history().empty()) {
-        menu->addAction(QStringLiteral("Решённых уравнений нет"))->setEnabled(false);
-    }
-    menu->addSeparator();
-    menu->addAction(clearHistoryAction_);
-    menu->setActiveAction(menu->actions().front());
-    menu->popup(equationEdit_->mapToGlobal(QPoint(0, equationEdit_->height())));
+    historyList_->open(model_.history());
 }
 
 void MainWindow::clearHistory() {

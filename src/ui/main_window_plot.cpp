@@ -12,10 +12,7 @@
 namespace parabel::ui {
 
 void MainWindow::tell(const Report& report) {
-    if (report.HasError()) {
-        app_.platform().showError(QString::fromStdString(report.errorCaption),
-                                  QString::fromStdString(report.errorMessage));
-    }
+    app_.tell(report);
 }
 
 void MainWindow::showPanel() {

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +12,7 @@
 #include "accessibility.h"
 #include "context_menu.h"
 #include "native_pointer.h"
+#include "picture_image.h"
 
 namespace parabel::ui {
 
@@ -82,11 +82,19 @@ void PlotArea::nativeMotion(WId window, QPointF devicePosition) {
     if (modal != nullptr && modal != top) {
         return;
     }
-    // The pixels of the frame round the picture are counted on from the
-    // picture's own.
-    const QPoint picture(layout_.surfaceLeft, layout_.surfaceTop);
-    const QPoint pixel =
-        picture + pixelAtDevice(devicePosition, top->devicePixelRatioF(), mapTo(top, picture));
+    // Only where the toolkit paints the area: its corner and size scaled and
+    // rounded, which at a scale factor such as 1.75 leaves out a device row
+    // half on it.
+    const qreal ratio = top->devicePixelRatioF();
+    const QPoint corner = mapTo(top, QPoint(0, 0));
+    const QRect painted(qRound(corner.x() * ratio), qRound(corner.y() * ratio),
+                        qRound(width() * ratio), qRound(height() * ratio));
+    if (!painted.contains(pixelAt(devicePosition))) {
+        return;
+    }
+    // The area shows its picture, the frame with the surface in it, as one
+    // image from its corner (paintEvent).
+    const QPoint pixel = pixelAtDevice(devicePosition, ratio, corner);
     if (rect().contains(pixel)) {
         emit pointerMoved(pixel, mapToGlobal(pixel));
     }
@@ -102,16 +110,13 @@ QRect PlotArea::surfaceRect() const {
 
 void PlotArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // The frame: a white interior inside a one-pixel black outline.
-    painter.fillRect(rect(), Qt::white);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, width() - 1, height() - 1);
-    if (surface_ != nullptr) {
-        const QImage image(reinterpret_cast<const uchar*>(surface_->pixels().data()),
-                           surface_->width(), surface_->height(), qsizetype{surface_->width()} * 4,
-                           QImage::Format_RGB32);
-        painter.drawImage(layout_.surfaceLeft, layout_.surfaceTop, image);
-    }
+    // The picture the plot exports, the frame with the surface in it, drawn
+    // as one image from the area's corner: at any scale factor the frame and
+    // the plot lie on the one grid of picture pixels that the pointer
+    // read-out counts in.
+    static const RasterSurface kNoSurface(0, 0, kWhitePixel);
+    painter.drawImage(0, 0,
+                      pictureImage(Framed(surface_ != nullptr ? *surface_ : kNoSurface, layout_)));
     if (hasFocus()) {
         // Only in the margin: the plot's own pixels stay as they are.
         painter.setClipRegion(QRegion(rect()).subtracted(surfaceRect()));

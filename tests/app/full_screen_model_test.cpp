@@ -93,27 +93,44 @@ TEST(FullScreen, FaultIsReportedOncePerOpeningAndAtEveryRefresh) {
 }
 
 TEST(FullScreen, ANewScreenSizeLaysThePictureOutAnewAndTheDrawingFollowsTheScreen) {
-    SettingsText settings;
-    HistoryText history;
-    MainWindowModel window("Parabel", settings, history);
-    window.Solve("x^2-4");
-    ScreenSize screen{640, 480};
-    FullScreenModel fullScreen("Parabel", window.plotState(), [&screen] { return screen; });
-    fullScreen.BeginOpening();
-    fullScreen.DrawOnce();
-    // The screen changes while the view is laid out for the old one: the
-    // drawing and the read-out follow the screen, the picture keeps its size.
-    screen = {800, 600};
-    EXPECT_EQ(fullScreen.PointerText(408, 309), "[0;0]");
-    EXPECT_FALSE(fullScreen.Refresh().HasError());
-    EXPECT_EQ(fullScreen.surface()->width(), 640 - 16);
-    // Laid out anew: a picture of the new size, drawn at the next chance.
-    fullScreen.LayOut();
-    EXPECT_EQ(fullScreen.layout().width, 800);
-    fullScreen.BeginOpening();
-    fullScreen.DrawOnce();
-    EXPECT_EQ(fullScreen.surface()->width(), 800 - 16);
-    EXPECT_EQ(fullScreen.Picture().height(), 600 - 40);
+    const struct {
+        const char* change;
+        ScreenSize to;
+        const char* readOut;  // of the pointer at (408, 309)
+    } rows[] = {
+        {"both sides", {800, 600}, "[0;0]"},
+        {"the height only (a phone's address bar)", {640, 600}, "[8;0]"},
+        {"the width only", {800, 480}, "[0;-6]"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.change);
+        SettingsText settings;
+        HistoryText history;
+        MainWindowModel window("Parabel", settings, history);
+        window.Solve("x^2-4");
+        ScreenSize screen{640, 480};
+        FullScreenModel fullScreen("Parabel", window.plotState(), [&screen] { return screen; });
+        fullScreen.BeginOpening();
+        fullScreen.DrawOnce();
+        // The screen changes while the view is laid out for the old one: the
+        // drawing and the read-out follow the screen, the picture keeps its
+        // size.
+        screen = row.to;
+        EXPECT_EQ(fullScreen.PointerText(408, 309), row.readOut);
+        EXPECT_FALSE(fullScreen.Refresh().HasError());
+        EXPECT_EQ(fullScreen.surface()->width(), 640 - 16);
+        EXPECT_EQ(fullScreen.surface()->height(), 480 - 16);
+        // Laid out anew: a picture of the new size, drawn at the next chance.
+        fullScreen.LayOut();
+        EXPECT_EQ(fullScreen.layout().width, row.to.width);
+        EXPECT_EQ(fullScreen.layout().height, row.to.height - 40);
+        fullScreen.BeginOpening();
+        fullScreen.DrawOnce();
+        EXPECT_EQ(fullScreen.surface()->width(), row.to.width - 16);
+        EXPECT_EQ(fullScreen.surface()->height(), row.to.height - 16);
+        EXPECT_EQ(fullScreen.Picture().width(), row.to.width);
+        EXPECT_EQ(fullScreen.Picture().height(), row.to.height - 40);
+    }
 }
 
 // Resizing the window, turning a tablet or zooming while the page's view is

@@ -124,6 +124,11 @@ if [ -f "$metainfo" ]; then
     if (($? != 0)) || grep -qE '^[EWI]: ' <<<"$report"; then
         fail "appstreamcli validate: $report"
     fi
+    # The description, in both languages, tells of every command a user
+    # would look for.
+    for word in preview PDF history печатается просмотр истори; do
+        grep -q "$word" "$metainfo" || fail "the metainfo's description does not tell of: $word"
+    done
     launchable="$(sed -n 's/.*<launchable type="desktop-id">\(.*\)<\/launchable>.*/\1/p' "$metainfo")"
     [ -f "$prefix/share/applications/$launchable" ] ||
         fail "the metainfo launches $launchable, which is not installed"

@@ -165,7 +165,7 @@ class CopyCommandsTest : public QObject {
         auto& full = *program.fullScreen;
         QImage copied;
         QImage exported;
-        parabel::testing::WhenVisible(&full, [&] {
+        parabel::testing::WhenActive(&full, [&] {
             QTRY_VERIFY(full.drawnSinceOpened());
             QMenu* menu = OpenContextMenu(program.FullScreenPlotArea(), QPoint(300, 300));
             QVERIFY(menu != nullptr);

@@ -25,7 +25,7 @@ namespace {
 
 // Runs `whileOpen` once the modal window is up, then opens it.
 void WhileOpen(QWidget* window, std::function<void()> whileOpen, std::function<void()> open) {
-    parabel::testing::WhenVisible(window, [window, whileOpen] {
+    parabel::testing::WhenActive(window, [window, whileOpen] {
         whileOpen();
         if (window->isVisible()) {
             window->close();
@@ -105,7 +105,6 @@ class FullScreenAboutTest : public QObject {
             &full,
             [&] {
                 QTRY_VERIFY(full.drawnSinceOpened());
-                QApplication::setActiveWindow(&full);
                 WindowProbe::Picture(full).Repaint();
                 QTest::keyClick(&full, Qt::Key_F5, Qt::ControlModifier);
                 RunQueuedCommands();  // Refresh

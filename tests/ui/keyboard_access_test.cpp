@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 
 #include "plot/main_plot.h"
@@ -21,7 +22,7 @@
 using parabel::testing::Child;
 using parabel::testing::Program;
 using parabel::testing::RunQueuedCommands;
-using parabel::testing::WhenVisible;
+using parabel::testing::WhenActive;
 
 namespace {
 
@@ -102,6 +103,8 @@ class KeyboardAccessTest : public QObject {
             {"solutionList", QAccessible::List, "Решение",
              "Ход решения уравнения; Ctrl+C копирует решение целиком"},
             {"plotArea", QAccessible::Graphic, "График", "нет графика"},
+            {"toolBand", QAccessible::Border, "Рамка панели инструментов", ""},
+            {"statusBar", QAccessible::StatusBar, "Строка состояния", ""},
         };
         for (const auto& row : rows) {
             QWidget* control = Child<QWidget>(program.main.get(), row.control);
@@ -109,7 +112,8 @@ class KeyboardAccessTest : public QObject {
             QCOMPARE(Accessible(control, QAccessible::Name), row.name);
             QCOMPARE(Accessible(control, QAccessible::Description), row.description);
         }
-        // Whatever a user can press or type into has a name, in every window.
+        // Whatever a user can press or type into has a name, in every window,
+        // and so has every status bar.
         for (QWidget* window :
              {static_cast<QWidget*>(program.main.get()), static_cast<QWidget*>(program.fullScreen),
               static_cast<QWidget*>(program.About())}) {
@@ -118,7 +122,7 @@ class KeyboardAccessTest : public QObject {
                     continue;  // Qt's own, such as the menu bar's button for items that do not fit
                 }
                 if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
-                    control->focusPolicy() != Qt::NoFocus) {
+                    qobject_cast<QStatusBar*>(control) || control->focusPolicy() != Qt::NoFocus) {
                     QVERIFY2(!Accessible(control, QAccessible::Name).isEmpty(),
                              qPrintable(control->objectName()));
                 }
@@ -201,7 +205,7 @@ class KeyboardAccessTest : public QObject {
 
         // The full-screen window tells what it draws, the same equation.
         QString fullScreen;
-        WhenVisible(program.fullScreen, [&] {
+        WhenActive(program.fullScreen, [&] {
             fullScreen = PlotDescription(program.fullScreen);
             program.fullScreen->close();
         });
@@ -252,6 +256,9 @@ class KeyboardAccessTest : public QObject {
             const QString opened = open != nullptr ? open->text().remove(u'&') : QString();
             if (open != nullptr) {
                 QTRY_VERIFY(open->menu()->isVisible());
+                // Ready for Enter: its first item highlighted.
+                QVERIFY2(open->menu()->activeAction() == open->menu()->actions().constFirst(),
+                         row.key);
                 open->menu()->hide();
                 bar->setActiveAction(nullptr);
             }
@@ -335,7 +342,7 @@ class KeyboardAccessTest : public QObject {
         auto* mail = Child<parabel::ui::LinkLabel>(about, "mailLink");
         auto* icq = Child<QLineEdit>(about, "icqEdit");
         QStringList order;
-        WhenVisible(about, [&] {
+        WhenActive(about, [&] {
             for (int i = 0; i < 5; ++i) {
                 order << QApplication::focusWidget()->objectName();
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -363,7 +370,7 @@ class KeyboardAccessTest : public QObject {
         QCOMPARE(Accessible(icq, QAccessible::Name), QStringLiteral("ICQ"));
         // Tab reaches the number as text to read, not selected to type over.
         QString selected = QStringLiteral("(not reached)");
-        WhenVisible(about, [&] {
+        WhenActive(about, [&] {
             Child<QPushButton>(about, "okButton")->setFocus();
             for (int i = 0; i < 3; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -438,7 +445,7 @@ class KeyboardAccessTest : public QObject {
             press->doAction(QAccessibleActionInterface::pressAction());
             QVERIFY2(!row.window->isVisible(), row.button);
             bool opened = false;
-            WhenVisible(row.window, [&] {
+            WhenActive(row.window, [&] {
                 opened = true;
                 row.window->close();
             });
@@ -479,7 +486,7 @@ class KeyboardAccessTest : public QObject {
 
         QStringList openings;
         for (int opening = 0; opening < 2; ++opening) {
-            WhenVisible(program.fullScreen, [&] {
+            WhenActive(program.fullScreen, [&] {
                 openings << program.FullScreenStatus()->text();
                 QWidget* area = program.FullScreenPlotArea();
                 const QPointF global(520.5,

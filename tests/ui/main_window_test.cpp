@@ -1,5 +1,7 @@
 // The main window driven by key and mouse events over a scripted platform.
+#include <QAbstractItemView>
 #include <QClipboard>
+#include <QCompleter>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,11 +11,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <stdexcept>
 #include <string_view>
 
 #include "core/arithmetic_environment.h"
@@ -106,6 +110,20 @@ void TypeAndEnter(Program& program, const QString& text) {
     QTest::keyClicks(program.Field(), text);
     QTest::keyClick(program.Field(), Qt::Key_Return);
     RunQueuedCommands();
+}
+
+// The field's drop-down list of the equations solved, and its rows.
+QAbstractItemView* HistoryList(const Program& program) {
+    // A window of its own while open, found through the field's completer.
+    return Child<QCompleter>(program.main.get(), "historyList")->popup();
+}
+
+QStringList Rows(const QAbstractItemView* list) {
+    QStringList rows;
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        rows << list->model()->index(row, 0).data().toString();
+    }
+    return rows;
 }
 
 }  // namespace
@@ -396,10 +414,23 @@ class MainWindowTest : public QObject {
         QVERIFY(main.isVisible());  // and the program goes on
         QCOMPARE(parabel::ui::AppContext::titleFromFileName("/usr/bin/PARABEL.EXE"),
                  QStringLiteral("Parabel"));
-        QCOMPARE(parabel::ui::AppContext::withFinalDot("List index out of bounds (0)"),
-                 QStringLiteral("List index out of bounds (0)"));
-        QCOMPARE(parabel::ui::AppContext::withFinalDot("Stream write error"),
-                 QStringLiteral("Stream write error."));
+        // Whatever escapes a handler shows as every other box of the program.
+        const struct {
+            const char* escaped;
+            QString shown;
+        } rows[] = {
+            {"List index out of bounds (0)", "List index out of bounds (0)"},
+            {"Stream write error", "Stream write error."},
+            // A file's name from an old archive, in Windows-1251 bytes.
+            {"Cannot open file \"\xF3\xF0.txt\"", "Cannot open file \"ур.txt\""},
+        };
+        for (const auto& row : rows) {
+            program.platform.boxes.clear();
+            program.context->guard([&] { throw std::runtime_error(row.escaped); });
+            QCOMPARE(program.platform.boxes.size(), size_t(1));
+            QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Parabel"));
+            QCOMPARE(program.platform.boxes[0].text, row.shown);
+        }
     }
 
     void commaSeparatorReadsAndShowsCommas() {
@@ -528,20 +559,17 @@ class MainWindowTest : public QObject {
             QTest::keyClick(program.Field(), Qt::Key_Up);
             QCOMPARE(program.Field()->text(), QStringLiteral("x^2-9=0"));
 
-            // Alt+Down: the drop-down, newest first; choosing puts it in the field.
+            // Alt+Down: the drop-down list, newest first, the first
+            // highlighted; choosing puts it in the field.
             QTest::keyClick(program.Field(), Qt::Key_Down, Qt::AltModifier);
             RunQueuedCommands();
-            auto* menu = program.main->findChild<QMenu*>(QStringLiteral("historyMenu"));
-            QVERIFY(menu != nullptr && menu->isVisible());
-            QStringList entries;
-            for (QAction* action : menu->actions()) {
-                entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            }
-            QCOMPARE(entries,
-                     QStringList({"x^2-9=0", "x^2-4=0", "x^2-1=0", "-", "Очистить историю"}));
-            QCOMPARE(menu->activeAction(), menu->actions().front());
-            menu->actions().at(1)->trigger();
-            menu->close();
+            QAbstractItemView* list = HistoryList(program);
+            QVERIFY(list->isVisible());
+            QCOMPARE(Rows(list), QStringList({"x^2-9=0", "x^2-4=0", "x^2-1=0"}));
+            QCOMPARE(list->currentIndex().row(), 0);
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Return);
+            QVERIFY(!list->isVisible());
             QCOMPARE(program.Field()->text(), QStringLiteral("x^2-4=0"));
             QVERIFY(program.Field()->hasFocus());
             QFile file(program.HistoryPath());
@@ -563,6 +591,40 @@ class MainWindowTest : public QObject {
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray());
         QVERIFY(program.platform.boxes.empty());
+        // The arrow at the field's end: with none solved the list says so.
+        program.Action("historyAction")->trigger();
+        RunQueuedCommands();
+        QAbstractItemView* list = HistoryList(program);
+        QCOMPARE(Rows(list), QStringList({"Решённых уравнений нет"}));
+        QCOMPARE(list->model()->flags(list->model()->index(0, 0)), Qt::NoItemFlags);
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!list->isVisible());
+    }
+
+    // Fifty equations: one column under the field, ten rows high, and a
+    // scroll bar to the rest.
+    void theFullHistoryListsInAColumnOfBoundedHeight() {
+        QByteArray fifty;
+        for (int i = 1; i <= 50; ++i) {
+            fifty += QByteArray("x^2-") + QByteArray::number(i) + "=0\n";
+        }
+        Program program(QByteArray(), false, fifty);
+        program.Show();
+        program.Action("historyAction")->trigger();
+        RunQueuedCommands();
+        QAbstractItemView* list = HistoryList(program);
+        QCOMPARE(list->model()->rowCount(), 50);
+        QCOMPARE(list->model()->columnCount(), 1);
+        const QRect field(program.Field()->mapToGlobal(QPoint(0, 0)), program.Field()->size());
+        const QRect shown = list->geometry();
+        QCOMPARE(shown.left(), field.left());
+        QCOMPARE(shown.width(), field.width());
+        QVERIFY2(shown.top() >= field.bottom() && shown.height() <= 11 * list->sizeHintForRow(0),
+                 qPrintable(QStringLiteral("%1 high at %2").arg(shown.height()).arg(shown.top())));
+        QVERIFY(list->verticalScrollBar()->isVisible());
+        QTest::keyClick(list, Qt::Key_End);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(program.Field()->text(), QStringLiteral("x^2-50=0"));
     }
 
     void typingKeepsTheCursorAfterWhatWasTyped() {

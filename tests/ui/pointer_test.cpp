@@ -3,18 +3,20 @@
 // (QT_SCALE_FACTOR): every device pixel reads the plot pixel it shows, the
 // last device column and row of a plot too, however the toolkit would have
 // rounded the pointer's position.
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 #include <cmath>
 
 #include "plot/full_screen_plot.h"
 #include "plot/main_plot.h"
+#include "plot/picture.h"
 #include "program_fixture.h"
 #include "ui/native_pointer.h"
 
 using parabel::testing::Child;
 using parabel::testing::Program;
-using parabel::testing::WhenVisible;
+using parabel::testing::WhenActive;
 using parabel::ui::NativePointer;
 
 namespace {
@@ -86,6 +88,37 @@ class PointerTest : public QObject {
             QCOMPARE(program.Status()->text(),
                      QString::fromStdString(parabel::PointerText(edge.pixel.x(), edge.pixel.y())));
         }
+        // Along the area's edges, the frame's and the plot's, every device
+        // pixel that reads a picture pixel shows its colour, and every device
+        // pixel wholly inside the area reads one.
+        QSignalSpy read(plot, SIGNAL(pointerMoved(QPoint, QPoint)));
+        const parabel::Picture picture = parabel::ComposeMainPicture(program.main->panel());
+        const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRectF area(corner * ratio, QSizeF(322, 338) * ratio);
+        const QRect whollyInside(
+            QPoint(std::ceil(area.left()), std::ceil(area.top())),
+            QPoint(std::floor(area.right()) - 1, std::floor(area.bottom()) - 1));
+        const QRect inner = whollyInside.adjusted(device(10), device(10), -device(16), -device(16));
+        QStringList wrong;
+        for (int y = whollyInside.top() - 1; y <= whollyInside.bottom() + 1; ++y) {
+            for (int x = whollyInside.left() - 1; x <= whollyInside.right() + 1; ++x) {
+                if (inner.contains(x, y)) {
+                    continue;
+                }
+                read.clear();
+                MoveTo(window, x, y, 0.5);
+                const QPoint pixel = read.isEmpty() ? QPoint(-1, -1) : read[0][0].toPoint();
+                if (read.isEmpty() ? whollyInside.contains(x, y)
+                                   : shown.pixel(x, y) != picture.At(pixel.x(), pixel.y())) {
+                    wrong << QStringLiteral("(%1, %2) reads (%3, %4)")
+                                 .arg(x - whollyInside.left())
+                                 .arg(y - whollyInside.top())
+                                 .arg(pixel.x())
+                                 .arg(pixel.y());
+                }
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.mid(0, 8).join(", ")));
         program.Status()->clear();
         MoveTo(window, device(corner.x() + 322), device(corner.y() + 10));
         MoveTo(window, device(corner.x()) - 1, device(corner.y() + 10), 0.5);
@@ -99,7 +132,7 @@ class PointerTest : public QObject {
         Program program;
         program.Show();
         QStringList readOuts;
-        WhenVisible(program.fullScreen, [&] {
+        WhenActive(program.fullScreen, [&] {
             QWidget* window = program.fullScreen;
             const qreal ratio = window->devicePixelRatioF();
             const QPoint axisTop =

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAction>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -43,16 +44,27 @@ inline void RunQueuedCommands() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
-// Runs `action` once `window` shows: a modal window runs it from its own
-// event loop. Polled by a timer, so it runs after any queued command that
-// opens the window.
-inline void WhenVisible(QWidget* window, std::function<void()> action) {
-    QTimer::singleShot(1, window, [window, action = std::move(action)]() mutable {
-        if (!window->isVisible()) {
-            WhenVisible(window, std::move(action));
-            return;
+// Runs `action` once `window` shows and has the keyboard: it is the active
+// window, and the focus is on it or on one of its controls. A
+// modal window runs it from its own event loop. The state is polled by a
+// timer, so it runs after any queued command that opens the window and after
+// the windowing system has made it active, however busy the machine; a window
+// that never gets there fails the test and is closed.
+inline void WhenActive(QWidget* window, std::function<void()> action,
+                       QDeadlineTimer deadline = QDeadlineTimer(30000)) {
+    QTimer::singleShot(1, window, [window, action = std::move(action), deadline]() mutable {
+        const QWidget* focus = QApplication::focusWidget();
+        const bool active = window->isVisible() && QApplication::activeWindow() == window &&
+                            focus != nullptr && (focus == window || window->isAncestorOf(focus));
+        if (active) {
+            action();
+        } else if (deadline.hasExpired()) {
+            window->close();
+            QFAIL(qPrintable(QString::fromLatin1(window->metaObject()->className()) +
+                             QStringLiteral(" never became active")));
+        } else {
+            WhenActive(window, std::move(action), deadline);
         }
-        action();
     });
 }
 

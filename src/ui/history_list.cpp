@@ -1,0 +1,87 @@
+#include "history_list.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStandardItemModel>
+
+namespace parabel::ui {
+
+namespace {
+
+constexpr int kRowsShown = 10;
+
+}  // namespace
+
+HistoryList::HistoryList(QLineEdit* field) : QObject(field), field_(field) {
+    // The toolkit's completion list, opened only on request: the field keeps
+    // no completer of its own, so typing never opens it.
+    completer_ = new QCompleter(this);
+    completer_->setWidget(field);
+    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer_->setMaxVisibleItems(kRowsShown);
+    completer_->setObjectName(QStringLiteral("historyList"));
+    view()->setObjectName(QStringLiteral("historyList"));
+    view()->setAccessibleName(QStringLiteral("Решённые уравнения"));
+    // A click chooses through the completer; the keys that would reach the
+    // field first (Enter would solve it, Home and End move in it) are the
+    // list's own while it is open.
+    connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
+            &HistoryList::chosen);
+}
+
+QAbstractItemView* HistoryList::view() const {
+    return completer_->popup();
+}
+
+bool HistoryList::eventFilter(QObject*, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool listKey =
+        key == Qt::Key_Home || key == Qt::Key_End || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!listKey) {
+        return false;
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();  // the list's key, not the window's shortcut (Enter solves)
+        return true;
+    }
+    const QAbstractItemModel* rows = view()->model();
+    if (key == Qt::Key_Home || key == Qt::Key_End) {
+        view()->setCurrentIndex(rows->index(key == Qt::Key_Home ? 0 : rows->rowCount() - 1, 0));
+        return true;
+    }
+    const QModelIndex current = view()->currentIndex();
+    view()->hide();
+    if (current.isValid() && current.flags().testFlag(Qt::ItemIsEnabled)) {
+        emit chosen(current.data().toString());
+    }
+    return true;
+}
+
+void HistoryList::open(const std::vector<std::string>& equations) {
+    auto* rows = new QStandardItemModel(completer_);
+    for (const std::string& equation : equations) {
+        auto* row = new QStandardItem(QString::fromStdString(equation));
+        row->setEditable(false);
+        rows->appendRow(row);
+    }
+    if (equations.empty()) {
+        auto* none = new QStandardItem(QStringLiteral("Решённых уравнений нет"));
+        none->setFlags(Qt::NoItemFlags);
+        rows->appendRow(none);
+    }
+    completer_->setModel(rows);  // the last list's rows go with it
+    // Ahead of the completer's, which the new rows set up anew.
+    view()->installEventFilter(this);
+    completer_->setCompletionPrefix(QString());
+    completer_->complete(field_->rect());
+    if (!equations.empty()) {
+        view()->setCurrentIndex(completer_->completionModel()->index(0, 0));
+    }
+}
+
+}  // namespace parabel::ui
