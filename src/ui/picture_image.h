@@ -1,5 +1,5 @@
 // A picture of the program's as the toolkit's image, pixel for pixel: what
-// the clipboard offers and the printed page draws.
+// the plot areas paint, the clipboard offers and the printed page draws.
 #pragma once
 
 #include <QImage>
