@@ -1,5 +1,5 @@
-"""The page on phones and by touch: the plot, the answer and the status bar
-whole at each size, the Save submenu by taps and by a mouse's diagonal move,
+"""The page on phones and by touch: the plot, the answer, the status bar
+and every box whole at each size, the Save submenu by taps and by a mouse's diagonal move,
 a tapped pixel's read-out; and what the colour command and Exit leave."""
 import time
 
@@ -53,24 +53,25 @@ GEOMETRY = """
             .filter(shown).map((t) => parseFloat(getComputedStyle(t).fontSize))),
     };"""
 
-# Each box and list the page opens over the window: how it opens (keys
-# pressed together, clicks on elements, an equation solved), when it is there, and whether it
-# may scroll its own content.
+# Each box, menu and list the page opens over the window: how it opens (keys
+# pressed together, clicks on elements, an equation solved), when it is
+# there, and whether all of it shows at once (a long menu or list scrolls;
+# the colour chooser is the browser's, opened at the input's place).
 BOXES = [
-    ("About", [(Keys.F1,)], "#about-box", "e.open", False),
-    ("save box", [(Keys.CONTROL, "s")], "#save-box", "e.open", False),
-    ("menu", ["#menu-file"], "#menu-file + .menu", "!e.hidden", True),
-    ("Save submenu", ["#menu-file", "#menu-save"], "#menu-file + .menu", "!e.querySelector('.submenu').hidden", True),
-    ("colour chooser", ["#menu-settings", "#cmd-color"], "#curve-color", "e.style.top", True),
-    ("history list", ["#history-button"], "#history-list", "!e.hidden", True),
-    ("full screen", [(Keys.CONTROL, "p")], "#fullscreen", "e.dataset.state === 'open'", False),
-    ("error box", ["x^2+zx"], "#message-box", "e.open", False),
+    ("About", [(Keys.F1,)], "#about-box", "e.open", True),
+    ("save box", [(Keys.CONTROL, "s")], "#save-box", "e.open", True),
+    ("menu", ["#menu-file"], "#menu-file + .menu", "!e.hidden", False),
+    ("Save submenu", ["#menu-file", "#menu-save"], "#menu-file + .menu", "!e.querySelector('.submenu').hidden", False),
+    ("colour chooser", ["#menu-settings", "#cmd-color"], "#curve-color", "e.style.top", False),
+    ("history list", ["#history-button"], "#history-list", "!e.hidden", False),
+    ("full screen", [(Keys.CONTROL, "p")], "#fullscreen", "e.dataset.state === 'open'", True),
+    ("error box", ["x^2+zx"], "#message-box", "e.open", True),
 ]
 
 # The part on the screen once the page has scrolled to it; the targets a
 # pointer aims at in it.
 SHOWN = """
-    const element = typeof arguments[0] === 'string' ? document.querySelector(arguments[0]) : arguments[0];
+    const element = document.querySelector(arguments[0]);
     element.scrollIntoView({block: 'nearest', inline: 'nearest'});
     const shown = (e) => e.getClientRects().length > 0 && getComputedStyle(e).visibility !== 'hidden'
         && !e.classList.contains('screen-reader-only');
@@ -82,6 +83,7 @@ SHOWN = """
                 && e.scrollWidth > e.clientWidth + 1).map((e) => e.id || e.className || e.tagName),
             targets: [...element.querySelectorAll('button, select, [role="option"]')].filter(shown)
                 .map((t) => [t.id || t.textContent, t.offsetWidth, t.offsetHeight])};"""
+
 
 class PhonePage(PageTest):
     def emulate(self, width, height, ratio, touch):
@@ -161,19 +163,19 @@ class PhoneLayoutTest(PhonePage):
                     self.assertTrue(self.inside(self.page.js(SHOWN, part)["box"], screen), part)
                 self.assertGreaterEqual(shape["text"], 12 if touch else 11)
                 self.check_targets(shape["targets"], touch)
-            for name, steps, box, opened, scrolls in BOXES:
+            for name, steps, box, opened, whole in BOXES:
                 with self.subTest(size=(width, height, ratio), box=name):
                     try:
                         self.open_box(steps)
                         self.page.until(lambda: self.page.js(
                             "const e = document.querySelector(arguments[0]); return !!(%s)" % opened, box))
-                        self.check_box(self.page.js(SHOWN, box), screen, scrolls, touch)
+                        self.check_box(self.page.js(SHOWN, box), screen, whole, touch)
                     finally:
                         self.close_boxes()
 
-    def check_box(self, shown, screen, scrolls, touch):
+    def check_box(self, shown, screen, whole, touch):
         self.assertTrue(self.inside(shown["box"], screen), shown["box"])
-        if not scrolls:
+        if whole:
             # Every line in the box, none hidden by its scrolling.
             self.assertEqual(shown["scrolls"], [False, False])
             self.assertEqual([part for part, rect in shown["parts"] if not self.inside(rect, shown["box"])], [])

@@ -10,7 +10,8 @@
 // `availableHeight` down, never less than 1.
 export function pixelScale(pictureWidth, available = Infinity, pictureHeight = 0, availableHeight = Infinity) {
   const ratio = window.devicePixelRatio || 1;
-  const fits = (scale) => (pictureWidth * scale) / ratio <= available && (pictureHeight * scale) / ratio <= availableHeight;
+  const fits = (scale) =>
+    (pictureWidth * scale) / ratio <= available && (pictureHeight * scale) / ratio <= availableHeight;
   let scale = Math.max(1, Math.round(ratio));
   while (scale > 1 && !fits(scale)) {
     scale -= 1;
