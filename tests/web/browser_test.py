@@ -146,27 +146,38 @@ class FilesTest(PageTest):
                 self.assertEqual((image.width, image.height, image.tobytes()), bmp_rgb(bmp))
 
     def test_full_screen_picture_and_read_out(self):
-        self.page.solve("x^2-5x+6")
-        self.page.keys((CTRL, "p"))
-        self.page.until(lambda: self.page.js("return !document.getElementById('fullscreen').hidden"))
-        width, height, pixels = self.page.canvas_rgb("fullscreen-plot")
-        screen = "%dx%d" % (width, height + 40)
-        bmp = self.cli.picture(",", "x^2-5x+6", "--screen", screen)
-        self.assertEqual((width, height, pixels), bmp_rgb(bmp))
-        # Halves of the screen, rounded ties to even as the program rounds.
-        hx, hy = round(width / 2), round((height + 40) / 2)
-        # The read-out is in screen pixels; the picture lies 20 below the top.
-        for dx, dy, text in [(8, -11, "[0;0]"), (38, -31, "[3;2]"), (-12, 9, "[-2;-2]")]:
-            self.page.point("fullscreen-plot", hx + dx, hy + dy)
-            self.assertEqual(self.page.status("fullscreen-status"), text)
-        self.page.keys((CTRL, "s"))
-        self.save_dialog()
-        self.assertEqual(self.page.downloaded("График.bmp"), bmp)
-        self.page.keys(Keys.ESCAPE)
-        self.page.until(lambda: self.page.js("return document.getElementById('fullscreen').hidden"))
-        # Hints reach the main window's status bar again.
-        self.page.element("equation").click()
-        self.assertEqual(self.page.status(), "Введите в это поле уравнение вида Ax^2+Bx+C=0")
+        # A desktop's view, then a phone's on its side, whose menu bar of a
+        # finger's height takes its rows from the picture.
+        for touch in (False, True):
+            with self.subTest(touch=touch):
+                if touch:
+                    self.page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                        "width": 844, "height": 390, "deviceScaleFactor": 3, "mobile": True})
+                    self.page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                                     {"enabled": True, "maxTouchPoints": 5})
+                    self.page.open()
+                self.page.solve("x^2-5x+6")
+                self.page.keys((CTRL, "p"))
+                self.page.until(lambda: self.page.js("return !document.getElementById('fullscreen').hidden"))
+                width, height, pixels = self.page.canvas_rgb("fullscreen-plot")
+                screen = "%dx%d" % (width, height + 40)
+                bmp = self.cli.picture(",", "x^2-5x+6", "--screen", screen)
+                self.assertEqual((width, height, pixels), bmp_rgb(bmp))
+                # Halves of the screen, rounded ties to even as the program rounds.
+                hx, hy = round(width / 2), round((height + 40) / 2)
+                # The read-out is in screen pixels; the picture lies 20 below the top.
+                for dx, dy, text in [(8, -11, "[0;0]"), (38, -31, "[3;2]"), (-12, 9, "[-2;-2]")]:
+                    self.page.point("fullscreen-plot", hx + dx, hy + dy)
+                    self.assertEqual(self.page.status("fullscreen-status"), text)
+                if not touch:
+                    self.page.keys((CTRL, "s"))
+                    self.save_dialog()
+                    self.assertEqual(self.page.downloaded("График.bmp"), bmp)
+                self.page.keys(Keys.ESCAPE)
+                self.page.until(lambda: self.page.js("return document.getElementById('fullscreen').hidden"))
+                # Hints reach the main window's status bar again.
+                self.page.element("equation").click()
+                self.assertEqual(self.page.status(), "Введите в это поле уравнение вида Ax^2+Bx+C=0")
 
     def test_loaded_equation(self):
         cases = [

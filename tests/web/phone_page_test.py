@@ -1,5 +1,5 @@
-"""The page on phones and by touch: the plot, the answer and the status bar
-whole at each size, the Save submenu by taps and by a mouse's diagonal move,
+"""The page on phones and by touch: the plot, the answer, the status bar
+and every box whole at each size, the Save submenu by taps and by a mouse's diagonal move,
 a tapped pixel's read-out; and what the colour command and Exit leave."""
 import time
 
@@ -7,14 +7,34 @@ from selenium.webdriver.common.keys import Keys
 
 from page_test_case import PageTest
 
+# Screens from the smallest phone to a large desktop, both ways round:
 # CSS pixels, device pixels per CSS pixel, touch; device pixels per picture
-# pixel; the status bar on the first screen; long lines wrap (the desktop's
-# list scrolls sideways instead).
+# pixel; all on one screen (else the page scrolls down to each part); long
+# lines wrap (the desktop's list scrolls sideways instead).
 SIZES = [
-    ("desktop", 900, 700, 1, False, 1, True, False),
-    ("small", 320, 568, 2, True, 2, False, True),
-    ("upright", 390, 844, 3, True, 3, True, True),
-    ("on its side", 844, 390, 3, True, 3, True, True),
+    (900, 700, 1, False, 1, True, False),
+    (320, 480, 2, True, 2, False, True),
+    (480, 320, 2, True, 1, True, True),
+    (320, 568, 2, True, 2, False, True),
+    (568, 320, 2, True, 1, True, True),
+    (360, 640, 3, True, 3, False, True),
+    (640, 360, 3, True, 3, True, True),
+    (375, 667, 2, True, 2, False, True),
+    (667, 375, 2, True, 2, True, True),
+    (360, 740, 4, True, 4, False, True),
+    (740, 360, 4, True, 4, True, True),
+    (375, 812, 3, True, 3, False, True),
+    (812, 375, 3, True, 3, True, True),
+    (390, 844, 3, True, 3, False, True),
+    (844, 390, 3, True, 3, True, True),
+    (412, 915, 2.625, True, 3, False, True),
+    (915, 412, 2.625, True, 3, True, True),
+    (768, 1024, 2, True, 2, True, False),
+    (1024, 768, 2, True, 2, True, False),
+    (800, 1280, 1, False, 1, True, False),
+    (1280, 800, 1, False, 1, True, False),
+    (1080, 1920, 1, False, 1, True, False),
+    (1920, 1080, 1, False, 1, True, False),
 ]
 
 GEOMETRY = """
@@ -22,15 +42,47 @@ GEOMETRY = """
     const list = document.getElementById('solution');
     const shown = (e) => e.getClientRects().length > 0;
     return {
-        scrollWidth: document.documentElement.scrollWidth, plot: box(document.getElementById('plot')),
+        scroll: [document.documentElement.scrollWidth, document.documentElement.scrollHeight],
+        client: [document.documentElement.clientWidth, document.documentElement.clientHeight],
         list: box(list), listClient: [list.scrollWidth, list.clientWidth, list.clientHeight],
-        answer: box(list.lastElementChild), status: box(document.querySelector('.statusbar')),
+        answer: box(list.lastElementChild),
         cut: [...list.children].filter((item) => item.scrollWidth > item.clientWidth + 1).length,
         targets: [...document.querySelectorAll('.menu-title, .tool')].filter(shown)
             .map((t) => [t.id || t.dataset.command, t.offsetWidth, t.offsetHeight]),
         text: Math.min(...[...document.querySelectorAll('.menu-title, .menu-item, #status, #solution li')]
             .filter(shown).map((t) => parseFloat(getComputedStyle(t).fontSize))),
     };"""
+
+# Each box, menu and list the page opens over the window: how it opens (keys
+# pressed together, clicks on elements, an equation solved), when it is
+# there, and whether all of it shows at once (a long menu or list scrolls;
+# the colour chooser is the browser's, opened at the input's place).
+BOXES = [
+    ("About", [(Keys.F1,)], "#about-box", "e.open", True),
+    ("save box", [(Keys.CONTROL, "s")], "#save-box", "e.open", True),
+    ("menu", ["#menu-file"], "#menu-file + .menu", "!e.hidden", False),
+    ("Save submenu", ["#menu-file", "#menu-save"], "#menu-file + .menu", "!e.querySelector('.submenu').hidden", False),
+    ("colour chooser", ["#menu-settings", "#cmd-color"], "#curve-color", "e.style.top", False),
+    ("history list", ["#history-button"], "#history-list", "!e.hidden", False),
+    ("full screen", [(Keys.CONTROL, "p")], "#fullscreen", "e.dataset.state === 'open'", True),
+    ("error box", ["x^2+zx"], "#message-box", "e.open", True),
+]
+
+# The part on the screen once the page has scrolled to it; the targets a
+# pointer aims at in it.
+SHOWN = """
+    const element = document.querySelector(arguments[0]);
+    element.scrollIntoView({block: 'nearest', inline: 'nearest'});
+    const shown = (e) => e.getClientRects().length > 0 && getComputedStyle(e).visibility !== 'hidden'
+        && !e.classList.contains('screen-reader-only');
+    return {box: element.getBoundingClientRect().toJSON(),
+            scrolls: [element.scrollWidth > element.clientWidth, element.scrollHeight > element.clientHeight],
+            parts: [...element.querySelectorAll('*')].filter(shown)
+                .map((e) => [e.id || e.className || e.tagName, e.getBoundingClientRect().toJSON()]),
+            cut: [...element.querySelectorAll('*')].filter((e) => shown(e) && e.clientWidth > 0
+                && e.scrollWidth > e.clientWidth + 1).map((e) => e.id || e.className || e.tagName),
+            targets: [...element.querySelectorAll('button, select, [role="option"]')].filter(shown)
+                .map((t) => [t.id || t.textContent, t.offsetWidth, t.offsetHeight])};"""
 
 
 class PhonePage(PageTest):
@@ -60,29 +112,75 @@ class PhonePage(PageTest):
 
 
 class PhoneLayoutTest(PhonePage):
+    def inside(self, rect, outer, inset=0.0):
+        """Whether `rect`, less `inset` on each side, lies within `outer`."""
+        return (rect["left"] + inset >= outer["left"] - 0.5 and rect["top"] + inset >= outer["top"] - 0.5
+                and rect["right"] - inset <= outer["right"] + 0.5 and rect["bottom"] - inset <= outer["bottom"] + 0.5)
+
+    def open_box(self, steps):
+        for step in steps:
+            if isinstance(step, str) and step.startswith("#"):
+                self.page.driver.find_element("css selector", step).click()
+            elif isinstance(step, str):
+                self.page.solve(step)
+            else:
+                self.page.keys(step)
+
+    def close_boxes(self):
+        self.page.keys(Keys.ESCAPE)
+        self.page.until(lambda: self.page.js("""return !document.querySelector('dialog[open]')
+            && document.getElementById('fullscreen').dataset.state === 'closed'
+            && document.getElementById('history-list').hidden
+            && !document.querySelector('.menu:not([hidden])')"""))
+
+    def check_targets(self, targets, touch):
+        # 44 px or more for a finger; 24 px for a mouse, or less across
+        # where the neighbours are far (axe checks that).
+        for target, *sides in targets:
+            self.assertGreaterEqual(min(sides) if touch else max(sides), 44 if touch else 24, target)
+
     def test_whole_at_each_size(self):
-        for name, width, height, ratio, touch, scale, status_shown, wraps in SIZES:
-            with self.subTest(size=name):
+        for width, height, ratio, touch, scale, one_screen, wraps in SIZES:
+            with self.subTest(size=(width, height, ratio)):
                 self.emulate(width, height, ratio, touch)
                 self.page.solve("-0,0001234x^2+1234,5678x-98765,4321")  # lines of 64 characters
                 shape = self.page.js(GEOMETRY)
-                self.assertEqual(shape["scrollWidth"], width, "the page scrolls sideways")
-                # Whole device pixels per picture pixel; the drawing on the
+                # The screen less a desktop's scroll bar.
+                across, down = shape["client"]
+                screen = {"left": 0, "top": 0, "right": across, "bottom": down}
+                self.assertEqual(shape["scroll"], [across, down] if one_screen else [across, shape["scroll"][1]],
+                                 "the page scrolls")
+                # Whole device pixels per picture pixel, the drawing on the
                 # screen (its frame line may lie beyond the edges).
-                plot, frame = shape["plot"], scale / ratio
+                plot, frame = self.page.js(SHOWN, "#plot")["box"], scale / ratio
                 self.assertEqual(plot["width"] * ratio / 322, scale)
-                self.assertTrue(plot["left"] + frame >= 0 and plot["right"] - frame <= width, plot)
+                self.assertTrue(self.inside(plot, screen, frame), plot)
                 # No line cut off on a phone; the answer above any scroll bar.
                 if wraps:
                     self.assertEqual([shape["cut"], shape["listClient"][0]], [0, shape["listClient"][1]])
                 self.assertLessEqual(shape["answer"]["bottom"], shape["list"]["top"] + 1 + shape["listClient"][2])
-                for part in ("plot", "answer", "status") if status_shown else ():
-                    self.assertLessEqual(shape[part]["bottom"], height, part)
-                # 40 px or more for a finger; 24 px for a mouse, or less
-                # across where the neighbours are far (axe checks that).
+                for part in ("#solution li:last-child", ".statusbar"):
+                    self.assertTrue(self.inside(self.page.js(SHOWN, part)["box"], screen), part)
                 self.assertGreaterEqual(shape["text"], 12 if touch else 11)
-                for target, *sides in shape["targets"]:
-                    self.assertGreaterEqual(min(sides) if touch else max(sides), 40 if touch else 24, target)
+                self.check_targets(shape["targets"], touch)
+            for name, steps, box, opened, whole in BOXES:
+                with self.subTest(size=(width, height, ratio), box=name):
+                    try:
+                        self.open_box(steps)
+                        self.page.until(lambda: self.page.js(
+                            "const e = document.querySelector(arguments[0]); return !!(%s)" % opened, box))
+                        self.check_box(self.page.js(SHOWN, box), screen, whole, touch)
+                    finally:
+                        self.close_boxes()
+
+    def check_box(self, shown, screen, whole, touch):
+        self.assertTrue(self.inside(shown["box"], screen), shown["box"])
+        if whole:
+            # Every line in the box, none hidden by its scrolling.
+            self.assertEqual(shown["scrolls"], [False, False])
+            self.assertEqual([part for part, rect in shown["parts"] if not self.inside(rect, shown["box"])], [])
+            self.assertEqual(shown["cut"], [])
+        self.check_targets(shown["targets"], touch)
 
 
 class PhoneTouchTest(PhonePage):

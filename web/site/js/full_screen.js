@@ -39,6 +39,8 @@ export class FullScreenView {
     this.returnFocus = null;
     this.focusOwed = false;
     this.replacedHints = null;
+    // CSS pixels of the menu bar beyond the status bar's height.
+    this.barExcess = 0;
     this.element.dataset.state = 'closed';
     this.commands = {
       'fullscreen-save': () => this.save(),
@@ -77,14 +79,20 @@ export class FullScreenView {
 
   // The screen in picture pixels: the view's size at a whole number of
   // device pixels per picture pixel, at least the smallest screen the
-  // picture fits (its frame, menu bar and status bar).
+  // picture fits (its frame, menu bar and status bar). A menu bar taller
+  // than the status bar (a finger's, on a touch screen) takes its excess
+  // from the picture's rows.
   screen() {
     const ratio = window.devicePixelRatio || 1;
     const scale = pixelScale(1);
+    const cssPerPixel = scale / ratio;
+    this.element.style.setProperty('--px', `${cssPerPixel}px`);
+    const bar = (selector) => this.element.querySelector(selector).getBoundingClientRect().height;
+    this.barExcess = Math.max(0, bar('.menubar') - bar('.statusbar'));
     return {
       width: Math.max(17, Math.floor((this.element.clientWidth * ratio) / scale)),
-      height: Math.max(41, Math.floor((this.element.clientHeight * ratio) / scale)),
-      cssPerPixel: scale / ratio,
+      height: Math.max(41, Math.floor(((this.element.clientHeight - this.barExcess) * ratio) / scale)),
+      cssPerPixel,
     };
   }
 
@@ -190,7 +198,6 @@ export class FullScreenView {
       return;
     }
     this.size = screen;
-    this.element.style.setProperty('--px', `${screen.cssPerPixel}px`);
     const error = this.page.openFullScreen(screen.width, screen.height);
     this.show();
     await showError(error);
@@ -208,7 +215,7 @@ export class FullScreenView {
     const box = this.element.getBoundingClientRect();
     const css = this.size?.cssPerPixel ?? 1;
     const x = Math.floor((event.clientX - box.left) / css);
-    const y = Math.floor((event.clientY - box.top) / css);
+    const y = Math.floor((event.clientY - box.top - this.barExcess) / css);
     const readOut = this.page.fullScreenPointer(x, y);
     this.status.textContent = readOut.text;
     if (readOut.error) {

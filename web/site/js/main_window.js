@@ -25,14 +25,20 @@ const kBmp = { label: 'Растровые изображения', extension: 'b
 const kPng = { label: 'Изображения PNG', extension: 'png', mime: 'image/png' };
 const kText = { label: 'Текстовые файлы', extension: 'txt', mime: 'text/plain' };
 
-// The width an element gives its content; the page's, for one laid out by
-// its parent (a phone on its side sets the plot beside everything else).
-function widthInside(box) {
-  const style = getComputedStyle(box);
-  if (style.display === 'contents') {
-    return document.documentElement.clientWidth;
+// The room the plot has in its holder: the width the holder's parent gives
+// it, and the screen's height, so that the whole plot shows at once. A
+// phone on its side sets the plot beside everything else (its parent is
+// laid out by the window): half the screen's width.
+function roomFor(holder) {
+  const page = document.documentElement;
+  const own = getComputedStyle(holder);
+  const height = page.clientHeight - parseFloat(own.paddingTop) - parseFloat(own.paddingBottom);
+  const parent = getComputedStyle(holder.parentElement);
+  if (parent.display === 'contents') {
+    return [page.clientWidth / 2, height];
   }
-  return box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+  const width = holder.parentElement.clientWidth - parseFloat(parent.paddingLeft) - parseFloat(parent.paddingRight);
+  return [width, height];
 }
 
 export class MainWindow {
@@ -122,7 +128,7 @@ export class MainWindow {
     attachContextMenu(this.plot.canvas, () => [
       { caption: 'Копировать график', enabled: true, run: () => this.copyPictureOf(this.plot) },
     ]);
-    const fit = () => this.plot.fit(widthInside(this.plot.canvas.parentElement.parentElement));
+    const fit = () => this.plot.fit(...roomFor(this.plot.canvas.parentElement));
     window.addEventListener('resize', fit);
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fit);
     fit();

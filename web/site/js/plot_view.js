@@ -6,11 +6,14 @@
 // larger with its frame beyond a narrow screen's edges, which frame it then.
 
 // Device pixels per picture pixel: the device pixel ratio rounded, fewer
-// when the picture would not fit `available` CSS pixels, never less than 1.
-export function pixelScale(pictureWidth, available = Infinity) {
+// when the picture would not fit `available` CSS pixels across or
+// `availableHeight` down, never less than 1.
+export function pixelScale(pictureWidth, available = Infinity, pictureHeight = 0, availableHeight = Infinity) {
   const ratio = window.devicePixelRatio || 1;
+  const fits = (scale) =>
+    (pictureWidth * scale) / ratio <= available && (pictureHeight * scale) / ratio <= availableHeight;
   let scale = Math.max(1, Math.round(ratio));
-  while (scale > 1 && (pictureWidth * scale) / ratio > available) {
+  while (scale > 1 && !fits(scale)) {
     scale -= 1;
   }
   return scale;
@@ -31,16 +34,19 @@ export class PlotView {
     if (this.canvas.width !== width || this.canvas.height !== height) {
       this.canvas.width = width;
       this.canvas.height = height;
-      this.fit(this.available);
+      this.fit(this.available, this.availableHeight);
     }
     const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
     this.context.putImageData(new ImageData(pixels, width, height), 0, 0);
   }
 
-  // Sizes the canvas for `available` CSS pixels of width.
-  fit(available = Infinity) {
+  // Sizes the canvas for `available` CSS pixels of width and
+  // `availableHeight` of height.
+  fit(available = Infinity, availableHeight = Infinity) {
     this.available = available;
-    this.scale = pixelScale(this.canvas.width - 2 * this.frame, available);
+    this.availableHeight = availableHeight;
+    const drawing = [this.canvas.width - 2 * this.frame, this.canvas.height - 2 * this.frame];
+    this.scale = pixelScale(drawing[0], available, drawing[1], availableHeight);
     const cssPerPixel = this.scale / (window.devicePixelRatio || 1);
     this.canvas.style.width = `${this.canvas.width * cssPerPixel}px`;
     this.canvas.style.height = `${this.canvas.height * cssPerPixel}px`;

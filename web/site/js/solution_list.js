@@ -1,6 +1,7 @@
 // The solution list: one line per item, each after its dot image. A line of
 // underscores only divides the steps: it stays a line of the list, hidden
-// from screen readers, which read the lines around it.
+// from screen readers, which read the lines around it. A list shorter than
+// its lines (a phone on its side) shows their end, the answer.
 export function showLines(list, lines) {
   list.replaceChildren(
     ...lines.map((line) => {
@@ -12,6 +13,7 @@ export function showLines(list, lines) {
       return item;
     }),
   );
+  list.scrollTop = list.scrollHeight;
 }
 
 function isDivider(line) {
