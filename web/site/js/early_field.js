@@ -15,11 +15,12 @@ export function acceptEarlyTyping(field) {
   performance.mark('parabel-field-ready');
   return {
     // Hands the field to the window: the text typed so far as the field
-    // keeps it, then the solve that Enter asked for.
+    // keeps it, then the solve that Enter asked for, unless the field
+    // refused the text.
     handOver(solve) {
       field.removeEventListener('keydown', onKey);
-      field.dispatchEvent(new Event('input'));
-      if (solveWaiting) {
+      const kept = field.dispatchEvent(new Event('input', { cancelable: true }));
+      if (solveWaiting && kept) {
         solve();
       }
     },
