@@ -255,6 +255,14 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.List()->count(), 7);
         QCOMPARE(main.savedSolution()->size(), size_t(8));
         QCOMPARE(main.plotState().a, parabel::Extended(1));
+
+        // A root overflows: the list shows the head lines, as they are saved.
+        program.Field()->setEquation(QStringLiteral("1e-4000x^2+1e1000x+1"));
+        QTest::keyClick(program.Field(), Qt::Key_Return);
+        RunQueuedCommands();
+        QCOMPARE(program.platform.boxes.size(), size_t(4));
+        QCOMPARE(program.List()->count(), 3);
+        QCOMPARE(ListLines(program.List()), ToQt(*main.savedSolution()).mid(1));
     }
 
     void clearAndRefresh() {
