@@ -1,6 +1,8 @@
 // The equation field before the native module has started: it takes typing
 // at once, and an Enter pressed meanwhile solves as soon as the window can.
 // What was typed is kept as the field keeps text once the window has it.
+import { pasteLinesWithoutBreaks } from './equation_field.js';
+
 export function acceptEarlyTyping(field) {
   let solveWaiting = false;
   const onKey = (event) => {
@@ -10,6 +12,7 @@ export function acceptEarlyTyping(field) {
     }
   };
   field.addEventListener('keydown', onKey);
+  const stopPasting = pasteLinesWithoutBreaks(field);
   field.disabled = false;
   field.focus();
   performance.mark('parabel-field-ready');
@@ -19,6 +22,7 @@ export function acceptEarlyTyping(field) {
     // refused the text.
     handOver(solve) {
       field.removeEventListener('keydown', onKey);
+      stopPasting();
       const kept = field.dispatchEvent(new Event('input', { cancelable: true }));
       if (solveWaiting && kept) {
         solve();

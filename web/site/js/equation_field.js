@@ -10,6 +10,7 @@
  * @param {{fits: (text: string) => boolean, refused: () => void}} limit
  */
 export function keepFieldText(input, fieldText, limit) {
+  pasteLinesWithoutBreaks(input);
   let before = null;  // the text and selection before the user's edit
   const remember = () => {
     before = { value: input.value, start: input.selectionStart, end: input.selectionEnd };
@@ -43,4 +44,25 @@ export function keepFieldText(input, fieldText, limit) {
     input.setSelectionRange(cursor, cursor);
   });
   input.addEventListener('compositionend', () => input.dispatchEvent(new Event('input', { cancelable: true })));
+}
+
+// A pasted text with line breaks, which the browser's own paste would turn
+// into spaces, goes in as the field's value does: its line breaks removed
+// (the value sanitization of a one-line field), then judged as any edit.
+// Returns the function that stops this.
+/** @param {HTMLInputElement} input */
+export function pasteLinesWithoutBreaks(input) {
+  const paste = (/** @type {ClipboardEvent} */ event) => {
+    const text = event.clipboardData?.getData('text/plain') ?? '';
+    if (!/[\r\n]/.test(text)) {
+      return;  // the browser's own paste
+    }
+    event.preventDefault();
+    input.dispatchEvent(new InputEvent('beforeinput', { inputType: 'insertFromPaste' }));
+    const end = input.value.length;
+    input.setRangeText(text, input.selectionStart ?? end, input.selectionEnd ?? end, 'end');
+    input.dispatchEvent(new InputEvent('input', { inputType: 'insertFromPaste', cancelable: true }));
+  };
+  input.addEventListener('paste', paste);
+  return () => input.removeEventListener('paste', paste);
 }
