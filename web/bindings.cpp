@@ -211,6 +211,10 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
     function("setDecimalSeparator", &SetSeparator);
     function("fieldText",
              optional_override([](const std::string& typed) { return EquationFieldText(typed); }));
+    function("fitsField", optional_override([](const std::string& fieldText) {
+                 return FitsEquationField(fieldText);
+             }));
+    function("equationTooLong", optional_override([] { return ErrorOf(EquationTooLongBox()); }));
     function("pointerText", &MainWindowModel::PointerText);
     function("authorDetails", &AuthorDetails);
     function("errorReport", optional_override([](const std::string& message) {

@@ -1,5 +1,6 @@
 #include "equation_field.h"
 
+#include "core/equation.h"
 #include "core/lower_case.h"
 #include "core/utf8.h"
 #include "core/windows1251.h"
@@ -32,6 +33,26 @@ char AsciiStandIn(char32_t codePoint) {
 
 }  // namespace
 
+const char* const kEquationTooLongMessage =
+    "Уравнение длиннее 10000 знаков не помещается в поле уравнения.";
+
+bool FitsEquationField(std::string_view fieldText) {
+    std::size_t characters = 0;
+    for (const char byte : fieldText) {
+        // Every byte but a UTF-8 continuation byte starts a character.
+        characters += (static_cast<unsigned char>(byte) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return characters <= kEquationFieldMaxLength;
+}
+
+bool FitsSolvedEquation(std::string_view fieldText) {
+    return FitsEquationField(StripEqualsZero(fieldText) + "=0");
+}
+
+Report EquationTooLongBox() {
+    return {"Ошибка", kEquationTooLongMessage};
+}
+
 std::string EquationFieldText(std::string_view typed) {
     constexpr char32_t kSuperscriptTwo = 0x00B2;
     std::string kept;
@@ -42,6 +63,8 @@ std::string EquationFieldText(std::string_view typed) {
         if (!DecodeUtf8(typed, i, codePoint)) {
             i = AfterBrokenUtf8(typed, i);
             kept += '?';
+        } else if (codePoint == U'\r' || codePoint == U'\n') {
+            continue;
         } else if (codePoint == kSuperscriptTwo) {
             kept += "^2";
         } else if (const char standIn = AsciiStandIn(codePoint); standIn != 0) {

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/ascii.h"
 #include "equation_field.h"
 
 namespace parabel {
@@ -12,19 +13,6 @@ bool KeptInFragment(unsigned char byte) {
     constexpr std::string_view kEscaped = " \"#%<>`\\{|}";
     return byte > 0x20 && byte < 0x7F &&
            kEscaped.find(static_cast<char>(byte)) == std::string_view::npos;
-}
-
-int HexValue(char digit) {
-    if (digit >= '0' && digit <= '9') {
-        return digit - '0';
-    }
-    if (digit >= 'a' && digit <= 'f') {
-        return digit - 'a' + 10;
-    }
-    if (digit >= 'A' && digit <= 'F') {
-        return digit - 'A' + 10;
-    }
-    return -1;
 }
 
 }  // namespace
@@ -55,8 +43,8 @@ std::optional<std::string> EquationOfFragment(std::string_view fragment) {
     std::string typed;
     for (std::size_t i = 0; i < fragment.size(); ++i) {
         const bool escaped = fragment[i] == '%' && i + 2 < fragment.size();
-        const int high = escaped ? HexValue(fragment[i + 1]) : -1;
-        const int low = high >= 0 ? HexValue(fragment[i + 2]) : -1;
+        const int high = escaped ? HexDigitValue(fragment[i + 1]) : -1;
+        const int low = high >= 0 ? HexDigitValue(fragment[i + 2]) : -1;
         if (low >= 0) {
             typed += static_cast<char>(high << 4 | low);
             i += 2;

@@ -7,6 +7,7 @@
 #include <span>
 #include <stdexcept>
 
+#include "equation_field.h"
 #include "equation_history.h"
 #include "io/file_errors.h"
 #include "io/safe_save.h"
@@ -18,8 +19,10 @@ namespace parabel {
 namespace {
 
 // The longest history file that is read: fifty of the longest equations the
-// field holds. A longer one is no history of ours.
-constexpr std::size_t kMaxHistoryBytes = EquationHistory::kMaxEquations * (kMaxFirstLine + 1);
+// field holds, at most 3 UTF-8 bytes a character. A longer one is no history
+// of ours.
+constexpr std::size_t kMaxHistoryBytes =
+    EquationHistory::kMaxEquations * (3 * kEquationFieldMaxLength + 1);
 
 // The suffixes of a history file's copy kept aside.
 constexpr const char* kDamaged = "damaged";

@@ -58,6 +58,11 @@ Report MainWindowModel::PaintFirstTime() {
 }
 
 SolveReport MainWindowModel::Solve(std::string_view fieldText) {
+    if (!FitsSolvedEquation(fieldText)) {
+        SolveReport refused;
+        static_cast<Report&>(refused) = EquationTooLongBox();
+        return refused;
+    }
     const SolveOutcome outcome = SolveAndDraw(fieldText, panel_, state_).outcome;
     SolveReport report;
     report.fieldText = outcome.fieldText;
@@ -168,7 +173,7 @@ LoadReport MainWindowModel::LoadFile(const std::string& name, FolderGiven folder
         return report;
     }
     if (!name.empty() && IsExistingFile(name)) {
-        report = LoadFirstLine([&name] { return ReadFirstLine(name); });
+        report = LoadFirstLine([&name] { return ReadFirstLine(name, kLoadedBytes); });
         if (report.ended) {
             return report;
         }

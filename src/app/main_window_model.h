@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/equation_field.h"
 #include "app/equation_history.h"
 #include "app/error_report.h"
 #include "app/history_store.h"
@@ -56,9 +57,11 @@ Report MissingFileBox(const std::string& name);
 
 class MainWindowModel {
   public:
-    // The most bytes of a file that the load command reads: its first line
-    // is at most as long as the field can hold.
-    static constexpr std::size_t kLoadedBytes = kMaxFirstLine;
+    // The most bytes of a file that the load command reads: enough for a
+    // first line as long as the field can hold (a UTF-8 byte-order mark,
+    // then at most 4 bytes a character), so that a longer line, cut here, is
+    // still longer than that and refused, never solved cut.
+    static constexpr std::size_t kLoadedBytes = 3 + 4 * (kEquationFieldMaxLength + 1);
 
     // The panel as the window shows it before the first solve. `title` is the
     // program's, which captions the general error report; the colour is 0
@@ -74,7 +77,9 @@ class MainWindowModel {
     // The solve command (Enter) on the field's text as the field holds it
     // (EquationFieldText): solved, drawn and kept; a failure reports the
     // "Error" box with its message. A solve without a box is remembered in
-    // the history, as the field shows it afterwards.
+    // the history, as the field shows it afterwards. A text that the field
+    // could not hold with its "=0" (FitsSolvedEquation) is not solved: the
+    // box says so and nothing changes.
     SolveReport Solve(std::string_view fieldText);
     // The refresh command (F5), and the redraw after any dialog, box or
     // window that covered the plot: the plot drawn again from what it stored.

@@ -102,4 +102,9 @@ std::string JsonOfSkippedLine(const std::string& message) {
     return "{\"input\":null,\"equation\":null,\"lines\":[]," + JsonError("text", message) + "}";
 }
 
+std::string JsonOfRefusedText(const std::string& input, const std::string& message) {
+    return "{\"input\":" + JsonString(input) + ",\"equation\":null,\"lines\":[]," +
+           JsonError("text", message) + "}";
+}
+
 }  // namespace parabel::cli

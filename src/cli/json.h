@@ -37,4 +37,8 @@ std::string JsonOfSolve(const std::string& input, const SolveOutcome& outcome);
 // "message": `message`}.
 std::string JsonOfSkippedLine(const std::string& message);
 
+// The object of an equation longer than the field holds, which is not
+// solved: as a skipped line's, with "input" the text as given.
+std::string JsonOfRefusedText(const std::string& input, const std::string& message);
+
 }  // namespace parabel::cli

@@ -315,6 +315,10 @@ int RunPlot(const std::vector<std::string>& args) {
         return 2;
     }
     options.equation = EquationFieldText(options.equation);
+    if (!FitsSolvedEquation(options.equation)) {
+        std::fprintf(stderr, "%s\n", kEquationTooLongMessage);
+        return 1;
+    }
     const int status = options.trace ? Trace(options) : WritePicture(options);
     std::fflush(stdout);
     return status;

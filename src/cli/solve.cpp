@@ -40,11 +40,27 @@ void PrintLine(const std::string& line) {
     std::fputc('\n', stdout);
 }
 
+// An equation longer than the field holds: told, and not solved.
+void RefuseTooLong(const Input& input, Output output) {
+    std::fprintf(stderr, "%s%s\n", input.where.c_str(), kEquationTooLongMessage);
+    if (output == Output::kValues) {
+        PrintLine("error: text");
+        std::fputc('\n', stdout);
+    } else if (output == Output::kJson) {
+        PrintLine(JsonOfRefusedText(input.text, kEquationTooLongMessage));
+    }
+}
+
 // Solves one equation and prints its block; false when it failed.
 bool SolveOne(const Input& input, Output output) {
     // The equation as the field would hold it, which the equation line of
     // the output shows. The last step, the plot, counts only for its faults.
-    const SolveOutcome outcome = SolveWithoutPicture(EquationFieldText(input.text)).outcome;
+    const std::string fieldText = EquationFieldText(input.text);
+    if (!FitsSolvedEquation(fieldText)) {
+        RefuseTooLong(input, output);
+        return false;
+    }
+    const SolveOutcome outcome = SolveWithoutPicture(fieldText).outcome;
     const bool solved = outcome.failure == SolveFailure::kNone;
     if (!solved) {
         std::fprintf(stderr, "%s%s\n", input.where.c_str(), FailureMessage(outcome.failure));
@@ -119,8 +135,10 @@ const char kSolveHelp[] =
     "        Equations are taken as the equation field holds them: in lower\n"
     "        case, a minus or dash sign as \"-\", full-width letters and digits\n"
     "        as ASCII, \"²\" as \"^2\" and any other character that Windows-1251\n"
-    "        lacks as \"?\" (which fails as a coefficient). A failure prints the\n"
-    "        program's error message to standard error and goes on.\n"
+    "        lacks as \"?\" (which fails as a coefficient); line breaks in an\n"
+    "        operand are removed. An equation longer than the field holds\n"
+    "        (10000 characters with its \"=0\") is refused, never cut. A failure\n"
+    "        prints the program's error message to standard error and goes on.\n"
     "        Output, UTF-8 text with LF line ends unless --saved:\n"
     "        (none)    the worked solution exactly as the program saves it (the\n"
     "                  equation line first), then an empty line; nothing for a\n"
@@ -139,7 +157,9 @@ const char kSolveHelp[] =
     "                  failure \"error\": {\"kind\": \"form\" | \"conversion\",\n"
     "                  \"message\": the message} replaces the numbers; a line of\n"
     "                  standard input too long to hold gives {\"input\": null,\n"
-    "                  \"error\": {\"kind\": \"text\", ...}}.\n"
+    "                  \"error\": {\"kind\": \"text\", ...}}, an equation longer\n"
+    "                  than the program's field holds \"equation\": null and\n"
+    "                  \"kind\": \"text\" (--values: error: text).\n"
     "        --saved   the bytes the program's save-solution command writes after\n"
     "                  the same solve, failed or not: Windows-1251, CR LF after\n"
     "                  every line; one solution after the other.\n";

@@ -1,5 +1,6 @@
-// Letter case of the ASCII letters alone, as names in the settings file and
-// colour identifiers are compared.
+// ASCII alone: the letter case of the letters, as names in the settings file
+// and colour identifiers are compared, and the hexadecimal digits of colour
+// texts and of escapes in the page's address.
 #pragma once
 
 #include <string_view>
@@ -21,6 +22,20 @@ constexpr bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
         }
     }
     return true;
+}
+
+// The value of a hexadecimal digit, either case; -1 for any other character.
+constexpr int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
 }
 
 }  // namespace parabel

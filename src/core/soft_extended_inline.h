@@ -7,6 +7,7 @@
 #pragma once
 
 #include <bit>  // std::countl_zero
+#include <cassert>
 #include <cmath>
 #include <cstdint>
 
@@ -163,25 +164,34 @@ struct WideQuotient {
 // floor(n / d) and n mod d, for 2^63 <= d and d x 2^63 <= n < d x 2^64. A
 // double reciprocal of d gives the quotient to about 50 bits and then its
 // exact remainder's quotient to within one, and the exact remainder decides
-// the last step, so the result does not depend on how the target rounds
+// the last steps, so the result does not depend on how the target rounds
 // doubles.
 inline WideQuotient DivideWide(Wide n, std::uint64_t d) {
     const double reciprocal = 1.0 / static_cast<double>(static_cast<std::int64_t>(d >> 11));
     std::uint64_t quotient = EstimateToWord(
         static_cast<double>(static_cast<std::int64_t>(n.high >> 11)) * reciprocal * 0x1p64);
     Wide remainder = Subtract(n, Multiply(quotient, d));  // below 2^16 d in magnitude
+    // The remainder's quotient e = remainder / d, below 2^16 in magnitude, is
+    // estimated to far better than one unit: the doubles err by less than
+    // 2^-49 of e, and the 11 low bits left out are less than 2^-52 of d. The
+    // step is that estimate truncated towards zero, so e - step lies between
+    // -2 and 2 and the quotient is now at most two units above the true one,
+    // or one unit below it: two corrections always suffice.
     const auto step =
         static_cast<std::int64_t>(ApproximateSigned(remainder) * reciprocal * 0x1p-11);
     quotient += static_cast<std::uint64_t>(step);  // modulo 2^64, as the result fits
     remainder = Subtract(remainder, MultiplySigned(d, step));
-    while (IsNegative(remainder)) {
-        --quotient;
-        remainder = Add(remainder, {0, d});
+    constexpr int kMaxCorrections = 2;
+    for (int correction = 0; correction < kMaxCorrections; ++correction) {
+        if (IsNegative(remainder)) {
+            --quotient;
+            remainder = Add(remainder, {0, d});
+        } else if (AtLeast(remainder, {0, d})) {
+            ++quotient;
+            remainder = Subtract(remainder, {0, d});
+        }
     }
-    while (AtLeast(remainder, {0, d})) {
-        ++quotient;
-        remainder = Subtract(remainder, {0, d});
-    }
+    assert(!IsNegative(remainder) && !AtLeast(remainder, {0, d}));
     return {quotient, remainder.low};
 }
 

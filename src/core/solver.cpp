@@ -1,7 +1,5 @@
 #include "solver.h"
 
-#include <functional>
-
 #include "checked.h"
 #include "equation.h"
 #include "errors.h"
@@ -27,26 +25,18 @@ const char* FailureName(SolveFailure failure) {
 
 namespace {
 
-using LineMaker = std::function<std::string()>;
+using Lines = std::vector<std::string>;
 
 // Adds the lines to the displayed list, then the same lines to the saved
-// solution; each line is made anew, so a fault leaves the lines before it.
-void AddLines(SolveOutcome& outcome, const std::vector<LineMaker>& lines) {
-    for (const LineMaker& line : lines) {
-        outcome.displayed.push_back(line());
-    }
-    for (const LineMaker& line : lines) {
-        outcome.saved.push_back(line());
-    }
-}
-
-LineMaker Fixed(const char* text) {
-    return [text] { return std::string(text); };
+// solution. The numbers in them are computed before, so a fault computing
+// them leaves both without these lines.
+void AddLines(SolveOutcome& outcome, const Lines& lines) {
+    outcome.displayed.insert(outcome.displayed.end(), lines.begin(), lines.end());
+    outcome.saved.insert(outcome.saved.end(), lines.begin(), lines.end());
 }
 
 void SolveNoRoot(SolveOutcome& outcome) {
-    AddLines(outcome,
-             {Fixed("D<0 - Корней нет."), Fixed(kSeparatorLine), Fixed("Ответ: Корней нет.")});
+    AddLines(outcome, {"D<0 - Корней нет.", kSeparatorLine, "Ответ: Корней нет."});
     outcome.root1 = kNoRoot;
     outcome.root2 = kNoRoot;
 }
@@ -54,14 +44,11 @@ void SolveNoRoot(SolveOutcome& outcome) {
 void SolveOneRoot(SolveOutcome& outcome) {
     const Extended a = outcome.a;
     const Extended b = outcome.b;
-    auto root = [a, b] { return Div(-b, Mul(a, 2)); };
-    AddLines(outcome, {Fixed("D=0 - Один корень."),
-                       [&] {
-                           return "x=(" + RealToText(-b) + ")/(2*(" + RealToText(a) +
-                                  "))=" + RealToText(root());
-                       },
-                       Fixed(kSeparatorLine), [&] { return "Ответ: " + RealToText(root()); }});
-    outcome.root1 = ToDouble(root());
+    const Extended root = Div(-b, Mul(a, 2));
+    AddLines(outcome, {"D=0 - Один корень.",
+                       "x=(" + RealToText(-b) + ")/(2*(" + RealToText(a) + "))=" + RealToText(root),
+                       kSeparatorLine, "Ответ: " + RealToText(root)});
+    outcome.root1 = ToDouble(root);
     outcome.root2 = kNoRoot;
 }
 
@@ -69,20 +56,15 @@ void SolveTwoRoots(SolveOutcome& outcome, Extended d) {
     const Extended a = outcome.a;
     const Extended b = outcome.b;
     const Extended s = Sqrt(d);
-    auto root1 = [a, b, s] { return Div(Add(s, -b), Mul(a, 2)); };
-    auto root2 = [a, b, s] { return Div(Sub(-b, s), Mul(a, 2)); };
-    AddLines(
-        outcome,
-        {Fixed("D>0 - Два корня."),
-         [&] {
-             return "x(1,2)=((" + RealToText(-b) + ")±(" + RealToText(d) + "^(1/2)))/(2*(" +
-                    RealToText(a) + "))";
-         },
-         [&] { return "x(1)=" + RealToText(root1()); },
-         [&] { return "x(2)=" + RealToText(root2()); }, Fixed(kSeparatorLine),
-         [&] { return "Ответ: x(1)=" + RealToText(root1()) + " ; x(2)=" + RealToText(root2()); }});
-    outcome.root1 = ToDouble(root1());
-    outcome.root2 = ToDouble(root2());
+    const Extended root1 = Div(Add(s, -b), Mul(a, 2));
+    const Extended root2 = Div(Sub(-b, s), Mul(a, 2));
+    AddLines(outcome, {"D>0 - Два корня.",
+                       "x(1,2)=((" + RealToText(-b) + ")±(" + RealToText(d) + "^(1/2)))/(2*(" +
+                           RealToText(a) + "))",
+                       "x(1)=" + RealToText(root1), "x(2)=" + RealToText(root2), kSeparatorLine,
+                       "Ответ: x(1)=" + RealToText(root1) + " ; x(2)=" + RealToText(root2)});
+    outcome.root1 = ToDouble(root1);
+    outcome.root2 = ToDouble(root2);
 }
 
 // Steps from the coefficients to the appended "=0"; may throw.
@@ -104,9 +86,9 @@ void SolveFromText(SolveOutcome& outcome) {
     const Extended d = Sub(t1, t3);
     outcome.discriminant = d;
 
-    std::string head = "D=(" + RealToText(outcome.b) + ")^2-4*(" + RealToText(outcome.a) + ")*(" +
-                       RealToText(outcome.c) + ")=" + RealToText(d);
-    AddLines(outcome, {Fixed("Решение"), Fixed(kSeparatorLine), [&] { return head; }});
+    AddLines(outcome, {"Решение", kSeparatorLine,
+                       "D=(" + RealToText(outcome.b) + ")^2-4*(" + RealToText(outcome.a) + ")*(" +
+                           RealToText(outcome.c) + ")=" + RealToText(d)});
 
     if (d < 0) {
         SolveNoRoot(outcome);

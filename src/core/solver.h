@@ -63,8 +63,9 @@ struct SolveOutcome {
 // it happens and the outcome holds what was done until then:
 //   conversion of a coefficient   list unchanged, saved = equation line
 //   fault computing D             list emptied, saved = equation line
-//   fault computing a root        the lines before it; all lines when only
-//                                 the rounding of a root to double fails
+//   fault computing a root        the head lines, up to D's, in both; all
+//                                 lines when only the rounding of a root to
+//                                 double fails
 // Never throws for any input text.
 SolveOutcome Solve(std::string_view fieldText);
 

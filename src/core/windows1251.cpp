@@ -75,18 +75,13 @@ std::string Utf8ToWindows1251(std::string_view utf8) {
     while (i < utf8.size()) {
         std::size_t next = i;
         char32_t codePoint;
-        std::optional<unsigned char> byte;
         if (DecodeUtf8(utf8, next, codePoint)) {
-            byte = Windows1251Byte(codePoint);
-        }
-        if (byte) {
-            bytes += static_cast<char>(*byte);
+            bytes += static_cast<char>(Windows1251Byte(codePoint).value_or('?'));
             i = next;
-            continue;
+        } else {
+            bytes += '?';
+            i = AfterBrokenUtf8(utf8, i);
         }
-        bytes += '?';
-        const std::size_t announced = Utf8LeadLength(static_cast<unsigned char>(utf8[i]));
-        i += std::min(announced, utf8.size() - i);
     }
     return bytes;
 }

@@ -23,8 +23,8 @@ bool IsWindows1251CodePoint(char32_t codePoint);
 bool FitsWindows1251(std::string_view utf8);
 
 // A character without a byte becomes '?'. So does broken UTF-8: one '?' for
-// as many bytes as its first byte announces (UTF-8 lead byte forms), at most
-// the bytes that are left.
+// each broken sequence as AfterBrokenUtf8 measures it, as the equation field
+// marks it.
 std::string Utf8ToWindows1251(std::string_view utf8);
 
 // The one unassigned byte (0x98) becomes '?'.

@@ -71,19 +71,6 @@ namespace {
     throw ConversionError(message);
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 // Hexadecimal digits to the end of the text, at most 32 significant bits.
 std::uint32_t ReadHex(std::string_view digits, std::string_view text) {
     if (digits.empty()) {
@@ -91,7 +78,7 @@ std::uint32_t ReadHex(std::string_view digits, std::string_view text) {
     }
     std::uint64_t value = 0;
     for (char c : digits) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0) {
             Reject(text);
         }

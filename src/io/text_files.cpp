@@ -29,7 +29,7 @@ void SaveLinesFile(const std::string& path, const std::vector<std::string>& line
         path, std::span(reinterpret_cast<const std::uint8_t*>(content.data()), content.size()));
 }
 
-std::optional<std::string> ReadFirstLine(const std::string& path) {
+std::optional<std::string> ReadFirstLine(const std::string& path, std::size_t maxBytes) {
     // Non-blocking, so a pipe without a writer or without data cannot stall.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -43,8 +43,8 @@ std::optional<std::string> ReadFirstLine(const std::string& path) {
     std::string head;
     char buffer[4096];
     bool lineEnded = false;
-    while (!lineEnded && head.size() < kMaxFirstLine) {
-        const std::size_t want = std::min(sizeof buffer, kMaxFirstLine - head.size());
+    while (!lineEnded && head.size() < maxBytes) {
+        const std::size_t want = std::min(sizeof buffer, maxBytes - head.size());
         const ssize_t n = read(fd, buffer, want);
         if (n < 0 && errno == EINTR) {
             continue;

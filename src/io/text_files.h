@@ -7,9 +7,6 @@
 
 namespace parabel {
 
-// The longest first line that is read: what the equation field can hold.
-constexpr std::size_t kMaxFirstLine = 32767;
-
 // A name that finds a file system entry that exists and is not a folder.
 bool IsExistingFile(const std::string& path);
 // A name that finds a folder.
@@ -21,10 +18,10 @@ bool IsFolder(const std::string& path);
 void SaveLinesFile(const std::string& path, const std::vector<std::string>& lines);
 
 // The first line of the file, in UTF-8, reading only up to its end (CR, LF,
-// NUL, the end of the file, or kMaxFirstLine bytes), so a huge file or an
+// NUL, the end of the file, or `maxBytes` bytes), so a huge file or an
 // endless device cannot stall the program. Nothing when the file yields no
 // line (zero bytes, or NUL first). Raises FileOpenError
 // ("Cannot open file "<path>". <reason>") when it cannot be opened.
-std::optional<std::string> ReadFirstLine(const std::string& path);
+std::optional<std::string> ReadFirstLine(const std::string& path, std::size_t maxBytes);
 
 }  // namespace parabel

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdio>
 
+#include "core/ascii.h"
+
 namespace parabel {
 
 namespace {
@@ -66,17 +68,11 @@ std::optional<ColorValue> ColorFromHex(std::string_view hex) {
     }
     unsigned rgb = 0;
     for (const char c : hex.substr(1)) {
-        unsigned digit = 0;
-        if (c >= '0' && c <= '9') {
-            digit = static_cast<unsigned>(c - '0');
-        } else if (c >= 'a' && c <= 'f') {
-            digit = static_cast<unsigned>(c - 'a' + 10);
-        } else if (c >= 'A' && c <= 'F') {
-            digit = static_cast<unsigned>(c - 'A' + 10);
-        } else {
+        const int digit = HexDigitValue(c);
+        if (digit < 0) {
             return std::nullopt;
         }
-        rgb = rgb << 4 | digit;
+        rgb = rgb << 4 | static_cast<unsigned>(digit);
     }
     return ColorFromRgb(rgb >> 16, rgb >> 8, rgb);
 }

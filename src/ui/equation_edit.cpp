@@ -3,20 +3,26 @@
 #include <QKeyEvent>
 #include <QValidator>
 
+#include <limits>
+
 #include "app/equation_field.h"
 
 namespace parabel::ui {
 
 namespace {
 
-// Lowers and filters what is typed or pasted, keeping the cursor in place.
+// Lowers and filters what is typed or pasted, keeping the cursor in place;
+// an edit that leaves more than the field holds is undone whole.
 class LowerCaseValidator final : public QValidator {
   public:
     using QValidator::QValidator;
     State validate(QString& input, int& position) const override {
-        const QString before = input.left(position);
-        input = EquationEdit::acceptedText(input);
-        position = static_cast<int>(EquationEdit::acceptedText(before).size());
+        const QString kept = EquationEdit::acceptedText(input);
+        if (!FitsEquationField(kept.toStdString())) {
+            return Invalid;
+        }
+        position = static_cast<int>(EquationEdit::acceptedText(input.left(position)).size());
+        input = kept;
         return Acceptable;
     }
 };
@@ -24,15 +30,25 @@ class LowerCaseValidator final : public QValidator {
 }  // namespace
 
 EquationEdit::EquationEdit(QWidget* parent) : QLineEdit(parent) {
+    // The field's own limit is the validator's: QLineEdit's would cut a
+    // pasted text at its length without a word.
+    setMaxLength(std::numeric_limits<int>::max());
     setValidator(new LowerCaseValidator(this));
+    connect(this, &QLineEdit::inputRejected, this, &EquationEdit::tooLong);
 }
 
 QString EquationEdit::acceptedText(const QString& text) {
     return QString::fromStdString(EquationFieldText(text.toStdString()));
 }
 
-void EquationEdit::setEquation(const QString& text) {
-    setText(acceptedText(text));
+bool EquationEdit::setEquation(const QString& text) {
+    const QString kept = acceptedText(text);
+    if (!FitsEquationField(kept.toStdString())) {
+        emit tooLong();
+        return false;
+    }
+    setText(kept);
+    return true;
 }
 
 void EquationEdit::keyPressEvent(QKeyEvent* event) {

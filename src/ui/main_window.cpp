@@ -270,6 +270,10 @@ void MainWindow::createControls() {
         equationEdit_->setFocus();
     });
     connect(equationEdit_, &QLineEdit::textEdited, this, [this] { model_.EndHistoryWalk(); });
+    // Told once the edit that was refused has been handled.
+    connect(
+        equationEdit_, &EquationEdit::tooLong, this, [this] { tell(EquationTooLongBox()); },
+        Qt::QueuedConnection);
     connect(equationEdit_, &EquationEdit::keyPressed, this,
             [this](int key, Qt::KeyboardModifiers modifiers) {
                 app_.guard([&] { equationKeyPressed(key, modifiers); });

@@ -22,8 +22,9 @@ void MainWindow::solve() {
 }
 
 void MainWindow::solveEquation(const QString& equation) {
-    equationEdit_->setEquation(equation);
-    pressSolveButton();
+    if (equationEdit_->setEquation(equation)) {
+        pressSolveButton();
+    }
 }
 
 // The menu, the toolbar and Enter in the field solve through the window's

@@ -39,6 +39,9 @@ TEST(EquationField, KeepsWhatWindows1251HoldsAndMarksTheRest) {
         {"a sequence cut short at the end", "x^2+\xE2\x82", "x^2+?"},
         {"a surrogate's bytes, one mark", "\xED\xA0\x80x", "?x"},
         {"an overlong form, one mark", "\xC0\xAFx", "?x"},
+        {"a line copied with its end", "x^2-5x+6\n", "x^2-5x+6"},
+        {"with a CR LF end", "X^2-5x+6\r\n", "x^2-5x+6"},
+        {"two lines become one text", "x^2-5x+6\r\nx^2-4\n", "x^2-5x+6x^2-4"},
         {"empty", "", ""},
     };
     for (const FieldRow& row : rows) {

@@ -208,14 +208,58 @@ TEST(WindowLoad, FileWithoutFirstLineEmptiesTheFieldAndSaysSo) {
     }
 }
 
-TEST(WindowLoad, FirstLineIsReadUpToTheFieldsLength) {
-    Window window;
-    std::string huge = "x^2-4" + std::string(40000, ' ') + "+1";
-    const SolveReport report = window.model.LoadBytes(huge);
-    // The "+1" lies beyond what is read: the equation solved is x^2-4.
-    ASSERT_TRUE(report.fieldText);
-    EXPECT_EQ(report.fieldText->substr(0, 5), "x^2-4");
-    EXPECT_EQ(report.fieldText->find("+1"), std::string::npos);
+// "x^2-5x+0...06", `length` characters: x^2-5x+6 however many zeros.
+std::string LongEquation(std::size_t length) {
+    return "x^2-5x+" + std::string(length - 8, '0') + "6";
+}
+
+std::string Repeated(const std::string& text, std::size_t times) {
+    std::string repeated;
+    for (std::size_t i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
+// A text the field cannot hold with its "=0", typed or loaded, is refused
+// whole with a box: nothing is solved, cut or changed.
+TEST(WindowField, TextLongerThanTheFieldIsRefusedWhole) {
+    const std::size_t most = kEquationFieldMaxLength;
+    struct Row {
+        const char* what;
+        bool loaded;
+        std::string text;
+        bool solved;
+    };
+    const Row rows[] = {
+        {"typed, the field's length with =0", false, LongEquation(most - 2), true},
+        {"typed with its =0", false, LongEquation(most - 2) + "=0", true},
+        {"typed, one more", false, LongEquation(most - 1), false},
+        {"pasted, 100000 characters", false, LongEquation(100000), false},
+        {"loaded, the field's length with =0", true, LongEquation(most - 2) + "\r\n", true},
+        {"loaded, one more", true, LongEquation(most - 1) + "\r\n", false},
+        {"loaded beyond what is read", true, "x^2-4" + std::string(50000, ' ') + "+1", false},
+        {"loaded, four UTF-8 bytes a character beyond what is read", true,
+         "\xEF\xBB\xBF" + Repeated("\xF0\x9F\x98\x80", most + 1) + "x^2-4", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Window window;
+        window.model.Solve("x^2-4");
+        const SolveReport report = row.loaded ? window.model.LoadBytes(row.text)
+                                              : window.model.Solve(EquationFieldText(row.text));
+        if (row.solved) {
+            EXPECT_FALSE(report.HasError());
+            EXPECT_EQ(report.fieldText, LongEquation(most - 2) + "=0");
+            EXPECT_EQ(report.lines.back(), "Ответ: x(1)=3 ; x(2)=2");
+            continue;
+        }
+        EXPECT_EQ(report.errorCaption, EquationTooLongBox().errorCaption);
+        EXPECT_EQ(report.errorMessage, kEquationTooLongMessage);
+        EXPECT_EQ(report.fieldText, std::nullopt);
+        EXPECT_FALSE(report.listReplaced);
+        EXPECT_EQ(window.model.savedSolution()->front(), "x^2-4=0");
+    }
 }
 
 struct ColorRow {

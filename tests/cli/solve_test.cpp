@@ -106,6 +106,8 @@ TEST(CliSolve, SeparatorFollowsTheLocale) {
 }
 
 TEST(CliSolve, BadInputGetsAClearMessage) {
+    // With its "=0", as long as the field holds.
+    const std::string longest = "x^2-5x+" + std::string(kEquationFieldMaxLength - 10, '0') + "6";
     struct Row {
         std::vector<std::string> args;
         std::string input;
@@ -125,7 +127,12 @@ TEST(CliSolve, BadInputGetsAClearMessage) {
         {{"solve"}, "x²−1\n", 0, ""},
         {{"solve"}, "", 0, ""},
         {{"solve"}, "\n", 1, "Уравнение не соответствует"},
-        {{"solve"}, std::string(1 << 20, '7') + "x^2+1\n", 1, "неприемлимом"},
+        // Longer than the field holds: refused, never cut (x^2-5x+6 with 99,992 zeros).
+        {{"solve"}, std::string(1 << 20, '7') + "x^2+1\n", 1, "line 1: Уравнение длиннее"},
+        {{"solve", longest}, "", 0, ""},
+        {{"solve", longest + "0"}, "", 1, "не помещается в поле уравнения"},
+        {{"solve", "x^2-5x+" + std::string(99992, '0') + "6"}, "", 1, "не помещается"},
+        {{"plot", "x^2-5x+" + std::string(99992, '0') + "6", "--trace"}, "", 1, "не помещается"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.input.substr(0, 20));

@@ -80,6 +80,10 @@ TYPED_TEST(ExtendedResults, AsTheX87GivesThem) {
          {kOne, {false, kBias - 64, kTop | 1}},
          Same(kOneAndUlp)},
         {"x - x is +0", Op::kSubtract, {Negated(kOne), Negated(kOne)}, Same(kZero)},
+        {"bits 65 places down still count",
+         Op::kSubtract,
+         {{false, 0x4156, kTop}, {false, 0x4115, kTop | 1}},
+         {0x4155, kOnes}},
         {"-0 + -0 is -0", Op::kAdd, {kMinusZero, kMinusZero}, Same(kMinusZero)},
         {"denormal tie to even", Op::kMultiply, {kUnit, kHalf}, Same(kZero)},
         {"3 units / 2 is 2 units", Op::kMultiply, {{false, 0, 3}, kHalf}, {0, 2}},
@@ -91,6 +95,10 @@ TYPED_TEST(ExtendedResults, AsTheX87GivesThem) {
         {"0 * inf", Op::kMultiply, {kMinusZero, kInf}, kIndefinite},
         {"0 / 0", Op::kDivide, {kZero, kMinusZero}, kIndefinite},
         {"1 / -0", Op::kDivide, {kOne, kMinusZero}, Same(Negated(kInf))},
+        {"estimate two above the quotient",
+         Op::kDivide,
+         {{false, kBias, 0xB9C0'A591'2359'6822}, {false, kBias, 0xD39D'7BA7'E4F8'B2FE}},
+         {0x3FFE, 0xE0B6'7D18'B4D9'667F}},
         {"unnormal is invalid", Op::kAdd, {kUnnormal, kOne}, kIndefinite},
         {"invalid beats NaN", Op::kMultiply, {kQNaN, kUnnormal}, kIndefinite},
         {"SNaN comes out quiet", Op::kDivide, {kOne, kSNaN}, Same(kQNaN)},
@@ -212,9 +220,13 @@ TEST(ExtendedAgreement, ConversionEdges) {
 // below the normal range, where more than the first remainder bit rounds.
 TEST(ExtendedAgreement, DivisionAndRootAtTheEndsOfTheirEstimates) {
     AgreementCheck check;
-    const std::uint64_t significands[] = {kTop,      kTop | 1,        kOnes,
-                                          kOnes - 1, 0xFFFF'FFFE'0000'0001,  // (2^32 - 1)^2
-                                          0xB504'F333'F9DE'6484, 0xC000'0000'0000'0000};
+    const std::uint64_t significands[] = {kTop,
+                                          kTop | 1,
+                                          kOnes,
+                                          kOnes - 1,
+                                          0xFFFF'FFFE'0000'0001,  // (2^32 - 1)^2
+                                          0xB504'F333'F9DE'6484,
+                                          0xC000'0000'0000'0000};
     const int exponents[] = {kBias, kBias + 1, kBias - 1, 1, 0x7FFE};
     for (const std::uint64_t a : significands) {
         for (const std::uint64_t b : significands) {
@@ -229,6 +241,44 @@ TEST(ExtendedAgreement, DivisionAndRootAtTheEndsOfTheirEstimates) {
             check(Op::kSqrt, {{false, static_cast<std::uint16_t>(exponent), a}});
         }
         check(Op::kSqrt, {{false, 0, a >> 7}});
+    }
+    // Quotients a hair below a whole number of units away from the first
+    // estimate, which then lies two units above them, and exact quotients
+    // with the estimate one unit below.
+    const std::uint64_t pairs[][2] = {{0xB9C0'A591'2359'6822, 0xD39D'7BA7'E4F8'B2FE},
+                                      {0x94E2'753C'B937'2960, 0xAA26'AA4E'EC64'EA65},
+                                      {0xB7CB'7AFA'E319'00A6, 0xDE55'F9B0'D3D8'FB33},
+                                      {0xA1E2'66D0'1E8C'2275, 0xCC76'9D0D'ECD1'A3FF},
+                                      {0xC000'0020'0000'0000, 0xC400'0000'0000'0000},
+                                      {0xA000'0000'1000'0000, 0xA000'0000'1000'0000},
+                                      {0xF0C6'A67C'05BE'9613, 0xED00'0000'0000'0000}};
+    for (const auto& [a, b] : pairs) {
+        for (const int exponent : exponents) {
+            check(Op::kDivide,
+                  {{false, static_cast<std::uint16_t>(exponent), a}, {true, kBias, b}});
+        }
+    }
+}
+
+// An addend aligned by 64 to 127 bits leaves only its top bits in the guard
+// word: the bits below them, when there are any, must still decide a tie.
+TEST(ExtendedAgreement, AddendsAlignedBeyondTheSignificand) {
+    AgreementCheck check;
+    const std::uint64_t larger[] = {kTop, kTop | 1, 0xC000'0000'0000'0000, kOnes};
+    for (int distance = 64; distance <= 127; ++distance) {
+        const int lost = distance - 64;  // bits that fall below the guard word
+        const std::uint64_t topLost = lost == 0 ? 0 : std::uint64_t{1} << (lost - 1);
+        const std::uint64_t smaller[] = {kTop, kOnes << lost,               // nothing lost
+                                         kTop | 1, kTop | topLost, kOnes};  // bits lost
+        for (const std::uint64_t a : larger) {
+            for (const std::uint64_t b : smaller) {
+                const Fields80 x{false, kBias, a};
+                const Fields80 y{false, static_cast<std::uint16_t>(kBias - distance), b};
+                check(Op::kAdd, {x, y});
+                check(Op::kSubtract, {x, y});
+                check(Op::kSubtract, {Negated(y), Negated(x)});
+            }
+        }
     }
 }
 

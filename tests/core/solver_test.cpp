@@ -134,15 +134,20 @@ const FailedRow kFailed[] = {
     {"x^2 - 5x + 6", SolveFailure::kConversion, "x^2 - 5x + 6", {"x^2 - 5x + 6=0"}, false, {}},
     // b*b overflows while D is computed: the list is emptied, nothing added.
     {"x^2+1e3000x", SolveFailure::kConversion, "x^2+1e3000x", {"x^2+1e3000x=0"}, true, {}},
-    // x(2) overflows while its line is made: the lines before it stay in the
-    // list; the saved solution gets none of the case's lines.
+    // x(2) overflows: the roots come before the case's lines, so the list
+    // and the saved solution both end at the head lines.
     {"1e-4900x^2+1e100x",
      SolveFailure::kConversion,
      "1e-4900x^2+1e100x",
      {"1e-4900x^2+1e100x=0", "Решение", kSep, "D=(1E100)^2-4*(1E-4900)*(0)=1E200"},
      true,
-     {"Решение", kSep, "D=(1E100)^2-4*(1E-4900)*(0)=1E200", "D>0 - Два корня.",
-      "x(1,2)=((-1E100)±(1E200^(1/2)))/(2*(1E-4900))", "x(1)=0"}},
+     {"Решение", kSep, "D=(1E100)^2-4*(1E-4900)*(0)=1E200"}},
+    {"1e-4000x^2+1e1000x+1",
+     SolveFailure::kConversion,
+     "1e-4000x^2+1e1000x+1",
+     {"1e-4000x^2+1e1000x+1=0", "Решение", kSep, "D=(1E1000)^2-4*(1E-4000)*(1)=1E2000"},
+     true,
+     {"Решение", kSep, "D=(1E1000)^2-4*(1E-4000)*(1)=1E2000"}},
     // A root beyond the double range: every line, then the failure.
     {"1e-4000x^2+x",
      SolveFailure::kConversion,

@@ -96,6 +96,8 @@ TEST(Windows1251, EveryCharacterOfThePlaneWritesAsTheCLibraryWritesIt) {
     }
 }
 
+// The equation field's rule: one mark for a broken sequence's lead byte and
+// the continuation bytes that follow it, so no good character is lost.
 TEST(Utf8ToWindows1251, BrokenTextBecomesOneMarkPerAnnouncedSequence) {
     const std::pair<std::string, std::string> rows[] = {
         {"\xFF\xC3", "??"},
@@ -103,7 +105,10 @@ TEST(Utf8ToWindows1251, BrokenTextBecomesOneMarkPerAnnouncedSequence) {
         {"\xF0\x9F\x98\x80!", "?!"},  // four-byte character
         {"\xE2\x82"
          "A=",
-         "?="},                 // a cut sequence takes the byte after it
+         "?A="},  // a cut sequence keeps the byte after it
+        {"x\xE2"
+         "ab",
+         "x?ab"},
         {"\xE2\x82", "?"},      // cut at the end
         {"\x80\xBF", "??"},     // continuation bytes alone
         {"\xC0\x80", "?"},      // overlong

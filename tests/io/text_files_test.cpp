@@ -42,18 +42,18 @@ TEST_F(TextFiles, ExistenceCountsEveryEntryButFolders) {
 TEST_F(TextFiles, SavedLinesLoadBack) {
     SaveLinesFile(Path("s.txt"), {"x^2-5x+6=0", "Решение"});
     EXPECT_EQ(Read(Path("s.txt")), "x^2-5x+6=0\r\n\xD0\xE5\xF8\xE5\xED\xE8\xE5\r\n");
-    EXPECT_EQ(ReadFirstLine(Path("s.txt")), "x^2-5x+6=0");
+    EXPECT_EQ(ReadFirstLine(Path("s.txt"), 100), "x^2-5x+6=0");
     SaveLinesFile(Path("empty.txt"), {});
     EXPECT_EQ(Read(Path("empty.txt")), "");
-    EXPECT_EQ(ReadFirstLine(Path("empty.txt")), std::nullopt);
+    EXPECT_EQ(ReadFirstLine(Path("empty.txt"), 100), std::nullopt);
 }
 
 TEST_F(TextFiles, FirstLineOfEndlessOrHugeSources) {
-    EXPECT_EQ(ReadFirstLine("/dev/zero"), std::nullopt);  // NUL first
+    EXPECT_EQ(ReadFirstLine("/dev/zero", 100), std::nullopt);  // NUL first
     mkfifo(Path("fifo").c_str(), 0600);
-    EXPECT_EQ(ReadFirstLine(Path("fifo")), std::nullopt);  // no writer: nothing, no stall
+    EXPECT_EQ(ReadFirstLine(Path("fifo"), 100), std::nullopt);  // no writer: nothing, no stall
     Write(Path("huge"), std::string(100000, '7'));
-    EXPECT_EQ(ReadFirstLine(Path("huge"))->size(), kMaxFirstLine);
+    EXPECT_EQ(ReadFirstLine(Path("huge"), 40007)->size(), 40007u);
 }
 
 TEST_F(TextFiles, FilesThatCannotBeOpened) {
@@ -64,7 +64,7 @@ TEST_F(TextFiles, FilesThatCannotBeOpened) {
     std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
     ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     try {
-        ReadFirstLine(socketPath);
+        ReadFirstLine(socketPath, 100);
         ADD_FAILURE();
     } catch (const FileOpenError& error) {
         EXPECT_EQ(error.what(),
@@ -72,8 +72,8 @@ TEST_F(TextFiles, FilesThatCannotBeOpened) {
     }
     close(fd);
     fs::create_directory(Path("folder"));
-    EXPECT_THROW(ReadFirstLine(Path("folder")), FileOpenError);
-    EXPECT_THROW(ReadFirstLine(Path("missing")), FileOpenError);
+    EXPECT_THROW(ReadFirstLine(Path("folder"), 100), FileOpenError);
+    EXPECT_THROW(ReadFirstLine(Path("missing"), 100), FileOpenError);
 }
 
 TEST_F(TextFiles, SettingsColourText) {

@@ -20,6 +20,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "app/equation_field.h"
 #include "core/arithmetic_environment.h"
 #include "core/errors.h"
 #include "core/solver.h"
@@ -272,6 +273,14 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.List()->count(), 7);
         QCOMPARE(main.savedSolution()->size(), size_t(8));
         QCOMPARE(main.plotState().a, parabel::Extended(1));
+
+        // A root overflows: the list shows the head lines, as they are saved.
+        program.Field()->setEquation(QStringLiteral("1e-4000x^2+1e1000x+1"));
+        QTest::keyClick(program.Field(), Qt::Key_Return);
+        RunQueuedCommands();
+        QCOMPARE(program.platform.boxes.size(), size_t(4));
+        QCOMPARE(program.List()->count(), 3);
+        QCOMPARE(ListLines(program.List()), ToQt(*main.savedSolution()).mid(1));
     }
 
     void clearAndRefresh() {
@@ -461,7 +470,9 @@ class MainWindowTest : public QObject {
     }
 
     // The texts that the page's and parabel-cli's tests take too: typed key by
-    // key, pasted, or loaded from a UTF-8 file, each is the same equation.
+    // key, pasted, or loaded from a UTF-8 file, each is the same equation. A
+    // text with a line break is only pasted: typed, its break would be Enter,
+    // and a file's first line ends there.
     void typedPastedAndLoadedTextIsTheSameEquation() {
         QFile table(QStringLiteral(PARABEL_FIELD_TEXTS));
         QVERIFY(table.open(QIODevice::ReadOnly));
@@ -470,7 +481,11 @@ class MainWindowTest : public QObject {
         for (const QJsonValue& value : rows) {
             const QJsonObject row = value.toObject();
             const QString text = row[QStringLiteral("text")].toString();
+            const bool pastedOnly = row[QStringLiteral("pasted_only")].toBool();
             for (const char* way : {"typed", "pasted", "loaded"}) {
+                if (pastedOnly && way != std::string_view("pasted")) {
+                    continue;
+                }
                 Program program;
                 program.Show();
                 program.Field()->setFocus();
@@ -508,6 +523,55 @@ class MainWindowTest : public QObject {
                 }
             }
         }
+    }
+
+    // A text longer than the field holds, pasted, given on the command line
+    // (-e), loaded or typed into a full field, is refused whole with the
+    // model's box: the field keeps what it had and nothing is solved.
+    void aTextLongerThanTheFieldIsRefusedWhole() {
+        const auto equation = [](qsizetype length) {  // x^2-5x+6, zeros before the 6
+            return QStringLiteral("x^2-5x+") + QString(length - 8, u'0') + u'6';
+        };
+        const QString longer = equation(100000);
+        const QString longest = equation(parabel::kEquationFieldMaxLength - 2);  // and "=0"
+        Program program;
+        program.Show();
+        TypeAndEnter(program, QStringLiteral("x^2-4"));
+        const QString path = program.Path(QStringLiteral("long.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(longer.toUtf8() + "\r\n");
+        file.close();
+        program.platform.fileAnswers = {path};
+        const std::function<void()> ways[] = {
+            [&] {
+                QGuiApplication::clipboard()->setText(longer);
+                QTest::keyClick(program.Field(), Qt::Key_V, Qt::ControlModifier);
+            },
+            [&] { program.main->solveEquation(longer); },
+            [&] { QTest::keyClick(program.main.get(), Qt::Key_L, Qt::ControlModifier); },
+        };
+        for (const auto& way : ways) {
+            program.platform.boxes.clear();
+            way();
+            RunQueuedCommands();
+            QCOMPARE(program.Field()->text(), QStringLiteral("x^2-4=0"));
+            QCOMPARE(program.List()->item(program.List()->count() - 1)->text(),
+                     QStringLiteral("Ответ: x(1)=2 ; x(2)=-2"));
+            QCOMPARE(program.platform.boxes.size(), size_t(1));
+            QCOMPARE(program.platform.boxes[0].text,
+                     QString::fromUtf8(parabel::kEquationTooLongMessage));
+        }
+        // The longest equation fills the field with its "=0"; one key more is refused.
+        program.platform.boxes.clear();
+        program.main->solveEquation(longest);
+        RunQueuedCommands();
+        QCOMPARE(program.Field()->text(), longest + QStringLiteral("=0"));
+        QVERIFY(program.platform.boxes.empty());
+        QTest::keyClick(program.Field(), Qt::Key_0);
+        RunQueuedCommands();
+        QCOMPARE(program.Field()->text(), longest + QStringLiteral("=0"));
+        QCOMPARE(program.platform.boxes.size(), size_t(1));
     }
 
 #if defined(__x86_64__) || defined(__i386__)

@@ -40,6 +40,7 @@ EQUATIONS = [
     "5+3",          # no x^2 term
     "x^2+zx",       # a coefficient that is no number
     "x^2+1e4930x",  # overflow computing D
+    "1e-4000x^2+1e1000x+1",  # overflow computing a root: the head lines only
     "1e4000x^2",    # solved, but the curve overflows on the panel
 ]
 

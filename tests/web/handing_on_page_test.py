@@ -326,12 +326,38 @@ class FieldTextsPageTest(PageTest):
             page.driver.execute_cdp_cmd("Input.insertText", {"text": text})
         page.keys(Keys.ENTER)
 
+    def test_text_longer_than_the_field_is_refused_whole(self):
+        """Pasted or loaded, a text longer than the field holds leaves the
+        field and the list as they were, with parabel-cli's message."""
+        page = self.page
+        longer = "x^2-5x+" + "0" * 99992 + "6"
+        _, message, _ = self.cli.solution(",", longer)
+        page.solve("x^2-4")
+        kept = [["x^2-4=0"], page.until(page.lines)]
+        with tempfile.NamedTemporaryFile(suffix=".txt") as file:
+            file.write(longer.encode() + b"\r\n")
+            file.flush()
+            for way in ["pasted", "loaded"]:
+                with self.subTest(way=way):
+                    page.element("equation").click()
+                    if way == "pasted":
+                        clipboard(self, longer)
+                        page.keys((CTRL, "v"))
+                    else:
+                        page.keys((CTRL, "l"))
+                        page.element("load-file").send_keys(file.name)
+                    self.assertEqual(page.until(page.box), ["Ошибка", message])
+                    page.dismiss()
+                    self.assertEqual([[field(page)], page.lines()], kept)
+
     def test_typed_pasted_and_loaded(self):
         with open(os.path.join(os.path.dirname(__file__), "..", "app", "field_texts.json"), encoding="utf-8") as table:
             rows = json.load(table)
         for row in rows:
             lines, message, _ = self.cli.solution(",", row["text"])
-            for way in ["typed", "pasted", "loaded"]:
+            # A text with a line break is only pasted: typed, the break is
+            # Enter, and a file's first line ends there.
+            for way in ["pasted"] if row.get("pasted_only") else ["typed", "pasted", "loaded"]:
                 with self.subTest(note=row["note"], way=way):
                     self.enter(way, row["text"])
                     if message:

@@ -113,6 +113,10 @@ export interface Page {
 export interface Native {
   setDecimalSeparator(separator: string): void;
   fieldText(typed: string): string;
+  /** Whether the field holds a text (as fieldText keeps it): not longer than its limit. */
+  fitsField(fieldText: string): boolean;
+  /** The box that refuses a text longer than the field holds. */
+  equationTooLong(): ErrorBox;
   pointerText(x: number, y: number): string;
   authorDetails(): AuthorDetails;
   buttonFaceHex(): string;

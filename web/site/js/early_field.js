@@ -1,6 +1,8 @@
 // The equation field before the native module has started: it takes typing
 // at once, and an Enter pressed meanwhile solves as soon as the window can.
 // What was typed is kept as the field keeps text once the window has it.
+import { pasteLinesWithoutBreaks } from './equation_field.js';
+
 export function acceptEarlyTyping(field) {
   let solveWaiting = false;
   const onKey = (event) => {
@@ -10,16 +12,19 @@ export function acceptEarlyTyping(field) {
     }
   };
   field.addEventListener('keydown', onKey);
+  const stopPasting = pasteLinesWithoutBreaks(field);
   field.disabled = false;
   field.focus();
   performance.mark('parabel-field-ready');
   return {
     // Hands the field to the window: the text typed so far as the field
-    // keeps it, then the solve that Enter asked for.
+    // keeps it, then the solve that Enter asked for, unless the field
+    // refused the text.
     handOver(solve) {
       field.removeEventListener('keydown', onKey);
-      field.dispatchEvent(new Event('input'));
-      if (solveWaiting) {
+      stopPasting();
+      const kept = field.dispatchEvent(new Event('input', { cancelable: true }));
+      if (solveWaiting && kept) {
         solve();
       }
     },

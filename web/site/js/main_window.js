@@ -108,7 +108,10 @@ export class MainWindow {
   }
 
   createControls() {
-    keepFieldText(this.field, (text) => this.native.fieldText(text));
+    keepFieldText(this.field, (text) => this.native.fieldText(text), {
+      fits: (text) => this.native.fitsField(text),
+      refused: () => void showError(this.native.equationTooLong()),
+    });
     // A mouse's move, a finger's drag, and a tap alone.
     for (const type of ['pointermove', 'pointerdown']) {
       this.plot.canvas.addEventListener(type, (event) => {
