@@ -25,7 +25,9 @@ class SilentPlatform final : public Platform {
         return std::nullopt;
     }
     std::optional<QColor> runColorDialog(QWidget*, const QColor&) override { return std::nullopt; }
-    bool runPrintDialog(QWidget*, const QPageSize&, int, const PagePainting&) override { return false; }
+    bool runPrintDialog(QWidget*, const QPageSize&, int, const PagePainting&) override {
+        return false;
+    }
     void handToDesktop(const QString&) override {}
 };
 
