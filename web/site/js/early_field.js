@@ -1,6 +1,7 @@
 // The equation field before the native module has started: it takes typing
 // at once, and an Enter pressed meanwhile solves as soon as the window can.
 // What was typed is kept as the field keeps text once the window has it.
+import { running } from './program_life.js';
 export function acceptEarlyTyping(field) {
   let solveWaiting = false;
   const onKey = (event) => {
@@ -9,7 +10,7 @@ export function acceptEarlyTyping(field) {
       solveWaiting = true;
     }
   };
-  field.addEventListener('keydown', onKey);
+  field.addEventListener('keydown', onKey, { signal: running });
   field.disabled = false;
   field.focus();
   performance.mark('parabel-field-ready');

@@ -3,6 +3,7 @@
 // its address carries one, solves again when the user changes it, and the
 // address follows each solve in place, without a back-history entry for
 // every Enter.
+import { running } from './program_life.js';
 
 export class EquationLink {
   /**
@@ -12,7 +13,7 @@ export class EquationLink {
   constructor(native, solve) {
     this.native = native;
     this.solve = solve;
-    window.addEventListener('hashchange', () => this.openAddress());
+    window.addEventListener('hashchange', () => this.openAddress(), { signal: running });
   }
 
   // Solves the address's equation, if it carries one; true when it did.

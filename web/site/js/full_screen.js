@@ -12,6 +12,7 @@ import { showError, openModalCount } from './dialogs.js';
 import { setHintHandler } from './hints.js';
 import { runShortcut } from './keys.js';
 import { pixelScale, PlotView } from './plot_view.js';
+import { running } from './program_life.js';
 
 export class FullScreenView {
   // `page` is the native page; `hooks` the main window's: save(name, types),
@@ -49,7 +50,7 @@ export class FullScreenView {
       if (!(button instanceof HTMLElement)) {
         continue;
       }
-      button.addEventListener('click', () => setTimeout(this.commands[button.dataset.command], 0));
+      button.addEventListener('click', () => setTimeout(this.commands[button.dataset.command], 0), { signal: running });
     }
     this.keys = {
       'Ctrl+S': () => this.save(),
@@ -61,18 +62,18 @@ export class FullScreenView {
       if (openModalCount() === 0) {
         runShortcut(event, this.keys);
       }
-    });
+    }, { signal: running });
     this.view.canvas.addEventListener('keydown', (event) => {
       runShortcut(event, { 'Ctrl+C': () => this.hooks.copyPicture(this.view) });
-    });
+    }, { signal: running });
     // A mouse's move, a finger's drag, and a tap alone.
-    this.view.canvas.addEventListener('pointermove', (event) => this.pointer(event));
-    this.view.canvas.addEventListener('pointerdown', (event) => this.pointer(event));
+    this.view.canvas.addEventListener('pointermove', (event) => this.pointer(event), { signal: running });
+    this.view.canvas.addEventListener('pointerdown', (event) => this.pointer(event), { signal: running });
     attachContextMenu(this.view.canvas, () => [
       { caption: 'Копировать график', enabled: true, run: () => this.hooks.copyPicture(this.view) },
     ]);
-    document.addEventListener('fullscreenchange', () => this.fullScreenChanged());
-    window.addEventListener('resize', () => this.isOpen && this.pending === 0 && this.measure());
+    document.addEventListener('fullscreenchange', () => this.fullScreenChanged(), { signal: running });
+    window.addEventListener('resize', () => this.isOpen && this.pending === 0 && this.measure(), { signal: running });
   }
 
   // The screen in picture pixels: the view's size at a whole number of

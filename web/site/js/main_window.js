@@ -18,6 +18,7 @@ import { keyName, runShortcut } from './keys.js';
 import { MenuBar, showAccessKeysWhileAltHeld } from './menus.js';
 import { PlotView } from './plot_view.js';
 import { Printer } from './print.js';
+import { running } from './program_life.js';
 import { readSettings, writeSettings } from './settings.js';
 import { announce, showLines } from './solution_list.js';
 
@@ -108,14 +109,14 @@ export class MainWindow {
       this.plot.canvas.addEventListener(type, (event) => {
         const { x, y } = this.plot.pixelAt(event);
         this.status.textContent = this.native.pointerText(x, y);
-      });
+      }, { signal: running });
     }
     this.list.addEventListener('keydown', (event) => {
       runShortcut(event, { 'Ctrl+C': () => this.copySolution() });
-    });
+    }, { signal: running });
     this.plot.canvas.addEventListener('keydown', (event) => {
       runShortcut(event, { 'Ctrl+C': () => this.copyPictureOf(this.plot) });
-    });
+    }, { signal: running });
     attachContextMenu(this.list, () => [
       { caption: 'Копировать решение', enabled: this.list.childElementCount > 0, run: () => this.copySolution() },
     ]);
@@ -123,8 +124,8 @@ export class MainWindow {
       { caption: 'Копировать график', enabled: true, run: () => this.copyPictureOf(this.plot) },
     ]);
     const fit = () => this.plot.fit(widthInside(this.plot.canvas.parentElement.parentElement));
-    window.addEventListener('resize', fit);
-    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fit);
+    window.addEventListener('resize', fit, { signal: running });
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fit, { signal: running });
     fit();
   }
 
@@ -139,7 +140,7 @@ export class MainWindow {
       tool.setAttribute('aria-label', tool.dataset.hint.replace(/ \([^()]*\)$/, ''));
       tool.setAttribute('aria-description', tool.dataset.hint);
       tool.tabIndex = index === 0 ? 0 : -1;
-      tool.addEventListener('click', () => setTimeout(() => run(tool), 0));
+      tool.addEventListener('click', () => setTimeout(() => run(tool), 0), { signal: running });
     });
     toolbar.addEventListener('keydown', (event) => {
       const index = tools.indexOf(/** @type {HTMLElement} */ (document.activeElement));
@@ -150,8 +151,8 @@ export class MainWindow {
         tools.forEach((tool) => (tool.tabIndex = tool === next ? 0 : -1));
         next.focus();
       }
-    });
-    document.addEventListener('keydown', (event) => this.key(event));
+    }, { signal: running });
+    document.addEventListener('keydown', (event) => this.key(event), { signal: running });
   }
 
   createStatusBar() {

@@ -3,6 +3,7 @@
 // program and the date in a footer) built in the print-only element, then the
 // browser's print, whose own dialog also saves it as PDF. The paper follows
 // the browser's language (Letter where the region uses it, A4 elsewhere).
+import { running } from './program_life.js';
 
 // Dots of a 600 dpi printer per picture pixel (1/100 inch): the picture is
 // drawn at that size, each pixel a square of whole dots, so that no printer,
@@ -113,7 +114,7 @@ export class Printer {
     this.holder = holder;
     this.nothingToPrint = nothingToPrint;
     // The browser's own print command prints the same page.
-    window.addEventListener('beforeprint', () => this.prepare());
+    window.addEventListener('beforeprint', () => this.prepare(), { signal: running });
   }
 
   // Lays the page out for today; false when there is nothing to print.
