@@ -203,9 +203,8 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
              optional_override([](const std::string& typed) { return EquationFieldText(typed); }));
     function("pointerText", &MainWindowModel::PointerText);
     function("authorDetails", &AuthorDetails);
-    function("errorReport", optional_override([](const std::string& message) {
-                 return ErrorOf(ErrorReport(kTitle, message));
-             }));
+    function("copyRefused",
+             optional_override([] { return ErrorOf(MainWindowModel::CopyRefused()); }));
     function("fragmentOf", optional_override([](const std::string& fieldText) {
                  return EquationFragment(fieldText);
              }));

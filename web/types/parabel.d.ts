@@ -116,8 +116,8 @@ export interface Native {
   equationOfFragment(fragment: string): string | null;
   /** The box that says there is nothing to print. */
   nothingToPrint(): ErrorBox;
-  /** The general error report's box for an error the page's own script met. */
-  errorReport(message: string): ErrorBox;
+  /** The box for a copy the browser's clipboard refused. */
+  copyRefused(): ErrorBox;
   readonly maxFirstLine: number;
   readonly panelWidth: number;
   readonly panelHeight: number;

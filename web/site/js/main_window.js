@@ -51,7 +51,10 @@ export class MainWindow {
     this.fullScreen = new FullScreenView(this.page, {
       save: (name, bmp, png) => this.savePicture(name, bmp, png),
       copyPicture: (view) => this.copyPictureOf(view),
-      closed: () => this.afterModal(),
+      closed: () => {
+        this.link.obeyWaitingSoon();
+        return this.afterModal();
+      },
     });
     this.commands = {
       solve: () => this.solve(),
@@ -91,10 +94,14 @@ export class MainWindow {
   createHandingOn() {
     this.printer = new Printer(this.page, element('printed-page', HTMLElement),
       this.native.nothingToPrint().message);
-    this.link = new EquationLink(this.native, (equation) => {
-      this.field.value = equation;
-      this.solve();
-    });
+    this.link = new EquationLink(
+      this.native,
+      (equation) => {
+        this.field.value = equation;
+        this.solve();
+      },
+      () => openModalCount() > 0 || this.fullScreen.isOpen,
+    );
     this.history = new EquationHistory(this.page, {
       field: this.field,
       button: element('history-button', HTMLButtonElement),
@@ -219,7 +226,11 @@ export class MainWindow {
       showLines(this.list, report.lines);
       announce(this.announcement, report.lines);
     }
-    this.link.follow(this.field.value);
+    // A solve that failed takes the field's equation out of the address; a
+    // load that read no equation leaves both as they were.
+    if (report.error === null || report.fieldText !== null) {
+      this.link.follow(this.field.value, report.error === null);
+    }
     this.history.save();
   }
 
@@ -233,7 +244,7 @@ export class MainWindow {
     this.list.replaceChildren();
     this.field.value = '';
     const error = this.page.clear();
-    this.link.follow('');
+    this.link.follow('', false);
     this.showPanel();
     await showError(error);
   }
@@ -335,13 +346,13 @@ export class MainWindow {
   }
 
   // A copy the browser refused (no permission, the page not focused, the
-  // clipboard taken meanwhile) is told in the box the window's general
-  // error report shows.
+  // clipboard taken meanwhile) is told in the program's words; the
+  // browser's own are in English and name its internals.
   async reportFailed(copying) {
     try {
       await copying;
-    } catch (error) {
-      await showError(this.native.errorReport(String(error?.message || error)));
+    } catch {
+      await showError(this.native.copyRefused());
     }
   }
 }
