@@ -16,7 +16,6 @@ namespace {
 constexpr double kMargin = 20.0;
 constexpr double kListFontPt = 12.0;  // the list's 16 pixels at 96 pixels per inch
 constexpr double kFooterFontPt = 9.0;
-constexpr double kPointMm = 25.4 / 72.0;
 // The widest character of the list's bold sans font, in ems (digits and
 // most letters are narrower), so that a line laid out by its length fits.
 constexpr double kWidestCharacterEm = 0.75;

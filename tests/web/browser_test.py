@@ -232,6 +232,18 @@ class FullScreenTest(PageTest):
                 self.assertEqual(self.settled(), [False, False, False, "equation"])
 
 
+    def test_screen_smaller_than_a_picture(self):
+        """A screen too small for any picture shows the smallest one, as
+        parabel-cli draws it for the smallest screen it takes."""
+        self.page.solve("x^2-4")
+        self.page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 10, "height": 30, "deviceScaleFactor": 1, "mobile": False})
+        self.page.keys((CTRL, "p"))
+        self.assertEqual(self.settled()[:3], [True, True, True])
+        bmp = self.cli.picture(",", "x^2-4", "--screen", "17x41")
+        self.assertEqual(self.page.canvas_rgb("fullscreen-plot"), bmp_rgb(bmp))
+
+
 class ReadOutTest(PageTest):
     """The pointer's plot coordinates and the hints in the status bar."""
 

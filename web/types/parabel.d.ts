@@ -121,6 +121,12 @@ export interface Native {
   readonly maxFirstLine: number;
   readonly panelWidth: number;
   readonly panelHeight: number;
+  /** The smallest screen the full-screen view draws for, in picture pixels. */
+  readonly smallestFullScreenWidth: number;
+  readonly smallestFullScreenHeight: number;
+  /** Dots per picture pixel on the printed page (600 dots per inch). */
+  readonly printDotsPerPixel: number;
+  readonly millimetresPerPoint: number;
   Page: new () => Page;
 }
 

@@ -15,11 +15,15 @@ import { pixelScale, PlotView } from './plot_view.js';
 import { running } from './program_life.js';
 
 export class FullScreenView {
-  // `page` is the native page; `hooks` the main window's: save(name, types),
-  // copyPicture(view), closed().
-  /** @param {import('../parabel.js').Page} page */
-  constructor(page, hooks) {
+  // `page` is the native page; `smallest` the smallest screen it draws for;
+  // `hooks` the main window's: save(name, types), copyPicture(view), closed().
+  /**
+   * @param {import('../parabel.js').Page} page
+   * @param {{width: number, height: number}} smallest
+   */
+  constructor(page, smallest, hooks) {
     this.page = page;
+    this.smallest = smallest;
     this.hooks = hooks;
     this.element = document.getElementById('fullscreen');
     this.status = document.getElementById('fullscreen-status');
@@ -83,8 +87,8 @@ export class FullScreenView {
     const ratio = window.devicePixelRatio || 1;
     const scale = pixelScale(1);
     return {
-      width: Math.max(17, Math.floor((this.element.clientWidth * ratio) / scale)),
-      height: Math.max(41, Math.floor((this.element.clientHeight * ratio) / scale)),
+      width: Math.max(this.smallest.width, Math.floor((this.element.clientWidth * ratio) / scale)),
+      height: Math.max(this.smallest.height, Math.floor((this.element.clientHeight * ratio) / scale)),
       cssPerPixel: scale / ratio,
     };
   }

@@ -48,7 +48,8 @@ export class MainWindow {
     this.plot = new PlotView(element('plot', HTMLCanvasElement), 1);
     this.colorChooser = new ColorChooser(element('curve-color', HTMLInputElement), element('menu-settings', HTMLElement));
     this.announcement = element('announcement', HTMLElement);
-    this.fullScreen = new FullScreenView(this.page, {
+    const smallest = { width: native.smallestFullScreenWidth, height: native.smallestFullScreenHeight };
+    this.fullScreen = new FullScreenView(this.page, smallest, {
       save: (name, bmp, png) => this.savePicture(name, bmp, png),
       copyPicture: (view) => this.copyPictureOf(view),
       closed: () => {
@@ -92,8 +93,7 @@ export class MainWindow {
 
   // Print, the link to the equation and the equations solved before.
   createHandingOn() {
-    this.printer = new Printer(this.page, element('printed-page', HTMLElement),
-      this.native.nothingToPrint().message);
+    this.printer = new Printer(this.page, element('printed-page', HTMLElement), this.native);
     this.link = new EquationLink(
       this.native,
       (equation) => {

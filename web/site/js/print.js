@@ -5,12 +5,10 @@
 // the browser's language (Letter where the region uses it, A4 elsewhere).
 import { running } from './program_life.js';
 
-// Dots of a 600 dpi printer per picture pixel (1/100 inch): the picture is
-// drawn at that size, each pixel a square of whole dots, so that no printer,
-// PDF writer or viewer smooths it; it is shown pixelated at its size in
-// millimetres as well, for devices of other resolutions.
-const kDotsPerPixel = 6;
-const kPointMm = 25.4 / 72;
+// The picture is drawn at the native side's dots of a 600 dpi printer per
+// picture pixel (1/100 inch), each pixel a square of whole dots, so that no
+// printer, PDF writer or viewer smooths it; it is shown pixelated at its
+// size in millimetres as well, for devices of other resolutions.
 const kCssPixelMm = 25.4 / 96;
 
 /** @returns {[number, number, number]} day, month, year */
@@ -28,16 +26,16 @@ function placed(tag, className, box) {
   return element;
 }
 
-// The picture's pixels, each made kDotsPerPixel square.
-function pictureCanvas(rgba, width, height) {
+// The picture's pixels, each made `dotsPerPixel` square.
+function pictureCanvas(rgba, width, height, dotsPerPixel) {
   const source = document.createElement('canvas');
   source.width = width;
   source.height = height;
   const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
   source.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
   const canvas = document.createElement('canvas');
-  canvas.width = width * kDotsPerPixel;
-  canvas.height = height * kDotsPerPixel;
+  canvas.width = width * dotsPerPixel;
+  canvas.height = height * dotsPerPixel;
   const context = canvas.getContext('2d', { alpha: false });
   context.imageSmoothingEnabled = false;
   context.drawImage(source, 0, 0, canvas.width, canvas.height);
@@ -49,8 +47,9 @@ function pictureCanvas(rgba, width, height) {
  * @param {HTMLElement} holder
  * @param {import('../parabel.js').PrintedPage} printed
  * @param {Uint8Array} rgba the framed panel's pixels
+ * @param {import('../parabel.js').Native} native its units
  */
-function layOut(holder, printed, rgba) {
+function layOut(holder, printed, rgba, native) {
   holder.style.width = `${printed.paperWidth}mm`;
   holder.style.height = `${printed.paperHeight - 1}mm`;
   const lines = printed.lines.map((line, index) => {
@@ -64,17 +63,18 @@ function layOut(holder, printed, rgba) {
     element.textContent = line;
     return element;
   });
-  const picture = pictureCanvas(rgba, printed.pictureWidth, printed.pictureHeight);
+  const dotsPerPixel = native.printDotsPerPixel;
+  const picture = pictureCanvas(rgba, printed.pictureWidth, printed.pictureHeight, dotsPerPixel);
   picture.className = 'printed-plot';
   // Placed and sized by a transform, which the browser keeps exact, where a
   // box's own place and size would be rounded to its layout's units: one
   // canvas pixel per CSS pixel, scaled to the picture pixel's millimetres.
-  const scale = printed.picturePixel / (kDotsPerPixel * kCssPixelMm);
+  const scale = printed.picturePixel / (dotsPerPixel * kCssPixelMm);
   picture.style.width = `${picture.width}px`;
   picture.style.height = `${picture.height}px`;
   picture.style.transform = `translate(${printed.plotLeft}mm, ${printed.plotTop}mm) scale(${scale})`;
   // The footer's line box stands on its baseline: its height is the font's.
-  const footerSize = printed.footerFontSizePt * kPointMm;
+  const footerSize = printed.footerFontSizePt * native.millimetresPerPoint;
   const footer = placed('div', 'printed-footer', {
     left: printed.margin,
     right: printed.margin,
@@ -106,13 +106,15 @@ export class Printer {
   /**
    * @param {import('../parabel.js').Page} page
    * @param {HTMLElement} holder the print-only element
-   * @param {string} nothingToPrint what the browser's own print command
-   *   prints before a solve, in place of an empty sheet
+   * @param {import('../parabel.js').Native} native the units of the page,
+   *   and what the browser's own print command prints before a solve, in
+   *   place of an empty sheet
    */
-  constructor(page, holder, nothingToPrint) {
+  constructor(page, holder, native) {
     this.page = page;
     this.holder = holder;
-    this.nothingToPrint = nothingToPrint;
+    this.native = native;
+    this.nothingToPrint = native.nothingToPrint().message;
     // The browser's own print command prints the same page.
     window.addEventListener('beforeprint', () => this.prepare(), { signal: running });
   }
@@ -128,7 +130,7 @@ export class Printer {
       this.holder.replaceChildren(message);
       return false;
     }
-    layOut(this.holder, printed, this.page.panelRgba());
+    layOut(this.holder, printed, this.page.panelRgba(), this.native);
     return true;
   }
 
