@@ -23,9 +23,10 @@ export function openModalCount() {
 export function messageBox(caption, text, { icon = 'error', buttons = [['OK', 'ok']] } = {}) {
   const dialog = element('message-box', HTMLDialogElement);
   if (dialog.open) {
-    return new Promise((resolve) => dialog.addEventListener('close', resolve, { signal: running, once: true })).then(() =>
-      messageBox(caption, text, { icon, buttons }),
-    );
+    const closed = new Promise((resolve) => {
+      dialog.addEventListener('close', resolve, { signal: running, once: true });
+    });
+    return closed.then(() => messageBox(caption, text, { icon, buttons }));
   }
   document.getElementById('message-caption').textContent = caption;
   document.getElementById('message-text').textContent = text;

@@ -46,7 +46,9 @@ export class EquationHistory {
         'Alt+ArrowDown': () => this.open(),
       });
     }, { signal: running });
-    button.addEventListener('click', () => (this.isOpen ? this.close(true) : this.open()), { signal: running });
+    button.addEventListener('click', () => (this.isOpen ? this.close(true) : this.open()), {
+      signal: running,
+    });
     list.addEventListener('keydown', (event) => this.listKey(event), { signal: running });
     list.addEventListener('click', (event) => {
       const option = event.target instanceof Element ? event.target.closest('[role="option"]') : null;

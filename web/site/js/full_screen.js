@@ -54,7 +54,8 @@ export class FullScreenView {
       if (!(button instanceof HTMLElement)) {
         continue;
       }
-      button.addEventListener('click', () => setTimeout(this.commands[button.dataset.command], 0), { signal: running });
+      const command = this.commands[button.dataset.command];
+      button.addEventListener('click', () => setTimeout(command, 0), { signal: running });
     }
     this.keys = {
       'Ctrl+S': () => this.save(),
@@ -77,7 +78,8 @@ export class FullScreenView {
       { caption: 'Копировать график', enabled: true, run: () => this.hooks.copyPicture(this.view) },
     ]);
     document.addEventListener('fullscreenchange', () => this.fullScreenChanged(), { signal: running });
-    window.addEventListener('resize', () => this.isOpen && this.pending === 0 && this.measure(), { signal: running });
+    const resized = () => this.isOpen && this.pending === 0 && this.measure();
+    window.addEventListener('resize', resized, { signal: running });
   }
 
   // The screen in picture pixels: the view's size at a whole number of

@@ -132,7 +132,8 @@ export class MainWindow {
     ]);
     const fit = () => this.plot.fit(widthInside(this.plot.canvas.parentElement.parentElement));
     window.addEventListener('resize', fit, { signal: running });
-    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fit, { signal: running });
+    const density = matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
+    density.addEventListener('change', fit, { signal: running });
     fit();
   }
 

@@ -38,7 +38,8 @@ export class MenuBar {
     this.pointerY = NaN;  // the kind of pointer that last pressed an opener
     this.titles.forEach((title, index) => {
       title.tabIndex = index === 0 ? 0 : -1;
-      title.addEventListener('click', () => (this.open === title ? this.close(true) : this.openMenu(title, false)), { signal: running });
+      const toggle = () => (this.open === title ? this.close(true) : this.openMenu(title, false));
+      title.addEventListener('click', toggle, { signal: running });
       title.addEventListener('pointerenter', (event) => {
         if (event.pointerType === 'mouse' && this.open && this.open !== title) {
           this.openMenu(title, false);
@@ -62,7 +63,8 @@ export class MenuBar {
       }, { signal: running });
       for (const opener of menu.querySelectorAll(':scope > .submenu-holder > [aria-haspopup]')) {
         const holder = opener.parentElement;
-        holder.addEventListener('pointerdown', (event) => (this.lastPointer = event.pointerType), { signal: running });
+        const pressed = (event) => (this.lastPointer = event.pointerType);
+        holder.addEventListener('pointerdown', pressed, { signal: running });
         holder.addEventListener('pointerenter', (event) => {
           if (event.pointerType === 'mouse') {
             this.openSubmenu(opener, false);
@@ -304,7 +306,8 @@ export class MenuBar {
 // The titles' letters underlined while Alt alone is held.
 export function showAccessKeysWhileAltHeld() {
   const root = document.documentElement;
-  window.addEventListener('keydown', (event) => root.classList.toggle('show-keys', event.key === 'Alt'), { signal: running });
+  const held = (event) => root.classList.toggle('show-keys', event.key === 'Alt');
+  window.addEventListener('keydown', held, { signal: running });
   window.addEventListener('keyup', () => root.classList.remove('show-keys'), { signal: running });
   window.addEventListener('blur', () => root.classList.remove('show-keys'), { signal: running });
 }
