@@ -12,10 +12,12 @@
 #include "app/equation_link.h"
 #include "app/full_screen_model.h"
 #include "app/main_window_model.h"
+#include "app/printed_page.h"
 #include "app/settings_store.h"
 #include "core/decimal_separator.h"
 #include "picture_bytes.h"
 #include "plot/color.h"
+#include "plot/picture.h"
 
 namespace parabel::web {
 
@@ -217,9 +219,8 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
     function("equationTooLong", optional_override([] { return ErrorOf(EquationTooLongBox()); }));
     function("pointerText", &MainWindowModel::PointerText);
     function("authorDetails", &AuthorDetails);
-    function("errorReport", optional_override([](const std::string& message) {
-                 return ErrorOf(ErrorReport(kTitle, message));
-             }));
+    function("copyRefused",
+             optional_override([] { return ErrorOf(MainWindowModel::CopyRefused()); }));
     function("fragmentOf", optional_override([](const std::string& fieldText) {
                  return EquationFragment(fieldText);
              }));
@@ -232,6 +233,10 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
     emscripten::constant("maxFirstLine", static_cast<int>(MainWindowModel::kLoadedBytes));
     emscripten::constant("panelWidth", MainPictureLayout().width);
     emscripten::constant("panelHeight", MainPictureLayout().height);
+    emscripten::constant("smallestFullScreenWidth", kSmallestFullScreen.width);
+    emscripten::constant("smallestFullScreenHeight", kSmallestFullScreen.height);
+    emscripten::constant("printDotsPerPixel", DotsPerPicturePixel(kPrintDotsPerInch));
+    emscripten::constant("millimetresPerPoint", kPointMm);
 
     emscripten::class_<Page>("Page")
         .constructor<>()

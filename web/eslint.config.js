@@ -7,6 +7,13 @@ export default [
   {
     files: ['site/js/**/*.js'],
     languageOptions: { ecmaVersion: 2022, sourceType: 'module', globals: globals.browser },
+    rules: {
+      // Exit ends every listener of the program's through one signal.
+      'no-restricted-syntax': ['error', {
+        selector: "CallExpression[callee.property.name='addEventListener'][arguments.length<3]",
+        message: "A listener of the program's takes { signal: running } (program_life.js).",
+      }],
+    },
   },
   {
     // The service worker, from sw.js.in with its build's list filled in.

@@ -29,8 +29,7 @@ Report Guarded(std::string_view title, const std::function<void()>& command);
 
 // The general error report's box for an error's message: captioned with the
 // program's title, the message (its bytes shown as ShowableText makes them)
-// as WithFinalDot makes it. Also for an error a face met outside the model,
-// such as a copy the browser's clipboard refused.
+// as WithFinalDot makes it. Also for an error a face met outside the model.
 Report ErrorReport(std::string_view title, std::string_view message);
 
 }  // namespace parabel

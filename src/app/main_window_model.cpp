@@ -274,6 +274,11 @@ std::string MainWindowModel::CopiedSolution() const {
     return text;
 }
 
+Report MainWindowModel::CopyRefused() {
+    return {"Ошибка",
+            "Не удалось скопировать в буфер обмена: браузер не дал странице доступа к нему."};
+}
+
 std::string MainWindowModel::PointerText(int x, int y) {
     return parabel::PointerText(x, y);
 }

@@ -128,6 +128,9 @@ class MainWindowModel {
     // The copy-solution text: the equation line of the solve whose lines the
     // list shows, then those lines, joined by LF; empty while the list is.
     std::string CopiedSolution() const;
+    // The box for a copy the clipboard refused, as a browser may (no
+    // permission, its page not focused): caption "Ошибка".
+    static Report CopyRefused();
 
     // The equations solved, newest first, as read at start-up (a history
     // that cannot be read or is damaged counts as empty, and is left aside

@@ -16,7 +16,6 @@ namespace {
 constexpr double kMargin = 20.0;
 constexpr double kListFontPt = 12.0;  // the list's 16 pixels at 96 pixels per inch
 constexpr double kFooterFontPt = 9.0;
-constexpr double kPointMm = 25.4 / 72.0;
 constexpr double kLineSpacing = 1.35;  // line height in font sizes
 constexpr double kGapBeforePlot = 8.0;
 

@@ -71,6 +71,11 @@ struct PrintedDocument {
 
 // A picture pixel on paper: 1/100 inch, so 322 pixels come to 8.2 cm.
 inline constexpr double kPicturePixel = 0.254;
+// A typographic point in millimetres.
+inline constexpr double kPointMm = 25.4 / 72.0;
+// The resolution a page is drawn for where the device names none (a PDF,
+// the browser's print).
+inline constexpr int kPrintDotsPerInch = 600;
 
 // Dots per picture pixel on a device of `dotsPerInch`: the whole number
 // nearest to 1/100 inch of its dots, at least 1 (300 dpi: 3, 600: 6, 1200:

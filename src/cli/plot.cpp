@@ -84,8 +84,9 @@ std::optional<ScreenSize> ParseScreen(const std::string& text) {
     int width = 0;
     int height = 0;
     char end = 0;
-    if (std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &end) != 2 || width < 17 ||
-        height < 41 || width > kMaxScreenSide || height > kMaxScreenSide) {
+    if (std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &end) != 2 ||
+        width < kSmallestFullScreen.width || height < kSmallestFullScreen.height ||
+        width > kMaxScreenSide || height > kMaxScreenSide) {
         return std::nullopt;
     }
     return ScreenSize{width, height};
@@ -126,7 +127,9 @@ PlotOptions ParseOptions(const std::vector<std::string>& args) {
         } else if (arg == "--screen") {
             options.screen = ParseScreen(value());
             if (!options.screen) {
-                Usage("--screen wants WIDTHxHEIGHT, 17x41 to 8192x8192");
+                Usage("--screen wants WIDTHxHEIGHT, " + std::to_string(kSmallestFullScreen.width) +
+                      "x" + std::to_string(kSmallestFullScreen.height) + " to " +
+                      std::to_string(kMaxScreenSide) + "x" + std::to_string(kMaxScreenSide));
             }
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
             Usage("unknown option " + arg);

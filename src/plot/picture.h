@@ -60,6 +60,9 @@ FramedSurface Framed(const RasterSurface& surface, const PictureLayout& layout);
 PictureLayout MainPictureLayout();
 // W x (H - 40) with the (W - 16) x (H - 16) surface at (8, 9).
 PictureLayout FullScreenPictureLayout(ScreenSize screen);
+// The smallest screen whose full-screen picture has a pixel: a surface one
+// pixel wide, a frame one row high.
+inline constexpr ScreenSize kSmallestFullScreen{17, 41};
 
 // The main window's frame: 322 x 338 with the panel at (8, 8).
 FramedSurface MainPictureRows(const RasterSurface& panel);

@@ -22,7 +22,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 from browser import Cli, Page, Site, bmp_rgb
-from page_test_case import PageTest, places
+from page_test_case import REFUSED, PageTest, places
 
 # Typed as a user types them: roots on and off the panel, every case of the
 # solution, and every kind of fault.
@@ -244,6 +244,18 @@ class FullScreenTest(PageTest):
                 self.assertEqual(self.settled(), [False, False, False, "equation"])
 
 
+    def test_screen_smaller_than_a_picture(self):
+        """A screen too small for any picture shows the smallest one, as
+        parabel-cli draws it for the smallest screen it takes."""
+        self.page.solve("x^2-4")
+        self.page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 10, "height": 30, "deviceScaleFactor": 1, "mobile": False})
+        self.page.keys((CTRL, "p"))
+        self.assertEqual(self.settled()[:3], [True, True, True])
+        bmp = self.cli.picture(",", "x^2-4", "--screen", "17x41")
+        self.assertEqual(self.page.canvas_rgb("fullscreen-plot"), bmp_rgb(bmp))
+
+
 class ReadOutTest(PageTest):
     """The pointer's plot coordinates and the hints in the status bar."""
 
@@ -380,25 +392,16 @@ class CommandsTest(PageTest):
                     self.assertEqual((image.width, image.height, image.tobytes()), bmp_rgb(bmp))
 
     def test_refused_copy_is_told(self):
-        """A copy the browser refuses shows the box of the window's general
-        error report, whichever way it was asked for, and the page goes on."""
+        """A copy the browser refuses is told in the program's words, not
+        the browser's, whichever way it was asked for, and the page goes on."""
         self.allow_clipboard(False)
         self.watch_copies()
         self.page.solve("x^2-5x+6")
         for route in ["keys", "menu"]:
-            for element, caption, write in [("solution", "Копировать решение", "writeText('')"),
-                                            ("plot", "Копировать график",
-                                             "write([new ClipboardItem({'text/plain': 'x'})])")]:
+            for element, caption in [("solution", "Копировать решение"), ("plot", "Копировать график")]:
                 with self.subTest(route=route, element=element):
-                    # The browser's own words for the refusal of a write
-                    # a user asked for, with the report's final dot.
-                    refusal = self.page.driver.execute_cdp_cmd("Runtime.evaluate", {
-                        "expression": "navigator.clipboard.%s.then(() => '', (error) => error.message)" % write,
-                        "awaitPromise": True, "userGesture": True})["result"]["value"]
-                    self.assertTrue(refusal)
                     self.copy_by(route, element, caption)
-                    self.assertEqual(self.page.until(self.page.box),
-                                     ["Parabel", refusal if refusal.endswith(".") else refusal + "."])
+                    self.assertEqual(self.page.until(self.page.box), REFUSED)
                     self.page.dismiss()
         self.page.solve("x^2-4")
         self.assertEqual(self.page.lines(), self.cli.solution(",", "x^2-4")[0])
@@ -468,10 +471,12 @@ class NewBuildTest(PageTest):
         page = self.page
         page.until(lambda: page.js("return !!navigator.serviceWorker.controller"), seconds=20)
         new_cache = self.rebuild()
+        # Another site of the same origin keeps a cache of its own.
+        page.driver.execute_async_script("const done = arguments[0]; caches.open('notes-v1').then(() => done());")
         # This visit finds the new worker, which keeps the new build's files in
-        # place of the old.
+        # place of the old, and leaves the neighbour's alone.
         page.open()
-        page.until(lambda: self.cache_names() == [new_cache], seconds=20)
+        page.until(lambda: sorted(self.cache_names()) == sorted([new_cache, "notes-v1"]), seconds=20)
         page.open()
         self.assertEqual(page.js("return document.documentElement.dataset.build"), "new")
         page.solve("x^2-5x+6")

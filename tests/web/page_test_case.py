@@ -11,6 +11,9 @@ from browser import Page, Site
 # Set by the runner before any test starts.
 places = SimpleNamespace(site=None, cli=None)
 
+# The box of a copy the browser's clipboard refused.
+REFUSED = ["Ошибка", "Не удалось скопировать в буфер обмена: браузер не дал странице доступа к нему."]
+
 
 class PageTest(unittest.TestCase):
     language = "ru"

@@ -1,6 +1,8 @@
 """The page on phones and by touch: the plot, the answer, the status bar
 and every box whole at each size, the Save submenu by taps and by a mouse's diagonal move,
 a tapped pixel's read-out; and what the colour command and Exit leave."""
+import base64
+import subprocess
 import time
 
 from selenium.webdriver.common.keys import Keys
@@ -325,3 +327,27 @@ class LeavingTest(PhonePage):
         driver.switch_to.window(main)
         logs = [entry["message"] for entry in driver.get_log("browser")]
         self.assertEqual([message for message in logs if "close" in message], [])
+
+    def test_ended_page_obeys_nothing(self):
+        """After Exit no key, address or print of the program's acts: the
+        page stays as it says, the colour and the history as they were, no
+        fault in the console, and the browser's print prints what it says."""
+        page = self.page
+        page.solve("x^2-4")
+        self.exit()
+        page.until(lambda: page.js("return document.querySelector('main h1')?.textContent"))
+        state = "return [document.body.innerText, localStorage.getItem('Inf.ini'), localStorage.getItem('Parabel.history')]"
+        ended = page.js(state)
+        for keys in [Keys.F1, (Keys.CONTROL, Keys.ALT, "e"), (Keys.CONTROL, "s"), (Keys.CONTROL, Keys.ALT, "w"),
+                     (Keys.CONTROL, "p"), (Keys.CONTROL, Keys.SHIFT, "p"), (Keys.CONTROL, "a")]:
+            page.keys(keys)
+        # The test's own listener hears the change after any of the program's.
+        page.js("""window.heard = false;
+                   addEventListener('hashchange', () => (window.heard = true));
+                   location.hash = '#x^2-1';""")
+        page.until(lambda: page.js("return window.heard"))
+        self.assertEqual([page.js(state), page.console_errors()], [ended, []])
+        printed = page.driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"]
+        text = subprocess.run(["pdftotext", "-", "-"], input=base64.b64decode(printed), capture_output=True,
+                              check=True).stdout.decode()
+        self.assertEqual(text.split(), ended[0].split())

@@ -126,11 +126,17 @@ export interface Native {
   equationOfFragment(fragment: string): string | null;
   /** The box that says there is nothing to print. */
   nothingToPrint(): ErrorBox;
-  /** The general error report's box for an error the page's own script met. */
-  errorReport(message: string): ErrorBox;
+  /** The box for a copy the browser's clipboard refused. */
+  copyRefused(): ErrorBox;
   readonly maxFirstLine: number;
   readonly panelWidth: number;
   readonly panelHeight: number;
+  /** The smallest screen the full-screen view draws for, in picture pixels. */
+  readonly smallestFullScreenWidth: number;
+  readonly smallestFullScreenHeight: number;
+  /** Dots per picture pixel on the printed page (600 dots per inch). */
+  readonly printDotsPerPixel: number;
+  readonly millimetresPerPoint: number;
   Page: new () => Page;
 }
 

@@ -1,7 +1,9 @@
 // The curve colour's chooser: the browser's colour picker on one input,
 // opened by the command where its menu opens. Each opening waits for its
 // colour ("change"), or for Cancel where a browser tells it ("cancel");
-// a new opening ends the one before, so none is left listening.
+// a new opening ends the one before, and the program's end ends it, so
+// none is left listening.
+import { running } from './program_life.js';
 export class ColorChooser {
   /**
    * @param {HTMLInputElement} input
@@ -19,6 +21,7 @@ export class ColorChooser {
     this.waiting?.abort();
     const waiting = new AbortController();
     this.waiting = waiting;
+    const signal = AbortSignal.any([waiting.signal, running]);
     const input = this.input;
     input.value = hex;
     input.addEventListener(
@@ -27,9 +30,9 @@ export class ColorChooser {
         waiting.abort();
         chosen(input.value);
       },
-      { signal: waiting.signal },
+      { signal },
     );
-    input.addEventListener('cancel', () => waiting.abort(), { signal: waiting.signal });
+    input.addEventListener('cancel', () => waiting.abort(), { signal });
     const box = this.anchor.getBoundingClientRect();
     input.style.left = `${box.left}px`;
     input.style.top = `${box.bottom}px`;

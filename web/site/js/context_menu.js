@@ -1,6 +1,7 @@
 // A context menu of one or more commands, by the pointer's right button or
 // the keyboard's menu key, shown where it was asked for. Each view has its
 // own, inside it, so the full-screen view shows its menu too.
+import { running } from './program_life.js';
 
 function menuIn(host) {
   let element = host.querySelector(':scope > .context');
@@ -21,7 +22,7 @@ function menuIn(host) {
         const by = event.key === 'ArrowDown' ? 1 : -1;
         items[(index + by + items.length) % items.length]?.focus();
       }
-    });
+    }, { signal: running });
   }
   return element;
 }
@@ -51,7 +52,7 @@ export function attachContextMenu(target, items) {
         item.addEventListener('click', () => {
           close(element);
           setTimeout(run, 0);
-        });
+        }, { signal: running });
         return item;
       }),
     );
@@ -62,11 +63,11 @@ export function attachContextMenu(target, items) {
     element.style.top = `${y}px`;
     element.hidden = false;
     element.querySelector('button:not(:disabled)')?.focus();
-  });
+  }, { signal: running });
   document.addEventListener('pointerdown', (event) => {
     const element = host.querySelector(':scope > .context');
     if (element && !element.contains(event.target)) {
       close(element);
     }
-  });
+  }, { signal: running });
 }

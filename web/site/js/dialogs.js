@@ -3,10 +3,11 @@
 // that settles when the box has closed; the page waits for it as the desktop
 // waits for a modal window.
 import { element } from './dom.js';
+import { running } from './program_life.js';
 
 function showModal(dialog) {
   return new Promise((resolve) => {
-    dialog.addEventListener('close', () => resolve(dialog.returnValue), { once: true });
+    dialog.addEventListener('close', () => resolve(dialog.returnValue), { signal: running, once: true });
     dialog.returnValue = '';
     dialog.showModal();
   });
@@ -22,9 +23,10 @@ export function openModalCount() {
 export function messageBox(caption, text, { icon = 'error', buttons = [['OK', 'ok']] } = {}) {
   const dialog = element('message-box', HTMLDialogElement);
   if (dialog.open) {
-    return new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true })).then(() =>
-      messageBox(caption, text, { icon, buttons }),
-    );
+    const closed = new Promise((resolve) => {
+      dialog.addEventListener('close', resolve, { signal: running, once: true });
+    });
+    return closed.then(() => messageBox(caption, text, { icon, buttons }));
   }
   document.getElementById('message-caption').textContent = caption;
   document.getElementById('message-text').textContent = text;

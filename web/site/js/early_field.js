@@ -2,6 +2,7 @@
 // at once, and an Enter pressed meanwhile solves as soon as the window can.
 // What was typed is kept as the field keeps text once the window has it.
 import { pasteLinesWithoutBreaks } from './equation_field.js';
+import { running } from './program_life.js';
 
 export function acceptEarlyTyping(field) {
   let solveWaiting = false;
@@ -11,7 +12,7 @@ export function acceptEarlyTyping(field) {
       solveWaiting = true;
     }
   };
-  field.addEventListener('keydown', onKey);
+  field.addEventListener('keydown', onKey, { signal: running });
   const stopPasting = pasteLinesWithoutBreaks(field);
   field.disabled = false;
   field.focus();

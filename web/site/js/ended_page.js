@@ -1,7 +1,10 @@
 // What is left after Exit: a tab the page itself opened closes, as a
 // browser lets a script close it; any other tab shows that the program has
 // ended, with a button that starts it again, in place of an empty page that
-// Back would not leave.
+// Back would not leave. Whatever the program listened to goes with it, so
+// the ended page obeys none of its keys, links or prints; the button makes
+// a new page, and with it a new program.
+import { endRunning } from './program_life.js';
 
 // True where the browser lets the page close its own tab: one opened by a
 // script, or one that has been on no other page.
@@ -10,12 +13,15 @@ function closable() {
 }
 
 export function endProgram() {
+  endRunning();
   const heading = document.createElement('h1');
   heading.textContent = 'Программа завершена.';
   const again = document.createElement('button');
   again.type = 'button';
   again.id = 'start-again';
   again.textContent = 'Запустить снова';
+  // The ended page's own button, which outlives the program's listeners.
+  // eslint-disable-next-line no-restricted-syntax
   again.addEventListener('click', () => location.reload());
   const page = document.createElement('main');
   page.className = 'ended';

@@ -4,6 +4,8 @@
 // typed. An edit that would leave more than the field holds is undone whole
 // and `refused` tells it; the event's default is prevented then, so that an
 // Enter waiting for the edit (early_field.js) does not solve.
+import { running } from './program_life.js';
+
 /**
  * @param {HTMLInputElement} input
  * @param {(text: string) => string} fieldText
@@ -16,12 +18,12 @@ export function keepFieldText(input, fieldText, limit) {
     before = { value: input.value, start: input.selectionStart, end: input.selectionEnd };
   };
   // An input method's edit counts from where its composition started.
-  input.addEventListener('compositionstart', remember);
+  input.addEventListener('compositionstart', remember, { signal: running });
   input.addEventListener('beforeinput', (event) => {
     if (!event.isComposing) {
       remember();
     }
-  });
+  }, { signal: running });
   input.addEventListener('input', (event) => {
     if (event instanceof InputEvent && event.isComposing) {
       return;  // an input method's unfinished text: judged once it is done
@@ -42,8 +44,9 @@ export function keepFieldText(input, fieldText, limit) {
     const cursor = fieldText(text.slice(0, input.selectionStart ?? text.length)).length;
     input.value = kept;
     input.setSelectionRange(cursor, cursor);
-  });
-  input.addEventListener('compositionend', () => input.dispatchEvent(new Event('input', { cancelable: true })));
+  }, { signal: running });
+  input.addEventListener('compositionend',
+    () => input.dispatchEvent(new Event('input', { cancelable: true })), { signal: running });
 }
 
 // A pasted text with line breaks, which the browser's own paste would turn
@@ -63,6 +66,6 @@ export function pasteLinesWithoutBreaks(input) {
     input.setRangeText(text, input.selectionStart ?? end, input.selectionEnd ?? end, 'end');
     input.dispatchEvent(new InputEvent('input', { inputType: 'insertFromPaste', cancelable: true }));
   };
-  input.addEventListener('paste', paste);
+  input.addEventListener('paste', paste, { signal: running });
   return () => input.removeEventListener('paste', paste);
 }

@@ -5,6 +5,7 @@
 // through by Up and Down in the field, listed by the drop-down beside it.
 // Storage that is switched off or full only keeps nothing between visits.
 import { runShortcut } from './keys.js';
+import { running } from './program_life.js';
 
 const kKey = 'Parabel.history';
 
@@ -38,35 +39,37 @@ export class EquationHistory {
     this.list = list;
     this.active = -1;  // the highlighted option while the list is open
     page.readHistory(stored);
-    field.addEventListener('input', () => page.endHistoryWalk());
+    field.addEventListener('input', () => page.endHistoryWalk(), { signal: running });
     field.addEventListener('keydown', (event) => {
       runShortcut(event, {
         ArrowUp: () => this.show(page.historyOlder(field.value)),
         ArrowDown: () => this.show(page.historyNewer()),
         'Alt+ArrowDown': () => this.open(),
       });
+    }, { signal: running });
+    button.addEventListener('click', () => (this.isOpen ? this.close(true) : this.open()), {
+      signal: running,
     });
-    button.addEventListener('click', () => (this.isOpen ? this.close(true) : this.open()));
-    list.addEventListener('keydown', (event) => this.listKey(event));
+    list.addEventListener('keydown', (event) => this.listKey(event), { signal: running });
     list.addEventListener('click', (event) => {
       const option = event.target instanceof Element ? event.target.closest('[role="option"]') : null;
       const index = [...list.children].indexOf(option);
       if (index >= 0 && option.getAttribute('aria-disabled') !== 'true') {
         this.choose(index);
       }
-    });
+    }, { signal: running });
     document.addEventListener('pointerdown', (event) => {
       if (this.isOpen && !list.contains(/** @type {Node} */ (event.target)) && event.target !== button
           && !button.contains(/** @type {Node} */ (event.target))) {
         this.close(false);
       }
-    });
+    }, { signal: running });
     list.addEventListener('focusout', (event) => {
       if (this.isOpen && !list.contains(/** @type {Node} */ (event.relatedTarget))
           && event.relatedTarget !== button) {
         this.close(false);
       }
-    });
+    }, { signal: running });
   }
 
   get isOpen() {

@@ -1,5 +1,6 @@
 // Files in and out of the page: a download of bytes the native side made,
 // and a file the user picks.
+import { running } from './program_life.js';
 
 export function download(data, name, type) {
   const blob = data instanceof Blob ? data : new Blob([data], { type });
@@ -25,8 +26,8 @@ export function pickFile(input) {
     };
     const changed = () => done(input.files[0] ?? null);
     const cancelled = () => done(null);
-    input.addEventListener('change', changed);
-    input.addEventListener('cancel', cancelled);
+    input.addEventListener('change', changed, { signal: running });
+    input.addEventListener('cancel', cancelled, { signal: running });
     input.click();
   });
 }

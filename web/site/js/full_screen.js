@@ -12,13 +12,18 @@ import { showError, openModalCount } from './dialogs.js';
 import { setHintHandler } from './hints.js';
 import { runShortcut } from './keys.js';
 import { pixelScale, PlotView } from './plot_view.js';
+import { running } from './program_life.js';
 
 export class FullScreenView {
-  // `page` is the native page; `hooks` the main window's: save(name, types),
-  // copyPicture(view), closed().
-  /** @param {import('../parabel.js').Page} page */
-  constructor(page, hooks) {
+  // `page` is the native page; `smallest` the smallest screen it draws for;
+  // `hooks` the main window's: save(name, types), copyPicture(view), closed().
+  /**
+   * @param {import('../parabel.js').Page} page
+   * @param {{width: number, height: number}} smallest
+   */
+  constructor(page, smallest, hooks) {
     this.page = page;
+    this.smallest = smallest;
     this.hooks = hooks;
     this.element = document.getElementById('fullscreen');
     this.status = document.getElementById('fullscreen-status');
@@ -51,7 +56,8 @@ export class FullScreenView {
       if (!(button instanceof HTMLElement)) {
         continue;
       }
-      button.addEventListener('click', () => setTimeout(this.commands[button.dataset.command], 0));
+      const command = this.commands[button.dataset.command];
+      button.addEventListener('click', () => setTimeout(command, 0), { signal: running });
     }
     this.keys = {
       'Ctrl+S': () => this.save(),
@@ -63,18 +69,19 @@ export class FullScreenView {
       if (openModalCount() === 0) {
         runShortcut(event, this.keys);
       }
-    });
+    }, { signal: running });
     this.view.canvas.addEventListener('keydown', (event) => {
       runShortcut(event, { 'Ctrl+C': () => this.hooks.copyPicture(this.view) });
-    });
+    }, { signal: running });
     // A mouse's move, a finger's drag, and a tap alone.
-    this.view.canvas.addEventListener('pointermove', (event) => this.pointer(event));
-    this.view.canvas.addEventListener('pointerdown', (event) => this.pointer(event));
+    this.view.canvas.addEventListener('pointermove', (event) => this.pointer(event), { signal: running });
+    this.view.canvas.addEventListener('pointerdown', (event) => this.pointer(event), { signal: running });
     attachContextMenu(this.view.canvas, () => [
       { caption: 'Копировать график', enabled: true, run: () => this.hooks.copyPicture(this.view) },
     ]);
-    document.addEventListener('fullscreenchange', () => this.fullScreenChanged());
-    window.addEventListener('resize', () => this.isOpen && this.pending === 0 && this.measure());
+    document.addEventListener('fullscreenchange', () => this.fullScreenChanged(), { signal: running });
+    const resized = () => this.isOpen && this.pending === 0 && this.measure();
+    window.addEventListener('resize', resized, { signal: running });
   }
 
   // The screen in picture pixels: the view's size at a whole number of
@@ -90,8 +97,9 @@ export class FullScreenView {
     const bar = (selector) => this.element.querySelector(selector).getBoundingClientRect().height;
     this.barExcess = Math.max(0, bar('.menubar') - bar('.statusbar'));
     return {
-      width: Math.max(17, Math.floor((this.element.clientWidth * ratio) / scale)),
-      height: Math.max(41, Math.floor(((this.element.clientHeight - this.barExcess) * ratio) / scale)),
+      width: Math.max(this.smallest.width, Math.floor((this.element.clientWidth * ratio) / scale)),
+      height: Math.max(this.smallest.height,
+        Math.floor(((this.element.clientHeight - this.barExcess) * ratio) / scale)),
       cssPerPixel,
     };
   }

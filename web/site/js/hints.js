@@ -3,6 +3,7 @@
 // main window's status bar, the full-screen view's while it is open). An
 // element's hint is its data-hint; moving onto it or focusing it shows the
 // hint, leaving it shows the empty hint. No pop-ups.
+import { running } from './program_life.js';
 
 /** @type {(text: string) => void} */
 let handler = () => {};
@@ -45,13 +46,13 @@ export function watchHints(root) {
     } else if (left) {
       showHint('');
     }
-  });
+  }, { signal: running });
   root.addEventListener('pointerleave', () => {
     if (under) {
       under = null;
       showHint('');
     }
-  });
+  }, { signal: running });
   root.addEventListener('focusin', (event) => {
     const element = hinted(event.target);
     if (element) {
@@ -59,5 +60,5 @@ export function watchHints(root) {
     } else if (event.target.closest('[role="menubar"], [role="menu"]')) {
       showHint('');  // a menu title or item without a hint
     }
-  });
+  }, { signal: running });
 }

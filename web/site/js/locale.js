@@ -1,6 +1,7 @@
 // The decimal separator of the browser's language, as the desktop reads its
 // locale's: one byte, '.' when the language's separator is not a single
 // ASCII character ("ru" -> ',', "en" -> '.').
+import { running } from './program_life.js';
 export function decimalSeparatorOf(language) {
   let separator = '.';
   try {
@@ -21,5 +22,5 @@ export function followLanguage(native, separator = decimalSeparatorOf(navigator.
   native.setDecimalSeparator(separator);
   window.addEventListener('languagechange', () => {
     native.setDecimalSeparator(decimalSeparatorOf(navigator.language));
-  });
+  }, { signal: running });
 }

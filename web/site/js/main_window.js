@@ -18,6 +18,7 @@ import { keyName, runShortcut } from './keys.js';
 import { MenuBar, showAccessKeysWhileAltHeld } from './menus.js';
 import { PlotView } from './plot_view.js';
 import { Printer } from './print.js';
+import { running } from './program_life.js';
 import { readSettings, writeSettings } from './settings.js';
 import { announce, showLines } from './solution_list.js';
 
@@ -53,10 +54,14 @@ export class MainWindow {
     this.plot = new PlotView(element('plot', HTMLCanvasElement), 1);
     this.colorChooser = new ColorChooser(element('curve-color', HTMLInputElement), element('menu-settings', HTMLElement));
     this.announcement = element('announcement', HTMLElement);
-    this.fullScreen = new FullScreenView(this.page, {
+    const smallest = { width: native.smallestFullScreenWidth, height: native.smallestFullScreenHeight };
+    this.fullScreen = new FullScreenView(this.page, smallest, {
       save: (name, bmp, png) => this.savePicture(name, bmp, png),
       copyPicture: (view) => this.copyPictureOf(view),
-      closed: () => this.afterModal(),
+      closed: () => {
+        this.link.obeyWaitingSoon();
+        return this.afterModal();
+      },
     });
     this.commands = {
       solve: () => this.solve(),
@@ -94,12 +99,15 @@ export class MainWindow {
 
   // Print, the link to the equation and the equations solved before.
   createHandingOn() {
-    this.printer = new Printer(this.page, element('printed-page', HTMLElement),
-      this.native.nothingToPrint().message);
-    this.link = new EquationLink(this.native, (equation) => {
-      this.field.value = equation;
-      this.solve();
-    });
+    this.printer = new Printer(this.page, element('printed-page', HTMLElement), this.native);
+    this.link = new EquationLink(
+      this.native,
+      (equation) => {
+        this.field.value = equation;
+        this.solve();
+      },
+      () => openModalCount() > 0 || this.fullScreen.isOpen,
+    );
     this.history = new EquationHistory(this.page, {
       field: this.field,
       button: element('history-button', HTMLButtonElement),
@@ -117,14 +125,14 @@ export class MainWindow {
       this.plot.canvas.addEventListener(type, (event) => {
         const { x, y } = this.plot.pixelAt(event);
         this.status.textContent = this.native.pointerText(x, y);
-      });
+      }, { signal: running });
     }
     this.list.addEventListener('keydown', (event) => {
       runShortcut(event, { 'Ctrl+C': () => this.copySolution() });
-    });
+    }, { signal: running });
     this.plot.canvas.addEventListener('keydown', (event) => {
       runShortcut(event, { 'Ctrl+C': () => this.copyPictureOf(this.plot) });
-    });
+    }, { signal: running });
     attachContextMenu(this.list, () => [
       { caption: 'Копировать решение', enabled: this.list.childElementCount > 0, run: () => this.copySolution() },
     ]);
@@ -132,8 +140,9 @@ export class MainWindow {
       { caption: 'Копировать график', enabled: true, run: () => this.copyPictureOf(this.plot) },
     ]);
     const fit = () => this.plot.fit(...roomFor(this.plot.canvas.parentElement));
-    window.addEventListener('resize', fit);
-    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fit);
+    window.addEventListener('resize', fit, { signal: running });
+    const density = matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
+    density.addEventListener('change', fit, { signal: running });
     fit();
   }
 
@@ -148,7 +157,7 @@ export class MainWindow {
       tool.setAttribute('aria-label', tool.dataset.hint.replace(/ \([^()]*\)$/, ''));
       tool.setAttribute('aria-description', tool.dataset.hint);
       tool.tabIndex = index === 0 ? 0 : -1;
-      tool.addEventListener('click', () => setTimeout(() => run(tool), 0));
+      tool.addEventListener('click', () => setTimeout(() => run(tool), 0), { signal: running });
     });
     toolbar.addEventListener('keydown', (event) => {
       const index = tools.indexOf(/** @type {HTMLElement} */ (document.activeElement));
@@ -159,8 +168,8 @@ export class MainWindow {
         tools.forEach((tool) => (tool.tabIndex = tool === next ? 0 : -1));
         next.focus();
       }
-    });
-    document.addEventListener('keydown', (event) => this.key(event));
+    }, { signal: running });
+    document.addEventListener('keydown', (event) => this.key(event), { signal: running });
   }
 
   createStatusBar() {
@@ -227,7 +236,11 @@ export class MainWindow {
       showLines(this.list, report.lines);
       announce(this.announcement, report.lines);
     }
-    this.link.follow(this.field.value);
+    // A solve that failed takes the field's equation out of the address; a
+    // load that read no equation leaves both as they were.
+    if (report.error === null || report.fieldText !== null) {
+      this.link.follow(this.field.value, report.error === null);
+    }
     this.history.save();
   }
 
@@ -241,7 +254,7 @@ export class MainWindow {
     this.list.replaceChildren();
     this.field.value = '';
     const error = this.page.clear();
-    this.link.follow('');
+    this.link.follow('', false);
     this.showPanel();
     await showError(error);
   }
@@ -343,13 +356,13 @@ export class MainWindow {
   }
 
   // A copy the browser refused (no permission, the page not focused, the
-  // clipboard taken meanwhile) is told in the box the window's general
-  // error report shows.
+  // clipboard taken meanwhile) is told in the program's words; the
+  // browser's own are in English and name its internals.
   async reportFailed(copying) {
     try {
       await copying;
-    } catch (error) {
-      await showError(this.native.errorReport(String(error?.message || error)));
+    } catch {
+      await showError(this.native.copyRefused());
     }
   }
 }

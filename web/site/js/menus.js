@@ -9,6 +9,7 @@
 // submenu by resting on its opener, and the submenu closes a moment after
 // the mouse has left, unless it reaches the submenu first, so that a
 // diagonal move across the next item does not close it.
+import { running } from './program_life.js';
 
 const kSubmenuCloseDelay = 400;  // ms, as desktop menus wait
 
@@ -37,16 +38,17 @@ export class MenuBar {
     this.pointerY = NaN;  // the kind of pointer that last pressed an opener
     this.titles.forEach((title, index) => {
       title.tabIndex = index === 0 ? 0 : -1;
-      title.addEventListener('click', () => (this.open === title ? this.close(true) : this.openMenu(title, false)));
+      const toggle = () => (this.open === title ? this.close(true) : this.openMenu(title, false));
+      title.addEventListener('click', toggle, { signal: running });
       title.addEventListener('pointerenter', (event) => {
         if (event.pointerType === 'mouse' && this.open && this.open !== title) {
           this.openMenu(title, false);
         }
-      });
-      title.addEventListener('keydown', (event) => this.titleKey(event, title));
+      }, { signal: running });
+      title.addEventListener('keydown', (event) => this.titleKey(event, title), { signal: running });
     });
     for (const menu of bar.querySelectorAll('[role="menu"]')) {
-      menu.addEventListener('keydown', (event) => this.menuKey(event, menu));
+      menu.addEventListener('keydown', (event) => this.menuKey(event, menu), { signal: running });
       menu.addEventListener('click', (event) => {
         const item = event.target.closest('[role="menuitem"]');
         if (!item || item.closest('[role="menu"]') !== menu) {
@@ -58,20 +60,21 @@ export class MenuBar {
         } else {
           this.tapOpener(item);
         }
-      });
+      }, { signal: running });
       for (const opener of menu.querySelectorAll(':scope > .submenu-holder > [aria-haspopup]')) {
         const holder = opener.parentElement;
-        holder.addEventListener('pointerdown', (event) => (this.lastPointer = event.pointerType));
+        const pressed = (event) => (this.lastPointer = event.pointerType);
+        holder.addEventListener('pointerdown', pressed, { signal: running });
         holder.addEventListener('pointerenter', (event) => {
           if (event.pointerType === 'mouse') {
             this.openSubmenu(opener, false);
           }
-        });
+        }, { signal: running });
         holder.addEventListener('pointerleave', (event) => {
           if (event.pointerType === 'mouse') {
             this.closeSubmenuSoon(opener);
           }
-        });
+        }, { signal: running });
       }
       // A pointer that moves over an item highlights it; one that rests
       // where a menu opened by the keyboard appears does not.
@@ -83,7 +86,7 @@ export class MenuBar {
         if (moved && item && item.closest('[role="menu"]') === menu && document.activeElement !== item) {
           item.focus({ preventScroll: true });
         }
-      });
+      }, { signal: running });
     }
     // Where the pointer is, so that a menu appearing under it is no move.
     document.addEventListener('pointermove', (event) => {
@@ -91,12 +94,12 @@ export class MenuBar {
         this.pointerX = event.clientX;
         this.pointerY = event.clientY;
       }
-    });
+    }, { signal: running });
     document.addEventListener('pointerdown', (event) => {
       if (this.open && !this.bar.contains(event.target)) {
         this.close(false);
       }
-    });
+    }, { signal: running });
   }
 
   menuOf(title) {
@@ -303,7 +306,8 @@ export class MenuBar {
 // The titles' letters underlined while Alt alone is held.
 export function showAccessKeysWhileAltHeld() {
   const root = document.documentElement;
-  window.addEventListener('keydown', (event) => root.classList.toggle('show-keys', event.key === 'Alt'));
-  window.addEventListener('keyup', () => root.classList.remove('show-keys'));
-  window.addEventListener('blur', () => root.classList.remove('show-keys'));
+  const held = (event) => root.classList.toggle('show-keys', event.key === 'Alt');
+  window.addEventListener('keydown', held, { signal: running });
+  window.addEventListener('keyup', () => root.classList.remove('show-keys'), { signal: running });
+  window.addEventListener('blur', () => root.classList.remove('show-keys'), { signal: running });
 }

@@ -4,13 +4,12 @@
 // print-only element, one sheet a page, then the browser's print, whose own
 // dialog also saves it as PDF. The paper follows
 // the browser's language (Letter where the region uses it, A4 elsewhere).
+import { running } from './program_life.js';
 
-// Dots of a 600 dpi printer per picture pixel (1/100 inch): the picture is
-// drawn at that size, each pixel a square of whole dots, so that no printer,
-// PDF writer or viewer smooths it; it is shown pixelated at its size in
-// millimetres as well, for devices of other resolutions.
-const kDotsPerPixel = 6;
-const kPointMm = 25.4 / 72;
+// The picture is drawn at the native side's dots of a 600 dpi printer per
+// picture pixel (1/100 inch), each pixel a square of whole dots, so that no
+// printer, PDF writer or viewer smooths it; it is shown pixelated at its
+// size in millimetres as well, for devices of other resolutions.
 const kCssPixelMm = 25.4 / 96;
 
 /** @returns {[number, number, number]} day, month, year */
@@ -28,16 +27,16 @@ function placed(tag, className, box) {
   return element;
 }
 
-// The picture's pixels, each made kDotsPerPixel square.
-function pictureCanvas(rgba, width, height) {
+// The picture's pixels, each made `dotsPerPixel` square.
+function pictureCanvas(rgba, width, height, dotsPerPixel) {
   const source = document.createElement('canvas');
   source.width = width;
   source.height = height;
   const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
   source.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
   const canvas = document.createElement('canvas');
-  canvas.width = width * kDotsPerPixel;
-  canvas.height = height * kDotsPerPixel;
+  canvas.width = width * dotsPerPixel;
+  canvas.height = height * dotsPerPixel;
   const context = canvas.getContext('2d', { alpha: false });
   context.imageSmoothingEnabled = false;
   context.drawImage(source, 0, 0, canvas.width, canvas.height);
@@ -49,14 +48,16 @@ function pictureCanvas(rgba, width, height) {
  * @param {import('../parabel.js').PrintedDocument} printed
  * @param {Uint8Array} rgba the framed panel's pixels
  * @param {number} top
+ * @param {import('../parabel.js').Native} native its units
  */
-function placedPlot(printed, rgba, top) {
-  const picture = pictureCanvas(rgba, printed.pictureWidth, printed.pictureHeight);
+function placedPlot(printed, rgba, top, native) {
+  const dotsPerPixel = native.printDotsPerPixel;
+  const picture = pictureCanvas(rgba, printed.pictureWidth, printed.pictureHeight, dotsPerPixel);
   picture.className = 'printed-plot';
   // Placed and sized by a transform, which the browser keeps exact, where a
   // box's own place and size would be rounded to its layout's units: one
   // canvas pixel per CSS pixel, scaled to the picture pixel's millimetres.
-  const scale = printed.picturePixel / (kDotsPerPixel * kCssPixelMm);
+  const scale = printed.picturePixel / (dotsPerPixel * kCssPixelMm);
   picture.style.width = `${picture.width}px`;
   picture.style.height = `${picture.height}px`;
   picture.style.transform = `translate(${printed.plotLeft}mm, ${top}mm) scale(${scale})`;
@@ -66,10 +67,11 @@ function placedPlot(printed, rgba, top) {
 /**
  * The footer of every sheet: the program on the left, the date on the right.
  * @param {import('../parabel.js').PrintedDocument} printed
+ * @param {import('../parabel.js').Native} native its units
  */
-function placedFooter(printed) {
+function placedFooter(printed, native) {
   // The footer's line box stands on its baseline: its height is the font's.
-  const footerSize = printed.footerFontSizePt * kPointMm;
+  const footerSize = printed.footerFontSizePt * native.millimetresPerPoint;
   const footer = placed('div', 'printed-footer', {
     left: printed.margin,
     right: printed.margin,
@@ -92,8 +94,9 @@ function placedFooter(printed) {
  * @param {HTMLElement} holder
  * @param {import('../parabel.js').PrintedDocument} printed
  * @param {Uint8Array} rgba the framed panel's pixels
+ * @param {import('../parabel.js').Native} native its units
  */
-function layOut(holder, printed, rgba) {
+function layOut(holder, printed, rgba, native) {
   const sheets = printed.pages.map((page) => {
     const sheet = document.createElement('div');
     sheet.className = 'printed-sheet';
@@ -112,9 +115,9 @@ function layOut(holder, printed, rgba) {
     });
     sheet.append(...lines);
     if (page.plotTop !== null) {
-      sheet.append(placedPlot(printed, rgba, page.plotTop));
+      sheet.append(placedPlot(printed, rgba, page.plotTop, native));
     }
-    sheet.append(placedFooter(printed));
+    sheet.append(placedFooter(printed, native));
     return sheet;
   });
   holder.removeAttribute('style');
@@ -136,15 +139,17 @@ export class Printer {
   /**
    * @param {import('../parabel.js').Page} page
    * @param {HTMLElement} holder the print-only element
-   * @param {string} nothingToPrint what the browser's own print command
-   *   prints before a solve, in place of an empty sheet
+   * @param {import('../parabel.js').Native} native the units of the page,
+   *   and what the browser's own print command prints before a solve, in
+   *   place of an empty sheet
    */
-  constructor(page, holder, nothingToPrint) {
+  constructor(page, holder, native) {
     this.page = page;
     this.holder = holder;
-    this.nothingToPrint = nothingToPrint;
+    this.native = native;
+    this.nothingToPrint = native.nothingToPrint().message;
     // The browser's own print command prints the same page.
-    window.addEventListener('beforeprint', () => this.prepare());
+    window.addEventListener('beforeprint', () => this.prepare(), { signal: running });
   }
 
   // Lays the page out for today; false when there is nothing to print.
@@ -158,7 +163,7 @@ export class Printer {
       this.holder.replaceChildren(message);
       return false;
     }
-    layOut(this.holder, printed, this.page.panelRgba());
+    layOut(this.holder, printed, this.page.panelRgba(), this.native);
     return true;
   }
 
