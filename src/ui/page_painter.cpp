@@ -16,8 +16,6 @@ namespace parabel::ui {
 
 namespace {
 
-constexpr int kPdfDotsPerInch = 600;
-
 QFont printFont(double pointSize, bool bold) {
     QFont font = windowFont(16, bold);
     font.setPointSizeF(pointSize);
@@ -123,7 +121,7 @@ QByteArray printedDocumentPdf(const PrintedDocument& document, const FramedSurfa
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(kPdfDotsPerInch);
+        writer.setResolution(kPrintDotsPerInch);
         writer.setPageSize(pageSizeOf(document.paper));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setTitle(QString::fromStdString(document.title));
@@ -133,7 +131,7 @@ QByteArray printedDocumentPdf(const PrintedDocument& document, const FramedSurfa
             if (i > 0) {
                 writer.newPage();
             }
-            paintPrintedPage(painter, kPdfDotsPerInch, document, i, picture);
+            paintPrintedPage(painter, kPrintDotsPerInch, document, i, picture);
         }
     }
     return bytes;
