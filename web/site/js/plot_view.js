@@ -4,6 +4,7 @@
 // screens. A pointer position maps back to the picture pixel under it. A
 // picture with a frame (the main panel's black line around it) may show
 // larger with its frame beyond a narrow screen's edges, which frame it then.
+import { context2d } from './dom.js';
 
 // Device pixels per picture pixel: the device pixel ratio rounded, fewer
 // when the picture would not fit `available` CSS pixels across or
@@ -34,11 +35,7 @@ export class PlotView {
   constructor(canvas, frame = 0) {
     this.canvas = canvas;
     this.frame = frame;
-    const context = canvas.getContext('2d', { alpha: false });
-    if (!context) {
-      throw new Error('the browser gives the plot no 2D canvas');
-    }
-    this.context = context;
+    this.context = context2d(canvas, { alpha: false });
     this.context.imageSmoothingEnabled = false;
     this.scale = 1;
     // The room last given to fit(), kept for a picture of another size.
