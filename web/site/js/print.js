@@ -8,7 +8,8 @@ import { context2d } from './dom.js';
 import { running } from './program_life.js';
 
 /** @typedef {import('../parabel.js').OwnBytes} OwnBytes */
-/** @typedef {'left' | 'right' | 'top' | 'height' | 'lineHeight'} PlacedEdge */
+const kPlacedEdges = /** @type {const} */ (['left', 'right', 'top', 'height', 'lineHeight']);
+/** @typedef {typeof kPlacedEdges[number]} PlacedEdge */
 
 // The picture is drawn at the native side's dots of a 600 dpi printer per
 // picture pixel (1/100 inch), each pixel a square of whole dots, so that no
@@ -30,8 +31,10 @@ function today() {
 function placed(className, box) {
   const element = document.createElement('div');
   element.className = className;
-  for (const name of /** @type {PlacedEdge[]} */ (Object.keys(box))) {
-    element.style[name] = `${box[name]}mm`;
+  for (const name of kPlacedEdges) {
+    if (box[name] !== undefined) {
+      element.style[name] = `${box[name]}mm`;
+    }
   }
   return element;
 }
