@@ -13,7 +13,8 @@ import { running } from './program_life.js';
  */
 export function keepFieldText(input, fieldText, limit) {
   pasteLinesWithoutBreaks(input);
-  /** @type {{value: string, start: number | null, end: number | null} | null} the text and selection before the user's edit */
+  // The text and selection before the user's edit.
+  /** @type {{value: string, start: number | null, end: number | null} | null} */
   let before = null;
   const remember = () => {
     before = { value: input.value, start: input.selectionStart, end: input.selectionEnd };

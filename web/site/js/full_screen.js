@@ -19,11 +19,12 @@ import { running } from './program_life.js';
  * The main window's part in the view: saving a picture (as BMP bytes or a
  * PNG file), copying one, and what follows the view's closing.
  * @typedef {object} FullScreenHooks
- * @property {(name: string, bmp: () => import('../parabel.js').OwnBytes, png: () => Promise<Blob>) => Promise<void>} save
+ * @property {(name: string, bmp: () => OwnBytes, png: () => Promise<Blob>) => Promise<void>} save
  * @property {(view: PlotView) => Promise<void>} copyPicture
  * @property {() => Promise<void>} closed
  */
 
+/** @typedef {import('../parabel.js').OwnBytes} OwnBytes */
 /** @typedef {{width: number, height: number, cssPerPixel: number}} ScreenSize */
 
 export class FullScreenView {
