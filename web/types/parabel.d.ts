@@ -67,6 +67,12 @@ export interface PrintedDocument {
 /** Texts and files cross the boundary as strings or bytes. */
 export type Bytes = Uint8Array | string;
 
+/**
+ * Bytes the module hands out: a view of its memory or a copy of it, never
+ * shared memory, so the browser's Blob and ImageData take them as they are.
+ */
+export type OwnBytes = Uint8Array<ArrayBuffer>;
+
 /** The main window and its full-screen view, without widgets. */
 export interface Page {
   solve(fieldText: string): SolveReport;
@@ -75,13 +81,13 @@ export interface Page {
   clear(): ErrorBox | null;
   afterModal(): ErrorBox | null;
   /** A view of the module's memory, valid until the next call. */
-  panelRgba(): Uint8Array;
+  panelRgba(): OwnBytes;
   description(): string;
-  solutionFile(): Uint8Array;
-  plotBmp(): Uint8Array;
+  solutionFile(): OwnBytes;
+  plotBmp(): OwnBytes;
   copiedSolution(): string;
   readSettings(settingsBytes: Bytes): ErrorBox | null;
-  settingsText(): Uint8Array;
+  settingsText(): OwnBytes;
   curveColorHex(): string;
   /** "#rrggbb", or null for Cancel. */
   chooseCurveColor(chosen: string | null): ErrorBox | null;
@@ -91,8 +97,8 @@ export interface Page {
   fullScreenWidth(): number;
   fullScreenHeight(): number;
   /** A view of the module's memory, valid until the next call. */
-  fullScreenRgba(): Uint8Array;
-  fullScreenBmp(): Uint8Array;
+  fullScreenRgba(): OwnBytes;
+  fullScreenBmp(): OwnBytes;
   /** Reads the history by `read` (the browser's storage; null for none), now and before each write. */
   readHistory(read: () => string | null): void;
   /** The equations solved, newest first. */

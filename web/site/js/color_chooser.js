@@ -12,11 +12,16 @@ export class ColorChooser {
   constructor(input, anchor) {
     this.input = input;
     this.anchor = anchor;
-    this.waiting = null;  // the current opening's AbortController
+    /** @type {AbortController | null} the current opening's */
+    this.waiting = null;
   }
 
   // Opens the picker on `hex` ("#rrggbb"); `chosen` gets the colour chosen,
   // "#rrggbb", once, unless the picker is cancelled.
+  /**
+   * @param {string} hex
+   * @param {(hex: string) => void} chosen
+   */
   open(hex, chosen) {
     this.waiting?.abort();
     const waiting = new AbortController();

@@ -3,20 +3,45 @@
 // own, inside it, so the full-screen view shows its menu too.
 import { running } from './program_life.js';
 
+/** @typedef {{caption: string, enabled: boolean, run: () => void}} ContextCommand */
+
+// The element each open menu gives the focus back to when it closes.
+/** @type {WeakMap<HTMLElement, HTMLElement>} */
+const owners = new WeakMap();
+
+/**
+ * @param {Element} host
+ * @returns {HTMLElement | null}
+ */
+function existingMenuIn(host) {
+  const found = host.querySelector(':scope > .context');
+  return found instanceof HTMLElement ? found : null;
+}
+
+/** @param {HTMLElement} menu */
+function enabledItems(menu) {
+  return [...menu.querySelectorAll('button:not(:disabled)')].filter((item) => item instanceof HTMLButtonElement);
+}
+
+/**
+ * @param {Element} host
+ * @returns {HTMLElement}
+ */
 function menuIn(host) {
-  let element = host.querySelector(':scope > .context');
+  let element = existingMenuIn(host);
   if (!element) {
-    element = document.createElement('div');
+    const created = document.createElement('div');
+    element = created;
     element.className = 'menu context';
     element.setAttribute('role', 'menu');
     element.hidden = true;
     host.append(element);
     element.addEventListener('keydown', (event) => {
-      const items = [...element.querySelectorAll('button:not(:disabled)')];
-      const index = items.indexOf(document.activeElement);
+      const items = enabledItems(created);
+      const index = items.findIndex((item) => item === document.activeElement);
       if (event.key === 'Escape' || event.key === 'Tab') {
         event.preventDefault();
-        close(element);
+        close(created);
       } else if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
         event.preventDefault();
         const by = event.key === 'ArrowDown' ? 1 : -1;
@@ -27,20 +52,25 @@ function menuIn(host) {
   return element;
 }
 
+/** @param {HTMLElement} element */
 function close(element) {
   if (!element.hidden) {
     element.hidden = true;
-    element.owner?.focus();
+    owners.get(element)?.focus();
   }
 }
 
 // `items()` gives [{caption, enabled, run}] at the moment the menu opens.
+/**
+ * @param {HTMLElement} target
+ * @param {() => ContextCommand[]} items
+ */
 export function attachContextMenu(target, items) {
   const host = target.closest('.fullscreen') ?? document.body;
   target.addEventListener('contextmenu', (event) => {
     event.preventDefault();
     const element = menuIn(host);
-    element.owner = target;
+    owners.set(element, target);
     element.replaceChildren(
       ...items().map(({ caption, enabled, run }) => {
         const item = document.createElement('button');
@@ -62,11 +92,11 @@ export function attachContextMenu(target, items) {
     element.style.left = `${Math.max(0, Math.min(x, window.innerWidth - 180))}px`;
     element.style.top = `${y}px`;
     element.hidden = false;
-    element.querySelector('button:not(:disabled)')?.focus();
+    enabledItems(element)[0]?.focus();
   }, { signal: running });
   document.addEventListener('pointerdown', (event) => {
-    const element = host.querySelector(':scope > .context');
-    if (element && !element.contains(event.target)) {
+    const element = existingMenuIn(host);
+    if (element && !(event.target instanceof Node && element.contains(event.target))) {
       close(element);
     }
   }, { signal: running });

@@ -2,9 +2,13 @@
 // About, and the save dialog that names a download. Each returns a promise
 // that settles when the box has closed; the page waits for it as the desktop
 // waits for a modal window.
-import { element } from './dom.js';
+import { element, elementIn } from './dom.js';
 import { running } from './program_life.js';
 
+/**
+ * @param {HTMLDialogElement} dialog
+ * @returns {Promise<string>} the dialog's return value once it has closed
+ */
 function showModal(dialog) {
   return new Promise((resolve) => {
     dialog.addEventListener('close', () => resolve(dialog.returnValue), { signal: running, once: true });
@@ -20,6 +24,12 @@ export function openModalCount() {
 // A message box: `buttons` are [caption, value] pairs, the first one focused.
 // One box at a time, as the desktop's modal boxes come: asked for while one
 // is open (a copy that failed later, say), it opens once that one has closed.
+/**
+ * @param {string} caption
+ * @param {string} text
+ * @param {{icon?: string, buttons?: Array<[string, string]>}} [options]
+ * @returns {Promise<string>} the value of the button pressed
+ */
 export function messageBox(caption, text, { icon = 'error', buttons = [['OK', 'ok']] } = {}) {
   const dialog = element('message-box', HTMLDialogElement);
   if (dialog.open) {
@@ -28,25 +38,24 @@ export function messageBox(caption, text, { icon = 'error', buttons = [['OK', 'o
     });
     return closed.then(() => messageBox(caption, text, { icon, buttons }));
   }
-  document.getElementById('message-caption').textContent = caption;
-  document.getElementById('message-text').textContent = text;
-  /** @type {HTMLImageElement} */ (dialog.querySelector('.box-icon')).src = `images/${icon}.svg`;
-  const row = document.getElementById('message-buttons');
-  row.replaceChildren(
-    ...buttons.map(([label, value]) => {
-      const button = document.createElement('button');
-      button.type = 'submit';
-      button.value = value;
-      button.textContent = label;
-      return button;
-    }),
-  );
+  element('message-caption', HTMLElement).textContent = caption;
+  element('message-text', HTMLElement).textContent = text;
+  elementIn(dialog, '.box-icon', HTMLImageElement).src = `images/${icon}.svg`;
+  const choices = buttons.map(([label, value]) => {
+    const button = document.createElement('button');
+    button.type = 'submit';
+    button.value = value;
+    button.textContent = label;
+    return button;
+  });
+  element('message-buttons', HTMLElement).replaceChildren(...choices);
   dialog.setAttribute('role', icon === 'error' ? 'alertdialog' : 'dialog');
   const shown = showModal(dialog);
-  /** @type {HTMLElement} */ (row.firstElementChild).focus();
+  choices[0].focus();
   return shown;
 }
 
+/** @param {import('../parabel.js').ErrorBox | null} error */
 export async function showError(error) {
   if (error) {
     await messageBox(error.caption, error.message);
@@ -54,6 +63,11 @@ export async function showError(error) {
 }
 
 // True for Yes.
+/**
+ * @param {string} caption
+ * @param {string} text
+ * @returns {Promise<boolean>}
+ */
 export async function askYesNo(caption, text) {
   const answer = await messageBox(caption, text, {
     icon: 'question',
@@ -63,13 +77,17 @@ export async function askYesNo(caption, text) {
 }
 
 // About, filled once from the author's details.
+/**
+ * @param {import('../parabel.js').AuthorDetails} author
+ * @returns {Promise<string>}
+ */
 export function aboutBox(author) {
-  const dialog = document.getElementById('about-box');
+  const dialog = element('about-box', HTMLDialogElement);
   if (!dialog.dataset.filled) {
     dialog.dataset.filled = '1';
-    document.getElementById('about-author').textContent = `${author.name} aka`;
-    document.getElementById('about-nick').textContent = `{ ${author.nickName} }`;
-    document.getElementById('about-place').textContent = author.yearAndPlace;
+    element('about-author', HTMLElement).textContent = `${author.name} aka`;
+    element('about-nick', HTMLElement).textContent = `{ ${author.nickName} }`;
+    element('about-place', HTMLElement).textContent = author.yearAndPlace;
     const site = element('about-site', HTMLAnchorElement);
     site.textContent = author.site;
     site.href = author.site;
@@ -79,15 +97,21 @@ export function aboutBox(author) {
     element('about-icq', HTMLInputElement).value = author.icq;
   }
   const shown = showModal(dialog);
-  document.getElementById('about-ok').focus();
+  element('about-ok', HTMLElement).focus();
   return shown;
 }
 
 // The save dialog: a file name and one of `types` ({label, extension}).
 // Gives {name, type} with the extension added when the name has none, or
 // null after Cancel.
+/**
+ * @template {{label: string, extension: string}} T
+ * @param {T[]} types
+ * @param {string} defaultName
+ * @returns {Promise<{name: string, type: T} | null>}
+ */
 export async function saveDialog(types, defaultName) {
-  const dialog = document.getElementById('save-box');
+  const dialog = element('save-box', HTMLDialogElement);
   const name = element('save-name', HTMLInputElement);
   const select = element('save-type', HTMLSelectElement);
   select.replaceChildren(

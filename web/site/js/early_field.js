@@ -4,9 +4,10 @@
 import { pasteLinesWithoutBreaks } from './equation_field.js';
 import { running } from './program_life.js';
 
+/** @param {HTMLInputElement} field */
 export function acceptEarlyTyping(field) {
   let solveWaiting = false;
-  const onKey = (event) => {
+  const onKey = (/** @type {KeyboardEvent} */ event) => {
     if (event.key === 'Enter') {
       event.preventDefault();
       solveWaiting = true;
@@ -21,6 +22,7 @@ export function acceptEarlyTyping(field) {
     // Hands the field to the window: the text typed so far as the field
     // keeps it, then the solve that Enter asked for, unless the field
     // refused the text.
+    /** @param {() => void} solve */
     handOver(solve) {
       field.removeEventListener('keydown', onKey);
       stopPasting();

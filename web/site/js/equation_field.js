@@ -13,7 +13,9 @@ import { running } from './program_life.js';
  */
 export function keepFieldText(input, fieldText, limit) {
   pasteLinesWithoutBreaks(input);
-  let before = null;  // the text and selection before the user's edit
+  // The text and selection before the user's edit.
+  /** @type {{value: string, start: number | null, end: number | null} | null} */
+  let before = null;
   const remember = () => {
     before = { value: input.value, start: input.selectionStart, end: input.selectionEnd };
   };

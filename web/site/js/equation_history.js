@@ -17,6 +17,7 @@ function stored() {
   }
 }
 
+/** @param {string | null} text */
 function store(text) {
   try {
     if (text !== null) {
@@ -53,20 +54,20 @@ export class EquationHistory {
     list.addEventListener('keydown', (event) => this.listKey(event), { signal: running });
     list.addEventListener('click', (event) => {
       const option = event.target instanceof Element ? event.target.closest('[role="option"]') : null;
-      const index = [...list.children].indexOf(option);
-      if (index >= 0 && option.getAttribute('aria-disabled') !== 'true') {
+      const index = option ? [...list.children].indexOf(option) : -1;
+      if (option && index >= 0 && option.getAttribute('aria-disabled') !== 'true') {
         this.choose(index);
       }
     }, { signal: running });
     document.addEventListener('pointerdown', (event) => {
-      if (this.isOpen && !list.contains(/** @type {Node} */ (event.target)) && event.target !== button
-          && !button.contains(/** @type {Node} */ (event.target))) {
+      const target = event.target instanceof Node ? event.target : null;
+      if (this.isOpen && !list.contains(target) && target !== button && !button.contains(target)) {
         this.close(false);
       }
     }, { signal: running });
     list.addEventListener('focusout', (event) => {
-      if (this.isOpen && !list.contains(/** @type {Node} */ (event.relatedTarget))
-          && event.relatedTarget !== button) {
+      const to = event.relatedTarget instanceof Node ? event.relatedTarget : null;
+      if (this.isOpen && !list.contains(to) && to !== button) {
         this.close(false);
       }
     }, { signal: running });
@@ -86,6 +87,7 @@ export class EquationHistory {
     this.save();
   }
 
+  /** @param {string | null} text */
   show(text) {
     if (text !== null) {
       this.field.value = text;
@@ -117,6 +119,7 @@ export class EquationHistory {
     this.list.focus();
   }
 
+  /** @param {boolean} toField */
   close(toField) {
     this.list.hidden = true;
     this.button.setAttribute('aria-expanded', 'false');
@@ -126,6 +129,7 @@ export class EquationHistory {
     }
   }
 
+  /** @param {number} index */
   highlight(index) {
     this.active = index;
     [...this.list.children].forEach((option, at) => option.setAttribute('aria-selected', String(at === index)));
@@ -137,15 +141,17 @@ export class EquationHistory {
 
   // An equation chosen: in the field, to be solved or changed, as the
   // window's drop-down gives it.
+  /** @param {number} index */
   choose(index) {
     this.field.value = this.page.history()[index];
     this.page.endHistoryWalk();
     this.close(true);
   }
 
+  /** @param {KeyboardEvent} event */
   listKey(event) {
     const count = this.page.history().length;
-    const move = (to) => count > 0 && this.highlight((to + count) % count);
+    const move = (/** @type {number} */ to) => count > 0 && this.highlight((to + count) % count);
     const handled = runShortcut(event, {
       ArrowDown: () => move(this.active + 1),
       ArrowUp: () => move(this.active - 1),

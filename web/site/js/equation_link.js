@@ -62,6 +62,10 @@ export class EquationLink {
   // for an empty field, a solve that failed or an address too long to hand
   // on, so that the address never opens another equation than the one the
   // page shows solved.
+  /**
+   * @param {string} fieldText
+   * @param {boolean} solved
+   */
   follow(fieldText, solved) {
     const address = new URL(location.href);
     address.hash = solved && fieldText !== '' ? this.native.fragmentOf(fieldText) : '';

@@ -9,30 +9,45 @@
 // once the browser has done all it was asked.
 import { attachContextMenu } from './context_menu.js';
 import { showError, openModalCount } from './dialogs.js';
+import { element, elementIn } from './dom.js';
 import { setHintHandler } from './hints.js';
 import { runShortcut } from './keys.js';
 import { pixelScale, PlotView } from './plot_view.js';
 import { running } from './program_life.js';
 
+/**
+ * The main window's part in the view: saving a picture (as BMP bytes or a
+ * PNG file), copying one, and what follows the view's closing.
+ * @typedef {object} FullScreenHooks
+ * @property {(name: string, bmp: () => OwnBytes, png: () => Promise<Blob>) => Promise<void>} save
+ * @property {(view: PlotView) => Promise<void>} copyPicture
+ * @property {() => Promise<void>} closed
+ */
+
+/** @typedef {import('../parabel.js').OwnBytes} OwnBytes */
+/** @typedef {{width: number, height: number, cssPerPixel: number}} ScreenSize */
+
 export class FullScreenView {
   // `page` is the native page; `smallest` the smallest screen it draws for;
-  // `hooks` the main window's: save(name, types), copyPicture(view), closed().
+  // `hooks` the main window's.
   /**
    * @param {import('../parabel.js').Page} page
    * @param {{width: number, height: number}} smallest
+   * @param {FullScreenHooks} hooks
    */
   constructor(page, smallest, hooks) {
     this.page = page;
     this.smallest = smallest;
     this.hooks = hooks;
-    this.element = document.getElementById('fullscreen');
-    this.status = document.getElementById('fullscreen-status');
-    this.description = document.getElementById('fullscreen-description');
-    this.view = new PlotView(document.getElementById('fullscreen-plot'));
+    this.element = element('fullscreen', HTMLElement);
+    this.status = element('fullscreen-status', HTMLElement);
+    this.description = element('fullscreen-description', HTMLElement);
+    this.view = new PlotView(element('fullscreen-plot', HTMLCanvasElement));
     this.isOpen = false;
     // The current opening, a token that a later opening or a closing
     // replaces; whether it has the browser's full screen; whether its own
     // request has had its answer and the picture is drawn for it.
+    /** @type {object | null} */
     this.opening = null;
     this.entered = false;
     this.shown = false;
@@ -41,12 +56,18 @@ export class FullScreenView {
     this.pending = 0;
     this.leaving = Promise.resolve();
     // A closing gives the focus back to where it was before the opening.
+    /** @type {Element | null} */
     this.returnFocus = null;
     this.focusOwed = false;
+    /** @type {((text: string) => void) | null} the main window's hints, while the view has them */
     this.replacedHints = null;
+    // The screen the picture was last drawn for in this opening.
+    /** @type {ScreenSize | null} */
+    this.size = null;
     // CSS pixels of the menu bar beyond the status bar's height.
     this.barExcess = 0;
     this.element.dataset.state = 'closed';
+    /** @type {Record<string, () => void>} */
     this.commands = {
       'fullscreen-save': () => this.save(),
       'fullscreen-refresh': () => this.refresh(),
@@ -56,7 +77,7 @@ export class FullScreenView {
       if (!(button instanceof HTMLElement)) {
         continue;
       }
-      const command = this.commands[button.dataset.command];
+      const command = this.commands[button.dataset.command ?? ''];
       button.addEventListener('click', () => setTimeout(command, 0), { signal: running });
     }
     this.keys = {
@@ -89,12 +110,14 @@ export class FullScreenView {
   // picture fits (its frame, menu bar and status bar). A menu bar taller
   // than the status bar (a finger's, on a touch screen) takes its excess
   // from the picture's rows.
+  /** @returns {ScreenSize} */
   screen() {
     const ratio = window.devicePixelRatio || 1;
     const scale = pixelScale(1);
     const cssPerPixel = scale / ratio;
     this.element.style.setProperty('--px', `${cssPerPixel}px`);
-    const bar = (selector) => this.element.querySelector(selector).getBoundingClientRect().height;
+    const bar = (/** @type {string} */ selector) =>
+      elementIn(this.element, selector, HTMLElement).getBoundingClientRect().height;
     this.barExcess = Math.max(0, bar('.menubar') - bar('.statusbar'));
     return {
       width: Math.max(this.smallest.width, Math.floor((this.element.clientWidth * ratio) / scale)),
@@ -158,6 +181,7 @@ export class FullScreenView {
 
   // Asks to enter or leave full screen and waits for the answer, whatever
   // it is.
+  /** @param {() => Promise<void>} request */
   async track(request) {
     this.pending += 1;
     try {
@@ -185,7 +209,9 @@ export class FullScreenView {
       // Only now: entering full screen takes the focus from what lies
       // outside the view.
       this.focusOwed = false;
-      /** @type {HTMLElement | null} */ (this.returnFocus)?.focus();
+      if (this.returnFocus instanceof HTMLElement) {
+        this.returnFocus.focus();
+      }
     }
     this.element.dataset.state = !this.isOpen ? 'closed' : this.shown ? 'open' : 'opening';
   }
@@ -213,12 +239,15 @@ export class FullScreenView {
 
   show() {
     this.view.show(this.page.fullScreenRgba(), this.page.fullScreenWidth(), this.page.fullScreenHeight());
-    const css = this.size.cssPerPixel;
+    // Before this opening's first measure (a refresh while the browser
+    // enters full screen) the picture shows one CSS pixel per picture pixel.
+    const css = this.size?.cssPerPixel ?? 1;
     this.view.canvas.style.width = `${this.page.fullScreenWidth() * css}px`;
     this.view.canvas.style.height = `${this.page.fullScreenHeight() * css}px`;
     this.description.textContent = this.page.description();
   }
 
+  /** @param {PointerEvent} event */
   async pointer(event) {
     const box = this.element.getBoundingClientRect();
     const css = this.size?.cssPerPixel ?? 1;
@@ -251,7 +280,9 @@ export class FullScreenView {
     this.opening = null;
     this.entered = false;
     this.element.hidden = true;
-    setHintHandler(this.replacedHints);
+    if (this.replacedHints) {
+      setHintHandler(this.replacedHints);
+    }
     this.focusOwed = true;
     this.leaveFullScreen();
     this.settle();

@@ -9,23 +9,33 @@ import { running } from './program_life.js';
 let handler = () => {};
 
 // Sets the handler and gives back the one it replaces.
+/**
+ * @param {(text: string) => void} next
+ * @returns {(text: string) => void}
+ */
 export function setHintHandler(next) {
   const previous = handler;
   handler = next;
   return previous;
 }
 
+/** @param {string} text */
 export function showHint(text) {
   handler(text);
 }
 
-/** @returns {HTMLElement | null} */
+/**
+ * @param {EventTarget | null} element
+ * @returns {HTMLElement | null}
+ */
 function hinted(element) {
   return element instanceof Element ? element.closest('[data-hint]') : null;
 }
 
 // Follows the pointer and the focus inside `root`.
+/** @param {HTMLElement} root */
 export function watchHints(root) {
+  /** @type {HTMLElement | null} */
   let under = null;
   let x = NaN;
   let y = NaN;
@@ -42,7 +52,7 @@ export function watchHints(root) {
     const left = under;
     under = element;
     if (element) {
-      showHint(element.dataset.hint);
+      showHint(element.dataset.hint ?? '');
     } else if (left) {
       showHint('');
     }
@@ -56,8 +66,8 @@ export function watchHints(root) {
   root.addEventListener('focusin', (event) => {
     const element = hinted(event.target);
     if (element) {
-      showHint(element.dataset.hint);
-    } else if (event.target.closest('[role="menubar"], [role="menu"]')) {
+      showHint(element.dataset.hint ?? '');
+    } else if (event.target instanceof Element && event.target.closest('[role="menubar"], [role="menu"]')) {
       showHint('');  // a menu title or item without a hint
     }
   }, { signal: running });

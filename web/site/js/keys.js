@@ -1,6 +1,10 @@
 // Key presses named as the menus write them: "Enter", "F5", "Ctrl+S",
 // "Ctrl+Alt+E". Letters are named by their place on the keyboard, so a
 // Cyrillic layout gives the same names as a Latin one; Cmd counts as Ctrl.
+/**
+ * @param {KeyboardEvent} event
+ * @returns {string}
+ */
 export function keyName(event) {
   let key = event.key;
   if (/^Key[A-Z]$/.test(event.code)) {
@@ -29,6 +33,11 @@ export function keyName(event) {
 // Runs the command a table gives for the key, if any, in place of what the
 // browser would do with it. `table` maps key names to functions; true when
 // one ran.
+/**
+ * @param {KeyboardEvent} event
+ * @param {Record<string, (event: KeyboardEvent) => void>} table
+ * @returns {boolean}
+ */
 export function runShortcut(event, table) {
   const command = table[keyName(event)];
   if (!command) {

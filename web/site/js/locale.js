@@ -2,6 +2,13 @@
 // locale's: one byte, '.' when the language's separator is not a single
 // ASCII character ("ru" -> ',', "en" -> '.').
 import { running } from './program_life.js';
+
+/** @typedef {import('../parabel.js').Native} Native */
+
+/**
+ * @param {string} language
+ * @returns {string}
+ */
 export function decimalSeparatorOf(language) {
   let separator = '.';
   try {
@@ -18,6 +25,10 @@ export function decimalSeparatorOf(language) {
 // Hands the separator to the native side now (`separator`, when already
 // known, is the current language's) and whenever the browser's language
 // changes.
+/**
+ * @param {Native} native
+ * @param {string} [separator]
+ */
 export function followLanguage(native, separator = decimalSeparatorOf(navigator.language)) {
   native.setDecimalSeparator(separator);
   window.addEventListener('languagechange', () => {

@@ -3,13 +3,14 @@
 // the browser's language, and the service worker that keeps the site for use
 // without a network.
 import { showError } from './dialogs.js';
+import { element } from './dom.js';
 import { acceptEarlyTyping } from './early_field.js';
 import { decimalSeparatorOf, followLanguage } from './locale.js';
 import { MainWindow } from './main_window.js';
 import { loadNative } from './native.js';
 
 async function start() {
-  const field = document.getElementById('equation');
+  const field = element('equation', HTMLInputElement);
   const early = acceptEarlyTyping(field);
   // The language's separator is looked up while the native module compiles
   // (the first number format of a page costs as much as the compiling).

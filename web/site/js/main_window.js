@@ -3,7 +3,7 @@
 // the commands they run. Every result comes from the native page; this only
 // shows it, asks what the desktop asks, and moves bytes in and out.
 import { copyPicture, copyText } from './clipboard.js';
-import { element } from './dom.js';
+import { element, elementsIn } from './dom.js';
 import { ColorChooser } from './color_chooser.js';
 import { attachContextMenu } from './context_menu.js';
 import { aboutBox, askYesNo, openModalCount, saveDialog, showError } from './dialogs.js';
@@ -26,19 +26,42 @@ const kBmp = { label: 'Растровые изображения', extension: 'b
 const kPng = { label: 'Изображения PNG', extension: 'png', mime: 'image/png' };
 const kText = { label: 'Текстовые файлы', extension: 'txt', mime: 'text/plain' };
 
+/**
+ * A type the save dialog offers, and the bytes saved as it.
+ * @typedef {{label: string, extension: string, mime: string,
+ *   bytes: () => import('../parabel.js').OwnBytes | Promise<Blob>}} SavedType
+ */
+
+/**
+ * @param {HTMLElement} element
+ * @returns {HTMLElement}
+ */
+function parentOf(element) {
+  const parent = element.parentElement;
+  if (!parent) {
+    throw new Error(`the page's ${element.localName} #${element.id} stands in no element`);
+  }
+  return parent;
+}
+
 // The room the plot has in its holder: the width the holder's parent gives
 // it, and the screen's height, so that the whole plot shows at once. A
 // phone on its side sets the plot beside everything else (its parent is
 // laid out by the window): half the screen's width.
+/**
+ * @param {HTMLElement} holder
+ * @returns {[number, number]}
+ */
 function roomFor(holder) {
   const page = document.documentElement;
   const own = getComputedStyle(holder);
   const height = page.clientHeight - parseFloat(own.paddingTop) - parseFloat(own.paddingBottom);
-  const parent = getComputedStyle(holder.parentElement);
+  const container = parentOf(holder);
+  const parent = getComputedStyle(container);
   if (parent.display === 'contents') {
     return [page.clientWidth / 2, height];
   }
-  const width = holder.parentElement.clientWidth - parseFloat(parent.paddingLeft) - parseFloat(parent.paddingRight);
+  const width = container.clientWidth - parseFloat(parent.paddingLeft) - parseFloat(parent.paddingRight);
   return [width, height];
 }
 
@@ -63,6 +86,7 @@ export class MainWindow {
         return this.afterModal();
       },
     });
+    /** @type {Record<string, () => void>} */
     this.commands = {
       solve: () => this.solve(),
       refresh: () => this.refresh(),
@@ -91,16 +115,21 @@ export class MainWindow {
       F1: () => this.about(),
       'Ctrl+Shift+P': () => this.print(),
     };
-    this.createHandingOn();
+    // Print, the link to the equation and the equations solved before.
+    this.printer = new Printer(this.page, element('printed-page', HTMLElement), this.native);
+    this.link = this.createLink();
+    this.history = new EquationHistory(this.page, {
+      field: this.field,
+      button: element('history-button', HTMLButtonElement),
+      list: element('history-list', HTMLUListElement),
+    });
     this.createControls();
-    this.createMenus();
+    this.menuBar = this.createMenus();
     this.createStatusBar();
   }
 
-  // Print, the link to the equation and the equations solved before.
-  createHandingOn() {
-    this.printer = new Printer(this.page, element('printed-page', HTMLElement), this.native);
-    this.link = new EquationLink(
+  createLink() {
+    return new EquationLink(
       this.native,
       (equation) => {
         this.field.value = equation;
@@ -108,11 +137,6 @@ export class MainWindow {
       },
       () => openModalCount() > 0 || this.fullScreen.isOpen,
     );
-    this.history = new EquationHistory(this.page, {
-      field: this.field,
-      button: element('history-button', HTMLButtonElement),
-      list: element('history-list', HTMLUListElement),
-    });
   }
 
   createControls() {
@@ -121,7 +145,7 @@ export class MainWindow {
       refused: () => void showError(this.native.equationTooLong()),
     });
     // A mouse's move, a finger's drag, and a tap alone.
-    for (const type of ['pointermove', 'pointerdown']) {
+    for (const type of /** @type {const} */ (['pointermove', 'pointerdown'])) {
       this.plot.canvas.addEventListener(type, (event) => {
         const { x, y } = this.plot.pixelAt(event);
         this.status.textContent = this.native.pointerText(x, y);
@@ -139,28 +163,31 @@ export class MainWindow {
     attachContextMenu(this.plot.canvas, () => [
       { caption: 'Копировать график', enabled: true, run: () => this.copyPictureOf(this.plot) },
     ]);
-    const fit = () => this.plot.fit(...roomFor(this.plot.canvas.parentElement));
+    const holder = parentOf(this.plot.canvas);
+    const fit = () => this.plot.fit(...roomFor(holder));
     window.addEventListener('resize', fit, { signal: running });
     const density = matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
     density.addEventListener('change', fit, { signal: running });
     fit();
   }
 
+  // The menu bar and the toolbar, which run the commands their items name.
   createMenus() {
-    const run = (element) => this.commands[element.dataset.command]();
-    this.menuBar = new MenuBar(document.getElementById('menubar'), run);
+    const run = (/** @type {HTMLElement} */ item) => this.commands[item.dataset.command ?? '']();
+    const menuBar = new MenuBar(element('menubar', HTMLElement), run);
     showAccessKeysWhileAltHeld();
-    const toolbar = document.getElementById('toolbar');
-    const tools = [...toolbar.querySelectorAll('.tool')].map((tool) => /** @type {HTMLElement} */ (tool));
+    const toolbar = element('toolbar', HTMLElement);
+    const tools = elementsIn(toolbar, '.tool', HTMLElement);
     tools.forEach((tool, index) => {
       // The name is the hint without its key; the hint says the rest.
-      tool.setAttribute('aria-label', tool.dataset.hint.replace(/ \([^()]*\)$/, ''));
-      tool.setAttribute('aria-description', tool.dataset.hint);
+      const hint = tool.dataset.hint ?? '';
+      tool.setAttribute('aria-label', hint.replace(/ \([^()]*\)$/, ''));
+      tool.setAttribute('aria-description', hint);
       tool.tabIndex = index === 0 ? 0 : -1;
       tool.addEventListener('click', () => setTimeout(() => run(tool), 0), { signal: running });
     });
     toolbar.addEventListener('keydown', (event) => {
-      const index = tools.indexOf(/** @type {HTMLElement} */ (document.activeElement));
+      const index = tools.findIndex((tool) => tool === document.activeElement);
       const by = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
       if (by && index >= 0) {
         event.preventDefault();
@@ -170,16 +197,18 @@ export class MainWindow {
       }
     }, { signal: running });
     document.addEventListener('keydown', (event) => this.key(event), { signal: running });
+    return menuBar;
   }
 
   createStatusBar() {
     setHintHandler((text) => (this.status.textContent = text));
-    watchHints(document.getElementById('main-window'));
-    watchHints(document.getElementById('fullscreen'));
+    watchHints(element('main-window', HTMLElement));
+    watchHints(element('fullscreen', HTMLElement));
   }
 
   // The window's keys, wherever the focus is, unless a modal box, the
   // full-screen view or an open menu has them.
+  /** @param {KeyboardEvent} event */
   key(event) {
     if (openModalCount() > 0 || this.fullScreen.isOpen) {
       return;
@@ -211,6 +240,7 @@ export class MainWindow {
     this.description.textContent = this.page.description();
   }
 
+  /** @param {string | null} text */
   showField(text) {
     if (text !== null && text !== undefined) {
       this.field.value = text;
@@ -229,6 +259,7 @@ export class MainWindow {
     await showError(report.error);
   }
 
+  /** @param {import('../parabel.js').SolveReport} report */
   showSolveReport(report) {
     this.showPanel();
     this.showField(report.fieldText);
@@ -261,6 +292,10 @@ export class MainWindow {
 
   // Asks for a name and type, then downloads the bytes; the dialog covered
   // the plot, which is drawn again afterwards whatever the answer.
+  /**
+   * @param {string} defaultName
+   * @param {SavedType[]} types
+   */
   async saveAs(defaultName, types) {
     const chosen = await saveDialog(types, defaultName);
     if (chosen) {
@@ -274,6 +309,11 @@ export class MainWindow {
     await this.afterModal();
   }
 
+  /**
+   * @param {string} defaultName
+   * @param {() => import('../parabel.js').OwnBytes} bmp
+   * @param {() => Promise<Blob>} png
+   */
   async savePicture(defaultName, bmp, png) {
     await this.saveAs(defaultName, [
       { ...kBmp, bytes: bmp },
@@ -287,7 +327,7 @@ export class MainWindow {
   }
 
   async load() {
-    const file = await pickFile(document.getElementById('load-file'));
+    const file = await pickFile(element('load-file', HTMLInputElement));
     if (file) {
       const head = new Uint8Array(await file.slice(0, this.native.maxFirstLine).arrayBuffer());
       const report = this.page.load(head);
@@ -351,6 +391,7 @@ export class MainWindow {
     }
   }
 
+  /** @param {PlotView} view */
   async copyPictureOf(view) {
     await this.reportFailed(copyPicture(view.png()));
   }
@@ -358,6 +399,7 @@ export class MainWindow {
   // A copy the browser refused (no permission, the page not focused, the
   // clipboard taken meanwhile) is told in the program's words; the
   // browser's own are in English and name its internals.
+  /** @param {Promise<void>} copying */
   async reportFailed(copying) {
     try {
       await copying;

@@ -9,30 +9,79 @@
 // submenu by resting on its opener, and the submenu closes a moment after
 // the mouse has left, unless it reaches the submenu first, so that a
 // diagonal move across the next item does not close it.
+import { element, elementIn, elementsIn } from './dom.js';
 import { running } from './program_life.js';
 
 const kSubmenuCloseDelay = 400;  // ms, as desktop menus wait
 
 const kItems = ':scope > [role="menuitem"], :scope > .submenu-holder > [role="menuitem"]';
 
+/** @param {HTMLElement} menu */
 function itemsOf(menu) {
-  return [...menu.querySelectorAll(kItems)].filter((item) => !item.disabled);
+  return elementsIn(menu, kItems, HTMLButtonElement).filter((item) => !item.disabled);
 }
 
+/**
+ * @param {HTMLButtonElement[]} items
+ * @param {Element | null} current
+ * @param {number} by
+ */
 function step(items, current, by) {
-  const index = items.indexOf(current);
+  const index = items.findIndex((item) => item === current);
   return items[(index + by + items.length) % items.length];
 }
 
+// The menu item an event happened on, if any.
+/**
+ * @param {EventTarget | null} target
+ * @returns {HTMLElement | null}
+ */
+function itemAt(target) {
+  const item = target instanceof Element ? target.closest('[role="menuitem"]') : null;
+  return item instanceof HTMLElement ? item : null;
+}
+
+// The menu a title or a submenu's opener opens: the element after it.
+/**
+ * @param {HTMLElement} opener
+ * @returns {HTMLElement}
+ */
+function menuAfter(opener) {
+  const menu = opener.nextElementSibling;
+  if (!(menu instanceof HTMLElement)) {
+    throw new Error(`the page has no menu after #${opener.id}`);
+  }
+  return menu;
+}
+
+// A submenu's opener: the element before it.
+/**
+ * @param {HTMLElement} submenu
+ * @returns {HTMLElement}
+ */
+function openerBefore(submenu) {
+  const opener = submenu.previousElementSibling;
+  if (!(opener instanceof HTMLElement)) {
+    throw new Error('the page has a submenu without its opener');
+  }
+  return opener;
+}
+
 export class MenuBar {
-  // `run(item)` runs an item's command.
+  /**
+   * @param {HTMLElement} bar
+   * @param {(item: HTMLElement) => void} run runs an item's command
+   */
   constructor(bar, run) {
     this.bar = bar;
     this.run = run;
-    this.titles = [...bar.querySelectorAll(':scope > .menu-title-holder > .menu-title')];
-    this.open = null;  // the title whose menu is open
+    this.titles = elementsIn(bar, ':scope > .menu-title-holder > .menu-title', HTMLElement);
+    /** @type {HTMLElement | null} the title whose menu is open */
+    this.open = null;
+    /** @type {Element | null} */
     this.returnFocus = null;
-    this.closing = new Map();  // a submenu's opener -> its pending close
+    /** @type {Map<HTMLElement, number>} a submenu's opener -> its pending close */
+    this.closing = new Map();
     this.lastPointer = '';
     this.pointerX = NaN;
     this.pointerY = NaN;  // the kind of pointer that last pressed an opener
@@ -47,10 +96,10 @@ export class MenuBar {
       }, { signal: running });
       title.addEventListener('keydown', (event) => this.titleKey(event, title), { signal: running });
     });
-    for (const menu of bar.querySelectorAll('[role="menu"]')) {
+    for (const menu of elementsIn(bar, '[role="menu"]', HTMLElement)) {
       menu.addEventListener('keydown', (event) => this.menuKey(event, menu), { signal: running });
       menu.addEventListener('click', (event) => {
-        const item = event.target.closest('[role="menuitem"]');
+        const item = itemAt(event.target);
         if (!item || item.closest('[role="menu"]') !== menu) {
           return;  // none, or a submenu's, which that submenu runs
         } else if (!item.hasAttribute('aria-haspopup')) {
@@ -61,9 +110,9 @@ export class MenuBar {
           this.tapOpener(item);
         }
       }, { signal: running });
-      for (const opener of menu.querySelectorAll(':scope > .submenu-holder > [aria-haspopup]')) {
-        const holder = opener.parentElement;
-        const pressed = (event) => (this.lastPointer = event.pointerType);
+      for (const holder of elementsIn(menu, ':scope > .submenu-holder', HTMLElement)) {
+        const opener = elementIn(holder, ':scope > [aria-haspopup]', HTMLElement);
+        const pressed = (/** @type {PointerEvent} */ event) => (this.lastPointer = event.pointerType);
         holder.addEventListener('pointerdown', pressed, { signal: running });
         holder.addEventListener('pointerenter', (event) => {
           if (event.pointerType === 'mouse') {
@@ -79,7 +128,7 @@ export class MenuBar {
       // A pointer that moves over an item highlights it; one that rests
       // where a menu opened by the keyboard appears does not.
       menu.addEventListener('pointermove', (event) => {
-        const item = event.target.closest('[role="menuitem"]');
+        const item = itemAt(event.target);
         const moved = event.clientX !== this.pointerX || event.clientY !== this.pointerY;
         this.pointerX = event.clientX;
         this.pointerY = event.clientY;
@@ -90,23 +139,23 @@ export class MenuBar {
     }
     // Where the pointer is, so that a menu appearing under it is no move.
     document.addEventListener('pointermove', (event) => {
-      if (!this.bar.contains(/** @type {Node} */ (event.target))) {
+      if (!(event.target instanceof Node && this.bar.contains(event.target))) {
         this.pointerX = event.clientX;
         this.pointerY = event.clientY;
       }
     }, { signal: running });
     document.addEventListener('pointerdown', (event) => {
-      if (this.open && !this.bar.contains(event.target)) {
+      if (this.open && !(event.target instanceof Node && this.bar.contains(event.target))) {
         this.close(false);
       }
     }, { signal: running });
   }
 
-  menuOf(title) {
-    return title.nextElementSibling;
-  }
-
   // Opens a title's menu; with `focusFirst` its first item takes the focus.
+  /**
+   * @param {HTMLElement} title
+   * @param {boolean} focusFirst
+   */
   openMenu(title, focusFirst) {
     if (!this.open && !this.bar.contains(document.activeElement)) {
       this.returnFocus = document.activeElement;
@@ -116,22 +165,24 @@ export class MenuBar {
     }
     this.open = title;
     title.setAttribute('aria-expanded', 'true');
-    const menu = this.menuOf(title);
+    const menu = menuAfter(title);
     menu.hidden = false;
     (focusFirst ? itemsOf(menu)[0] : title).focus();
   }
 
+  /** @param {HTMLElement} title */
   hide(title) {
     title.setAttribute('aria-expanded', 'false');
-    const menu = this.menuOf(title);
+    const menu = menuAfter(title);
     menu.hidden = true;
-    for (const opener of menu.querySelectorAll('[aria-haspopup]')) {
+    for (const opener of elementsIn(menu, '[aria-haspopup]', HTMLElement)) {
       this.closeSubmenu(opener);
     }
   }
 
   // A tap on an opener opens its submenu or closes it; a mouse's click
   // leaves it open, as the mouse opened it already.
+  /** @param {HTMLElement} opener */
   tapOpener(opener) {
     const touch = this.lastPointer === 'touch' || this.lastPointer === 'pen';
     if (touch && opener.getAttribute('aria-expanded') === 'true') {
@@ -141,16 +192,21 @@ export class MenuBar {
     }
   }
 
+  /**
+   * @param {HTMLElement} opener
+   * @param {boolean} focusFirst
+   */
   openSubmenu(opener, focusFirst) {
     this.cancelClosing(opener);
     opener.setAttribute('aria-expanded', 'true');
-    const submenu = opener.nextElementSibling;
+    const submenu = menuAfter(opener);
     submenu.hidden = false;
     if (focusFirst) {
       itemsOf(submenu)[0].focus();
     }
   }
 
+  /** @param {HTMLElement} opener */
   closeSubmenuSoon(opener) {
     this.cancelClosing(opener);
     this.closing.set(
@@ -159,18 +215,21 @@ export class MenuBar {
     );
   }
 
+  /** @param {HTMLElement} opener */
   cancelClosing(opener) {
     clearTimeout(this.closing.get(opener));
     this.closing.delete(opener);
   }
 
+  /** @param {HTMLElement} opener */
   closeSubmenu(opener) {
     this.cancelClosing(opener);
     opener.setAttribute('aria-expanded', 'false');
-    opener.nextElementSibling.hidden = true;
+    menuAfter(opener).hidden = true;
   }
 
   // Closes the open menu; with `restore` the focus goes back where it was.
+  /** @param {boolean} restore */
   close(restore) {
     if (!this.open) {
       return;
@@ -179,13 +238,14 @@ export class MenuBar {
     this.open = null;
     const target = this.returnFocus;
     this.returnFocus = null;
-    if (restore && target && target.isConnected && target !== document.body) {
-      /** @type {HTMLElement} */ (target).focus();
+    if (restore && target instanceof HTMLElement && target.isConnected && target !== document.body) {
+      target.focus();
     } else if (restore) {
-      document.getElementById('equation').focus();
+      element('equation', HTMLInputElement).focus();
     }
   }
 
+  /** @param {HTMLElement} item */
   choose(item) {
     this.close(true);
     // After the menu has gone, as the desktop's queued commands.
@@ -198,6 +258,7 @@ export class MenuBar {
   }
 
   // Alt with a key: the title whose letter it is; true when one opened.
+  /** @param {KeyboardEvent} event */
   openByKey(event) {
     const key = event.key.toUpperCase();
     const title = this.titles.find((t) => t.dataset.access === key || t.dataset.accessCode === event.code);
@@ -208,9 +269,13 @@ export class MenuBar {
     return true;
   }
 
+  /**
+   * @param {KeyboardEvent} event
+   * @param {HTMLElement} title
+   */
   titleKey(event, title) {
     const index = this.titles.indexOf(title);
-    const move = (by) => {
+    const move = (/** @type {number} */ by) => {
       const next = this.titles[(index + by + this.titles.length) % this.titles.length];
       this.titles.forEach((t) => (t.tabIndex = t === next ? 0 : -1));
       if (this.open) {
@@ -241,11 +306,19 @@ export class MenuBar {
     event.stopPropagation();
   }
 
+  /**
+   * @param {KeyboardEvent} event
+   * @param {HTMLElement} menu
+   */
   menuKey(event, menu) {
     const items = itemsOf(menu);
+    // The focused item: the key came to the menu through it.
     const current = document.activeElement;
+    if (!(current instanceof HTMLElement)) {
+      return;
+    }
     const submenu = menu.classList.contains('submenu');
-    const index = this.titles.indexOf(this.open);
+    const index = this.open ? this.titles.indexOf(this.open) : -1;
     switch (event.key) {
       case 'ArrowDown':
         step(items, current, 1).focus();
@@ -268,7 +341,7 @@ export class MenuBar {
         break;
       case 'ArrowLeft':
         if (submenu) {
-          const opener = menu.previousElementSibling;
+          const opener = openerBefore(menu);
           this.closeSubmenu(opener);
           opener.focus();
         } else {
@@ -277,7 +350,7 @@ export class MenuBar {
         break;
       case 'Escape':
         if (submenu) {
-          const opener = menu.previousElementSibling;
+          const opener = openerBefore(menu);
           this.closeSubmenu(opener);
           opener.focus();
         } else {
@@ -306,7 +379,7 @@ export class MenuBar {
 // The titles' letters underlined while Alt alone is held.
 export function showAccessKeysWhileAltHeld() {
   const root = document.documentElement;
-  const held = (event) => root.classList.toggle('show-keys', event.key === 'Alt');
+  const held = (/** @type {KeyboardEvent} */ event) => root.classList.toggle('show-keys', event.key === 'Alt');
   window.addEventListener('keydown', held, { signal: running });
   window.addEventListener('keyup', () => root.classList.remove('show-keys'), { signal: running });
   window.addEventListener('blur', () => root.classList.remove('show-keys'), { signal: running });

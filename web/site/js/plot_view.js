@@ -4,13 +4,21 @@
 // screens. A pointer position maps back to the picture pixel under it. A
 // picture with a frame (the main panel's black line around it) may show
 // larger with its frame beyond a narrow screen's edges, which frame it then.
+import { context2d } from './dom.js';
 
 // Device pixels per picture pixel: the device pixel ratio rounded, fewer
 // when the picture would not fit `available` CSS pixels across or
 // `availableHeight` down, never less than 1.
+/**
+ * @param {number} pictureWidth
+ * @param {number} [available]
+ * @param {number} [pictureHeight]
+ * @param {number} [availableHeight]
+ * @returns {number}
+ */
 export function pixelScale(pictureWidth, available = Infinity, pictureHeight = 0, availableHeight = Infinity) {
   const ratio = window.devicePixelRatio || 1;
-  const fits = (scale) =>
+  const fits = (/** @type {number} */ scale) =>
     (pictureWidth * scale) / ratio <= available && (pictureHeight * scale) / ratio <= availableHeight;
   let scale = Math.max(1, Math.round(ratio));
   while (scale > 1 && !fits(scale)) {
@@ -20,16 +28,27 @@ export function pixelScale(pictureWidth, available = Infinity, pictureHeight = 0
 }
 
 export class PlotView {
-  // `frame`: the width of the picture's frame, in picture pixels.
+  /**
+   * @param {HTMLCanvasElement} canvas
+   * @param {number} [frame] the width of the picture's frame, in picture pixels
+   */
   constructor(canvas, frame = 0) {
     this.canvas = canvas;
     this.frame = frame;
-    this.context = canvas.getContext('2d', { alpha: false });
+    this.context = context2d(canvas, { alpha: false });
     this.context.imageSmoothingEnabled = false;
     this.scale = 1;
+    // The room last given to fit(), kept for a picture of another size.
+    this.available = Infinity;
+    this.availableHeight = Infinity;
   }
 
   // Shows `rgba` (a view of width x height RGBA pixels), copied at once.
+  /**
+   * @param {import('../parabel.js').OwnBytes} rgba
+   * @param {number} width
+   * @param {number} height
+   */
   show(rgba, width, height) {
     if (this.canvas.width !== width || this.canvas.height !== height) {
       this.canvas.width = width;
@@ -53,6 +72,10 @@ export class PlotView {
   }
 
   // The picture pixel under a pointer event.
+  /**
+   * @param {MouseEvent} event
+   * @returns {{x: number, y: number}}
+   */
   pixelAt(event) {
     const box = this.canvas.getBoundingClientRect();
     return {
@@ -63,6 +86,7 @@ export class PlotView {
 
   // The picture as a PNG file made by the browser's encoder from the same
   // pixels.
+  /** @returns {Promise<Blob>} */
   png() {
     return new Promise((resolve, reject) => {
       this.canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error('PNG'))), 'image/png');

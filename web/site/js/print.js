@@ -4,7 +4,12 @@
 // print-only element, one sheet a page, then the browser's print, whose own
 // dialog also saves it as PDF. The paper follows
 // the browser's language (Letter where the region uses it, A4 elsewhere).
+import { context2d } from './dom.js';
 import { running } from './program_life.js';
+
+/** @typedef {import('../parabel.js').OwnBytes} OwnBytes */
+const kPlacedEdges = /** @type {const} */ (['left', 'right', 'top', 'height', 'lineHeight']);
+/** @typedef {typeof kPlacedEdges[number]} PlacedEdge */
 
 // The picture is drawn at the native side's dots of a 600 dpi printer per
 // picture pixel (1/100 inch), each pixel a square of whole dots, so that no
@@ -18,26 +23,39 @@ function today() {
   return [now.getDate(), now.getMonth() + 1, now.getFullYear()];
 }
 
-function placed(tag, className, box) {
-  const element = document.createElement(tag);
+/**
+ * A div placed by `box`, its edges and sizes in millimetres.
+ * @param {string} className
+ * @param {Partial<Record<PlacedEdge, number>>} box
+ */
+function placed(className, box) {
+  const element = document.createElement('div');
   element.className = className;
-  for (const [name, millimetres] of Object.entries(box)) {
-    element.style[name] = `${millimetres}mm`;
+  for (const name of kPlacedEdges) {
+    if (box[name] !== undefined) {
+      element.style[name] = `${box[name]}mm`;
+    }
   }
   return element;
 }
 
 // The picture's pixels, each made `dotsPerPixel` square.
+/**
+ * @param {OwnBytes} rgba
+ * @param {number} width
+ * @param {number} height
+ * @param {number} dotsPerPixel
+ */
 function pictureCanvas(rgba, width, height, dotsPerPixel) {
   const source = document.createElement('canvas');
   source.width = width;
   source.height = height;
   const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
-  source.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
+  context2d(source).putImageData(new ImageData(pixels, width, height), 0, 0);
   const canvas = document.createElement('canvas');
   canvas.width = width * dotsPerPixel;
   canvas.height = height * dotsPerPixel;
-  const context = canvas.getContext('2d', { alpha: false });
+  const context = context2d(canvas, { alpha: false });
   context.imageSmoothingEnabled = false;
   context.drawImage(source, 0, 0, canvas.width, canvas.height);
   return canvas;
@@ -46,7 +64,7 @@ function pictureCanvas(rgba, width, height, dotsPerPixel) {
 /**
  * The plot's picture on its sheet, `top` millimetres from the sheet's top.
  * @param {import('../parabel.js').PrintedDocument} printed
- * @param {Uint8Array} rgba the framed panel's pixels
+ * @param {OwnBytes} rgba the framed panel's pixels
  * @param {number} top
  * @param {import('../parabel.js').Native} native its units
  */
@@ -72,7 +90,7 @@ function placedPlot(printed, rgba, top, native) {
 function placedFooter(printed, native) {
   // The footer's line box stands on its baseline: its height is the font's.
   const footerSize = printed.footerFontSizePt * native.millimetresPerPoint;
-  const footer = placed('div', 'printed-footer', {
+  const footer = placed('printed-footer', {
     left: printed.margin,
     right: printed.margin,
     top: printed.footerBaseline - footerSize,
@@ -93,7 +111,7 @@ function placedFooter(printed, native) {
  * print style.
  * @param {HTMLElement} holder
  * @param {import('../parabel.js').PrintedDocument} printed
- * @param {Uint8Array} rgba the framed panel's pixels
+ * @param {OwnBytes} rgba the framed panel's pixels
  * @param {import('../parabel.js').Native} native its units
  */
 function layOut(holder, printed, rgba, native) {
@@ -103,7 +121,7 @@ function layOut(holder, printed, rgba, native) {
     sheet.style.width = `${printed.paperWidth}mm`;
     sheet.style.height = `${printed.paperHeight - 1}mm`;
     const lines = page.lines.map((line, index) => {
-      const element = placed('div', 'printed-line', {
+      const element = placed('printed-line', {
         left: printed.textLeft,
         top: printed.textTop + printed.lineHeight * index,
         height: printed.lineHeight,

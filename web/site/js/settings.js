@@ -17,6 +17,7 @@ export function readSettings() {
   return Uint8Array.from(text, (character) => character.charCodeAt(0) & 0xff);
 }
 
+/** @param {Uint8Array} bytes */
 export function writeSettings(bytes) {
   storage()?.setItem(kKey, String.fromCharCode(...bytes));
 }
