@@ -124,7 +124,7 @@ if [ -f "$metainfo" ]; then
     if (($? != 0)) || grep -qE '^[EWI]: ' <<<"$report"; then
         fail "appstreamcli validate: $report"
     fi
-    # The metainfo's summary, in both languages, tells of every command a user
+    # The metainfo's paragraphs, in both languages, tell of every command a user
     # would look for.
     for word in preview PDF history печатается просмотр истори; do
         grep -q "$word" "$metainfo" || fail "the metainfo's description does not tell of: $word"
