@@ -33,9 +33,6 @@ char AsciiStandIn(char32_t codePoint) {
 
 }  // namespace
 
-const char* const kEquationTooLongMessage =
-    "Уравнение длиннее 10000 знаков не помещается в поле уравнения.";
-
 bool FitsEquationField(std::string_view fieldText) {
     std::size_t characters = 0;
     for (const char byte : fieldText) {

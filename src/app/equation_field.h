@@ -24,7 +24,8 @@ bool FitsEquationField(std::string_view fieldText);
 // text without a final "=0", then "=0".
 bool FitsSolvedEquation(std::string_view fieldText);
 // The box refusing a longer text, and its message alone.
-extern const char* const kEquationTooLongMessage;
+inline constexpr char kEquationTooLongMessage[] =
+    "Уравнение длиннее 10000 знаков не помещается в поле уравнения.";
 Report EquationTooLongBox();
 
 // `typed` (UTF-8) as the field keeps it, character by character:
