@@ -14,6 +14,7 @@
 #include "app/main_window_model.h"
 #include "app/printed_page.h"
 #include "app/settings_store.h"
+#include "core/catalog.h"
 #include "core/decimal_separator.h"
 #include "picture_bytes.h"
 #include "plot/color.h"
@@ -193,7 +194,7 @@ val AuthorDetails() {
     val details = val::object();
     details.set("name", std::string(author::kName));
     details.set("nickName", std::string(author::kNickName));
-    details.set("yearAndPlace", std::string(author::kYearAndPlace));
+    details.set("yearAndPlace", std::string(Text(Message::kAboutPlace)));
     details.set("site", std::string(author::kSite));
     details.set("mail", std::string(author::kMail));
     details.set("icq", std::string(author::kIcq));

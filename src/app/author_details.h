@@ -6,7 +6,7 @@ namespace parabel::author {
 
 inline constexpr const char* kName = "Parabel";
 inline constexpr const char* kNickName = "Parabel";
-inline constexpr const char* kYearAndPlace = "2026, проект Parabel";
+// The year and place line is the catalog's "about.place".
 inline constexpr const char* kSite = "http://parabel.example.org";
 inline constexpr const char* kMail = "parabel@example.org";
 inline constexpr const char* kIcq = "000-000-000";

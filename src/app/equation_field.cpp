@@ -1,5 +1,6 @@
 #include "equation_field.h"
 
+#include "core/catalog.h"
 #include "core/equation.h"
 #include "core/lower_case.h"
 #include "core/utf8.h"
@@ -46,8 +47,13 @@ bool FitsSolvedEquation(std::string_view fieldText) {
     return FitsEquationField(StripEqualsZero(fieldText) + "=0");
 }
 
+std::string EquationTooLongMessage() {
+    return FormatText(Message::kErrorEquationTooLong,
+                      {{"max", std::to_string(kEquationFieldMaxLength)}});
+}
+
 Report EquationTooLongBox() {
-    return {"Ошибка", kEquationTooLongMessage};
+    return {std::string(Text(Message::kBoxError)), EquationTooLongMessage()};
 }
 
 std::string EquationFieldText(std::string_view typed) {

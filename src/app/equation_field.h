@@ -24,8 +24,7 @@ bool FitsEquationField(std::string_view fieldText);
 // text without a final "=0", then "=0".
 bool FitsSolvedEquation(std::string_view fieldText);
 // The box refusing a longer text, and its message alone.
-inline constexpr char kEquationTooLongMessage[] =
-    "Уравнение длиннее 10000 знаков не помещается в поле уравнения.";
+std::string EquationTooLongMessage();
 Report EquationTooLongBox();
 
 // `typed` (UTF-8) as the field keeps it, character by character:

@@ -9,6 +9,7 @@
 #include "app/plot_description.h"
 #include "app/solve_and_draw.h"
 
+#include "core/catalog.h"
 #include "core/windows1251.h"
 #include "io/color_names.h"
 #include "io/file_errors.h"
@@ -40,7 +41,8 @@ void AppendLinesOf(std::vector<std::string>& lines, const std::string& text) {
 }  // namespace
 
 Report MissingFileBox(const std::string& name) {
-    return {"Ошибка", "Файл " + ShowableText(name) + " не существует."};
+    return {std::string(Text(Message::kBoxError)),
+            FormatText(Message::kErrorMissingFile, {{"name", ShowableText(name)}})};
 }
 
 MainWindowModel::MainWindowModel(std::string title, SettingsStore& settings, HistoryStore& history)
@@ -74,7 +76,7 @@ SolveReport MainWindowModel::Solve(std::string_view fieldText) {
         report.lines = outcome.displayed;
     }
     if (outcome.failure != SolveFailure::kNone) {
-        report.errorCaption = "Error";
+        report.errorCaption = Text(Message::kSolutionErrorCaption);
         report.errorMessage = FailureMessage(outcome.failure);
     } else {
         RereadHistory();
@@ -252,9 +254,7 @@ std::optional<PrintedDocument> MainWindowModel::PrintedDocumentOn(const Paper& p
 }
 
 Report MainWindowModel::NothingToPrint() {
-    return {"Ошибка",
-            "Нечего печатать: решите уравнение, и его решение с графиком можно будет "
-            "напечатать."};
+    return {std::string(Text(Message::kBoxError)), std::string(Text(Message::kErrorNothingToPrint))};
 }
 
 Report MainWindowModel::SaveBytes(const std::string& path,
@@ -275,8 +275,7 @@ std::string MainWindowModel::CopiedSolution() const {
 }
 
 Report MainWindowModel::CopyRefused() {
-    return {"Ошибка",
-            "Не удалось скопировать в буфер обмена: браузер не дал странице доступа к нему."};
+    return {std::string(Text(Message::kBoxError)), std::string(Text(Message::kErrorCopyRefused))};
 }
 
 std::string MainWindowModel::PointerText(int x, int y) {

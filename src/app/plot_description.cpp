@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/catalog.h"
 #include "core/real_to_text.h"
 #include "core/solver.h"
 
@@ -33,7 +34,7 @@ void AppendTerm(std::string& sum, Extended coefficient, const char* power) {
 
 std::string PlotDescription(const PlotState& state) {
     if (!state.HasPlot()) {
-        return "нет графика";
+        return std::string(Text(Message::kPlotNone));
     }
     std::string sum;
     AppendTerm(sum, state.a, "x²");
@@ -46,17 +47,19 @@ std::string PlotDescription(const PlotState& state) {
             roots.push_back(root);
         }
     }
-    std::string text = state.a != 0 ? "парабола y = " : "прямая y = ";
-    text += sum;
+    const std::string graph =
+        FormatText(state.a != 0 ? Message::kPlotParabola : Message::kPlotLine, {{"sum", sum}});
     if (roots.empty()) {
-        text += ", корней нет";
-    } else if (roots.size() == 1) {
-        text += ", корень " + RealToText(Extended::FromDouble(roots[0]));
-    } else {
-        text += ", корни " + RealToText(Extended::FromDouble(roots[0])) + " и " +
-                RealToText(Extended::FromDouble(roots[1]));
+        return FormatText(Message::kPlotNoRoots, {{"graph", graph}});
     }
-    return text;
+    const std::string first = RealToText(Extended::FromDouble(roots[0]));
+    if (roots.size() == 1) {
+        return FormatText(Message::kPlotOneRoot, {{"graph", graph}, {"x", first}});
+    }
+    return FormatText(Message::kPlotTwoRoots,
+                      {{"graph", graph},
+                       {"x1", first},
+                       {"x2", RealToText(Extended::FromDouble(roots[1]))}});
 }
 
 }  // namespace parabel

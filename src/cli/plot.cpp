@@ -319,7 +319,7 @@ int RunPlot(const std::vector<std::string>& args) {
     }
     options.equation = EquationFieldText(options.equation);
     if (!FitsSolvedEquation(options.equation)) {
-        std::fprintf(stderr, "%s\n", kEquationTooLongMessage);
+        std::fprintf(stderr, "%s\n", EquationTooLongMessage().c_str());
         return 1;
     }
     const int status = options.trace ? Trace(options) : WritePicture(options);

@@ -42,12 +42,12 @@ void PrintLine(const std::string& line) {
 
 // An equation longer than the field holds: told, and not solved.
 void RefuseTooLong(const Input& input, Output output) {
-    std::fprintf(stderr, "%s%s\n", input.where.c_str(), kEquationTooLongMessage);
+    std::fprintf(stderr, "%s%s\n", input.where.c_str(), EquationTooLongMessage().c_str());
     if (output == Output::kValues) {
         PrintLine("error: text");
         std::fputc('\n', stdout);
     } else if (output == Output::kJson) {
-        PrintLine(JsonOfRefusedText(input.text, kEquationTooLongMessage));
+        PrintLine(JsonOfRefusedText(input.text, EquationTooLongMessage()));
     }
 }
 

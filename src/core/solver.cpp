@@ -1,5 +1,6 @@
 #include "solver.h"
 
+#include "catalog.h"
 #include "checked.h"
 #include "equation.h"
 #include "errors.h"
@@ -7,16 +8,13 @@
 
 namespace parabel {
 
-const char* const kFormMessage =
-    "Уравнение не соответствует виду ax^2+bx+c, где\n"
-    " a-любое число не равное 0\n"
-    " b-любое число\n"
-    " c-любое число";
-const char* const kConversionMessage = "Коэффициент выражен в неприемлимом виде.";
 const char* const kSeparatorLine = "__________________________";
 
 const char* FailureMessage(SolveFailure failure) {
-    return failure == SolveFailure::kForm ? kFormMessage : kConversionMessage;
+    // The catalog's texts end in a zero byte.
+    return Text(failure == SolveFailure::kForm ? Message::kSolutionFormError
+                                               : Message::kSolutionConversionError)
+        .data();
 }
 
 const char* FailureName(SolveFailure failure) {
@@ -36,7 +34,8 @@ void AddLines(SolveOutcome& outcome, const Lines& lines) {
 }
 
 void SolveNoRoot(SolveOutcome& outcome) {
-    AddLines(outcome, {"D<0 - Корней нет.", kSeparatorLine, "Ответ: Корней нет."});
+    AddLines(outcome, {std::string(Text(Message::kSolutionNoRoots)), kSeparatorLine,
+                       std::string(Text(Message::kSolutionNoRootsAnswer))});
     outcome.root1 = kNoRoot;
     outcome.root2 = kNoRoot;
 }
@@ -45,9 +44,10 @@ void SolveOneRoot(SolveOutcome& outcome) {
     const Extended a = outcome.a;
     const Extended b = outcome.b;
     const Extended root = Div(-b, Mul(a, 2));
-    AddLines(outcome, {"D=0 - Один корень.",
+    AddLines(outcome, {std::string(Text(Message::kSolutionOneRoot)),
                        "x=(" + RealToText(-b) + ")/(2*(" + RealToText(a) + "))=" + RealToText(root),
-                       kSeparatorLine, "Ответ: " + RealToText(root)});
+                       kSeparatorLine,
+                       FormatText(Message::kSolutionOneRootAnswer, {{"x", RealToText(root)}})});
     outcome.root1 = ToDouble(root);
     outcome.root2 = kNoRoot;
 }
@@ -58,11 +58,12 @@ void SolveTwoRoots(SolveOutcome& outcome, Extended d) {
     const Extended s = Sqrt(d);
     const Extended root1 = Div(Add(s, -b), Mul(a, 2));
     const Extended root2 = Div(Sub(-b, s), Mul(a, 2));
-    AddLines(outcome, {"D>0 - Два корня.",
+    AddLines(outcome, {std::string(Text(Message::kSolutionTwoRoots)),
                        "x(1,2)=((" + RealToText(-b) + ")±(" + RealToText(d) + "^(1/2)))/(2*(" +
                            RealToText(a) + "))",
                        "x(1)=" + RealToText(root1), "x(2)=" + RealToText(root2), kSeparatorLine,
-                       "Ответ: x(1)=" + RealToText(root1) + " ; x(2)=" + RealToText(root2)});
+                       FormatText(Message::kSolutionTwoRootsAnswer,
+                                  {{"x1", RealToText(root1)}, {"x2", RealToText(root2)}})});
     outcome.root1 = ToDouble(root1);
     outcome.root2 = ToDouble(root2);
 }
@@ -86,7 +87,7 @@ void SolveFromText(SolveOutcome& outcome) {
     const Extended d = Sub(t1, t3);
     outcome.discriminant = d;
 
-    AddLines(outcome, {"Решение", kSeparatorLine,
+    AddLines(outcome, {std::string(Text(Message::kSolutionTitle)), kSeparatorLine,
                        "D=(" + RealToText(outcome.b) + ")^2-4*(" + RealToText(outcome.a) + ")*(" +
                            RealToText(outcome.c) + ")=" + RealToText(d)});
 

@@ -15,19 +15,17 @@ namespace parabel {
 // A root at this place does not exist.
 constexpr double kNoRoot = 2147483647.0;
 
-// The message boxes of a failed solve (caption "Error").
-extern const char* const kFormMessage;
-extern const char* const kConversionMessage;
 // The separator line of the worked solution: 26 underscores.
 extern const char* const kSeparatorLine;
 
 enum class SolveFailure {
     kNone,        // solved: plot a, b, c, root1, root2 next
-    kForm,        // no x^2 term: kFormMessage
-    kConversion,  // a piece that is no number, or an arithmetic fault: kConversionMessage
+    kForm,        // no x^2 term: the form message
+    kConversion,  // a piece that is no number, or an arithmetic fault
 };
 
-// The message of a failed solve, and the failure's short name for scripts:
+// The message of a failed solve in the current language (its box's caption
+// is Message::kBoxError), and the failure's short name for scripts:
 // "form" or "conversion". Only for a failure (not kNone).
 const char* FailureMessage(SolveFailure failure);
 const char* FailureName(SolveFailure failure);

@@ -1,5 +1,6 @@
 #include "main_plot.h"
 
+#include "core/catalog.h"
 #include "core/checked.h"
 #include "core/real_to_text.h"
 #include "core/round.h"
@@ -84,7 +85,7 @@ void DrawPlot(Surface& surface, PlotState& state, Extended a, Extended b, Extend
 std::string PointerText(std::int32_t px, std::int32_t py) {
     const Extended x = Div(WrapSub(px, 158), 10);
     const Extended y = Div(WrapSub(168, py), 10);
-    return "График функции [" + RealToText(x) + ";" + RealToText(y) + "]";
+    return FormatText(Message::kPlotReadOut, {{"x", RealToText(x)}, {"y", RealToText(y)}});
 }
 
 }  // namespace parabel

@@ -26,7 +26,7 @@ void DrawPlot(Surface& surface, PlotState& state, Extended a, Extended b, Extend
 
 // The status text for the pointer at (px, py) of the box over the frame,
 // whose coordinates are the panel's plus (8, 8):
-// "График функции [X;Y]" with X = (px - 158) / 10, Y = (168 - py) / 10.
+// the catalog's read-out ("Graph of the function [X;Y]") with X = (px - 158) / 10, Y = (168 - py) / 10.
 std::string PointerText(std::int32_t px, std::int32_t py);
 
 }  // namespace parabel

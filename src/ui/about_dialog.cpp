@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/author_details.h"
+#include "core/catalog.h"
 #include "link_label.h"
 #include "window_font.h"
 
@@ -75,7 +76,7 @@ void AboutDialog::createDetailsPanel() {
                                 {123, 39, 78, 13});
     nickName->setFont(windowFont(11, true));
     placeLabel(nickName, {123, 39, 78, 13});
-    addLabel(panel, "yearAndPlaceLabel", QString::fromUtf8(author::kYearAndPlace),
+    addLabel(panel, "yearAndPlaceLabel", QString::fromUtf8(Text(Message::kAboutPlace)),
              {25, 56, 131, 13});
     addLabel(panel, "contactsLabel", QStringLiteral("Мои координаты:"), {26, 85, 88, 13});
     // The "C" of "Cайт" is a Latin letter, as the window has always had it;

@@ -15,6 +15,20 @@
 #include "plot/main_plot.h"
 #include "plot/picture.h"
 
+namespace {
+
+// The described texts of the failed solves and the refused field, exactly.
+const char kFormMessage[] =
+    "Уравнение не соответствует виду ax^2+bx+c, где\n"
+    " a-любое число не равное 0\n"
+    " b-любое число\n"
+    " c-любое число";
+const char kConversionMessage[] = "Коэффициент выражен в неприемлимом виде.";
+const char kEquationTooLongMessage[] =
+    "Уравнение длиннее 10000 знаков не помещается в поле уравнения.";
+
+}  // namespace
+
 namespace parabel {
 namespace {
 

@@ -34,6 +34,16 @@ using parabel::testing::WindowProbe;
 
 namespace {
 
+// The described texts of the failed solves and the refused field, exactly.
+const char kFormMessage[] =
+    "Уравнение не соответствует виду ax^2+bx+c, где\n"
+    " a-любое число не равное 0\n"
+    " b-любое число\n"
+    " c-любое число";
+const char kConversionMessage[] = "Коэффициент выражен в неприемлимом виде.";
+const char kEquationTooLongMessage[] =
+    "Уравнение длиннее 10000 знаков не помещается в поле уравнения.";
+
 QStringList ListLines(const QListWidget* list) {
     QStringList lines;
     for (int i = 0; i < list->count(); ++i) {
@@ -248,7 +258,7 @@ class MainWindowTest : public QObject {
         RunQueuedCommands();
         QCOMPARE(program.platform.boxes.size(), size_t(1));
         QCOMPARE(program.platform.boxes[0].caption, QStringLiteral("Error"));
-        QCOMPARE(program.platform.boxes[0].text, QString::fromUtf8(parabel::kFormMessage));
+        QCOMPARE(program.platform.boxes[0].text, QString::fromUtf8(kFormMessage));
         QCOMPARE(program.Field()->text(), QStringLiteral("5+3"));
         QCOMPARE(ToQt(*main.savedSolution()), QStringList{QStringLiteral("5+3=0")});
         QCOMPARE(ListLines(program.List()), kSolutionOfXSquaredMinus5XPlus6);
@@ -518,7 +528,7 @@ class MainWindowTest : public QObject {
                 } else {
                     QVERIFY2(program.platform.boxes.size() == 1 &&
                                  program.platform.boxes[0].text ==
-                                     QString::fromUtf8(parabel::kConversionMessage),
+                                     QString::fromUtf8(kConversionMessage),
                              qPrintable(context));
                 }
             }
@@ -560,7 +570,7 @@ class MainWindowTest : public QObject {
                      QStringLiteral("Ответ: x(1)=2 ; x(2)=-2"));
             QCOMPARE(program.platform.boxes.size(), size_t(1));
             QCOMPARE(program.platform.boxes[0].text,
-                     QString::fromUtf8(parabel::kEquationTooLongMessage));
+                     QString::fromUtf8(kEquationTooLongMessage));
         }
         // The longest equation fills the field with its "=0"; one key more is refused.
         program.platform.boxes.clear();
