@@ -53,8 +53,9 @@ std::string FormatText(Message message, TextValues values) {
         const std::size_t close = text[i] == '{' ? text.find('}', i) : std::string_view::npos;
         if (close != std::string_view::npos) {
             const std::string_view name = text.substr(i + 1, close - i - 1);
-            const auto* value = std::find_if(values.begin(), values.end(),
-                                             [name](const auto& pair) { return pair.first == name; });
+            const auto* value =
+                std::find_if(values.begin(), values.end(),
+                             [name](const auto& pair) { return pair.first == name; });
             if (value != values.end()) {
                 result += value->second;
                 i = close + 1;
