@@ -69,7 +69,9 @@ SolveReport MainWindowModel::Solve(std::string_view fieldText) {
     SolveReport report;
     report.fieldText = outcome.fieldText;
     saved_ = outcome.saved;
+    lastSolvedText_ = std::string(fieldText);
     if (outcome.listReplaced) {
+        listSolvedText_ = lastSolvedText_;
         listEquation_ = outcome.saved.front();
         listLines_ = outcome.displayed;
         report.listReplaced = true;
@@ -88,6 +90,27 @@ SolveReport MainWindowModel::Solve(std::string_view fieldText) {
     printed_ = outcome.saved;
     printsPlot_ = !report.HasError();
     AppendLinesOf(*printed_, report.errorMessage);
+    return report;
+}
+
+SolveReport MainWindowModel::ChangeLanguage(Language language) {
+    SetLanguage(language);
+    SolveReport report;
+    if (lastSolvedText_) {
+        const SolveOutcome outcome = SolveWithoutPicture(*lastSolvedText_).outcome;
+        saved_ = outcome.saved;
+        if (printed_) {  // not after Clear, which leaves nothing to print
+            printed_ = outcome.saved;
+            if (outcome.failure != SolveFailure::kNone) {
+                AppendLinesOf(*printed_, FailureMessage(outcome.failure));
+            }
+        }
+    }
+    if (listSolvedText_ && !listLines_.empty()) {
+        listLines_ = SolveWithoutPicture(*listSolvedText_).outcome.displayed;
+        report.listReplaced = true;
+        report.lines = listLines_;
+    }
     return report;
 }
 
@@ -254,7 +277,8 @@ std::optional<PrintedDocument> MainWindowModel::PrintedDocumentOn(const Paper& p
 }
 
 Report MainWindowModel::NothingToPrint() {
-    return {std::string(Text(Message::kBoxError)), std::string(Text(Message::kErrorNothingToPrint))};
+    return {std::string(Text(Message::kBoxError)),
+            std::string(Text(Message::kErrorNothingToPrint))};
 }
 
 Report MainWindowModel::SaveBytes(const std::string& path,

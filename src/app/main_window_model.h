@@ -20,6 +20,7 @@
 #include "app/picture_file.h"
 #include "app/printed_page.h"
 #include "app/settings_store.h"
+#include "core/messages.h"
 #include "io/text_files.h"
 #include "plot/picture.h"
 #include "plot/plot_state.h"
@@ -51,8 +52,8 @@ struct LoadReport : SolveReport {
     bool missing = false;
 };
 
-// The box for a file name that finds no file: caption "Ошибка", text
-// "Файл <name> не существует.".
+// The box for a file name that finds no file: the error caption, and the
+// missing file's message with the name.
 Report MissingFileBox(const std::string& name);
 
 class MainWindowModel {
@@ -81,6 +82,12 @@ class MainWindowModel {
     // could not hold with its "=0" (FitsSolvedEquation) is not solved: the
     // box says so and nothing changes.
     SolveReport Solve(std::string_view fieldText);
+    // The language command: every text from now on in `language`, and the
+    // lines of the last solve (the list's, the saved and the printed ones)
+    // written again in it as that solve wrote them; the field, the plot and
+    // the history stay. The report carries the list's new lines, if it shows
+    // any.
+    SolveReport ChangeLanguage(Language language);
     // The refresh command (F5), and the redraw after any dialog, box or
     // window that covered the plot: the plot drawn again from what it stored.
     Report Refresh();
@@ -129,7 +136,7 @@ class MainWindowModel {
     // list shows, then those lines, joined by LF; empty while the list is.
     std::string CopiedSolution() const;
     // The box for a copy the clipboard refused, as a browser may (no
-    // permission, its page not focused): caption "Ошибка".
+    // permission, its page not focused): the error caption.
     static Report CopyRefused();
 
     // The equations solved, newest first, as read at start-up (a history
@@ -186,6 +193,10 @@ class MainWindowModel {
     // What the list shows, under the equation line of the solve that filled it.
     std::string listEquation_;
     std::vector<std::string> listLines_;
+    // The texts the last solve, and the solve whose lines the list shows,
+    // were given: what a change of language solves again.
+    std::optional<std::string> lastSolvedText_;
+    std::optional<std::string> listSolvedText_;
     // The lines to print, as PrintedDocumentOn tells; and whether the plot
     // goes with them.
     std::optional<std::vector<std::string>> printed_;
