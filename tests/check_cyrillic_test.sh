@@ -7,6 +7,7 @@ set -uo pipefail
 check="${1:?usage: check_cyrillic_test.sh CHECK_SCRIPT}"
 
 # file | its text | pass or fail
+# shellcheck disable=SC2016  # a JavaScript template string is planted as it is
 rows=(
     'src/ui/a.cpp|auto caption = tr("Файл");|fail'
     'src/ui/a.cpp|// The menu "Файл".\nint x;|pass'
