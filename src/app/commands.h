@@ -81,10 +81,10 @@ std::string_view CommandKeys(const Command& command, Faces face);
 std::string_view FirstKey(std::string_view keys);
 
 // The hint as the status bar shows it in the current language:
-// "Решать !!! (Enter)" in the menu, "Решать !!!" on the toolbar.
+// "Solve !!! (Enter)" in the menu, "Solve !!!" on the toolbar (in English).
 std::string CommandHint(const Command& command, Faces face, bool onToolbar);
 
-// kLanguages: the submenu "Язык / Language" (Message::kLanguageChoice), one
+// kLanguages: the submenu of the languages (Message::kLanguageChoice), one
 // item per offered language, each captioned with its own name
 // (Message::kLanguageName in that language).
 enum class MenuItemKind : std::uint8_t { kCommand, kSeparator, kSubmenu, kLanguages };
@@ -99,7 +99,7 @@ struct MenuItem {
 
 struct Menu {
     std::string_view name;  // "file", "settings", "help"
-    Message title;          // "&Файл": the letter after '&' opens it with Alt
+    Message title;          // "&File": the letter after '&' opens it with Alt
     std::span<const MenuItem> items;
 };
 
@@ -112,8 +112,9 @@ std::span<const CommandId> FullScreenMenu();
 std::span<const std::optional<CommandId>> MainToolbar();
 ToolImage CommandToolImage(CommandId id);
 
-// A caption without its '&' mark ("&Файл" -> "Файл"), and the letter that
-// follows the mark ("Ф"; empty when there is none), both UTF-8.
+// A caption without its '&' mark ("&File" -> "File"), and the letter that
+// follows the mark ("F"; a Cyrillic letter is two bytes; empty when there is
+// none), both UTF-8.
 std::string WithoutAccessMark(std::string_view caption);
 std::string AccessLetter(std::string_view caption);
 

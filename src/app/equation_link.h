@@ -12,7 +12,8 @@ namespace parabel {
 // The fragment, with its "#", for the field's text: its UTF-8 bytes, each
 // one that a fragment may not hold as it is (controls, space, '"', '#',
 // '%', '<', '>', '`', '\', '{', '|', '}' and every byte above ASCII)
-// written as %XX. "x^2-5x+6" -> "#x^2-5x+6", "х^2" -> "#%D1%85^2".
+// written as %XX. "x^2-5x+6" -> "#x^2-5x+6", the Cyrillic
+// "\u0445^2" -> "#%D1%85^2".
 std::string EquationFragment(std::string_view fieldText);
 
 // The field's text of a fragment ("#..." or without its "#"): its %XX

@@ -26,10 +26,14 @@ constexpr std::array<std::string_view, 11> kLetterRegions = {"US", "CA", "MX", "
 // The most a character can be wide in the list's bold sans font, in ems:
 // digits, most small letters and the narrow signs 0.75; the other ASCII
 // characters and three small Cyrillic letters 0.86; the widest small letters
-// and a few signs 1.11; any other character ("Щ", "‰", "№") 1.45.
+// and a few signs 1.11; any other character (capital shcha, per mille, the
+// numero sign) 1.45.
 double WidestAdvanceEm(char32_t c) {
-    constexpr std::u32string_view kWide = U"mwMW%@&жшщфыюљњ";
-    constexpr std::u32string_view kMedium = U"дмъ";
+    // The Cyrillic small zhe, sha, shcha, ef, yeru, yu, lje, nje.
+    constexpr std::u32string_view kWide =
+        U"mwMW%@&\u0436\u0448\u0449\u0444\u044B\u044E\u0459\u045A";
+    // The Cyrillic small de, em, hard sign.
+    constexpr std::u32string_view kMedium = U"\u0434\u043C\u044A";
     constexpr std::u32string_view kNarrowSigns = U" !\"'(),-./:;[]_`{|}";
     if (kWide.find(c) != std::u32string_view::npos) {
         return 1.11;

@@ -13,8 +13,13 @@ const char kFooter[] =
     "\"operand N: \"; a message about a line of standard input always starts\n"
     "with \"line N: \". Numbers in equations and worked solutions use the\n"
     "decimal separator of the locale (LC_NUMERIC, LC_ALL, LANG), as the\n"
-    "program does. Exit status: 0 all inputs done, 1 some input failed, 2 bad\n"
-    "arguments.\n";
+    "program does.\n"
+    "--language ru|en, before or after the command, chooses the language of the\n"
+    "worked solutions, the program's messages and the texts in JSON; without it\n"
+    "they follow the first of LANGUAGE, LC_ALL, LC_MESSAGES, LANG that is\n"
+    "Russian or English, else Russian (also for the C/POSIX locale). This help\n"
+    "and the options stay English; a saved solution stays Windows-1251.\n"
+    "Exit status: 0 all inputs done, 1 some input failed, 2 bad arguments.\n";
 
 // The usage lines of a command's synopsis, indented as in a usage block.
 std::string UsageLines(const char* synopsis) {
@@ -37,7 +42,8 @@ std::string FullHelp() {
     }
     usage +=
         "  parabel-cli help [COMMAND]    (or COMMAND --help)\n"
-        "  parabel-cli --version\n";
+        "  parabel-cli --version\n"
+        "  parabel-cli --language ru|en COMMAND ...   (with any command, see below)\n";
     return usage + "\n" + helps + kFooter;
 }
 

@@ -12,6 +12,7 @@
 #include "core/decimal_separator.h"
 #include "help.h"
 #include "input.h"
+#include "language.h"
 
 namespace {
 
@@ -49,6 +50,9 @@ int main(int argc, char** argv) {
     parabel::UseProgramArithmetic();
     parabel::ReadDecimalSeparatorFromLocale();
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (!parabel::cli::TakeLanguageOption(args)) {
+        return 2;
+    }
     if (args.empty()) {
         std::fputs(parabel::cli::FullHelp().c_str(), stderr);
         return 2;

@@ -25,7 +25,8 @@ std::string_view Text(Message message);
 std::string_view Text(Message message, Language language);
 
 // The text with each {name} replaced by its value:
-// FormatText(Message::kPlotReadOut, {{"x", "1"}, {"y", "2"}}) -> "График функции [1;2]".
+// FormatText(Message::kPlotReadOut, {{"x", "1"}, {"y", "2"}}) -> "Graph of the function
+// [1;2]" in English.
 using TextValues = std::initializer_list<std::pair<std::string_view, std::string_view>>;
 std::string FormatText(Message message, TextValues values);
 

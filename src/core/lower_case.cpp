@@ -11,13 +11,13 @@ char32_t LowerCase(char32_t codePoint) {
         return codePoint + ('a' - 'A');
     }
     if (codePoint >= 0x0400 && codePoint <= 0x040F) {
-        return codePoint + 0x50;  // Ѐ .. Џ -> ѐ .. џ
+        return codePoint + 0x50;  // Ie with grave .. Dzhe -> their small letters
     }
     if (codePoint >= 0x0410 && codePoint <= 0x042F) {
-        return codePoint + 0x20;  // А .. Я -> а .. я
+        return codePoint + 0x20;  // A .. Ya -> a .. ya
     }
     if (codePoint == 0x0490) {
-        return 0x0491;  // Ґ -> ґ
+        return 0x0491;  // Ghe with upturn -> its small letter
     }
     return codePoint;
 }

@@ -33,7 +33,8 @@ std::string Windows1251ToUtf8(std::string_view bytes);
 // Text to show of bytes that should be UTF-8 but may not be, such as a file
 // name from an old archive: the valid UTF-8 as it is, each byte of a broken
 // sequence read as Windows-1251 (the encoding such names were written in
-// here), so that "\xF3\xF0.txt" shows as "ур.txt", not as two marks.
+// here), so that "\xF3\xF0.txt" shows as "\u0443\u0440.txt" (two Cyrillic
+// letters), not as two marks.
 std::string ShowableText(std::string_view bytes);
 
 }  // namespace parabel

@@ -42,7 +42,10 @@ expect() {
 }
 
 expect "plot" _parabel_cli parabel-cli pl
-expect "--help --version help number plot settings solve" _parabel_cli parabel-cli ""
+expect "--help --language --version help number plot settings solve" _parabel_cli parabel-cli ""
+expect "en" _parabel_cli parabel-cli --language e
+expect "--json" _parabel_cli parabel-cli --language en solve --j
+expect "settings solve" _parabel_cli parabel-cli --language ru help s
 expect "--json" _parabel_cli parabel-cli solve --j
 expect "--bits" _parabel_cli parabel-cli number --b
 expect "svg" _parabel_cli parabel-cli plot x^2 --format s

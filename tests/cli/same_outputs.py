@@ -11,7 +11,8 @@ The inputs: equations whose coefficients range from 1e-4930 to 1e4930, with
 '.' and ',' as the decimal separator (the C locale and a comma locale made
 with localedef), and every kind of failure (form, conversion, text the field
 cannot hold, faults of the arithmetic and of the drawing). Both builds run:
-solve, solve --values, --saved and --json over all equations at once;
+solve, solve --values, --saved and --json over all equations at once, in
+Russian and with --language en;
 number --bits over the coefficient texts; plot --trace and plot as BMP over a
 share of the equations, one run each, and full-screen pictures as BMP, PNG
 and SVG over a smaller share.
@@ -97,7 +98,9 @@ class Comparison:
         self.runs = 0
 
     def same(self, args, stdin=b"", env=None):
-        env = {**os.environ, **(env or {})}
+        # Russian unless a run asks for English, whatever the user's
+        # interface languages are.
+        env = {**{k: v for k, v in os.environ.items() if k != "LANGUAGE"}, **(env or {})}
         a, b = (run(cli, args, stdin, env) for cli in self.clis)
         self.runs += 1
         if a != b:
@@ -125,6 +128,7 @@ def main():
             stdin = "\n".join(equations).encode() + b"\n"
             for mode in ([], ["--values"], ["--saved"], ["--json"]):
                 comparison.same(["solve"] + mode, stdin, env)
+                comparison.same(["--language", "en", "solve"] + mode, stdin, env)
             texts = [coefficient(rng, separator) for _ in range(options.equations)]
             comparison.same(["number", "--bits"], "\n".join(texts).encode() + b"\n", env)
             for text in FIXED + rng.sample(equations, options.pictures):

@@ -82,7 +82,7 @@ if [ -f "$desktop" ]; then
     # program is listed under, its texts in both languages, the launch
     # feedback and the window class that ties the window to the entry.
     for line in 'Categories=Education;Math;' 'Terminal=false' 'StartupNotify=true' \
-        'StartupWMClass=parabel' 'Name=' 'GenericName=' 'GenericName\[ru\]=' 'Comment=' \
+        'StartupWMClass=parabel' 'Name=' 'Name\[ru\]=' 'GenericName=' 'GenericName\[ru\]=' 'Comment=' \
         'Comment\[ru\]=' 'Keywords=' 'Keywords\[ru\]='; do
         grep -q "^$line" "$desktop" || fail "the desktop entry has no line ${line//\\/}"
     done
@@ -126,7 +126,7 @@ if [ -f "$metainfo" ]; then
     fi
     # The metainfo's paragraphs, in both languages, tell of every command a user
     # would look for.
-    for word in preview PDF history печатается просмотр истори; do
+    for word in preview PDF history English печатается просмотр истори английски; do
         grep -q "$word" "$metainfo" || fail "the metainfo's description does not tell of: $word"
     done
     launchable="$(sed -n 's/.*<launchable type="desktop-id">\(.*\)<\/launchable>.*/\1/p' "$metainfo")"
