@@ -117,7 +117,7 @@ EquationCandidate DrawIncomplete(WorksheetRandom& random) {
         const int denominator = random.OneOf(kDenominators);
         const int k = random.OneOf(denominator == 1 ? std::span<const int>(kWholeFactors)
                                                     : std::span<const int>(kFractionFactors));
-        const int numerator = random.Between(1, std::abs(k) == 1 ? 9 : 6);
+        const int numerator = random.Between(1, std::abs(k) == 1 ? 9 : 4);
         return FromRoots(k, Root(numerator, denominator), Root(-numerator, denominator));
     }
     // a x^2 + c with a and c of one sign: no root.
