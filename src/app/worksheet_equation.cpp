@@ -21,7 +21,8 @@ ExactRoot Root(std::int64_t numerator, std::int64_t denominator) {
 EquationCandidate FromRoots(std::int64_t k, ExactRoot first, ExactRoot second) {
     EquationCandidate candidate;
     candidate.a = k * first.denominator * second.denominator;
-    candidate.b = -k * (first.denominator * second.numerator + second.denominator * first.numerator);
+    candidate.b =
+        -k * (first.denominator * second.numerator + second.denominator * first.numerator);
     candidate.c = k * first.numerator * second.numerator;
     candidate.roots = {first, second};
     return candidate;

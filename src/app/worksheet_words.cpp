@@ -12,7 +12,7 @@ std::string VariantAndSeed(std::uint32_t seed, int variant) {
 
 const char* const kWorksheetTitle = "Квадратные уравнения";
 
-const char* const kPupilLine = "Фамилия, имя: ______________________________   Дата: ____________";
+const char* const kPupilLine = "Фамилия, имя: __________________   Дата: ________";
 
 std::string WorksheetHeading(std::uint32_t seed, int variant) {
     return std::string(kWorksheetTitle) + ". " + VariantAndSeed(seed, variant);

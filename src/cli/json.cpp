@@ -114,8 +114,8 @@ std::string JsonOfWorksheetVariant(std::uint32_t seed, const WorksheetVariant& v
         if (json.back() != '[') {
             json += ",";
         }
-        json += "{\"equation\":" + JsonString(equation.text) + ",\"kind\":" +
-                JsonString(KindName(equation.kind)) +
+        json += "{\"equation\":" + JsonString(equation.text) +
+                ",\"kind\":" + JsonString(KindName(equation.kind)) +
                 ",\"lines\":" + JsonStrings(equation.solution) + "}";
     }
     return json + "]}";

@@ -63,7 +63,8 @@ void ReadSeeds(const std::string& text, WorksheetOptions& options) {
     const auto firstSeed = WholeNumber(first, 0, UINT32_MAX);
     const auto lastSeed = WholeNumber(last, 0, UINT32_MAX);
     if (!firstSeed || !lastSeed || *lastSeed < *firstSeed) {
-        Usage("--seed " + text + ": a seed is a whole number from 0 to 4294967295, or a range"
+        Usage("--seed " + text +
+              ": a seed is a whole number from 0 to 4294967295, or a range"
               " of them FIRST-LAST");
     }
     options.request.seed = *firstSeed;

@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <stdexcept>
 
+#include "app/worksheet_pages.h"
 #include "app/worksheet_random.h"
+#include "app/worksheet_words.h"
 #include "core/decimal_separator.h"
 #include "support/files.h"
 
@@ -55,9 +58,9 @@ TEST(Worksheet, TheSeedsTableGivesItsEquations) {
         const std::vector<std::string> row = Fields(line, '\t');
         ASSERT_EQ(row.size(), 7u);
         const ScopedDecimalSeparator separator(row[4].front());
-        const Worksheet worksheet = MakeWorksheet({static_cast<std::uint32_t>(std::stoul(row[0])),
-                                                   std::stoi(row[1]), std::stoi(row[2]),
-                                                   KindsOfList(row[3])});
+        const Worksheet worksheet =
+            MakeWorksheet({static_cast<std::uint32_t>(std::stoul(row[0])), std::stoi(row[1]),
+                           std::stoi(row[2]), KindsOfList(row[3])});
         const auto variant = static_cast<std::size_t>(std::stoi(row[5]) - 1);
         ASSERT_LT(variant, worksheet.variants.size());
         EXPECT_EQ(Texts(worksheet.variants[variant]), Fields(row[6], ' '));
@@ -86,8 +89,10 @@ TEST(Worksheet, KindsComeInBlocksFromTheEasiestAtTheSamePlaceInEveryVariant) {
         std::vector<EquationKind> expected;
     } rows[] = {
         {6, {}, {kWhole, kFractions, kOne, kNone, kDecimal, kIncomplete}},
-        {12, {}, {kWhole, kWhole, kFractions, kFractions, kOne, kOne, kNone, kNone, kDecimal,
-                  kDecimal, kIncomplete, kIncomplete}},
+        {12,
+         {},
+         {kWhole, kWhole, kFractions, kFractions, kOne, kOne, kNone, kNone, kDecimal, kDecimal,
+          kIncomplete, kIncomplete}},
         {3, {}, {kWhole, kOne, kDecimal}},
         {1, {}, {kWhole}},
         {5, {kNone, kWhole, kNone}, {kWhole, kWhole, kWhole, kNone, kNone}},
@@ -179,6 +184,93 @@ TEST(WorksheetRandom, SplitMix64AndWholeRanges) {
     for (const int times : seen) {
         EXPECT_GT(times, 400);  // each of 19 about 526 times
     }
+}
+
+// Every line of a column fits the column's width, so nothing is cut off at a
+// sheet's edge or runs into the other column.
+bool FitsWidth(const std::vector<std::string>& lines, double widthEm) {
+    for (const std::string& line : lines) {
+        if (WrappedLine(line, widthEm).size() != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST(WorksheetPages, SheetsHoldEveryEquationOnceDownTwoColumnsWithRoomToWork) {
+    // Paper, count, pages of each sheet; every equation has 4 empty lines
+    // under it: on A4 8 equations a column, 7 on Letter.
+    const struct {
+        const Paper& paper;
+        int count;
+        std::size_t pages;
+    } rows[] = {
+        {kA4, 1, 1}, {kA4, 16, 1}, {kA4, 17, 2}, {kA4, 20, 2}, {kA4, 40, 3}, {kLetter, 40, 3},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.paper.name) + " " + std::to_string(row.count));
+        const Worksheet worksheet = MakeWorksheet({7, row.count, 4, {}});
+        const std::vector<PrintedDocument> documents =
+            LayOutWorksheet(row.paper, worksheet, false, {8, 12, 2026});
+        ASSERT_EQ(documents.size(), 8u);  // four sheets, then four keys
+        for (const WorksheetVariant& variant : worksheet.variants) {
+            const PrintedDocument& sheet = documents[static_cast<std::size_t>(variant.number - 1)];
+            EXPECT_EQ(sheet.pages.size(), row.pages);
+            const double columnEm = TextWidthEm(sheet) / 2 - 1;
+            std::vector<std::string> equations;
+            for (const PrintedPage& page : sheet.pages) {
+                EXPECT_EQ(page.lines.front(), WorksheetHeading(7, variant.number));
+                EXPECT_EQ(page.lines[1] == kPupilLine, &page == &sheet.pages.front());
+                EXPECT_LE(page.lines.size(), LinesPerPage(sheet));
+                EXPECT_LE(page.secondColumn.size(), LinesPerPage(sheet));
+                EXPECT_TRUE(FitsWidth(page.lines, TextWidthEm(sheet)));
+                const std::size_t top = page.lines[1] == kPupilLine ? 3 : 2;
+                EXPECT_TRUE(FitsWidth(page.secondColumn, columnEm));
+                for (const auto* column : {&page.lines, &page.secondColumn}) {
+                    EXPECT_TRUE(std::all_of(column->begin(), column->begin() + top,
+                                            [&](const std::string& line) {
+                                                return column == &page.lines || line.empty();
+                                            }));
+                    for (std::size_t i = top; i < column->size(); i += 1 + kWorkLines) {
+                        EXPECT_TRUE(FitsWidth({(*column)[i]}, columnEm)) << (*column)[i];
+                        EXPECT_TRUE(
+                            std::all_of(column->begin() + static_cast<long>(i) + 1,
+                                        column->begin() + static_cast<long>(i) + 5,
+                                        [](const std::string& line) { return line.empty(); }));
+                        equations.push_back((*column)[i]);
+                    }
+                }
+            }
+            std::vector<std::string> expected;
+            for (std::size_t i = 0; i < variant.equations.size(); ++i) {
+                expected.push_back(std::to_string(i + 1) + ") " + variant.equations[i].text + "=0");
+            }
+            EXPECT_EQ(equations, expected);
+            EXPECT_EQ(documents[4 + static_cast<std::size_t>(variant.number - 1)].title,
+                      WorksheetKeyHeading(7, variant.number));
+        }
+    }
+}
+
+TEST(WorksheetPages, KeysGiveTheAnswerLinesOrTheWorkedSolutions) {
+    const Worksheet worksheet =
+        MakeWorksheet({3, 2, 2, {EquationKind::kWhole, EquationKind::kNone}});
+    const WorksheetVariant& variant = worksheet.variants[1];
+    const WorksheetEquation& first = variant.equations[0];
+    const WorksheetEquation& second = variant.equations[1];
+    EXPECT_EQ(WorksheetKeyLines(3, variant, false),
+              (std::vector<std::string>{"Ответы. Вариант 2. Лист № 3", "",
+                                        "1) " + first.text + "=0", AnswerLine(first),
+                                        "2) " + second.text + "=0", "Ответ: Корней нет."}));
+    std::vector<std::string> worked = {"Ответы. Вариант 2. Лист № 3", ""};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const WorksheetEquation& equation = variant.equations[i];
+        worked.push_back(std::to_string(i + 1) + ") " + equation.text + "=0");
+        worked.insert(worked.end(), equation.solution.begin() + 1, equation.solution.end());
+        worked.emplace_back();
+    }
+    EXPECT_EQ(WorksheetKeyLines(3, variant, true), worked);
+    EXPECT_EQ(worked.size(), 2u + 11u + 8u);  // a solution of two roots, one of none
 }
 
 }  // namespace
