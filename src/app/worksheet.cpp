@@ -123,6 +123,7 @@ std::optional<EquationKind> KindNamed(std::string_view name) {
 
 std::vector<EquationKind> AllKinds() {
     std::vector<EquationKind> kinds;
+    kinds.reserve(kEquationKindCount);
     for (int i = 0; i < kEquationKindCount; ++i) {
         kinds.push_back(static_cast<EquationKind>(i));
     }

@@ -98,7 +98,7 @@ EquationCandidate DrawDecimal(WorksheetRandom& random) {
     // m/100 (x - r1)(x - r2): whole roots under decimal coefficients.
     constexpr int kFactors[] = {10, 20, 25, 50, 150, 250};
     EquationCandidate candidate =
-        FromRoots(sign * random.OneOf(kFactors), Root(random.Between(-6, 6), 1),
+        FromRoots(std::int64_t{sign} * random.OneOf(kFactors), Root(random.Between(-6, 6), 1),
                   Root(random.Between(-6, 6), 1));
     candidate.inHundredths = true;
     return candidate;
@@ -125,7 +125,7 @@ EquationCandidate DrawIncomplete(WorksheetRandom& random) {
     constexpr int kLeading[] = {1, 1, 2, 3, -1};
     EquationCandidate candidate;
     candidate.a = random.OneOf(kLeading);
-    candidate.c = (candidate.a < 0 ? -1 : 1) * random.Between(1, 25);
+    candidate.c = std::int64_t{candidate.a < 0 ? -1 : 1} * random.Between(1, 25);
     return candidate;
 }
 
