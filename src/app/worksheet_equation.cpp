@@ -41,15 +41,20 @@ EquationCandidate DrawWhole(WorksheetRandom& random) {
     constexpr int kLeading[] = {1, 1, 1, 1, -1, -1, 2, -2, 3};
     const int a = random.OneOf(kLeading);
     const int limit = std::abs(a) == 1 ? 9 : 5;
-    return FromRoots(a, Root(random.Between(-limit, limit), 1),
-                     Root(random.Between(-limit, limit), 1));
+    const int first = random.Between(-limit, limit);
+    const int second = random.Between(-limit, limit);
+    return FromRoots(a, Root(first, 1), Root(second, 1));
 }
 
 EquationCandidate DrawFractions(WorksheetRandom& random) {
     constexpr int kSigns[] = {1, 1, 1, -1};
     const int sign = random.OneOf(kSigns);
-    const ExactRoot first = Root(random.Between(-9, 9), random.Between(2, 5));
-    const ExactRoot second = Root(random.Between(-6, 6), random.Between(1, 3));
+    const int firstNumerator = random.Between(-9, 9);
+    const int firstDenominator = random.Between(2, 5);
+    const int secondNumerator = random.Between(-6, 6);
+    const int secondDenominator = random.Between(1, 3);
+    const ExactRoot first = Root(firstNumerator, firstDenominator);
+    const ExactRoot second = Root(secondNumerator, secondDenominator);
     EquationCandidate candidate = Reduced(FromRoots(1, first, second));
     candidate.a *= sign;
     candidate.b *= sign;
@@ -86,20 +91,24 @@ EquationCandidate DrawDecimal(WorksheetRandom& random) {
     constexpr int kSigns[] = {1, 1, -1};
     const int sign = random.OneOf(kSigns);
     if (random.Between(0, 1) == 0) {
-        // (x - t1/10)(x - t2/10): b with one decimal place, c with two.
-        EquationCandidate candidate =
-            FromRoots(sign, Root(random.Between(-30, 30), 10), Root(random.Between(-30, 30), 10));
-        candidate.a *= kHundred;
-        candidate.b *= kHundred;
-        candidate.c *= kHundred;
+        // ±(x - t1/10)(x - t2/10): b with one decimal place, c with two.
+        const int first = random.Between(-30, 30);
+        const int second = random.Between(-30, 30);
+        EquationCandidate candidate;
+        candidate.a = sign * kHundred;
+        candidate.b = -sign * 10 * std::int64_t{first + second};
+        candidate.c = sign * std::int64_t{first} * second;
         candidate.inHundredths = true;
+        candidate.roots = {Root(first, 10), Root(second, 10)};
         return candidate;
     }
     // m/100 (x - r1)(x - r2): whole roots under decimal coefficients.
     constexpr int kFactors[] = {10, 20, 25, 50, 150, 250};
+    const int factor = random.OneOf(kFactors);
+    const int first = random.Between(-6, 6);
+    const int second = random.Between(-6, 6);
     EquationCandidate candidate =
-        FromRoots(std::int64_t{sign} * random.OneOf(kFactors), Root(random.Between(-6, 6), 1),
-                  Root(random.Between(-6, 6), 1));
+        FromRoots(std::int64_t{sign} * factor, Root(first, 1), Root(second, 1));
     candidate.inHundredths = true;
     return candidate;
 }

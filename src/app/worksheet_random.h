@@ -1,7 +1,9 @@
 // The worksheet's own pseudo-random numbers: SplitMix64 and a range
 // reduction of plain integer arithmetic, so that a seed gives the same
 // equations on every processor, arithmetic and face. No standard-library
-// distribution takes part: their results differ between libraries.
+// distribution takes part: their results differ between libraries. Each
+// number is drawn in a statement of its own, never two among one call's
+// arguments, whose order of evaluation differs between compilers.
 #pragma once
 
 #include <cstdint>
