@@ -96,7 +96,7 @@ EquationCandidate DrawDecimal(WorksheetRandom& random) {
         const int second = random.Between(-30, 30);
         EquationCandidate candidate;
         candidate.a = sign * kHundred;
-        candidate.b = -sign * 10 * std::int64_t{first + second};
+        candidate.b = std::int64_t{-10} * sign * (first + second);
         candidate.c = sign * std::int64_t{first} * second;
         candidate.inHundredths = true;
         candidate.roots = {Root(first, 10), Root(second, 10)};
