@@ -125,6 +125,15 @@ std::vector<std::string> WrappedLine(std::string_view line, double widthEm) {
     return pieces;
 }
 
+std::size_t LinesPerPage(const PrintedDocument& document) {
+    const double bottom = document.paper.height - document.margin;
+    return static_cast<std::size_t>((bottom - document.textTop) / document.lineHeight);
+}
+
+double TextWidthEm(const PrintedDocument& document) {
+    return (document.paper.width - 2 * document.margin) / (document.fontSizePt * kPointMm);
+}
+
 PrintedDocument LayOutPrintedDocument(const Paper& paper, const std::vector<std::string>& lines,
                                       int pictureWidth, int pictureHeight,
                                       const PrintedDate& date) {
@@ -146,9 +155,8 @@ PrintedDocument LayOutPrintedDocument(const Paper& paper, const std::vector<std:
 
     // The text and the plot stay above the bottom margin, the footer below.
     const double bottom = paper.height - kMargin;
-    const auto linesPerPage =
-        static_cast<std::size_t>((bottom - document.textTop) / document.lineHeight);
-    const double widthEm = (paper.width - 2 * kMargin) / (kListFontPt * kPointMm);
+    const std::size_t linesPerPage = LinesPerPage(document);
+    const double widthEm = TextWidthEm(document);
     document.pages.emplace_back();
     for (const std::string& line : lines) {
         for (std::string& piece : WrappedLine(line, widthEm)) {

@@ -36,10 +36,14 @@ struct PrintedDate {
 };
 
 // One sheet of the printout: its lines, each short enough for the paper's
-// width, and the plot when it stands on this sheet.
+// width, and the plot when it stands on this sheet. A worksheet's sheet has
+// a second column of lines too, row by row beside the first from the
+// sheet's first line, at the document's secondColumnLeft; its rows beside
+// full-width lines of the first column are empty.
 struct PrintedPage {
     std::vector<std::string> lines;
     std::optional<double> plotTop;
+    std::vector<std::string> secondColumn;
 };
 
 // The printout: the text, in the list's font (bold sans) and size, one line
@@ -66,7 +70,8 @@ struct PrintedDocument {
     std::string footerRight;
     double footerBaseline = 0;
     double footerFontSizePt = 0;
-    double margin = 0;  // left and right
+    double margin = 0;            // left and right, and below the text
+    double secondColumnLeft = 0;  // where a page's second column starts
 };
 
 // A picture pixel on paper: 1/100 inch, so 322 pixels come to 8.2 cm.
@@ -86,6 +91,11 @@ int DotsPerPicturePixel(double dotsPerInch);
 // pictureWidth x pictureHeight pixels (0 x 0: no plot), at the list's size.
 PrintedDocument LayOutPrintedDocument(const Paper& paper, const std::vector<std::string>& lines,
                                       int pictureWidth, int pictureHeight, const PrintedDate& date);
+
+// The lines of text a sheet of `document` holds above its bottom margin, and
+// the width of the text between its side margins in the font's ems.
+std::size_t LinesPerPage(const PrintedDocument& document);
+double TextWidthEm(const PrintedDocument& document);
 
 // `line` cut into pieces that are each at most `widthEm` wide in the list's
 // bold font, by the widest its characters can be: after the last space that

@@ -5,7 +5,7 @@ namespace parabel::cli {
 namespace {
 
 const Command* const kCommands[] = {&kSolveCommand, &kNumberCommand, &kPlotCommand,
-                                    &kSettingsCommand};
+                                    &kSettingsCommand, &kWorksheetCommand};
 
 }  // namespace
 

@@ -25,6 +25,7 @@ extern const Command kSolveCommand;
 extern const Command kNumberCommand;
 extern const Command kPlotCommand;
 extern const Command kSettingsCommand;
+extern const Command kWorksheetCommand;
 
 // Every command, in the order the help lists them.
 std::span<const Command* const> Commands();

@@ -107,4 +107,18 @@ std::string JsonOfRefusedText(const std::string& input, const std::string& messa
            JsonError("text", message) + "}";
 }
 
+std::string JsonOfWorksheetVariant(std::uint32_t seed, const WorksheetVariant& variant) {
+    std::string json = "{\"seed\":" + std::to_string(seed) +
+                       ",\"variant\":" + std::to_string(variant.number) + ",\"equations\":[";
+    for (const WorksheetEquation& equation : variant.equations) {
+        if (json.back() != '[') {
+            json += ",";
+        }
+        json += "{\"equation\":" + JsonString(equation.text) +
+                ",\"kind\":" + JsonString(KindName(equation.kind)) +
+                ",\"lines\":" + JsonStrings(equation.solution) + "}";
+    }
+    return json + "]}";
+}
+
 }  // namespace parabel::cli

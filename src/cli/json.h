@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/worksheet.h"
 #include "core/solver.h"
 
 namespace parabel::cli {
@@ -40,5 +41,13 @@ std::string JsonOfSkippedLine(const std::string& message);
 // The object of an equation longer than the field holds, which is not
 // solved: as a skipped line's, with "input" the text as given.
 std::string JsonOfRefusedText(const std::string& input, const std::string& message);
+
+// The object of one variant of a worksheet, on one line:
+//   "seed"       the sheet's seed, a number
+//   "variant"    the variant's number, from 1
+//   "equations"  [{"equation": the text as a pupil types it ("2x^2-3x-5"),
+//                  "kind": its kind's name ("whole", ...),
+//                  "lines": the saved solution's lines}, ...]
+std::string JsonOfWorksheetVariant(std::uint32_t seed, const WorksheetVariant& variant);
 
 }  // namespace parabel::cli

@@ -42,7 +42,7 @@ expect() {
 }
 
 expect "plot" _parabel_cli parabel-cli pl
-expect "--help --language --version help number plot settings solve" _parabel_cli parabel-cli ""
+expect "--help --language --version help number plot settings solve worksheet" _parabel_cli parabel-cli ""
 expect "en" _parabel_cli parabel-cli --language e
 expect "--json" _parabel_cli parabel-cli --language en solve --j
 expect "settings solve" _parabel_cli parabel-cli --language ru help s
@@ -52,6 +52,9 @@ expect "svg" _parabel_cli parabel-cli plot x^2 --format s
 expect "pink purple" _parabel_cli parabel-cli plot x^2 --color p
 expect "--screen" _parabel_cli parabel-cli plot x^2 --sc
 expect "plot" _parabel_cli parabel-cli help pl
+expect "--key --kinds" _parabel_cli parabel-cli worksheet --k
+expect "whole,none" _parabel_cli parabel-cli worksheet --kinds whole,n
+expect "fractions" _parabel_cli parabel-cli worksheet --count 4 --kinds f
 expect "settings solve" _parabel_cli parabel-cli help s
 expect "$files/a.png $files/b.SVG $files/d.bmp $files/sub" _parabel_cli parabel-cli plot x^2 -o "$files/"
 expect "--version" _parabel parabel --v

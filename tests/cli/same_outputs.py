@@ -15,7 +15,8 @@ solve, solve --values, --saved and --json over all equations at once, in
 Russian and with --language en;
 number --bits over the coefficient texts; plot --trace and plot as BMP over a
 share of the equations, one run each, and full-screen pictures as BMP, PNG
-and SVG over a smaller share.
+and SVG over a smaller share; worksheet --json over a range of seeds and
+--key for each sheet of the shared table tests/app/worksheet_seeds.tsv.
 Compared: standard output, standard error and the exit status."""
 
 import argparse
@@ -78,6 +79,22 @@ FIXED = [
 ]
 
 
+def table_sheets():
+    """The worksheet arguments of each row of the shared table of seeds, and
+    the row's decimal separator."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "app",
+                        "worksheet_seeds.tsv")
+    sheets = set()
+    with open(path, encoding="utf-8") as table:
+        for line in table:
+            if line.strip() and not line.startswith("#"):
+                seed, count, variants, kinds, separator = line.split("\t")[:5]
+                args = ["worksheet", "--seed", seed, "--count", count, "--variants", variants]
+                sheets.add((tuple(args + (["--kinds", kinds] if kinds != "all" else [])),
+                            separator))
+    return sorted(sheets)
+
+
 def comma_locale(folder):
     path = os.path.join(folder, "ru_RU.UTF-8")
     subprocess.run(["localedef", "-i", "ru_RU", "-f", "UTF-8", path],
@@ -117,6 +134,7 @@ def main():
     parser.add_argument("--equations", type=int, default=20000)
     parser.add_argument("--pictures", type=int, default=300)
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--sheets", type=int, default=300)
     options = parser.parse_args()
     rng = random.Random(options.seed)
     folder = tempfile.mkdtemp(prefix="parabel-same-")
@@ -139,6 +157,11 @@ def main():
                 for picture in ("bmp", "png", "svg"):
                     comparison.same(["plot", text, "-o", "-", "--format", picture, "--screen",
                                      f"{width}x{height}"], env=env)
+            comparison.same(["worksheet", "--seed", f"0-{options.sheets - 1}", "--variants", "4",
+                             "--count", "40", "--json"], env=env)
+            for args, table_separator in table_sheets():
+                if table_separator == separator:
+                    comparison.same(list(args) + ["--key"], env=env)
         print(f"same outputs: {comparison.runs} runs of each build, "
               f"{2 * (len(FIXED) + options.equations)} equations")
     finally:

@@ -197,7 +197,7 @@ TEST(CliSolve, EveryCommandHasItsHelp) {
     EXPECT_EQ(all.status, 0);
     EXPECT_EQ(RunProgram(PARABEL_CLI, {"help"}).out, all.out);
     const std::string usage = all.out.substr(0, all.out.find("\n\n"));
-    for (const char* command : {"solve", "number", "plot", "settings"}) {
+    for (const char* command : {"solve", "number", "plot", "settings", "worksheet"}) {
         SCOPED_TRACE(command);
         const auto help = RunProgram(PARABEL_CLI, {"help", command});
         EXPECT_EQ(help.status, 0);
