@@ -31,7 +31,7 @@ PrintedPage& StartSheetPage(PrintedDocument& document, const std::string& headin
     PrintedPage& page = document.pages.emplace_back();
     page.lines = WrappedLine(heading, widthEm);
     if (document.pages.size() == 1) {
-        for (std::string& piece : WrappedLine(kPupilLine, widthEm)) {
+        for (std::string& piece : WrappedLine(PupilLine(), widthEm)) {
             page.lines.push_back(std::move(piece));
         }
     }

@@ -1,43 +1,38 @@
 #include "worksheet_words.h"
 
+#include "core/catalog.h"
+
 namespace parabel {
 
-namespace {
-
-std::string VariantAndSeed(std::uint32_t seed, int variant) {
-    return "Вариант " + std::to_string(variant) + ". Лист № " + std::to_string(seed);
+std::string WorksheetTitle() {
+    return std::string(Text(Message::kWorksheetTitle));
 }
 
-}  // namespace
-
-const char* const kWorksheetTitle = "Квадратные уравнения";
-
-const char* const kPupilLine = "Фамилия, имя: __________________   Дата: ________";
-
 std::string WorksheetHeading(std::uint32_t seed, int variant) {
-    return std::string(kWorksheetTitle) + ". " + VariantAndSeed(seed, variant);
+    return FormatText(Message::kWorksheetHeading,
+                      {{"variant", std::to_string(variant)}, {"seed", std::to_string(seed)}});
 }
 
 std::string WorksheetKeyHeading(std::uint32_t seed, int variant) {
-    return "Ответы. " + VariantAndSeed(seed, variant);
+    return FormatText(Message::kWorksheetKeyHeading,
+                      {{"variant", std::to_string(variant)}, {"seed", std::to_string(seed)}});
 }
 
-const char* KindTitle(EquationKind kind) {
+std::string PupilLine() {
+    return std::string(Text(Message::kWorksheetPupilLine));
+}
+
+std::string KindTitle(EquationKind kind) {
     switch (kind) {
-        case EquationKind::kWhole:
-            return "Два целых корня";
-        case EquationKind::kFractions:
-            return "Корни — простые дроби";
-        case EquationKind::kOne:
-            return "Один корень (D = 0)";
-        case EquationKind::kNone:
-            return "Корней нет (D < 0)";
-        case EquationKind::kDecimal:
-            return "Десятичные коэффициенты";
+        case EquationKind::kWhole: return std::string(Text(Message::kWorksheetKindWhole));
+        case EquationKind::kFractions: return std::string(Text(Message::kWorksheetKindFractions));
+        case EquationKind::kOne: return std::string(Text(Message::kWorksheetKindOne));
+        case EquationKind::kNone: return std::string(Text(Message::kWorksheetKindNone));
+        case EquationKind::kDecimal: return std::string(Text(Message::kWorksheetKindDecimal));
         case EquationKind::kIncomplete:
-            return "Неполные уравнения (b = 0 или c = 0)";
+            return std::string(Text(Message::kWorksheetKindIncomplete));
     }
-    return "";
+    return {};
 }
 
 }  // namespace parabel

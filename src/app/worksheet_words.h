@@ -1,6 +1,5 @@
-// The worksheet's words that a user reads: the sheet's title and heading,
-// the pupil's line and the kinds' plain names. Kept in one place so that
-// they move into the program's catalog together.
+// The worksheet's words that a user reads, in the interface language: the
+// sheet's title and headings, the pupil's line and the kinds' plain names.
 #pragma once
 
 #include <cstdint>
@@ -10,20 +9,20 @@
 
 namespace parabel {
 
-// "Квадратные уравнения"
-extern const char* const kWorksheetTitle;
+// "Quadratic equations"
+std::string WorksheetTitle();
 
-// The heading of a variant's sheet: "Квадратные уравнения. Вариант 2.
-// Лист № 12345".
+// The heading of a variant's sheet: "Quadratic equations. Variant 2. Sheet
+// no. 12345".
 std::string WorksheetHeading(std::uint32_t seed, int variant);
 
-// The heading of a variant's answers: "Ответы. Вариант 2. Лист № 12345".
+// The heading of a variant's answers: "Answers. Variant 2. Sheet no. 12345".
 std::string WorksheetKeyHeading(std::uint32_t seed, int variant);
 
 // The line for the pupil's name and the date.
-extern const char* const kPupilLine;
+std::string PupilLine();
 
-// The kind's plain name, as a dialog lists it: "Два целых корня", ...
-const char* KindTitle(EquationKind kind);
+// The kind's plain name, as a dialog lists it: "Two whole-number roots", ...
+std::string KindTitle(EquationKind kind);
 
 }  // namespace parabel

@@ -220,11 +220,11 @@ TEST(WorksheetPages, SheetsHoldEveryEquationOnceDownTwoColumnsWithRoomToWork) {
             std::vector<std::string> equations;
             for (const PrintedPage& page : sheet.pages) {
                 EXPECT_EQ(page.lines.front(), WorksheetHeading(7, variant.number));
-                EXPECT_EQ(page.lines[1] == kPupilLine, &page == &sheet.pages.front());
+                EXPECT_EQ(page.lines[1] == PupilLine(), &page == &sheet.pages.front());
                 EXPECT_LE(page.lines.size(), LinesPerPage(sheet));
                 EXPECT_LE(page.secondColumn.size(), LinesPerPage(sheet));
                 EXPECT_TRUE(FitsWidth(page.lines, TextWidthEm(sheet)));
-                const std::size_t top = page.lines[1] == kPupilLine ? 3 : 2;
+                const std::size_t top = page.lines[1] == PupilLine() ? 3 : 2;
                 EXPECT_TRUE(FitsWidth(page.secondColumn, columnEm));
                 for (const auto* column : {&page.lines, &page.secondColumn}) {
                     EXPECT_TRUE(std::all_of(column->begin(), column->begin() + top,
