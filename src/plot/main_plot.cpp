@@ -1,5 +1,8 @@
 #include "main_plot.h"
 
+#include <array>
+#include <cstddef>
+
 #include "core/checked.h"
 #include "core/real_to_text.h"
 #include "core/round.h"
@@ -12,6 +15,23 @@ namespace {
 // "No previous point yet", as one coordinate of the previous point.
 constexpr Extended kNoPoint = 2147483647;
 
+constexpr std::int32_t kFirstColumn = -150;
+constexpr std::int32_t kLastColumn = 150;
+using PanelColumns = std::array<Extended, kLastColumn - kFirstColumn + 1>;
+
+// x = i / 10 of every column i of the panel: the division, the dearest
+// operation of a point, done once for all curves.
+const PanelColumns& PanelColumnsX() {
+    static const PanelColumns columns = [] {
+        PanelColumns x;
+        for (std::int32_t i = kFirstColumn; i <= kLastColumn; ++i) {
+            x[static_cast<std::size_t>(i - kFirstColumn)] = ColumnX(i);
+        }
+        return x;
+    }();
+    return columns;
+}
+
 // The 300 segments joining P(i) = (i + 150, 160 - r(i)); the previous point's
 // y is 160 - R from the full 64-bit R, held exactly in extended precision
 // (it may leave the signed 64-bit range), and reaches the surface as its low
@@ -20,8 +40,10 @@ void DrawCurve(Surface& surface, Extended a, Extended b, Extended c) {
     Extended previousX = kNoPoint;
     Extended previousY = kNoPoint;
     std::int32_t previousYLow = 0;
-    for (std::int32_t i = -150; i <= 150; ++i) {
-        const std::int64_t r = CurveRow(i, a, b, c);
+    const PanelColumns& columnsX = PanelColumnsX();
+    for (std::int32_t i = kFirstColumn; i <= kLastColumn; ++i) {
+        const std::int64_t r =
+            CurveRowAtX(columnsX[static_cast<std::size_t>(i - kFirstColumn)], a, b, c);
         const std::int32_t y = WrapSub(160, WrapToInt32(r));
         if (previousX != kNoPoint && previousY != kNoPoint) {
             surface.MoveTo(static_cast<std::int32_t>(previousX.ToInt64()), previousYLow);
