@@ -272,13 +272,13 @@ inline SoftExtended ToIntegral(SoftExtended a, bool nearest) {
     const int shift = 63 - power;
     std::uint64_t kept = a.significand() >> shift;
     if (nearest) {
+        // Up above half, or at half to even; added without a branch, as
+        // RoundPack does.
         const std::uint64_t rest = a.significand() << (64 - shift);
-        if (rest > kHalfGuard || (rest == kHalfGuard && (kept & 1) != 0)) {
-            ++kept;
-            if ((kept >> (64 - shift)) != 0) {  // up to the next power of two
-                return SoftExtended::FromFields(
-                    a.negative(), static_cast<std::uint16_t>(a.exponent() + 1), kIntegerBit);
-            }
+        kept += rest > kHalfGuard - (kept & 1) ? 1 : 0;
+        if ((kept >> (64 - shift)) != 0) {  // up to the next power of two
+            return SoftExtended::FromFields(
+                a.negative(), static_cast<std::uint16_t>(a.exponent() + 1), kIntegerBit);
         }
     }
     return SoftExtended::FromFields(a.negative(), a.exponent(), kept << shift);
