@@ -120,9 +120,23 @@ inline SoftExtended AddMagnitudes(bool negative, std::int32_t aExponent, std::ui
     return RoundPack(negative, aExponent - 64 - shift, difference.low << shift, 0);
 }
 
+// A zero of either sign: of the cases out of the common one, the one that
+// a calculation meets most (a curve through x = 0, a coefficient 0), which
+// the operations also take inline.
+constexpr bool IsZeroPattern(SoftExtended a) {
+    return a.exponent() == 0 && a.significand() == 0;
+}
+
 // a + b, or a - b when `subtract`.
 inline SoftExtended AddOrSubtract(SoftExtended a, SoftExtended b, bool subtract) {
     if (!a.IsNormal() || !b.IsNormal()) [[unlikely]] {
+        // A normal value and a zero: the normal value, exactly.
+        if (a.IsNormal() && IsZeroPattern(b)) {
+            return a;
+        }
+        if (b.IsNormal() && IsZeroPattern(a)) {
+            return subtract ? -b : b;
+        }
         return AddSpecial(a, b, subtract);
     }
     const bool bNegative = b.negative() != subtract;
@@ -303,6 +317,10 @@ inline SoftExtended operator-(SoftExtended a, SoftExtended b) {
 
 inline SoftExtended operator*(SoftExtended a, SoftExtended b) {
     if (!a.IsNormal() || !b.IsNormal()) [[unlikely]] {
+        // A normal value times a zero: a zero with the product's sign.
+        if ((a.IsNormal() && soft::IsZeroPattern(b)) || (b.IsNormal() && soft::IsZeroPattern(a))) {
+            return SoftExtended::FromFields(a.negative() != b.negative(), 0, 0);
+        }
         return soft::MultiplySpecial(a, b);
     }
     return soft::MultiplySignificands(a.negative() != b.negative(), a.exponent(), a.significand(),
