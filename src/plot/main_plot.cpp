@@ -22,14 +22,14 @@ using PanelColumns = std::array<Extended, kLastColumn - kFirstColumn + 1>;
 // x = i / 10 of every column i of the panel: the division, the dearest
 // operation of a point, done once for all curves.
 const PanelColumns& PanelColumnsX() {
-    static const PanelColumns columns = [] {
+    static const PanelColumns kColumns = [] {
         PanelColumns x;
         for (std::int32_t i = kFirstColumn; i <= kLastColumn; ++i) {
             x[static_cast<std::size_t>(i - kFirstColumn)] = ColumnX(i);
         }
         return x;
     }();
-    return columns;
+    return kColumns;
 }
 
 // The 300 segments joining P(i) = (i + 150, 160 - r(i)). A point whose y
