@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include "io/bmp.h"
 #include "io/png.h"
 #include "io/safe_save.h"
+#include "plot/color.h"
 #include "plot/full_screen_plot.h"
 #include "plot/main_plot.h"
 #include "plot/picture.h"
@@ -39,8 +41,9 @@ BENCHMARK(BM_DrawPlot);
 
 // What a user's Enter costs in the panel: the solve, then the drawing of its
 // parabola, over equations of the kinds people type. The figure that
-// bench/extended_side_by_side.sh compares between the x87 and the software
-// arithmetic; it counts the equations drawn, so a solve that failed shows.
+// bench/extended_side_by_side.py compares between the x87 and the software
+// arithmetic. It checks that what it timed happened: every equation solved
+// with its worked solution, and the last curve is on the panel.
 void BM_SolveAndDraw(benchmark::State& state) {
     RasterSurface surface(kPanelWidth, kPanelHeight, kWhitePixel);
     PlotState plot;
@@ -49,7 +52,7 @@ void BM_SolveAndDraw(benchmark::State& state) {
     for (auto _ : state) {
         for (const char* const equation : kTypedEquations) {
             const SolveOutcome outcome = Solve(equation);
-            if (outcome.failure == SolveFailure::kNone) {
+            if (outcome.failure == SolveFailure::kNone && !outcome.displayed.empty()) {
                 DrawPlot(surface, plot, outcome.a, outcome.b, outcome.c, outcome.root1,
                          outcome.root2);
                 ++drawn;
@@ -59,8 +62,13 @@ void BM_SolveAndDraw(benchmark::State& state) {
     }
     const auto expected =
         static_cast<std::int64_t>(state.iterations() * std::size(kTypedEquations));
+    const Pixel curve = ResolveColor(plot.curveColor);
+    const bool curveDrawn = std::find(surface.pixels().begin(), surface.pixels().end(), curve) !=
+                            surface.pixels().end();
     if (drawn != expected) {
         state.SkipWithError("an equation did not solve");
+    } else if (!curveDrawn) {
+        state.SkipWithError("no curve on the panel");
     }
     state.SetItemsProcessed(drawn);
 }

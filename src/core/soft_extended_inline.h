@@ -53,14 +53,17 @@ inline SoftExtended RoundPack(bool negative, std::int32_t exponent, std::uint64_
     if (static_cast<std::uint32_t>(exponent - 1) >= kMaxExponent) [[unlikely]] {
         return RoundPackOutside(negative, exponent, significand, guard);
     }
-    if (guard > kHalfGuard || (guard == kHalfGuard && (significand & 1) != 0)) {
-        ++significand;
-        if (significand == 0) {  // carried out of the top: 2^64
-            significand = kIntegerBit;
-            ++exponent;  // 0x7FFF with the integer bit alone is infinity
-        }
-    }
-    return SoftExtended::FromFields(negative, static_cast<std::uint16_t>(exponent), significand);
+    // Up when the guard is above half a unit, or at half with the last bit
+    // odd. Which way a value rounds is as good as random, so the sum is
+    // formed without a branch a processor would mispredict half the time.
+    const std::uint64_t up = guard > kHalfGuard - (significand & 1) ? 1 : 0;
+    const std::uint64_t rounded = significand + up;
+    // A carry out of the top, 2^64, is the integer bit of the next exponent;
+    // 0x7FFF with the integer bit alone is infinity.
+    const std::uint64_t carried = rounded < significand ? 1 : 0;
+    return SoftExtended::FromFields(negative,
+                                    static_cast<std::uint16_t>(exponent + (carried != 0 ? 1 : 0)),
+                                    rounded | carried << 63);
 }
 
 // A significand moved `distance` bits right: the word beside the other
@@ -117,9 +120,23 @@ inline SoftExtended AddMagnitudes(bool negative, std::int32_t aExponent, std::ui
     return RoundPack(negative, aExponent - 64 - shift, difference.low << shift, 0);
 }
 
+// A zero of either sign: of the cases out of the common one, the one that
+// a calculation meets most (a curve through x = 0, a coefficient 0), which
+// the operations also take inline.
+constexpr bool IsZeroPattern(SoftExtended a) {
+    return a.exponent() == 0 && a.significand() == 0;
+}
+
 // a + b, or a - b when `subtract`.
 inline SoftExtended AddOrSubtract(SoftExtended a, SoftExtended b, bool subtract) {
     if (!a.IsNormal() || !b.IsNormal()) [[unlikely]] {
+        // A normal value and a zero: the normal value, exactly.
+        if (a.IsNormal() && IsZeroPattern(b)) {
+            return a;
+        }
+        if (b.IsNormal() && IsZeroPattern(a)) {
+            return subtract ? -b : b;
+        }
         return AddSpecial(a, b, subtract);
     }
     const bool bNegative = b.negative() != subtract;
@@ -138,13 +155,14 @@ inline SoftExtended MultiplySignificands(bool negative, std::int32_t aExponent, 
                                          std::int32_t bExponent, std::uint64_t b) {
     // a*b lies in [2^126, 2^128); with bit 127 set its high word is the
     // significand of 2^(aExponent + bExponent - kBias + 1).
+    // Otherwise, one place further left; `low` shifted without a branch, as
+    // the top bit is set about as often as not.
     const Wide product = Multiply(a, b);
-    const std::int32_t exponent = aExponent + bExponent - kBias + 1;
-    if (product.high >= kIntegerBit) {
-        return RoundPack(negative, exponent, product.high, product.low);
-    }
-    return RoundPack(negative, exponent - 1, product.high << 1 | product.low >> 63,
-                     product.low << 1);
+    const std::uint64_t shift = 1 - (product.high >> 63);
+    const std::int32_t exponent =
+        aExponent + bExponent - kBias + 1 - static_cast<std::int32_t>(shift);
+    return RoundPack(negative, exponent, product.high << shift | (product.low >> 63 & shift),
+                     product.low << shift);
 }
 
 // An estimate between 2^62 and 2^64 as a 64-bit word, beyond the largest
@@ -268,13 +286,13 @@ inline SoftExtended ToIntegral(SoftExtended a, bool nearest) {
     const int shift = 63 - power;
     std::uint64_t kept = a.significand() >> shift;
     if (nearest) {
+        // Up above half, or at half to even; added without a branch, as
+        // RoundPack does.
         const std::uint64_t rest = a.significand() << (64 - shift);
-        if (rest > kHalfGuard || (rest == kHalfGuard && (kept & 1) != 0)) {
-            ++kept;
-            if ((kept >> (64 - shift)) != 0) {  // up to the next power of two
-                return SoftExtended::FromFields(
-                    a.negative(), static_cast<std::uint16_t>(a.exponent() + 1), kIntegerBit);
-            }
+        kept += rest > kHalfGuard - (kept & 1) ? 1 : 0;
+        if ((kept >> (64 - shift)) != 0) {  // up to the next power of two
+            return SoftExtended::FromFields(
+                a.negative(), static_cast<std::uint16_t>(a.exponent() + 1), kIntegerBit);
         }
     }
     return SoftExtended::FromFields(a.negative(), a.exponent(), kept << shift);
@@ -299,6 +317,10 @@ inline SoftExtended operator-(SoftExtended a, SoftExtended b) {
 
 inline SoftExtended operator*(SoftExtended a, SoftExtended b) {
     if (!a.IsNormal() || !b.IsNormal()) [[unlikely]] {
+        // A normal value times a zero: a zero with the product's sign.
+        if ((a.IsNormal() && soft::IsZeroPattern(b)) || (b.IsNormal() && soft::IsZeroPattern(a))) {
+            return SoftExtended::FromFields(a.negative() != b.negative(), 0, 0);
+        }
         return soft::MultiplySpecial(a, b);
     }
     return soft::MultiplySignificands(a.negative() != b.negative(), a.exponent(), a.significand(),

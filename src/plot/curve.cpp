@@ -6,8 +6,11 @@
 
 namespace parabel {
 
-std::int64_t CurveRow(std::int64_t i, Extended a, Extended b, Extended c) {
-    const Extended x = Div(i, 10);
+Extended ColumnX(std::int64_t i) {
+    return Div(i, 10);
+}
+
+std::int64_t CurveRowAtX(Extended x, Extended a, Extended b, Extended c) {
     const Extended v = Mul(Add(Add(Mul(Mul(x, a), x), Mul(x, b)), c), 10);
     return RoundToInteger(v);
 }

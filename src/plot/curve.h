@@ -8,10 +8,18 @@
 
 namespace parabel {
 
-// R = round(((((x a) x) + (x b)) + c) * 10) for x = i / 10, each operation
-// rounded to extended in exactly this order and grouping, rounded to a
-// signed 64-bit integer ties to even. Raises Overflow or InvalidOperation.
-std::int64_t CurveRow(std::int64_t i, Extended a, Extended b, Extended c);
+// x = i / 10 rounded to extended: the abscissa of pixel column i, the same
+// for every curve.
+Extended ColumnX(std::int64_t i);
+
+// R = round(((((x a) x) + (x b)) + c) * 10) for the column's x = ColumnX(i),
+// each operation rounded to extended in exactly this order and grouping,
+// rounded to a signed 64-bit integer ties to even. Raises Overflow or
+// InvalidOperation.
+std::int64_t CurveRowAtX(Extended x, Extended a, Extended b, Extended c);
+inline std::int64_t CurveRow(std::int64_t i, Extended a, Extended b, Extended c) {
+    return CurveRowAtX(ColumnX(i), a, b, c);
+}
 
 // Whether a root gets a label: not NoRoot, not 0 (either sign), not 1.
 bool RootHasLabel(double root);

@@ -1,5 +1,8 @@
 #include "main_plot.h"
 
+#include <array>
+#include <cstddef>
+
 #include "core/catalog.h"
 #include "core/checked.h"
 #include "core/real_to_text.h"
@@ -11,26 +14,45 @@ namespace parabel {
 namespace {
 
 // "No previous point yet", as one coordinate of the previous point.
-constexpr Extended kNoPoint = 2147483647;
+constexpr std::int32_t kNoPoint = 2147483647;
 
-// The 300 segments joining P(i) = (i + 150, 160 - r(i)); the previous point's
-// y is 160 - R from the full 64-bit R, held exactly in extended precision
-// (it may leave the signed 64-bit range), and reaches the surface as its low
-// 32 bits.
+constexpr std::int32_t kFirstColumn = -150;
+constexpr std::int32_t kLastColumn = 150;
+using PanelColumns = std::array<Extended, kLastColumn - kFirstColumn + 1>;
+
+// x = i / 10 of every column i of the panel: the division, the dearest
+// operation of a point, done once for all curves.
+const PanelColumns& PanelColumnsX() {
+    static const PanelColumns kColumns = [] {
+        PanelColumns x;
+        for (std::int32_t i = kFirstColumn; i <= kLastColumn; ++i) {
+            x[static_cast<std::size_t>(i - kFirstColumn)] = ColumnX(i);
+        }
+        return x;
+    }();
+    return kColumns;
+}
+
+// The 300 segments joining P(i) = (i + 150, 160 - r(i)). A point whose y
+// is the "no previous point" marker starts no segment; that y is 160 - R
+// from the full 64-bit R, exact in extended precision (it may leave the
+// signed 64-bit range), so it is the marker exactly when R is 160 - marker,
+// and R itself is compared. The surface gets y's low 32 bits.
 void DrawCurve(Surface& surface, Extended a, Extended b, Extended c) {
-    Extended previousX = kNoPoint;
-    Extended previousY = kNoPoint;
-    std::int32_t previousYLow = 0;
-    for (std::int32_t i = -150; i <= 150; ++i) {
-        const std::int64_t r = CurveRow(i, a, b, c);
+    constexpr std::int64_t kMarkerRow = 160 - std::int64_t{kNoPoint};
+    bool previousPoint = false;
+    std::int32_t previousY = 0;
+    const PanelColumns& columnsX = PanelColumnsX();
+    for (std::int32_t i = kFirstColumn; i <= kLastColumn; ++i) {
+        const std::int64_t r =
+            CurveRowAtX(columnsX[static_cast<std::size_t>(i - kFirstColumn)], a, b, c);
         const std::int32_t y = WrapSub(160, WrapToInt32(r));
-        if (previousX != kNoPoint && previousY != kNoPoint) {
-            surface.MoveTo(static_cast<std::int32_t>(previousX.ToInt64()), previousYLow);
+        if (previousPoint) {
+            surface.MoveTo(i - 1 + 150, previousY);
             surface.LineTo(i + 150, y);
         }
-        previousX = i + 150;
-        previousY = Extended(160) - r;
-        previousYLow = y;
+        previousPoint = r != kMarkerRow;
+        previousY = y;
     }
 }
 

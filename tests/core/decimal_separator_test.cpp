@@ -41,10 +41,12 @@ bool LocaleInstalled(const char* name) {
 
 TEST(DecimalSeparator, ReadFromTheLocale) {
     ScopedDecimalSeparator restore(',');
-    {
-        ScopedLocaleVariable c("C");
-        EXPECT_EQ(ReadDecimalSeparatorFromLocale(), '.');
-        EXPECT_EQ(DecimalSeparator(), '.');
+    // The C locale under each of its names; the separator is set too.
+    for (const char* c : {"C", "POSIX", "C.UTF-8", "C.utf8"}) {
+        SetDecimalSeparator(',');
+        ScopedLocaleVariable locale(c);
+        EXPECT_EQ(ReadDecimalSeparatorFromLocale(), '.') << c;
+        EXPECT_EQ(DecimalSeparator(), '.') << c;
     }
     {
         ScopedLocaleVariable missing("xx_NOWHERE.UTF-8");
