@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <exception>
-#include <stdexcept>
 #include <span>
+#include <stdexcept>
 #include <vector>
 
 #include "io/file_errors.h"

@@ -71,8 +71,7 @@ TEST_F(LanguageFileTest, AChoiceWrittenIsTheNextRunsWithItsFolderMade) {
     EXPECT_EQ(Read(folder + "language"), "en\n");
     EXPECT_EQ(StartLanguage(LanguageFile(folder), std::nullopt, EmptyEnvironment), Language::kEn);
     file.Write(Language::kRu);
-    EXPECT_EQ(StartLanguage(LanguageFile(folder), std::nullopt, EnglishEnvironment),
-              Language::kRu);
+    EXPECT_EQ(StartLanguage(LanguageFile(folder), std::nullopt, EnglishEnvironment), Language::kRu);
     // No folder: nothing kept, nothing read, no error.
     LanguageFile none("");
     none.Write(Language::kEn);

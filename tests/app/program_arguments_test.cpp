@@ -70,9 +70,8 @@ TEST(ParseProgramArguments, HelpVersionFileToolkitOptionsAndErrors) {
 
 TEST(ProgramUsage, NamesEveryOption) {
     const std::string usage = ProgramUsage();
-    for (const char* part :
-         {"Usage: parabel", "--help", "--version", "FILE", "--equation", "--language=ru|en", "Inf.ini",
-          "history", "language"}) {
+    for (const char* part : {"Usage: parabel", "--help", "--version", "FILE", "--equation",
+                             "--language=ru|en", "Inf.ini", "history", "language"}) {
         EXPECT_NE(usage.find(part), std::string::npos) << part;
     }
 }
