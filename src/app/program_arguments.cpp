@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/catalog.h"
+
 namespace parabel {
 
 namespace {
@@ -30,6 +32,19 @@ bool Contains(auto& names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// The value of an option given as "--name=value" or as "--name value" (then
+// the next argument, taken); nothing when it is missing.
+std::optional<std::string> OptionValue(const std::vector<std::string>& arguments, std::size_t& i) {
+    const std::string& argument = arguments[i];
+    if (const std::size_t equals = argument.find('='); equals != std::string::npos) {
+        return argument.substr(equals + 1);
+    }
+    if (i + 1 < arguments.size()) {
+        return arguments[++i];
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 ProgramArguments ParseProgramArguments(const std::vector<std::string>& arguments) {
@@ -37,28 +52,34 @@ ProgramArguments ParseProgramArguments(const std::vector<std::string>& arguments
     bool optionsEnded = false;
     const auto fail = [&parsed](std::string error) {
         if (parsed.action == ProgramArguments::Action::kRun) {
-            parsed = {ProgramArguments::Action::kError, "", std::move(error), std::nullopt};
+            parsed = {ProgramArguments::Action::kError, "", std::move(error), std::nullopt,
+                      std::nullopt};
         }
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (!optionsEnded && (argument == "--help" || argument == "-h")) {
-            return {ProgramArguments::Action::kHelp, "", "", std::nullopt};
+            return {ProgramArguments::Action::kHelp, "", "", std::nullopt, std::nullopt};
         }
         if (!optionsEnded && argument == "--version") {
-            return {ProgramArguments::Action::kVersion, "", "", std::nullopt};
+            return {ProgramArguments::Action::kVersion, "", "", std::nullopt, std::nullopt};
         }
+        const bool languageOption = argument == "--language" || argument.starts_with("--language=");
         const bool equationOption =
             argument == "-e" || argument == "--equation" || argument.starts_with("--equation=");
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
-        } else if (!optionsEnded && equationOption) {
-            std::optional<std::string> equation;
-            if (argument.starts_with("--equation=")) {
-                equation = argument.substr(argument.find('=') + 1);
-            } else if (i + 1 < arguments.size()) {
-                equation = arguments[++i];
+        } else if (!optionsEnded && languageOption) {
+            const std::optional<std::string> code = OptionValue(arguments, i);
+            if (!code) {
+                fail("the option '" + argument + "' needs a language: ru or en");
+            } else if (!LanguageFromCode(*code)) {
+                fail("no language '" + *code + "': ru or en");
+            } else if (parsed.action == ProgramArguments::Action::kRun) {
+                parsed.language = *code;
             }
+        } else if (!optionsEnded && equationOption) {
+            const std::optional<std::string> equation = OptionValue(arguments, i);
             if (!equation) {
                 fail("the option '" + argument + "' needs an equation");
             } else if (parsed.equation) {
@@ -66,7 +87,7 @@ ProgramArguments ParseProgramArguments(const std::vector<std::string>& arguments
             } else if (!parsed.file.empty()) {
                 fail("an equation file or an equation, not both");
             } else if (parsed.action == ProgramArguments::Action::kRun) {
-                parsed.equation = std::move(equation);
+                parsed.equation = equation;
             }
         } else if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
             const std::string_view name = OptionName(argument);
@@ -88,14 +109,18 @@ ProgramArguments ParseProgramArguments(const std::vector<std::string>& arguments
 
 std::string ProgramUsage() {
     return "Usage: parabel [OPTION] [FILE]\n"
-           "Solves a quadratic equation with a worked solution in Russian and draws its\n"
-           "parabola.\n"
+           "Solves a quadratic equation with a worked solution in Russian or English and\n"
+           "draws its parabola.\n"
            "\n"
            "  FILE        load the equation from the first line of FILE at start-up and\n"
            "              solve it, as the load command (Ctrl+L) does\n"
            "  -e, --equation=EQUATION\n"
            "              start with EQUATION in the field, solved, as Enter does\n"
            "              (for example: parabel -e 'x^2-5x+6')\n"
+           "  --language=ru|en\n"
+           "              speak Russian or English for this run; otherwise the language\n"
+           "              last chosen in the Settings menu, else the first of LANGUAGE,\n"
+           "              LC_ALL, LC_MESSAGES, LANG that is one of them, else Russian\n"
            "  -h, --help  show this help and exit\n"
            "  --version   show the version and exit\n"
            "\n"
@@ -105,7 +130,8 @@ std::string ProgramUsage() {
            "system's program folders; a copy anywhere else keeps Inf.ini beside itself\n"
            "when that folder is writable or the file exists there. The equations solved\n"
            "are remembered in $XDG_STATE_HOME/org.parabel.Parabel/history (default\n"
-           "~/.local/state/org.parabel.Parabel/history).\n"
+           "~/.local/state/org.parabel.Parabel/history), the language chosen in\n"
+           "$XDG_CONFIG_HOME/org.parabel.Parabel/language.\n"
            "The companion parabel-cli solves and draws without a window.\n";
 }
 

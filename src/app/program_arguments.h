@@ -1,5 +1,5 @@
-// The program's command line: `parabel [--help | --version] [-e EQUATION |
-// FILE]`, beside the toolkit's own options, which the toolkit takes for
+// The program's command line: `parabel [--help | --version] [--language
+// CODE] [-e EQUATION | FILE]`, beside the toolkit's own options, which the toolkit takes for
 // itself.
 #pragma once
 
@@ -17,6 +17,9 @@ struct ProgramArguments {
     // The equation to solve at start-up (-e EQUATION, --equation=EQUATION),
     // as given; nothing when none is.
     std::optional<std::string> equation;
+    // The interface language for this run (--language en, --language=ru), a
+    // code the catalog has; nothing when none is given.
+    std::optional<std::string> language;
 };
 
 // Reads the arguments after the program's name. --help (-h) and --version

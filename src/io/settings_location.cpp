@@ -66,24 +66,38 @@ std::string HomeFolder() {
     return {};
 }
 
+std::string ChooseConfigurationFolder(const char* xdgConfigHome, const char* home) {
+    std::string configFolder;
+    if (IsAbsolute(xdgConfigHome)) {
+        configFolder = xdgConfigHome;
+    } else if (IsAbsolute(home)) {
+        configFolder = std::string(home) + "/.config";
+    } else {
+        return {};
+    }
+    if (configFolder.back() != '/') {
+        configFolder += '/';
+    }
+    return configFolder + kApplicationId + "/";
+}
+
+std::string FindConfigurationFolder() {
+    const std::string home = HomeFolder();
+    return ChooseConfigurationFolder(std::getenv("XDG_CONFIG_HOME"),
+                                     home.empty() ? nullptr : home.c_str());
+}
+
 SettingsLocation ChooseSettingsLocation(const SettingsFacts& facts) {
     SettingsLocation beside{facts.programFolder + kFileName, false};
     const bool installed = InSystemFolder(facts);
     if (!installed && (facts.fileBesideProgram || facts.programFolderWritable)) {
         return beside;
     }
-    std::string configFolder;
-    if (IsAbsolute(facts.xdgConfigHome)) {
-        configFolder = facts.xdgConfigHome;
-    } else if (IsAbsolute(facts.home)) {
-        configFolder = std::string(facts.home) + "/.config";
-    } else {
+    const std::string configFolder = ChooseConfigurationFolder(facts.xdgConfigHome, facts.home);
+    if (configFolder.empty()) {
         return installed ? SettingsLocation{} : beside;
     }
-    if (configFolder.back() != '/') {
-        configFolder += '/';
-    }
-    return {configFolder + kApplicationId + "/" + kFileName, true};
+    return {configFolder + kFileName, true};
 }
 
 SettingsLocation FindSettingsLocation() {

@@ -40,6 +40,15 @@ struct SettingsFacts {
 // kept).
 SettingsLocation ChooseSettingsLocation(const SettingsFacts& facts);
 
+// The user's configuration folder of the program, ending in '/':
+// $XDG_CONFIG_HOME/<id>/, where an unset, empty or relative XDG_CONFIG_HOME
+// stands for <home>/.config; empty without either. An installed copy keeps
+// Inf.ini there; every copy keeps there what is the user's own choice
+// whichever copy runs (the interface language).
+std::string ChooseConfigurationFolder(const char* xdgConfigHome, const char* home);
+// The choice for this process, from the environment and HomeFolder.
+std::string FindConfigurationFolder();
+
 // $HOME when it is an absolute path, else the home folder of the user's
 // entry in the password database (a process started without HOME); empty
 // when there is neither.

@@ -1,5 +1,6 @@
 #include "about_dialog.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,20 @@ void placeLabel(QLabel* label, QRect geometry) {
                        std::max(geometry.height(), hint.height()));
 }
 
+// The labels whose words come from the catalog, where each is laid out.
+struct WordLabel {
+    const char* name;
+    Message text;
+    QRect geometry;
+};
+constexpr WordLabel kWordLabels[] = {
+    {"yearAndPlaceLabel", Message::kAboutPlace, {25, 56, 131, 13}},
+    {"contactsLabel", Message::kAboutContacts, {26, 85, 88, 13}},
+    {"siteLabel", Message::kAboutSite, {26, 104, 27, 13}},
+    {"mailLabel", Message::kAboutMail, {26, 122, 28, 13}},
+    {"icqLabel", Message::kAboutIcq, {26, 142, 21, 13}},
+};
+
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -54,12 +69,29 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       platform_(platform) {
-    setWindowTitle(QStringLiteral("О программе"));
     setFont(windowFont());
     setFixedSize(354, 220);
     move(191, 110);
     createDetailsPanel();
     createOkButton();
+    retranslate();
+}
+
+void AboutDialog::retranslate() {
+    setWindowTitle(QString::fromUtf8(Text(Message::kAboutTitle)));
+    for (const WordLabel& word : kWordLabels) {
+        auto* label = findChild<QLabel*>(QString::fromLatin1(word.name));
+        label->setText(QString::fromUtf8(Text(word.text)));
+        placeLabel(label, word.geometry);
+    }
+    okButton_->setText(QString::fromUtf8(Text(Message::kButtonOk)));
+}
+
+void AboutDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QDialog::changeEvent(event);
 }
 
 void AboutDialog::createDetailsPanel() {
@@ -76,14 +108,10 @@ void AboutDialog::createDetailsPanel() {
                                 {123, 39, 78, 13});
     nickName->setFont(windowFont(11, true));
     placeLabel(nickName, {123, 39, 78, 13});
-    addLabel(panel, "yearAndPlaceLabel", QString::fromUtf8(Text(Message::kAboutPlace)),
-             {25, 56, 131, 13});
-    addLabel(panel, "contactsLabel", QStringLiteral("Мои координаты:"), {26, 85, 88, 13});
-    // The "C" of "Cайт" is a Latin letter, as the window has always had it;
-    // kept on purpose.
-    addLabel(panel, "siteLabel", QStringLiteral("Cайт:"), {26, 104, 27, 13});
-    addLabel(panel, "mailLabel", QStringLiteral("E-mail"), {26, 122, 28, 13});
-    addLabel(panel, "icqLabel", QStringLiteral("ICQ:"), {26, 142, 21, 13});
+    // Their words: retranslate().
+    for (const WordLabel& word : kWordLabels) {
+        addLabel(panel, word.name, QString(), word.geometry);
+    }
 
     auto* siteLink = new LinkLabel(platform_, panel);
     siteLink->setObjectName(QStringLiteral("siteLink"));
@@ -110,7 +138,8 @@ void AboutDialog::createDetailsPanel() {
 }
 
 void AboutDialog::createOkButton() {
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(this);
+    okButton_ = ok;
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(276, 191, 73, 25);
     ok->setDefault(true);

@@ -7,6 +7,8 @@
 
 #include "platform.h"
 
+class QPushButton;
+
 namespace parabel::ui {
 
 class AboutDialog : public QDialog {
@@ -15,11 +17,18 @@ class AboutDialog : public QDialog {
     // The links hand their targets to `platform`.
     AboutDialog(Platform& platform, QWidget* parent);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void createDetailsPanel();
+    // The dialog's words in the current language, each label sized to its
+    // text.
+    void retranslate();
     void createOkButton();
 
     Platform& platform_;
+    QPushButton* okButton_ = nullptr;
 };
 
 }  // namespace parabel::ui

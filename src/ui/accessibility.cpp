@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "app/plot_description.h"
+#include "core/catalog.h"
 #include "link_label.h"
 #include "plot_area.h"
 #include "solution_list.h"
@@ -20,7 +21,7 @@ QString accessibleNameFromHint(const QString& hint) {
 }
 
 void describePlotArea(QWidget* area, const PlotState& state) {
-    area->setAccessibleName(QStringLiteral("График"));
+    area->setAccessibleName(QString::fromUtf8(Text(Message::kWindowPlot)));
     area->setAccessibleDescription(QString::fromStdString(PlotDescription(state)));
 }
 

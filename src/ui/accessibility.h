@@ -10,11 +10,11 @@ class QWidget;
 namespace parabel::ui {
 
 // The accessible name a hint gives a button: the hint without the key named
-// in brackets at its end ("Очистить (Ctrl+A)" -> "Очистить"). The whole hint
+// in brackets at its end ("Clear (Ctrl+A)" -> "Clear"). The whole hint
 // serves as its description.
 QString accessibleNameFromHint(const QString& hint);
 
-// Names a plot area "График" and describes in words what `state` shows.
+// Names a plot area ("Graph") and describes in words what `state` shows.
 void describePlotArea(QWidget* area, const PlotState& state);
 
 // Gives screen readers the program's own view of its custom controls: the

@@ -14,6 +14,8 @@ namespace parabel::ui {
 AppContext::AppContext(Platform& platform, QString title)
     : settings_(FindSettingsLocation()),
       stateFolder_(FindStateFolder()),
+      configFolder_(FindConfigurationFolder()),
+      languageFile_(configFolder_),
       screenSizeSource_([] {
           const QScreen* screen = QGuiApplication::primaryScreen();
           return screen != nullptr ? screen->geometry().size() : QSize(1024, 768);

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/error_report.h"
+#include "app/language_store.h"
 #include "io/settings_location.h"
 #include "platform.h"
 
@@ -34,6 +35,16 @@ class AppContext {
     // chooses, unless set. Ends in '/'; empty for none.
     const std::string& stateFolder() const { return stateFolder_; }
     void setStateFolder(std::string folder) { stateFolder_ = std::move(folder); }
+
+    // The user's configuration folder, where the chosen interface language
+    // is kept (the file "language"): as FindConfigurationFolder chooses,
+    // unless set. Ends in '/'; empty for none.
+    const std::string& configFolder() const { return configFolder_; }
+    void setConfigFolder(std::string folder) {
+        configFolder_ = std::move(folder);
+        languageFile_ = LanguageFile(configFolder_);
+    }
+    LanguageFile& languageFile() { return languageFile_; }
 
     // The screen's size in pixels, read afresh at every use from the source
     // set (the primary screen unless set).
@@ -70,6 +81,8 @@ class AppContext {
   private:
     SettingsLocation settings_;
     std::string stateFolder_;
+    std::string configFolder_;
+    LanguageFile languageFile_;
     ScreenSizeSource screenSizeSource_;
     Platform& platform_;
     QString title_;

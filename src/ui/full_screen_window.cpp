@@ -8,7 +8,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/commands.h"
 #include "clipboard.h"
+#include "core/catalog.h"
 #include "divided_menu_bar.h"
 #include "plot/picture.h"
 #include "plot_area.h"
@@ -18,8 +20,13 @@ namespace parabel::ui {
 
 namespace {
 
-const FileDialogOptions kPictureDialog{QStringLiteral("Растровые изображения|*.bmp"),
-                                       QStringLiteral("bmp"), false};
+FileDialogOptions pictureDialog() {
+    return {fileFilter(Message::kFileTypeBitmap, "*.bmp"), QStringLiteral("bmp"), false};
+}
+
+QString text(Message message) {
+    return QString::fromUtf8(Text(message));
+}
 
 }  // namespace
 
@@ -32,8 +39,7 @@ FullScreenWindow::FullScreenWindow(AppContext& app, const PlotState& plot, QWidg
                  const QSize screen = app.screenSize();
                  return ScreenSize{screen.width(), screen.height()};
              }),
-      pictureDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kPictureDialog) {
-    setWindowTitle(QStringLiteral("Полноэкранный режим построения графика"));
+      pictureDialog_(app.platform(), RememberedFileDialog::Kind::kSave, pictureDialog) {
     setFont(windowFont());
     const QSize screen = app_.screenSize();
     createActions();
@@ -41,7 +47,7 @@ FullScreenWindow::FullScreenWindow(AppContext& app, const PlotState& plot, QWidg
     createControls();
     createStatusBar();
     layOut();
-    plotArea_->describe(plot_);
+    retranslate();
     setGeometry(0, 0, screen.width(), screen.height());
 }
 
@@ -56,25 +62,40 @@ void FullScreenWindow::connectCommand(QAction* action, void (FullScreenWindow::*
 }
 
 void FullScreenWindow::createActions() {
-    auto add = [this](const char* name, const QString& caption, const QKeySequence& shortcut,
-                      const QString& hint) {
-        auto* action = new QAction(caption, this);
+    auto add = [this](CommandId id, const char* name) {
+        auto* action = new QAction(this);
         action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(shortcut);
+        const QString keys = QString::fromLatin1(CommandKeys(FindCommand(id), Faces::kWindow));
+        action->setShortcut(QKeySequence(keys, QKeySequence::PortableText));
         action->setShortcutContext(Qt::WindowShortcut);
-        action->setStatusTip(hint);
         addAction(action);
+        commandActions_.emplace_back(id, action);
         return action;
     };
-    saveAction_ = add("saveAction", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                      QStringLiteral("Сохранить график (Ctrl+S)"));
+    saveAction_ = add(CommandId::kFullScreenSave, "saveAction");
     connectCommand(saveAction_, &FullScreenWindow::savePicture);
-    refreshAction_ = add("refreshAction", QStringLiteral("Обновить"),
-                         QKeySequence(Qt::CTRL | Qt::Key_F5), QStringLiteral("Обновить (Ctrl+F5)"));
+    refreshAction_ = add(CommandId::kFullScreenRefresh, "refreshAction");
     connectCommand(refreshAction_, &FullScreenWindow::refresh);
-    exitAction_ = add("exitAction", QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_E),
-                      QStringLiteral("Выход из полноэкранного режима (Ctrl+E)"));
+    exitAction_ = add(CommandId::kFullScreenExit, "exitAction");
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+}
+
+void FullScreenWindow::retranslate() {
+    setWindowTitle(text(Message::kFullScreenTitle));
+    for (const auto& [id, action] : commandActions_) {
+        const Command& command = FindCommand(id);
+        action->setText(QString::fromUtf8(Text(command.text)));
+        action->setStatusTip(QString::fromStdString(CommandHint(command, Faces::kWindow, false)));
+    }
+    statusBar_->setAccessibleName(text(Message::kWindowStatusBar));
+    plotArea_->describe(plot_);
+}
+
+void FullScreenWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QDialog::changeEvent(event);
 }
 
 void FullScreenWindow::createMenuBar() {
@@ -83,9 +104,13 @@ void FullScreenWindow::createMenuBar() {
     // The client area starts 20 pixels below the screen's top, where the
     // pointer read-out expects the plot's origin.
     menuBar_->setFixedHeight(20);
-    menuBar_->addAction(saveAction_);
-    menuBar_->addAction(refreshAction_);
-    menuBar_->addAction(exitAction_);
+    for (const CommandId id : FullScreenMenu()) {
+        for (const auto& [command, action] : commandActions_) {
+            if (command == id) {
+                menuBar_->addAction(action);
+            }
+        }
+    }
 }
 
 void FullScreenWindow::createControls() {
@@ -106,7 +131,6 @@ void FullScreenWindow::createControls() {
 void FullScreenWindow::createStatusBar() {
     statusBar_ = new QStatusBar(this);
     statusBar_->setObjectName(QStringLiteral("statusBar"));
-    statusBar_->setAccessibleName(QStringLiteral("Строка состояния"));
     statusBar_->setSizeGripEnabled(false);
     statusLabel_ = new QLabel(statusBar_);
     statusLabel_->setObjectName(QStringLiteral("statusLabel"));

@@ -7,7 +7,10 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
+#include "app/commands.h"
 #include "app/full_screen_model.h"
 #include "app_context.h"
 #include "plot/plot_state.h"
@@ -60,6 +63,7 @@ class FullScreenWindow : public QDialog {
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void createActions();
@@ -67,6 +71,8 @@ class FullScreenWindow : public QDialog {
     void createControls();
     void createStatusBar();
     void layOut();
+    // The window's words in the current language.
+    void retranslate();
     void connectCommand(QAction* action, void (FullScreenWindow::*command)());
 
     // Draws the picture once per opening; an error is reported once.
@@ -82,6 +88,7 @@ class FullScreenWindow : public QDialog {
     QAction* saveAction_ = nullptr;
     QAction* refreshAction_ = nullptr;
     QAction* exitAction_ = nullptr;
+    std::vector<std::pair<CommandId, QAction*>> commandActions_;
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     PlotArea* plotArea_ = nullptr;

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QStandardItemModel>
 
+#include "core/catalog.h"
+
 namespace parabel::ui {
 
 namespace {
@@ -23,7 +25,6 @@ HistoryList::HistoryList(QLineEdit* field) : QObject(field), field_(field) {
     completer_->setMaxVisibleItems(kRowsShown);
     completer_->setObjectName(QStringLiteral("historyList"));
     view()->setObjectName(QStringLiteral("historyList"));
-    view()->setAccessibleName(QStringLiteral("Решённые уравнения"));
     // A click chooses through the completer; the keys that would reach the
     // field first (Enter would solve it, Home and End move in it) are the
     // list's own while it is open.
@@ -70,11 +71,12 @@ void HistoryList::open(const std::vector<std::string>& equations) {
         rows->appendRow(row);
     }
     if (equations.empty()) {
-        auto* none = new QStandardItem(QStringLiteral("Решённых уравнений нет"));
+        auto* none = new QStandardItem(QString::fromUtf8(Text(Message::kHistoryNone)));
         none->setFlags(Qt::NoItemFlags);
         rows->appendRow(none);
     }
     completer_->setModel(rows);  // the last list's rows go with it
+    view()->setAccessibleName(QString::fromUtf8(Text(Message::kCommandHistory)));
     // Ahead of the completer's, which the new rows set up anew.
     view()->installEventFilter(this);
     completer_->setCompletionPrefix(QString());

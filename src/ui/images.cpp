@@ -112,28 +112,30 @@ void printer(QPainter& p) {
     p.drawRect(12, 7, 1, 1);
 }
 
-Draw drawingOf(ToolbarImage image) {
+Draw drawingOf(ToolImage image) {
     switch (image) {
-        case ToolbarImage::kHardDisk:
+        case ToolImage::kHardDisk:
             return hardDisk;
-        case ToolbarImage::kOpenFolder:
+        case ToolImage::kOpenFolder:
             return openFolder;
-        case ToolbarImage::kBlankPage:
+        case ToolImage::kBlankPage:
             return blankPage;
-        case ToolbarImage::kFloppyDisk:
+        case ToolImage::kFloppyDisk:
             return floppy;
-        case ToolbarImage::kGearWheels:
+        case ToolImage::kGearWheels:
             return gearWheels;
-        case ToolbarImage::kCirclingArrows:
+        case ToolImage::kCirclingArrows:
             return circlingArrows;
-        case ToolbarImage::kPower:
+        case ToolImage::kPower:
             return power;
-        case ToolbarImage::kMagnifyingGlass:
+        case ToolImage::kMagnifyingGlass:
             return magnifyingGlass;
-        case ToolbarImage::kRunningFigure:
+        case ToolImage::kRunningFigure:
             return runningFigure;
-        case ToolbarImage::kPrinter:
+        case ToolImage::kPrinter:
             return printer;
+        case ToolImage::kNone:
+            break;
     }
     return blankPage;
 }
@@ -163,7 +165,7 @@ void dropDown(QPainter& p) {
 
 }  // namespace
 
-QIcon toolbarImage(ToolbarImage image) {
+QIcon toolbarImage(ToolImage image) {
     return paintIcon(drawingOf(image));
 }
 

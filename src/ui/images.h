@@ -3,23 +3,12 @@
 
 #include <QIcon>
 
+#include "app/commands.h"
+
 namespace parabel::ui {
 
-// The toolbar's images, named for what they show.
-enum class ToolbarImage {
-    kHardDisk,         // save the plot
-    kOpenFolder,       // load an equation
-    kBlankPage,        // clear
-    kFloppyDisk,       // save the solution
-    kGearWheels,       // solve
-    kCirclingArrows,   // refresh
-    kPower,            // exit
-    kMagnifyingGlass,  // full screen
-    kRunningFigure,    // About
-    kPrinter,          // print
-};
-
-QIcon toolbarImage(ToolbarImage image);
+// The toolbar's images (the command table names each command's).
+QIcon toolbarImage(ToolImage image);
 
 // The small dot before every line of the solution list.
 QIcon dotImage();

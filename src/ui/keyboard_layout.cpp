@@ -12,7 +12,11 @@ const QString& latinKeys() {
     return kKeys;
 }
 const QString& cyrillicKeys() {
-    static const QString kKeys = QStringLiteral("ЙЦУКЕНГШЩЗФЫВАПРОЛДЯЧСМИТЬ");
+    // ЙЦУКЕНГШЩЗ ФЫВАПРОЛД ЯЧСМИТЬ
+    static const QString kKeys = QStringLiteral(
+        u"\u0419\u0426\u0423\u041A\u0415\u041D\u0413\u0428\u0429\u0417"
+        u"\u0424\u042B\u0412\u0410\u041F\u0420\u041E\u041B\u0414"
+        u"\u042F\u0427\u0421\u041C\u0418\u0422\u042C");
     return kKeys;
 }
 

@@ -131,8 +131,11 @@ class LayoutIndependentKeys final : public QObject {
                                                                 Qt::Key(latin.unicode()))));
         }
         if (modifiers == Qt::AltModifier) {
+            // The menus' letters are Cyrillic or Latin, as their language is.
             const QChar cyrillic = cyrillicLetterOnKeyOf(letter);
-            return !cyrillic.isNull() && openMenu(window, cyrillic);
+            const QChar latin = latinLetterOnKeyOf(letter);
+            return (!cyrillic.isNull() && openMenu(window, cyrillic)) ||
+                   (!latin.isNull() && openMenu(window, latin));
         }
         return false;
     }

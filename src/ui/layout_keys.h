@@ -3,7 +3,9 @@
 // - Ctrl with a key runs the shortcut of the Latin letter on that key, also
 //   on a Cyrillic-only layout (Ctrl+З is Ctrl+P);
 // - Alt with a key opens the menu whose title's letter is on that key, also
-//   on a Latin layout (Alt+A opens "Файл", whose letter Ф shares the key);
+//   on a Latin layout (Alt+A opens "Файл", whose letter Ф shares the key),
+//   and on a Cyrillic layout for a menu of Latin letters (Alt+А opens
+//   "File");
 // - the menu titles' letters are underlined only while Alt is held.
 #pragma once
 

@@ -6,6 +6,7 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -20,6 +21,7 @@
 
 #include "about_dialog.h"
 #include "accessibility.h"
+#include "core/catalog.h"
 #include "equation_edit.h"
 #include "full_screen_window.h"
 #include "history_list.h"
@@ -37,13 +39,35 @@ namespace {
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 391;
 
-const FileDialogOptions kSolutionDialog{QStringLiteral("Текстовые файлы|*.txt"),
-                                        QStringLiteral("txt"), true};
-const FileDialogOptions kEquationDialog{QString(), QString(), false};
-const FileDialogOptions kPlotDialog{QStringLiteral("Растровые изображения|*.bmp"),
-                                    QStringLiteral("bmp"), false};
-const FileDialogOptions kPdfDialog{QStringLiteral("Документы PDF|*.pdf"), QStringLiteral("pdf"),
-                                   true};
+FileDialogOptions solutionDialog() {
+    return {fileFilter(Message::kFileTypeText, "*.txt"), QStringLiteral("txt"), true};
+}
+FileDialogOptions equationDialog() {
+    return {QString(), QString(), false};
+}
+FileDialogOptions plotDialog() {
+    return {fileFilter(Message::kFileTypeBitmap, "*.bmp"), QStringLiteral("bmp"), false};
+}
+FileDialogOptions pdfDialog() {
+    return {fileFilter(Message::kFileTypePdf, "*.pdf"), QStringLiteral("pdf"), true};
+}
+
+// The keys of a row of the command table ("Return, Enter").
+QList<QKeySequence> windowKeys(const Command& command) {
+    QList<QKeySequence> keys;
+    const QString written = QString::fromLatin1(CommandKeys(command, Faces::kWindow));
+    for (const QString& key : written.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+        keys << QKeySequence(key, QKeySequence::PortableText);
+    }
+    return keys;
+}
+
+// "saveSolutionAction" -> "saveSolutionToolButton".
+QString toolButtonName(const QAction* action) {
+    QString name = action->objectName();
+    name.chop(int(std::char_traits<char>::length("Action")));
+    return name + QStringLiteral("ToolButton");
+}
 
 }  // namespace
 
@@ -52,10 +76,10 @@ MainWindow::MainWindow(AppContext& app)
       settings_(app.settingsLocation()),
       history_(app.stateFolder()),
       model_(app.title().toStdString(), settings_, history_),
-      solutionDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kSolutionDialog),
-      equationDialog_(app.platform(), RememberedFileDialog::Kind::kOpen, kEquationDialog),
-      plotDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kPlotDialog),
-      pdfDialog_(app.platform(), RememberedFileDialog::Kind::kSave, kPdfDialog) {
+      solutionDialog_(app.platform(), RememberedFileDialog::Kind::kSave, solutionDialog),
+      equationDialog_(app.platform(), RememberedFileDialog::Kind::kOpen, equationDialog),
+      plotDialog_(app.platform(), RememberedFileDialog::Kind::kSave, plotDialog),
+      pdfDialog_(app.platform(), RememberedFileDialog::Kind::kSave, pdfDialog) {
     // Before any control exists, so screen readers see each as described.
     installAccessibility();
     setWindowTitle(QStringLiteral("Parabel v1.0"));
@@ -77,7 +101,7 @@ MainWindow::MainWindow(AppContext& app)
     model_.ReadHistory();
     createDialogs();
     createCopyCommand();
-    createAccessibleTexts();
+    retranslate();
     createMenuKeys();
     installLayoutIndependentKeys();
 }
@@ -91,11 +115,9 @@ MainWindow::~MainWindow() {
     delete fullScreen_;
 }
 
-QAction* MainWindow::createAction(const char* name, const QString& caption, const QString& hint,
-                                  void (MainWindow::*command)()) {
-    auto* action = new QAction(caption, this);
+QAction* MainWindow::createAction(const char* name, void (MainWindow::*command)()) {
+    auto* action = new QAction(this);
     action->setObjectName(QString::fromLatin1(name));
-    action->setStatusTip(hint);
     // Queued: the command runs once the action has returned, so whoever
     // triggered it (a screen reader's "press" among them) never waits for a
     // window the command opens.
@@ -107,93 +129,111 @@ QAction* MainWindow::createAction(const char* name, const QString& caption, cons
 }
 
 void MainWindow::createActions() {
-    solveAction_ =
-        createAction("solveAction", QStringLiteral("Решать"), QStringLiteral("Решать !!! (Enter)"),
-                     &MainWindow::pressSolveButton);
-    solveAction_->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    solveToolAction_ = createAction("solveToolAction", QStringLiteral("Решать"),
-                                    QStringLiteral("Решать !!!"), &MainWindow::pressSolveButton);
-    refreshAction_ = createAction("refreshAction", QStringLiteral("Обновить"),
-                                  QStringLiteral("Обновить (F5)"), &MainWindow::refresh);
-    refreshAction_->setShortcut(QKeySequence(Qt::Key_F5));
-    fullScreenAction_ =
-        createAction("fullScreenAction", QStringLiteral("Полноэкранный режим"),
-                     QStringLiteral("Вход в полноэкранный режим построения графика (Ctrl+P)"),
-                     &MainWindow::openFullScreen);
-    fullScreenAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    clearAction_ = createAction("clearAction", QStringLiteral("Очистить"),
-                                QStringLiteral("Очистить (Ctrl+A)"), &MainWindow::clearAll);
-    clearAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    saveSolutionAction_ =
-        createAction("saveSolutionAction", QStringLiteral("Решение"),
-                     QStringLiteral("Сохранить решение (Ctrl+S)"), &MainWindow::saveSolution);
-    saveSolutionAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    savePlotAction_ =
-        createAction("savePlotAction", QStringLiteral("График"),
-                     QStringLiteral("Сохранить график (Ctrl+G)"), &MainWindow::savePlot);
-    savePlotAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    loadAction_ = createAction("loadAction", QStringLiteral("Загрузить"),
-                               QStringLiteral("Загрузить (Ctrl+L)"), &MainWindow::loadEquation);
-    loadAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    exitAction_ =
-        createAction("exitAction", QStringLiteral("Выход"),
-                     QStringLiteral("Выход из программы (Ctrl+E)"), &MainWindow::exitProgram);
-    exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    curveColorAction_ = createAction("curveColorAction", QStringLiteral("Цвет функции..."),
-                                     QStringLiteral("Настроить цвет прорисовки функции (Ctrl+W)"),
-                                     &MainWindow::chooseCurveColor);
-    curveColorAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    // "Прогрмме" as the program has always spelt it, on purpose: users and
-    // their guides know the item by this caption.
-    aboutAction_ = createAction("aboutAction", QStringLiteral("О Прогрмме"),
-                                QStringLiteral("Краткое руководство по пользованию программы"),
-                                &MainWindow::showAbout);
-    aboutAction_->setShortcut(QKeySequence(Qt::Key_F1));
-    aboutToolAction_ =
-        createAction("aboutToolAction", QStringLiteral("О Прогрмме"),
-                     QStringLiteral("Краткое руководство по пользованию программы (F1)"),
-                     &MainWindow::showAbout);
-    // Commands beyond the window's first ones, with keys none of those use.
-    printAction_ = createAction("printAction", QStringLiteral("Печать..."),
-                                QStringLiteral("Печать решения и графика (Ctrl+Shift+P)"),
-                                &MainWindow::printSolution);
-    printAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    savePdfAction_ =
-        createAction("savePdfAction", QStringLiteral("Сохранить в PDF..."),
-                     QStringLiteral("Сохранить решение и график в PDF"), &MainWindow::saveAsPdf);
-    historyAction_ =
-        createAction("historyAction", QStringLiteral("Решённые уравнения"),
-                     QStringLiteral("Решённые уравнения (Alt+Down)"), &MainWindow::showHistory);
-    clearHistoryAction_ = createAction("clearHistoryAction", QStringLiteral("Очистить историю"),
-                                       QStringLiteral("Очистить список решённых уравнений"),
-                                       &MainWindow::clearHistory);
+    // The window's part of each command of the table: its action, its
+    // method, and whether the action takes the command's keys.
+    struct Binding {
+        CommandId id;
+        QAction* MainWindow::*action;
+        const char* name;
+        void (MainWindow::*command)();
+        bool takesKeys;
+    };
+    using enum CommandId;
+    const Binding bindings[] = {
+        {kSolve, &MainWindow::solveAction_, "solveAction", &MainWindow::pressSolveButton, true},
+        {kRefresh, &MainWindow::refreshAction_, "refreshAction", &MainWindow::refresh, true},
+        {kFullScreen, &MainWindow::fullScreenAction_, "fullScreenAction",
+         &MainWindow::openFullScreen, true},
+        {kClear, &MainWindow::clearAction_, "clearAction", &MainWindow::clearAll, true},
+        {kSaveSolution, &MainWindow::saveSolutionAction_, "saveSolutionAction",
+         &MainWindow::saveSolution, true},
+        {kSavePlot, &MainWindow::savePlotAction_, "savePlotAction", &MainWindow::savePlot, true},
+        {kSavePdf, &MainWindow::savePdfAction_, "savePdfAction", &MainWindow::saveAsPdf, true},
+        {kLoad, &MainWindow::loadAction_, "loadAction", &MainWindow::loadEquation, true},
+        {kPrint, &MainWindow::printAction_, "printAction", &MainWindow::printSolution, true},
+        {kExit, &MainWindow::exitAction_, "exitAction", &MainWindow::exitProgram, true},
+        {kCurveColor, &MainWindow::curveColorAction_, "curveColorAction",
+         &MainWindow::chooseCurveColor, true},
+        {kClearHistory, &MainWindow::clearHistoryAction_, "clearHistoryAction",
+         &MainWindow::clearHistory, true},
+        {kAbout, &MainWindow::aboutAction_, "aboutAction", &MainWindow::showAbout, true},
+        // Its key (Alt+Down) is the field's own: it opens the list only there.
+        {kHistory, &MainWindow::historyAction_, "historyAction", &MainWindow::showHistory, false},
+    };
+    for (const Binding& binding : bindings) {
+        QAction* action = createAction(binding.name, binding.command);
+        if (binding.takesKeys) {
+            action->setShortcuts(windowKeys(FindCommand(binding.id)));
+        }
+        this->*binding.action = action;
+        commandActions_.emplace_back(binding.id, action);
+    }
+}
+
+QAction* MainWindow::commandAction(CommandId id) const {
+    for (const auto& [command, action] : commandActions_) {
+        if (command == id) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+QMenu* MainWindow::addTitledMenu(QMenu* parent, Message title) {
+    QMenu* menu = parent != nullptr ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
+    titledMenus_.emplace_back(menu, title);
+    return menu;
+}
+
+void MainWindow::addMenuItems(QMenu* menu, std::span<const MenuItem> items) {
+    for (const MenuItem& item : items) {
+        if (!ShowsOn(item.faces, Faces::kWindow)) {
+            continue;
+        }
+        switch (item.kind) {
+            case MenuItemKind::kCommand:
+                if (QAction* action = commandAction(item.command)) {
+                    menu->addAction(action);
+                }
+                break;
+            case MenuItemKind::kSeparator:
+                menu->addSeparator();
+                break;
+            case MenuItemKind::kSubmenu:
+                addMenuItems(addTitledMenu(menu, item.title), item.items);
+                break;
+            case MenuItemKind::kLanguages:
+                addLanguageMenu(addTitledMenu(menu, item.title));
+                break;
+        }
+    }
+}
+
+void MainWindow::addLanguageMenu(QMenu* menu) {
+    // Each language by its own name, the one spoken now checked.
+    menu->setObjectName(QStringLiteral("languageMenu"));
+    languageChoice_ = new QActionGroup(this);
+    for (const Language language : OfferedLanguages()) {
+        auto* action =
+            new QAction(QString::fromUtf8(Text(Message::kLanguageName, language)), languageChoice_);
+        action->setObjectName(QString::fromLatin1(LanguageCode(language)) +
+                              QStringLiteral("LanguageAction"));
+        action->setCheckable(true);
+        action->setData(static_cast<int>(language));
+        menu->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, language] { app_.guard([this, language] { changeLanguage(language); }); });
+    }
 }
 
 void MainWindow::createMenus() {
-    // Each title's first letter, with Alt, opens its menu; it shows
+    // Each title's marked letter, with Alt, opens its menu; it shows
     // underlined only while Alt is held (see layout_keys.h).
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
-    file->addAction(solveAction_);
-    file->addAction(refreshAction_);
-    file->addSeparator();
-    file->addAction(fullScreenAction_);
-    file->addSeparator();
-    file->addAction(clearAction_);
-    file->addSeparator();
-    QMenu* save = file->addMenu(QStringLiteral("Сохранить..."));
-    save->addAction(saveSolutionAction_);
-    save->addAction(savePlotAction_);
-    file->addAction(savePdfAction_);
-    file->addAction(loadAction_);
-    file->addSeparator();
-    file->addAction(printAction_);
-    file->addSeparator();
-    file->addAction(exitAction_);
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Настройки"));
-    settings->addAction(curveColorAction_);
-    settings->addAction(clearHistoryAction_);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
-    help->addAction(aboutAction_);
+    for (const Menu& menu : MainMenus()) {
+        QMenu* added = addTitledMenu(nullptr, menu.title);
+        added->setObjectName(QString::fromLatin1(menu.name) + QStringLiteral("Menu"));
+        addMenuItems(added, menu.items);
+    }
 }
 
 void MainWindow::createToolBar() {
@@ -204,52 +244,32 @@ void MainWindow::createToolBar() {
     toolBand_->setGeometry(0, 0, kClientWidth, 28);
     toolBar_ = new QWidget(toolBand_);
     toolBar_->setObjectName(QStringLiteral("toolBar"));
-    toolBar_->setAccessibleName(QStringLiteral("Панель инструментов"));
     toolBar_->setGeometry(11, 2, 615, 24);
-    struct Place {
-        QAction* action;  // none: a separator
-        const char* name;
-        int left;
-        ToolbarImage image;
-    };
-    using enum ToolbarImage;
-    const Place places[] = {
-        {clearAction_, "clearToolButton", 0, kBlankPage},
-        {loadAction_, "loadToolButton", 23, kOpenFolder},
-        {saveSolutionAction_, "saveSolutionToolButton", 46, kFloppyDisk},
-        {savePlotAction_, "savePlotToolButton", 69, kHardDisk},
-        {nullptr, nullptr, 92, {}},
-        {solveToolAction_, "solveToolButton", 100, kGearWheels},
-        {refreshAction_, "refreshToolButton", 123, kCirclingArrows},
-        {fullScreenAction_, "fullScreenToolButton", 146, kMagnifyingGlass},
-        {nullptr, nullptr, 169, {}},
-        {aboutToolAction_, "aboutToolButton", 177, kRunningFigure},
-        {nullptr, nullptr, 200, {}},
-        {exitAction_, "exitToolButton", 208, kPower},
-        {nullptr, nullptr, 231, {}},
-        {printAction_, "printToolButton", 239, kPrinter},
-    };
-    for (const Place& place : places) {
-        if (place.action == nullptr) {
+    int left = 0;
+    for (const std::optional<CommandId>& place : MainToolbar()) {
+        QAction* action = place ? commandAction(*place) : nullptr;
+        if (action == nullptr) {
             auto* separator = new QFrame(toolBar_);
             separator->setObjectName(QStringLiteral("toolBarSeparator"));
             separator->setFrameShape(QFrame::VLine);
             separator->setFrameShadow(QFrame::Sunken);
-            separator->setGeometry(place.left, 2, 8, 20);
+            separator->setGeometry(left, 2, 8, 20);
+            left += 8;
             continue;
         }
-        // The button runs its action and shows its hint; the image stays on
-        // the button, since an image on the action would shift the menu's
+        // The button runs its action and shows its own hint; the image stays
+        // on the button, since an image on the action would shift the menu's
         // shortcut column even where the menu hides it.
         auto* button = new QToolButton(toolBar_);
-        button->setObjectName(QString::fromLatin1(place.name));
-        button->setGeometry(place.left, 0, 23, 22);
-        button->setIcon(toolbarImage(place.image));
+        button->setObjectName(toolButtonName(action));
+        button->setGeometry(left, 0, 23, 22);
+        button->setIcon(toolbarImage(CommandToolImage(*place)));
         button->setIconSize(QSize(16, 16));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setStatusTip(place.action->statusTip());
-        connect(button, &QToolButton::clicked, place.action, &QAction::trigger);
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        toolButtons_.emplace_back(button, *place);
+        left += 23;
     }
 }
 
@@ -259,7 +279,6 @@ void MainWindow::createControls() {
     equationEdit_->setObjectName(QStringLiteral("equationEdit"));
     equationEdit_->setGeometry(8, 32, 289, 26);
     equationEdit_->setFont(windowFont(16, true));
-    equationEdit_->setStatusTip(QStringLiteral("Введите в это поле уравнение вида Ax^2+Bx+C=0"));
     // The drop-down of the equations solved, at the field's end.
     historyAction_->setIcon(dropDownImage());
     equationEdit_->addAction(historyAction_, QLineEdit::TrailingPosition);
@@ -295,9 +314,8 @@ void MainWindow::createControls() {
     solutionList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     solutionList_->setFrameShape(QFrame::Box);
     solutionList_->setLineWidth(1);
-    solutionList_->setStatusTip(QStringLiteral("Решение"));
 
-    solveButton_ = new QPushButton(QStringLiteral("Решать !!!"), client);
+    solveButton_ = new QPushButton(client);
     solveButton_->setObjectName(QStringLiteral("solveButton"));
     solveButton_->setGeometry(-1000, 376, 97, 25);
     solveButton_->setDefault(true);

@@ -8,9 +8,12 @@
 #include <QMainWindow>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/commands.h"
 #include "app/main_window_model.h"
 #include "app/settings_store.h"
 #include "app_context.h"
@@ -19,7 +22,10 @@
 #include "remembered_file_dialog.h"
 
 class QAction;
+class QActionGroup;
 class QLabel;
+class QMenu;
+class QToolButton;
 class QListWidget;
 class QPushButton;
 class QStatusBar;
@@ -95,6 +101,9 @@ class MainWindow : public QMainWindow {
     // picture the plot export writes.
     void copySolution();
     void copyPlot();
+    // The language command: menus, hints, names and the list's lines in
+    // `language` at once, the field untouched; remembered for the next run.
+    void changeLanguage(Language language);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -113,10 +122,15 @@ class MainWindow : public QMainWindow {
     void createDialogs();
     AboutDialog& aboutDialog();
     void createCopyCommand();
-    void createAccessibleTexts();
     void createMenuKeys();
-    QAction* createAction(const char* name, const QString& caption, const QString& hint,
-                          void (MainWindow::*command)());
+    QAction* createAction(const char* name, void (MainWindow::*command)());
+    void addMenuItems(QMenu* menu, std::span<const MenuItem> items);
+    void addLanguageMenu(QMenu* menu);
+    QAction* commandAction(CommandId id) const;
+    QMenu* addTitledMenu(QMenu* parent, Message title);
+    // Every word the window shows, in the current language: at start and at
+    // every change of language.
+    void retranslate();
 
     void pressSolveButton();
     void equationKeyPressed(int key, Qt::KeyboardModifiers modifiers);
@@ -147,10 +161,9 @@ class MainWindow : public QMainWindow {
     HistoryFile history_;
     MainWindowModel model_;
 
-    // Menu and toolbar share an action where their hints agree; the toolbar
-    // has its own for solve and About, whose hints differ.
+    // One action for each command of the table, shared by menu and toolbar;
+    // the toolbar's buttons carry their own hints, which may differ.
     QAction* solveAction_ = nullptr;
-    QAction* solveToolAction_ = nullptr;
     QAction* refreshAction_ = nullptr;
     QAction* fullScreenAction_ = nullptr;
     QAction* clearAction_ = nullptr;
@@ -160,12 +173,15 @@ class MainWindow : public QMainWindow {
     QAction* exitAction_ = nullptr;
     QAction* curveColorAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
-    QAction* aboutToolAction_ = nullptr;
     QAction* copySolutionAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* savePdfAction_ = nullptr;
     QAction* historyAction_ = nullptr;
     QAction* clearHistoryAction_ = nullptr;
+    std::vector<std::pair<CommandId, QAction*>> commandActions_;
+    std::vector<std::pair<QMenu*, Message>> titledMenus_;
+    std::vector<std::pair<QToolButton*, CommandId>> toolButtons_;
+    QActionGroup* languageChoice_ = nullptr;
 
     QWidget* toolBand_ = nullptr;
     QWidget* toolBar_ = nullptr;

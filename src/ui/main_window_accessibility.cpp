@@ -1,5 +1,6 @@
-// The main window for keyboards and screen readers: the controls' accessible
-// names and descriptions, and the key of the menu bar.
+// The main window for keyboards: the keys of the menu bar. The controls'
+// accessible names and descriptions are among the window's words
+// (main_window_texts.cpp).
 #include <QAction>
 #include <QApplication>
 #include <QFrame>
@@ -19,22 +20,6 @@
 #include "solution_list.h"
 
 namespace parabel::ui {
-
-void MainWindow::createAccessibleTexts() {
-    // The toolbar's buttons show only images: their hints say what they do.
-    for (QToolButton* button : toolBar_->findChildren<QToolButton*>()) {
-        button->setAccessibleName(accessibleNameFromHint(button->statusTip()));
-        button->setAccessibleDescription(button->statusTip());
-    }
-    toolBand_->setAccessibleName(QStringLiteral("Рамка панели инструментов"));
-    statusBar_->setAccessibleName(QStringLiteral("Строка состояния"));
-    equationEdit_->setAccessibleName(QStringLiteral("Уравнение"));
-    equationEdit_->setAccessibleDescription(equationEdit_->statusTip());
-    solutionList_->setAccessibleName(QStringLiteral("Решение"));
-    solutionList_->setAccessibleDescription(
-        QStringLiteral("Ход решения уравнения; Ctrl+C копирует решение целиком"));
-    plotArea_->describe(model_.plotState());
-}
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "about_dialog.h"
-#include "core/decimal_separator.h"
+#include "core/catalog.h"
 #include "equation_edit.h"
 #include "full_screen_window.h"
 #include "history_list.h"
@@ -89,8 +89,8 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const bool yes = app_.platform().askYesNo(QStringLiteral("Выход"),
-                                              QStringLiteral("Подтверждаете выход из программы ?"));
+    const bool yes = app_.platform().askYesNo(QString::fromUtf8(Text(Message::kCommandExit)),
+                                              QString::fromUtf8(Text(Message::kExitQuestion)));
     if (yes) {
         event->accept();
     } else {
@@ -108,13 +108,6 @@ void MainWindow::redrawAfterModal() {
 
 void MainWindow::showHint(const QString& hint) {
     statusLabel_->setText(hint);
-}
-
-void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LocaleChange) {
-        ReadDecimalSeparatorFromLocale();
-    }
-    QMainWindow::changeEvent(event);
 }
 
 }  // namespace parabel::ui

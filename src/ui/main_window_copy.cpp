@@ -15,7 +15,7 @@ namespace parabel::ui {
 
 void MainWindow::createCopyCommand() {
     QMenu* listMenu = createContextMenu(solutionList_);
-    copySolutionAction_ = listMenu->addAction(QStringLiteral("Копировать решение"));
+    copySolutionAction_ = listMenu->addAction(QString());  // its words: retranslate()
     copySolutionAction_->setObjectName(QStringLiteral("copySolutionAction"));
     // The list's own Ctrl+C would copy the current line alone; only while the
     // list has the focus, so the field's copy stays the field's.

@@ -23,7 +23,7 @@ class QWidget;
 namespace parabel::ui {
 
 struct FileDialogOptions {
-    QString filter;            // "Текстовые файлы|*.txt"; empty: all files
+    QString filter;            // "Text files|*.txt"; empty: all files
     QString defaultExtension;  // "txt"; empty: none
     bool askOverwrite = false;
 };

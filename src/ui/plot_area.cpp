@@ -11,6 +11,7 @@
 
 #include "accessibility.h"
 #include "context_menu.h"
+#include "core/catalog.h"
 #include "native_pointer.h"
 #include "picture_image.h"
 
@@ -32,7 +33,7 @@ PlotArea::PlotArea(const PictureLayout& layout, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     QMenu* menu = createContextMenu(this);
-    copyAction_ = menu->addAction(QStringLiteral("Копировать график"));
+    copyAction_ = menu->addAction(QString::fromUtf8(Text(Message::kCopyPlot)));
     copyAction_->setObjectName(QStringLiteral("copyPlotAction"));
     // Ctrl+C while the plot has the focus; the field's and the list's copy
     // stay theirs.
@@ -42,6 +43,13 @@ PlotArea::PlotArea(const PictureLayout& layout, QWidget* parent)
     connect(copyAction_, &QAction::triggered, this, &PlotArea::copyRequested);
     connect(&NativePointer::instance(), &NativePointer::pointerMoved, this,
             &PlotArea::nativeMotion);
+}
+
+void PlotArea::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        copyAction_->setText(QString::fromUtf8(Text(Message::kCopyPlot)));
+    }
+    QWidget::changeEvent(event);
 }
 
 void PlotArea::setSurface(const RasterSurface* surface) {

@@ -43,12 +43,13 @@ class PlotArea : public QWidget {
     // The pointer moved to the pixel `local` of the area, `global` on the
     // screen.
     void pointerMoved(QPoint local, QPoint global);
-    // Ctrl+C or "Копировать график" in the context menu.
+    // Ctrl+C or "copy the graph" in the context menu.
     void copyRequested();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     QRect surfaceRect() const;

@@ -15,9 +15,11 @@
 #include <string>
 #include <vector>
 
+#include "app/language_store.h"
 #include "app/program_arguments.h"
 #include "app/version.h"
 #include "core/arithmetic_environment.h"
+#include "core/catalog.h"
 #include "core/decimal_separator.h"
 #include "io/settings_location.h"
 #include "main_window.h"
@@ -141,7 +143,8 @@ std::optional<parabel::ProgramArguments> readCommandLine(int argc, char** argv, 
 
 void installToolkitTranslations(QApplication& application, QTranslator& translator) {
     // The toolkit's own dialogs speak the user's language where Qt's
-    // translations are installed; the program's texts are Russian anyway.
+    // translations are installed; the program's own texts come from its
+    // catalog.
     if (translator.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         application.installTranslator(&translator);
@@ -206,6 +209,8 @@ int runProgram(int argc, char** argv) {
     parabel::UseProgramArithmetic();
     QtPlatform platform;
     AppContext context(platform);
+    SetLanguage(StartLanguage(context.languageFile(), arguments->language,
+                              [](const char* name) -> const char* { return std::getenv(name); }));
     MainWindow window(context);
     window.show();
     // Loaded or solved once the event loop runs: the lambdas outlive this

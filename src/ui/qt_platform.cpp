@@ -9,10 +9,13 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QToolBar>
 #include <QUrl>
+
+#include "core/catalog.h"
 
 namespace parabel::ui {
 
@@ -81,12 +84,15 @@ std::optional<QString> QtPlatform::runFileDialog(QWidget* parent, const FileDial
 
 void QtPlatform::runErrorBox(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QString::fromUtf8(Text(Message::kButtonOk)));
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
 bool QtPlatform::runQuestionBox(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No);
+    box.button(QMessageBox::Yes)->setText(QString::fromUtf8(Text(Message::kButtonYes)));
+    box.button(QMessageBox::No)->setText(QString::fromUtf8(Text(Message::kButtonNo)));
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == QMessageBox::Yes;
 }

@@ -1,14 +1,20 @@
 #include "remembered_file_dialog.h"
 
+#include "core/catalog.h"
+
 namespace parabel::ui {
 
-RememberedFileDialog::RememberedFileDialog(Platform& platform, Kind kind, FileDialogOptions options)
+QString fileFilter(Message fileType, const char* pattern) {
+    return QString::fromUtf8(Text(fileType)) + QLatin1Char('|') + QString::fromLatin1(pattern);
+}
+
+RememberedFileDialog::RememberedFileDialog(Platform& platform, Kind kind, Options options)
     : platform_(platform), kind_(kind), options_(std::move(options)) {}
 
 void RememberedFileDialog::ask(QWidget* parent) {
     const std::optional<QString> chosen = kind_ == Kind::kOpen
-                                              ? platform_.openFile(parent, options_, fileName_)
-                                              : platform_.saveFile(parent, options_, fileName_);
+                                              ? platform_.openFile(parent, options_(), fileName_)
+                                              : platform_.saveFile(parent, options_(), fileName_);
     if (chosen) {
         fileName_ = *chosen;
     }

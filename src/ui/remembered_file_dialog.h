@@ -8,17 +8,24 @@
 #include <functional>
 
 #include "app/error_report.h"
+#include "core/messages.h"
 #include "platform.h"
 
 class QWidget;
 
 namespace parabel::ui {
 
+// A dialog's filter of one type of file in the current language:
+// "Текстовые файлы|*.txt".
+QString fileFilter(Message fileType, const char* pattern);
+
 class RememberedFileDialog {
   public:
     enum class Kind { kOpen, kSave };
+    // The options as they are now: their words follow the language.
+    using Options = std::function<FileDialogOptions()>;
 
-    RememberedFileDialog(Platform& platform, Kind kind, FileDialogOptions options);
+    RememberedFileDialog(Platform& platform, Kind kind, Options options);
 
     // Shows the dialog starting at the remembered name. Confirming replaces
     // the name; cancelling keeps it.
@@ -36,7 +43,7 @@ class RememberedFileDialog {
   private:
     Platform& platform_;
     Kind kind_;
-    FileDialogOptions options_;
+    Options options_;
     QString fileName_;
 };
 

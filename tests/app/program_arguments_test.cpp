@@ -13,6 +13,7 @@ struct Row {
     std::string file;
     std::string errorPart;
     std::optional<std::string> equation = std::nullopt;
+    std::optional<std::string> language = std::nullopt;
 };
 
 TEST(ParseProgramArguments, HelpVersionFileToolkitOptionsAndErrors) {
@@ -46,6 +47,14 @@ TEST(ParseProgramArguments, HelpVersionFileToolkitOptionsAndErrors) {
         {{"eq.txt", "-e", "x^2"}, Action::kError, "", "not both"},
         {{"-e", "x^2", "--help"}, Action::kHelp, "", ""},
         {{"--", "-e"}, Action::kRun, "-e", ""},
+        // The interface language for one run: a code the catalog has.
+        {{"--language", "en", "eq.txt"}, Action::kRun, "eq.txt", "", std::nullopt, "en"},
+        {{"--language=ru", "-e", "x^2"}, Action::kRun, "", "", "x^2", "ru"},
+        {{"--language", "x-pseudo"}, Action::kRun, "", "", std::nullopt, "x-pseudo"},
+        {{"--language", "de"}, Action::kError, "", "no language 'de': ru or en"},
+        {{"--language="}, Action::kError, "", "no language '': ru or en"},
+        {{"--language"}, Action::kError, "", "'--language' needs a language"},
+        {{"--", "--language", "en"}, Action::kError, "", "one equation file at most"},
     };
     for (const Row& row : rows) {
         const ProgramArguments parsed = ParseProgramArguments(row.arguments);
@@ -55,13 +64,14 @@ TEST(ParseProgramArguments, HelpVersionFileToolkitOptionsAndErrors) {
         EXPECT_NE(parsed.error.find(row.errorPart), std::string::npos) << parsed.error;
         EXPECT_EQ(parsed.error.empty(), row.errorPart.empty()) << shown;
         EXPECT_EQ(parsed.equation, row.equation) << shown;
+        EXPECT_EQ(parsed.language, row.language) << shown;
     }
 }
 
 TEST(ProgramUsage, NamesEveryOption) {
     const std::string usage = ProgramUsage();
-    for (const char* part :
-         {"Usage: parabel", "--help", "--version", "FILE", "--equation", "Inf.ini", "history"}) {
+    for (const char* part : {"Usage: parabel", "--help", "--version", "FILE", "--equation",
+                             "--language=ru|en", "Inf.ini", "history", "language"}) {
         EXPECT_NE(usage.find(part), std::string::npos) << part;
     }
 }

@@ -16,6 +16,8 @@
 #include <memory>
 #include <optional>
 
+#include "app/language_store.h"
+#include "core/catalog.h"
 #include "core/decimal_separator.h"
 #include "scripted_platform.h"
 #include "ui/about_dialog.h"
@@ -68,16 +70,33 @@ inline void WhenActive(QWidget* window, std::function<void()> action,
     });
 }
 
+// How a run chooses its interface language, as the program's start does: the
+// one named for the run, else the one remembered in the configuration folder
+// (the Program's own "config/" unless given), else the environment's (none
+// unless given), else Russian.
+struct LanguageStart {
+    std::optional<std::string> forThisRun;
+    QString configFolder;
+    EnvironmentReader environment = nullptr;
+};
+
 struct Program {
     // The window over a settings file of `settings` when `writeSettings` is
     // set, and a history file of `history` when it is given, as a previous
     // run left them.
     explicit Program(const QByteArray& settings = QByteArray(), bool writeSettings = false,
-                     const std::optional<QByteArray>& history = std::nullopt) {
+                     const std::optional<QByteArray>& history = std::nullopt,
+                     const LanguageStart& language = {}) {
         SetDecimalSeparator('.');
         context = std::make_unique<ui::AppContext>(platform, QStringLiteral("Parabel"));
         context->setSettingsPath(folder.filePath(QStringLiteral("Inf.ini")).toStdString());
         context->setStateFolder(folder.filePath(QStringLiteral("state/")).toStdString());
+        context->setConfigFolder((language.configFolder.isEmpty()
+                                      ? folder.filePath(QStringLiteral("config/"))
+                                      : language.configFolder)
+                                     .toStdString());
+        SetLanguage(
+            StartLanguage(context->languageFile(), language.forThisRun, language.environment));
         if (history) {
             QDir().mkpath(folder.filePath(QStringLiteral("state")));
             QFile file(HistoryPath());
@@ -96,6 +115,7 @@ struct Program {
     ~Program() {
         main.reset();
         SetDecimalSeparator('.');
+        SetLanguage(Language::kRu);
     }
 
     // Shows the main window and makes it the active one, so its shortcuts work.
