@@ -101,8 +101,9 @@ int main(int argc, char** argv) {
             f.push_back(floor[i].*field);
             p.push_back(program[i].*field);
         }
-        std::printf("%-20s median of %d: floor %6.1f %s, Parabel %6.1f %s, ratio %.2f (target 1.20)\n",
-                    what, runs, Median(f), unit, Median(p), unit, Median(p) / Median(f));
+        std::printf(
+            "%-20s median of %d: floor %6.1f %s, Parabel %6.1f %s, ratio %.2f (target 1.20)\n",
+            what, runs, Median(f), unit, Median(p), unit, Median(p) / Median(f));
     };
     report("start to first paint", "ms", &Run::wallMs);
     report("CPU time of the run", "ms", &Run::cpuMs);
