@@ -2,11 +2,12 @@
 // and loaded the file named on its command line: the separator its start-up
 // read from the locale, the field and every line of the list, the icon and
 // desktop name, and which of the parts made or loaded on first use (the
-// modal windows, Qt's print support, image plug-ins) start-up made or loaded
-// all the same. Then it exits without asking.
+// modal windows, the history list, Qt's print support, image plug-ins)
+// start-up made or loaded all the same. Then it exits without asking.
 //   program_probe [ARGUMENTS OF THE PROGRAM...]
 #include <QApplication>
 #include <QColorDialog>
+#include <QCompleter>
 #include <QFile>
 #include <QListWidget>
 #include <QTimer>
@@ -30,6 +31,9 @@ QString madeBeforeUse(const QWidget& main) {
     }
     if (main.findChild<parabel::ui::AboutDialog*>() != nullptr) {
         made << QStringLiteral("About");
+    }
+    if (main.findChild<QCompleter*>(QStringLiteral("historyList")) != nullptr) {
+        made << QStringLiteral("history list");
     }
     if (main.findChild<QColorDialog*>() != nullptr) {
         made << QStringLiteral("colour dialog");
