@@ -7,8 +7,10 @@ set(PARABEL_APP_ID org.parabel.Parabel)
 set(PARABEL_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS parabel parabel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The print preview's module, which the program loads on the first print.
-install(TARGETS parabel_print LIBRARY DESTINATION ${PARABEL_PRINT_MODULE_DIR})
+# The print preview's module, which the program loads on the first print;
+# not executable, as Debian wants its shared objects.
+install(TARGETS parabel_print LIBRARY DESTINATION ${PARABEL_PRINT_MODULE_DIR}
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
 install(FILES ${PARABEL_PACKAGING_DIR}/${PARABEL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
