@@ -48,6 +48,10 @@ Run RunOnce(const char* probe, const char* program) {
     close(pipeFds[1]);
     char buffer[64] = {};
     const ssize_t n = read(pipeFds[0], buffer, sizeof buffer - 1);
+    // Whatever else the process prints is read too, so that it never dies
+    // writing to a closed pipe.
+    for (char rest[256]; read(pipeFds[0], rest, sizeof rest) > 0;) {
+    }
     close(pipeFds[0]);
     int status = 0;
     rusage usage{};
