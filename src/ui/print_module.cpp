@@ -46,8 +46,8 @@ PrintModule loadPrintModule() {
 }  // namespace
 
 const PrintModule& printModule() {
-    static const PrintModule module = loadPrintModule();
-    return module;
+    static const PrintModule kLoaded = loadPrintModule();
+    return kLoaded;
 }
 
 }  // namespace parabel::ui
