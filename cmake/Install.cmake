@@ -1,12 +1,16 @@
 # Install layout of a desktop application with the id org.parabel.Parabel:
-# the two programs, the desktop entry, the icon in the hicolor theme, the
-# AppStream metainfo, the manual pages (English and Russian) and the
-# documents.
+# the two programs, the print module, the desktop entry, the icon in the
+# hicolor theme, the AppStream metainfo, the manual pages (English and
+# Russian) and the documents.
 include(GNUInstallDirs)
 set(PARABEL_APP_ID org.parabel.Parabel)
 set(PARABEL_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS parabel parabel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The print preview's module, which the program loads on the first print;
+# not executable, as Debian wants its shared objects.
+install(TARGETS parabel_print LIBRARY DESTINATION ${PARABEL_PRINT_MODULE_DIR}
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
 install(FILES ${PARABEL_PACKAGING_DIR}/${PARABEL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -233,4 +233,22 @@ std::vector<std::uint8_t> EncodePng(int width, int height, std::span<const std::
     return bytes;
 }
 
+std::optional<DecodedPng> DecodePng(std::span<const std::uint8_t> file) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (png_image_begin_read_from_memory(&image, file.data(), file.size()) == 0) {
+        return std::nullopt;
+    }
+    DecodedPng decoded;
+    decoded.width = static_cast<int>(image.width);
+    decoded.height = static_cast<int>(image.height);
+    image.format = PNG_FORMAT_BGRA;  // in memory, the little-endian words 0xAARRGGBB
+    decoded.pixels.resize(static_cast<std::size_t>(image.width) * image.height);
+    if (png_image_finish_read(&image, nullptr, decoded.pixels.data(), 0, nullptr) == 0) {
+        png_image_free(&image);
+        return std::nullopt;
+    }
+    return decoded;
+}
+
 }  // namespace parabel

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -26,5 +27,17 @@ void WritePng(int width, int height, const PixelRowSource& rows, const ByteSink&
 // The same file for row-major pixels 0xFFRRGGBB (the top byte is ignored),
 // top row first, as bytes in memory.
 std::vector<std::uint8_t> EncodePng(int width, int height, std::span<const std::uint32_t> pixels);
+
+// A picture read from a PNG file: row-major pixels 0xAARRGGBB, top row first,
+// alpha kept (not premultiplied).
+struct DecodedPng {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+
+// The picture of a whole PNG file in memory, as libpng reads it; nothing when
+// libpng does not take the bytes as one.
+std::optional<DecodedPng> DecodePng(std::span<const std::uint8_t> file);
 
 }  // namespace parabel

@@ -16,11 +16,17 @@ constexpr int kRowsShown = 10;
 
 }  // namespace
 
-HistoryList::HistoryList(QLineEdit* field) : QObject(field), field_(field) {
-    // The toolkit's completion list, opened only on request: the field keeps
-    // no completer of its own, so typing never opens it.
+HistoryList::HistoryList(QLineEdit* field) : QObject(field), field_(field) {}
+
+QCompleter* HistoryList::completer() {
+    // Made when first opened: start-up does not pay for a list it does not
+    // show. The toolkit's completion list, opened only on request: the field
+    // keeps no completer of its own, so typing never opens it.
+    if (completer_ != nullptr) {
+        return completer_;
+    }
     completer_ = new QCompleter(this);
-    completer_->setWidget(field);
+    completer_->setWidget(field_);
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(kRowsShown);
     completer_->setObjectName(QStringLiteral("historyList"));
@@ -30,10 +36,11 @@ HistoryList::HistoryList(QLineEdit* field) : QObject(field), field_(field) {
     // list's own while it is open.
     connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
             &HistoryList::chosen);
+    return completer_;
 }
 
 QAbstractItemView* HistoryList::view() const {
-    return completer_->popup();
+    return completer_ != nullptr ? completer_->popup() : nullptr;
 }
 
 bool HistoryList::eventFilter(QObject*, QEvent* event) {
@@ -64,7 +71,7 @@ bool HistoryList::eventFilter(QObject*, QEvent* event) {
 }
 
 void HistoryList::open(const std::vector<std::string>& equations) {
-    auto* rows = new QStandardItemModel(completer_);
+    auto* rows = new QStandardItemModel(completer());
     for (const std::string& equation : equations) {
         auto* row = new QStandardItem(QString::fromStdString(equation));
         row->setEditable(false);

@@ -24,7 +24,8 @@ class HistoryList : public QObject {
     // Opens the list of `equations`; with none, one row that says so and
     // cannot be chosen.
     void open(const std::vector<std::string>& equations);
-    // The list's view: a window of its own while open.
+    // The list's view: a window of its own while open; none before the
+    // list first opens.
     QAbstractItemView* view() const;
 
   signals:
@@ -34,8 +35,10 @@ class HistoryList : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QCompleter* completer();
+
     QLineEdit* field_;
-    QCompleter* completer_;
+    QCompleter* completer_ = nullptr;
 };
 
 }  // namespace parabel::ui

@@ -26,6 +26,18 @@ class MnemonicStyle final : public QProxyStyle {
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 
+    // No image for the menu bar's extension button, whose menus always fit:
+    // the toolkit's image, read when a menu bar is made, would load every
+    // image format plug-in installed at start-up.
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (icon == SP_ToolBarHorizontalExtensionButton ||
+            icon == SP_ToolBarVerticalExtensionButton) {
+            return {};
+        }
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+
     void setAltHeld(bool held) {
         if (held == altHeld_) {
             return;

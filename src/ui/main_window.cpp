@@ -364,8 +364,7 @@ AboutDialog& MainWindow::aboutDialog() {
 }
 
 void MainWindow::createDialogs() {
-    fullScreen_ = new FullScreenWindow(app_, model_.plotState(), this);
-    // And once more after either modal window, when it has gone.
+    // Once more after either modal window, when it has gone.
     redrawTimer_ = new QTimer(this);
     redrawTimer_->setObjectName(QStringLiteral("redrawTimer"));
     redrawTimer_->setInterval(200);

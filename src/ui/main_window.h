@@ -1,7 +1,7 @@
 // The main window: the equation field, the worked solution, the plot with its
 // pointer read-out, the menu, the toolbar and the status bar. It owns the
-// full-screen window and the About dialog and draws its plot again after
-// they close. Its commands are the window model's: the window asks what the
+// full-screen window and the About dialog, made when first opened, and draws
+// its plot again after they close. Its commands are the window model's: the window asks what the
 // desktop asks (dialogs, boxes) and shows what the model leaves.
 #pragma once
 
@@ -121,6 +121,7 @@ class MainWindow : public QMainWindow {
     void readSettings();
     void createDialogs();
     AboutDialog& aboutDialog();
+    FullScreenWindow& fullScreenWindow();
     void createCopyCommand();
     void createMenuKeys();
     QAction* createAction(const char* name, void (MainWindow::*command)());

@@ -74,8 +74,17 @@ void MainWindow::clearAll() {
     tell(report);
 }
 
+FullScreenWindow& MainWindow::fullScreenWindow() {
+    // Made when first opened, as the About dialog: hidden until then, so
+    // start-up does not pay for it.
+    if (fullScreen_ == nullptr) {
+        fullScreen_ = new FullScreenWindow(app_, model_.plotState(), this);
+    }
+    return *fullScreen_;
+}
+
 void MainWindow::openFullScreen() {
-    fullScreen_->execFullScreen();
+    fullScreenWindow().execFullScreen();
     redrawTimer_->start();
 }
 
@@ -99,7 +108,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::redrawAfterModal() {
-    if ((about_ != nullptr && about_->isVisible()) || fullScreen_->isVisible()) {
+    if ((about_ != nullptr && about_->isVisible()) ||
+        (fullScreen_ != nullptr && fullScreen_->isVisible())) {
         return;  // tried again at the next tick
     }
     redrawFromState();

@@ -3,15 +3,19 @@
 // windows), an equation file named on the command line, then the event loop.
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QIcon>
+#include <QImage>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QTimer>
 #include <QTranslator>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,7 +25,9 @@
 #include "core/arithmetic_environment.h"
 #include "core/catalog.h"
 #include "core/decimal_separator.h"
+#include "io/png.h"
 #include "io/settings_location.h"
+#include "layout_keys.h"
 #include "main_window.h"
 #include "native_pointer.h"
 #include "program.h"
@@ -161,14 +167,33 @@ static void registerIcons() {
 
 namespace {
 
+// A PNG picture of the program's resources, decoded by libpng: the
+// toolkit's image reader would first load every image format plug-in
+// installed to ask each whether the file is theirs. Empty when unreadable.
+QPixmap resourcePng(const QString& name) {
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    const std::optional<parabel::DecodedPng> picture =
+        parabel::DecodePng(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                     static_cast<std::size_t>(bytes.size())));
+    if (!picture) {
+        return {};
+    }
+    const QImage image(reinterpret_cast<const uchar*>(picture->pixels.data()), picture->width,
+                       picture->height, QImage::Format_ARGB32);
+    return QPixmap::fromImage(image);
+}
+
 QIcon programIcon() {
     registerIcons();
     QIcon icon;
     // The sizes window managers show; the desktop takes larger ones from the
     // installed icon theme. Each costs a decode at start-up.
     for (int size : {16, 32, 48}) {
-        icon.addFile(QStringLiteral(":/icons/org.parabel.Parabel-%1.png").arg(size),
-                     QSize(size, size));
+        icon.addPixmap(resourcePng(QStringLiteral(":/icons/org.parabel.Parabel-%1.png").arg(size)));
     }
     return icon;
 }
@@ -209,6 +234,9 @@ int runProgram(int argc, char** argv) {
     parabel::UseProgramArithmetic();
     QtPlatform platform;
     AppContext context(platform);
+    // The program's style before the window is built, so that its widgets
+    // are polished once, with it.
+    installLayoutIndependentKeys();
     SetLanguage(StartLanguage(context.languageFile(), arguments->language,
                               [](const char* name) -> const char* { return std::getenv(name); }));
     MainWindow window(context);

@@ -3,45 +3,15 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QLayout>
 #include <QMessageBox>
-#include <QPaintEngine>
-#include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
-#include <QToolBar>
 #include <QUrl>
 
 #include "core/catalog.h"
+#include "print_module.h"
 
 namespace parabel::ui {
-
-namespace {
-
-// The print preview at a size that shows every tool of its toolbar, the
-// print button among them, and most of the screen's height for the page;
-// within the screen.
-QSize previewSize(const QPrintPreviewDialog& preview) {
-    QSize size = preview.sizeHint();
-    if (const auto* toolbar = preview.findChild<QToolBar*>()) {
-        const QMargins margins =
-            preview.layout() != nullptr ? preview.layout()->contentsMargins() : QMargins();
-        size.setWidth(
-            std::max(size.width(), toolbar->sizeHint().width() + margins.left() + margins.right()));
-    }
-    const QScreen* screen = preview.screen();
-    if (screen == nullptr) {
-        return size;
-    }
-    const QSize available = screen->availableSize();
-    size.setHeight(std::max(size.height(), available.height() * 3 / 4));
-    return size.boundedTo(available);
-}
-
-}  // namespace
 
 namespace {
 
@@ -148,26 +118,14 @@ std::optional<QColor> QtPlatform::runColorDialog(QWidget* parent, const QColor& 
 
 bool QtPlatform::runPrintDialog(QWidget* parent, const QPageSize& pageSize, int pageCount,
                                 const PagePainting& paint) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(pageSize);
-    printer.setFullPage(true);
-    QPrintPreviewDialog preview(&printer, parent);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&paint, pageCount](QPrinter* device) {
-                         // The preview records the pages as pictures, which
-                         // it shows on screen scaled to its zoom.
-                         const bool onScreen =
-                             device->paintEngine()->type() == QPaintEngine::Picture;
-                         QPainter painter(device);
-                         for (int i = 0; i < pageCount; ++i) {
-                             if (i > 0) {
-                                 device->newPage();
-                             }
-                             paint(painter, device->resolution(), i, onScreen);
-                         }
-                     });
-    preview.resize(previewSize(preview));
-    return preview.exec() == QDialog::Accepted;
+    const PrintModule& module = printModule();
+    if (module.run == nullptr) {
+        runErrorBox(QStringLiteral("Ошибка"),
+                    QStringLiteral("Печать недоступна: не загружается модуль печати (%1).")
+                        .arg(module.failure));
+        return false;
+    }
+    return module.run(parent, pageSize, pageCount, paint);
 }
 
 void QtPlatform::handToDesktop(const QString& target) {

@@ -2,14 +2,19 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QStringList>
 
 namespace parabel::ui {
 
 namespace {
 
 QString windowFontFamily() {
+    // The families installed, by their own names: asking for each by name
+    // (QFontDatabase::hasFamily) would have the font system work through its
+    // whole configuration of substitutes for each of them.
+    const QStringList installed = QFontDatabase::families();
     for (const QString& family : {QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")}) {
-        if (QFontDatabase::hasFamily(family)) {
+        if (installed.contains(family, Qt::CaseInsensitive)) {
             return family;
         }
     }

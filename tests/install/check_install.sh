@@ -2,8 +2,9 @@
 # Installs a build into a temporary prefix and checks that every file a
 # desktop or a package expects is there, that the desktop entry, the
 # AppStream metainfo and the manual pages pass their validators, that the
-# entry claims no file type (for the desktop's defaults or for mailcap), and
-# that the installed programs carry no build paths:
+# entry claims no file type (for the desktop's defaults or for mailcap), that
+# the print module is where the program looks for it, and that the installed
+# programs carry no build paths:
 #   check_install.sh BUILD_DIR
 set -uo pipefail
 build="${1:?usage: check_install.sh BUILD_DIR}"
@@ -53,6 +54,25 @@ for program in parabel parabel-cli; do
         fail "bin/$program keeps a library search path: $(readelf -d "$file" | grep -E 'RPATH|RUNPATH')"
     fi
 done
+
+# The print preview's module, which the program loads on its first print: in
+# the library folder, with Qt's print support, which the program itself does
+# not load at start-up.
+modules=("$prefix"/lib*/parabel/parabel-print.so "$prefix"/lib/*/parabel/parabel-print.so)
+module=""
+for candidate in "${modules[@]}"; do
+    [ -f "$candidate" ] && module="$candidate"
+done
+if [ -z "$module" ]; then
+    fail "the print module parabel-print.so is not installed in the library folder"
+else
+    readelf -d "$module" | grep -q 'NEEDED.*libQt6PrintSupport' ||
+        fail "${module#"$prefix"/} does not use Qt's print support"
+    readelf -d "$module" | grep -qE 'RPATH|RUNPATH' &&
+        fail "${module#"$prefix"/} keeps a library search path"
+fi
+readelf -d "$prefix/bin/parabel" 2>/dev/null | grep -q 'NEEDED.*libQt6PrintSupport' &&
+    fail "bin/parabel loads Qt's print support at start-up"
 
 desktop="$prefix/share/applications/$id.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"

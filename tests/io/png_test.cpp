@@ -162,7 +162,41 @@ TEST(Png, DecodesToTheSamePixelsInTheSmallestLayout) {
             pixel |= 0xFF000000u;
         }
         EXPECT_TRUE(decoded->pixels == opaque);
+        // Read back by the program's own reader too.
+        const std::optional<DecodedPng> read = DecodePng(file);
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(read->width, row.width);
+        EXPECT_EQ(read->height, row.height);
+        EXPECT_TRUE(read->pixels == opaque);
     }
+}
+
+// The reader keeps what the writer drops: a file with an alpha channel (the
+// program's icons) reads with its alpha, and bytes that are no PNG file read
+// as nothing.
+TEST(Png, ReadsAlphaAndRefusesWhatIsNoPngFile) {
+    // A 2 x 1 picture, red opaque and blue half transparent, as libpng writes
+    // it with an alpha channel.
+    std::vector<std::uint8_t> withAlpha;
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = 2;
+    image.height = 1;
+    image.format = PNG_FORMAT_RGBA;
+    const std::uint8_t rgba[] = {255, 0, 0, 255, 0, 0, 255, 128};
+    png_alloc_size_t size = 0;
+    ASSERT_NE(png_image_write_to_memory(&image, nullptr, &size, 0, rgba, 0, nullptr), 0);
+    withAlpha.resize(size);
+    ASSERT_NE(png_image_write_to_memory(&image, withAlpha.data(), &size, 0, rgba, 0, nullptr), 0);
+    const std::optional<DecodedPng> read = DecodePng(withAlpha);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->pixels, (Pixels{0xFFFF0000, 0x800000FF}));
+
+    const std::vector<std::uint8_t> cut(withAlpha.begin(), withAlpha.begin() + 40);
+    const std::uint8_t text[] = {'x', '^', '2'};
+    EXPECT_FALSE(DecodePng(cut).has_value());
+    EXPECT_FALSE(DecodePng(text).has_value());
+    EXPECT_FALSE(DecodePng({}).has_value());
 }
 
 struct SinkFailure {};

@@ -162,7 +162,7 @@ class CopyCommandsTest : public QObject {
         Program program;
         program.Show();
         program.Solve(QStringLiteral("x^2-5x+6"));
-        auto& full = *program.fullScreen;
+        auto& full = *program.FullScreen();
         QImage copied;
         QImage exported;
         parabel::testing::WhenActive(&full, [&] {

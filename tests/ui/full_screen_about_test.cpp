@@ -52,7 +52,7 @@ class FullScreenAboutTest : public QObject {
         Program program;
         program.Show();
         program.Solve(QStringLiteral("x^2-5x+6"));
-        auto& full = *program.fullScreen;
+        auto& full = *program.FullScreen();
         QCOMPARE(full.windowTitle(), QStringLiteral("Полноэкранный режим построения графика"));
         QCOMPARE(program.FullScreenPlotArea()->size(), QSize(1024, 728));
         bool checked = false;
@@ -91,7 +91,7 @@ class FullScreenAboutTest : public QObject {
         Program program;
         program.Show();
         program.Solve(QStringLiteral("x^2-5x+6"));
-        auto& full = *program.fullScreen;
+        auto& full = *program.FullScreen();
         QStringList captions;
         for (QAction* action : Child<QMenuBar>(&full, "menuBar")->actions()) {
             captions << action->text() + (action->isEnabled() ? "" : "(off)");
@@ -152,7 +152,7 @@ class FullScreenAboutTest : public QObject {
         program.Show();
         program.Solve(QStringLiteral("4e14x^2"));  // the main panel draws it, this window cannot
         QVERIFY(program.platform.boxes.empty());
-        auto& full = *program.fullScreen;
+        auto& full = *program.FullScreen();
         WhileOpen(
             &full,
             [&] {
@@ -173,7 +173,7 @@ class FullScreenAboutTest : public QObject {
 
     void fullScreenBeforeAnySolveShowsTheAxesOnly() {
         Program program;
-        auto& full = *program.fullScreen;
+        auto& full = *program.FullScreen();
         WhileOpen(
             &full,
             [&] {

@@ -114,9 +114,9 @@ class KeyboardAccessTest : public QObject {
         }
         // Whatever a user can press or type into has a name, in every window,
         // and so has every status bar.
-        for (QWidget* window :
-             {static_cast<QWidget*>(program.main.get()), static_cast<QWidget*>(program.fullScreen),
-              static_cast<QWidget*>(program.About())}) {
+        for (QWidget* window : {static_cast<QWidget*>(program.main.get()),
+                                static_cast<QWidget*>(program.FullScreen()),
+                                static_cast<QWidget*>(program.About())}) {
             for (QWidget* control : window->findChildren<QWidget*>()) {
                 if (control->objectName().startsWith(QStringLiteral("qt_"))) {
                     continue;  // Qt's own, such as the menu bar's button for items that do not fit
@@ -178,7 +178,7 @@ class KeyboardAccessTest : public QObject {
         QCOMPARE(list->child(6), nullptr);
 
         // The full-screen menu bar: three items, the dividers drawn only.
-        QAccessibleInterface* bar = Node(Child<QMenuBar>(program.fullScreen, "menuBar"));
+        QAccessibleInterface* bar = Node(Child<QMenuBar>(program.FullScreen(), "menuBar"));
         QStringList items;
         for (int i = 0; i < bar->childCount(); ++i) {
             QCOMPARE(bar->child(i)->role(), QAccessible::MenuItem);
@@ -205,9 +205,9 @@ class KeyboardAccessTest : public QObject {
 
         // The full-screen window tells what it draws, the same equation.
         QString fullScreen;
-        WhenActive(program.fullScreen, [&] {
-            fullScreen = PlotDescription(program.fullScreen);
-            program.fullScreen->close();
+        WhenActive(program.FullScreen(), [&] {
+            fullScreen = PlotDescription(program.FullScreen());
+            program.FullScreen()->close();
         });
         program.main->openFullScreen();
         QCOMPARE(fullScreen, PlotDescription(main));
@@ -437,7 +437,7 @@ class KeyboardAccessTest : public QObject {
             QWidget* window;
         } rows[] = {
             {"aboutToolButton", program.About()},
-            {"fullScreenToolButton", program.fullScreen},
+            {"fullScreenToolButton", program.FullScreen()},
         };
         for (const auto& row : rows) {
             QAccessibleActionInterface* press =
@@ -486,7 +486,7 @@ class KeyboardAccessTest : public QObject {
 
         QStringList openings;
         for (int opening = 0; opening < 2; ++opening) {
-            WhenActive(program.fullScreen, [&] {
+            WhenActive(program.FullScreen(), [&] {
                 openings << program.FullScreenStatus()->text();
                 QWidget* area = program.FullScreenPlotArea();
                 const QPointF global(520.5,
@@ -495,7 +495,7 @@ class KeyboardAccessTest : public QObject {
                                  Qt::NoButton, Qt::NoButton, Qt::NoModifier);
                 QApplication::sendEvent(area, &move);
                 openings << program.FullScreenStatus()->text();
-                program.fullScreen->close();
+                program.FullScreen()->close();
             });
             program.main->openFullScreen();
         }

@@ -132,8 +132,8 @@ class PointerTest : public QObject {
         Program program;
         program.Show();
         QStringList readOuts;
-        WhenActive(program.fullScreen, [&] {
-            QWidget* window = program.fullScreen;
+        WhenActive(program.FullScreen(), [&] {
+            QWidget* window = program.FullScreen();
             const qreal ratio = window->devicePixelRatioF();
             const QPoint axisTop =
                 window->mapFromGlobal(QPoint(512 + 8, 205));  // a 1024 x 768 screen
@@ -145,7 +145,7 @@ class PointerTest : public QObject {
                 MoveTo(window, x, row, 0.5);
                 readOuts << program.FullScreenStatus()->text().section(';', 0, 0);
             }
-            program.fullScreen->close();
+            program.FullScreen()->close();
         });
         program.main->openFullScreen();
         QVERIFY(!readOuts.isEmpty());

@@ -110,7 +110,6 @@ struct Program {
             file.write(settings);
         }
         main = std::make_unique<ui::MainWindow>(*context);
-        fullScreen = main->findChild<ui::FullScreenWindow*>();
     }
     ~Program() {
         main.reset();
@@ -136,8 +135,8 @@ struct Program {
     QToolButton* ToolButton(const char* name) const { return Child<QToolButton>(main.get(), name); }
     QTimer* RedrawTimer() const { return Child<QTimer>(main.get(), "redrawTimer"); }
     // The full-screen window's.
-    QLabel* FullScreenStatus() const { return Child<QLabel>(fullScreen, "statusLabel"); }
-    QWidget* FullScreenPlotArea() const { return Child<QWidget>(fullScreen, "plotArea"); }
+    QLabel* FullScreenStatus() { return Child<QLabel>(FullScreen(), "statusLabel"); }
+    QWidget* FullScreenPlotArea() { return Child<QWidget>(FullScreen(), "plotArea"); }
 
     // Types the equation into the field and solves it through the menu command.
     void Solve(const QString& equation) const {
@@ -150,10 +149,11 @@ struct Program {
     ScriptedPlatform platform;
     std::unique_ptr<ui::AppContext> context;
     std::unique_ptr<ui::MainWindow> main;
-    ui::FullScreenWindow* fullScreen = nullptr;  // owned by the main window
     // The About dialog, owned by the main window, which makes it when it is
     // first needed.
     ui::AboutDialog* About() { return &WindowProbe::About(*main); }
+    // The full-screen window, likewise.
+    ui::FullScreenWindow* FullScreen() { return &WindowProbe::FullScreen(*main); }
 };
 
 }  // namespace parabel::testing

@@ -1,7 +1,8 @@
 // The program as started from a desktop or a terminal: it reads the decimal
 // separator from the user's locale, loads and solves the file named on its
-// command line (whatever the file's name) or the equation given there, and
-// carries its icon and desktop file name.
+// command line (whatever the file's name) or the equation given there,
+// carries its icon and desktop file name, and leaves what it shows only on
+// request for then.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,7 +21,9 @@ std::string Run(const std::vector<std::string>& arguments, std::vector<std::stri
     return run.status == 0 ? run.out : "status " + std::to_string(run.status) + ": " + run.err;
 }
 
-const std::string kEnd = "icon set\ndesktop org.parabel.Parabel\n";
+// Also: the modal windows, Qt's print support and the image plug-ins wait
+// for their first use.
+const std::string kEnd = "icon set\ndesktop org.parabel.Parabel\nbefore first use none\n";
 
 }  // namespace
 

@@ -18,6 +18,10 @@ struct WindowProbe {
     }
     // The About dialog, made now if the window has not made it yet.
     static ui::AboutDialog& About(ui::MainWindow& window) { return window.aboutDialog(); }
+    // The full-screen window, likewise.
+    static ui::FullScreenWindow& FullScreen(ui::MainWindow& window) {
+        return window.fullScreenWindow();
+    }
 };
 
 }  // namespace parabel::testing
