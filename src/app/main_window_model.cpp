@@ -77,9 +77,9 @@ SolveReport MainWindowModel::Solve(std::string_view fieldText) {
         report.errorCaption = "Error";
         report.errorMessage = FailureMessage(outcome.failure);
     } else {
-        RereadHistory();
-        if (history_.Remember(outcome.fieldText)) {
-            historyStore_.Write(history_.Text());
+        solvedNotKept_.push_back(outcome.fieldText);
+        if (!historyDeferred_) {
+            KeepSolvedInHistory();
         }
     }
     walk_.End();
@@ -89,7 +89,23 @@ SolveReport MainWindowModel::Solve(std::string_view fieldText) {
     return report;
 }
 
+void MainWindowModel::KeepSolvedInHistory() {
+    if (solvedNotKept_.empty()) {
+        return;
+    }
+    RereadHistory();
+    bool changed = false;
+    for (const std::string& equation : solvedNotKept_) {
+        changed = history_.Remember(equation) || changed;
+    }
+    solvedNotKept_.clear();
+    if (changed) {
+        historyStore_.Write(history_.Text());
+    }
+}
+
 void MainWindowModel::ReadHistory() {
+    KeepSolvedInHistory();
     history_.Clear();
     RereadHistory();
     walk_.End();
@@ -114,6 +130,7 @@ void MainWindowModel::RereadHistory() {
 }
 
 void MainWindowModel::ClearHistory() {
+    solvedNotKept_.clear();  // cleared with the rest
     RereadHistory();  // to leave aside a damaged or unreadable one, as a solve would
     history_.Clear();
     walk_.End();

@@ -1,7 +1,8 @@
 // The page's start: the equation field at once, the native module, the main
 // window on it, the colour from the stored Inf.ini, the decimal separator of
-// the browser's language, and the service worker that keeps the site for use
-// without a network.
+// the browser's language, and, once the window has shown what the first
+// Enter asked for, the service worker that keeps the site for use without a
+// network (its copying of the site would otherwise compete with the start).
 import { showError } from './dialogs.js';
 import { element } from './dom.js';
 import { acceptEarlyTyping } from './early_field.js';
@@ -25,13 +26,16 @@ async function start() {
   window.link.openAddress();
   document.documentElement.dataset.ready = 'true';
   performance.mark('parabel-ready');
+  keepForOffline();
   await showError(settingsError);
 }
 
-if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js').catch(() => {
-    // Without it the page works as well, only not offline.
-  });
+function keepForOffline() {
+  if ('serviceWorker' in navigator) {
+    navigator.serviceWorker.register('sw.js').catch(() => {
+      // Without it the page works as well, only not offline.
+    });
+  }
 }
 
 start();
