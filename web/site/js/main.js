@@ -6,19 +6,18 @@
 import { showError } from './dialogs.js';
 import { element } from './dom.js';
 import { acceptEarlyTyping } from './early_field.js';
-import { decimalSeparatorOf, followLanguage } from './locale.js';
+import { followLanguage } from './locale.js';
 import { MainWindow } from './main_window.js';
 import { loadNative } from './native.js';
 
 async function start() {
   const field = element('equation', HTMLInputElement);
   const early = acceptEarlyTyping(field);
-  // The language's separator is looked up while the native module compiles
-  // (the first number format of a page costs as much as the compiling).
-  const loading = loadNative();
-  const separator = decimalSeparatorOf(navigator.language);
-  const native = await loading;
-  followLanguage(native, separator);
+  // The language's separator once the module has started: by then a worker
+  // of the page's head has loaded the browser's number formats, whose first
+  // use here would otherwise cost as much as the compiling.
+  const native = await loadNative();
+  followLanguage(native);
   const window = new MainWindow(native);
   const settingsError = window.readSettings();
   window.showPanel();
