@@ -130,7 +130,8 @@ void MainWindowModel::RereadHistory() {
 }
 
 void MainWindowModel::ClearHistory() {
-    solvedNotKept_.clear();  // cleared with the rest
+    // The equations solved and not yet kept go with the rest.
+    solvedNotKept_.clear();
     RereadHistory();  // to leave aside a damaged or unreadable one, as a solve would
     history_.Clear();
     walk_.End();
