@@ -20,8 +20,10 @@ async function start() {
   followLanguage(native);
   const window = new MainWindow(native);
   const settingsError = window.readSettings();
-  window.showPanel();
-  early.handOver(() => window.commands.solve());
+  // The empty panel, unless an Enter pressed meanwhile draws the solved one.
+  if (!early.handOver(() => window.commands.solve())) {
+    window.showPanel();
+  }
   window.link.openAddress();
   document.documentElement.dataset.ready = 'true';
   performance.mark('parabel-ready');
