@@ -227,6 +227,10 @@ def main():
     floor_files = floor_folder()
     site = Site(SITE)
     floor = Site(floor_files)
+    for server in (site.server, floor.server):
+        # A browser closed while its service worker still copies the site
+        # breaks that connection: no fault of the page's.
+        server.handle_error = lambda request, address: None
     times = {(visit_kind, what): [] for visit_kind in ("fresh", "returning") for what in ("floor", "Parabel")}
     solves = []
     try:
