@@ -36,21 +36,6 @@ val ErrorOf(const Report& report) {
     return error;
 }
 
-val SolveReportOf(const SolveReport& report) {
-    val result = val::object();
-    result.set("error", ErrorOf(report));
-    result.set("fieldText", report.fieldText ? val(*report.fieldText) : val::null());
-    val lines = val::null();
-    if (report.listReplaced) {
-        lines = val::array();
-        for (const std::string& line : report.lines) {
-            lines.call<void>("push", line);
-        }
-    }
-    result.set("lines", lines);
-    return result;
-}
-
 // A copy the page owns: the module's memory may move when it grows.
 val BytesOf(const std::vector<std::uint8_t>& bytes) {
     return val(emscripten::typed_memory_view(bytes.size(), bytes.data())).call<val>("slice");
@@ -72,12 +57,14 @@ constexpr const char* kTitle = "Parabel";
 
 // The page's window and its full-screen view together, as the window owns
 // both, with Inf.ini's text as the browser keeps it and the size of the
-// screen the full-screen view shows on.
+// screen the full-screen view shows on. The page keeps a solve's equation in
+// the history once it has shown the solve.
 struct Page {
     Page()
         : window(kTitle, settings, history),
           fullScreen(kTitle, window.plotState(), [this] { return screen; }) {
         window.PaintFirstTime();
+        window.DeferHistory();
     }
 
     SettingsText settings;
@@ -88,17 +75,36 @@ struct Page {
     std::vector<std::uint8_t> rgba;  // the last picture handed to a canvas
 };
 
-val SolveOn(Page& page, const std::string& fieldText) {
-    return SolveReportOf(page.window.Solve(fieldText));
-}
-
-val LoadOn(Page& page, const std::string& fileBytes) {
-    return SolveReportOf(page.window.LoadBytes(fileBytes));
-}
-
 val Rgba(Page& page, const FramedSurface& picture) {
     PictureRgba(picture, page.rgba);
     return ViewOf(page.rgba);
+}
+
+// Everything a solve or load changes, in one call: the box, the field, the
+// list, and the panel's picture (a view, as Rgba) with its description.
+val SolveReportOf(Page& page, const SolveReport& report) {
+    val result = val::object();
+    result.set("error", ErrorOf(report));
+    result.set("fieldText", report.fieldText ? val(*report.fieldText) : val::null());
+    val lines = val::null();
+    if (report.listReplaced) {
+        lines = val::array();
+        for (const std::string& line : report.lines) {
+            lines.call<void>("push", line);
+        }
+    }
+    result.set("lines", lines);
+    result.set("rgba", Rgba(page, page.window.Picture()));
+    result.set("description", page.window.Description());
+    return result;
+}
+
+val SolveOn(Page& page, const std::string& fieldText) {
+    return SolveReportOf(page, page.window.Solve(fieldText));
+}
+
+val LoadOn(Page& page, const std::string& fileBytes) {
+    return SolveReportOf(page, page.window.LoadBytes(fileBytes));
 }
 
 val OpenFullScreen(Page& page, int width, int height) {
@@ -281,10 +287,14 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
                       return BytesOf(ContentBytes(page.fullScreen.PictureFile(RasterFormat::kBmp)));
                   }))
         .function("readHistory", &ReadHistory)
-        .function("history",
-                  optional_override([](Page& page) { return Strings(page.window.history()); }))
-        .function("historyText",
-                  optional_override([](Page& page) { return TextOrNull(page.history.text()); }))
+        .function("history", optional_override([](Page& page) {
+                      page.window.KeepSolvedInHistory();
+                      return Strings(page.window.history());
+                  }))
+        .function("historyText", optional_override([](Page& page) {
+                      page.window.KeepSolvedInHistory();
+                      return TextOrNull(page.history.text());
+                  }))
         .function("historyOlder", optional_override([](Page& page, const std::string& typed) {
                       return TextOrNull(page.window.HistoryOlder(typed));
                   }))

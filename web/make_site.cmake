@@ -1,9 +1,10 @@
-# Makes the site folder: the page's files, its JavaScript modules and the
-# native module's loader bundled into one minified module (app.js, so that a
-# first visit fetches three files before the page can start, not twenty),
-# the native module and the program's icons, and the service worker with the
-# list of every file and a version made from their contents, so that a
-# changed site replaces the one a browser has cached. Run as
+# Makes the site folder: the page's files (the style sheet minified), its
+# JavaScript modules and the native module's loader bundled into one
+# minified module (app.js, so that a first visit fetches three files before
+# the page can start, not twenty), the native module and the program's
+# icons, and the service worker with the list of every file and a version
+# made from their contents, so that a changed site replaces the one a
+# browser has cached. Run as
 #   cmake -DPAGE_SOURCE=web/site -DICONS=packaging/icons -DMODULE=.../parabel.js
 #         -DESBUILD=/usr/bin/esbuild -DSITE=build-web/site -P make_site.cmake
 file(REMOVE_RECURSE ${SITE})
@@ -22,6 +23,14 @@ execute_process(
     RESULT_VARIABLE bundled)
 if(NOT bundled EQUAL 0)
     message(FATAL_ERROR "esbuild could not bundle the page's modules")
+endif()
+# The style sheet without its comments and spaces, which the source keeps.
+execute_process(
+    COMMAND ${ESBUILD} ${PAGE_SOURCE}/style.css --minify --log-level=warning
+            --outfile=${SITE}/style.css
+    RESULT_VARIABLE minified)
+if(NOT minified EQUAL 0)
+    message(FATAL_ERROR "esbuild could not minify the page's style sheet")
 endif()
 file(GLOB icons ${ICONS}/*.png ${ICONS}/*.svg)
 file(COPY ${icons} DESTINATION ${SITE}/icons)

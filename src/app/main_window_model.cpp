@@ -81,9 +81,9 @@ SolveReport MainWindowModel::Solve(std::string_view fieldText) {
         report.errorCaption = Text(Message::kSolutionErrorCaption);
         report.errorMessage = FailureMessage(outcome.failure);
     } else {
-        RereadHistory();
-        if (history_.Remember(outcome.fieldText)) {
-            historyStore_.Write(history_.Text());
+        solvedNotKept_.push_back(outcome.fieldText);
+        if (!historyDeferred_) {
+            KeepSolvedInHistory();
         }
     }
     walk_.End();
@@ -114,7 +114,23 @@ SolveReport MainWindowModel::ChangeLanguage(Language language) {
     return report;
 }
 
+void MainWindowModel::KeepSolvedInHistory() {
+    if (solvedNotKept_.empty()) {
+        return;
+    }
+    RereadHistory();
+    bool changed = false;
+    for (const std::string& equation : solvedNotKept_) {
+        changed = history_.Remember(equation) || changed;
+    }
+    solvedNotKept_.clear();
+    if (changed) {
+        historyStore_.Write(history_.Text());
+    }
+}
+
 void MainWindowModel::ReadHistory() {
+    KeepSolvedInHistory();
     history_.Clear();
     RereadHistory();
     walk_.End();
@@ -139,6 +155,8 @@ void MainWindowModel::RereadHistory() {
 }
 
 void MainWindowModel::ClearHistory() {
+    // The equations solved and not yet kept go with the rest.
+    solvedNotKept_.clear();
     RereadHistory();  // to leave aside a damaged or unreadable one, as a solve would
     history_.Clear();
     walk_.End();

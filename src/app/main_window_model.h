@@ -147,12 +147,24 @@ class MainWindowModel {
     void ReadHistory();
     const std::vector<std::string>& history() const { return history_.equations(); }
     void ClearHistory();
+    // The page shows a solve before it keeps its equation: after
+    // DeferHistory a solve only notes the equation it solved, and
+    // KeepSolvedInHistory, which the page calls once the solve is shown (and
+    // the walk, the clearing and ReadHistory call first), reads the history
+    // again, adds the equations noted in the order they were solved and
+    // writes it. Without DeferHistory every solve keeps its equation at once.
+    void DeferHistory() { historyDeferred_ = true; }
+    void KeepSolvedInHistory();
     // Up and Down in the field (HistoryWalk): the text to show, or nothing.
     // Any edit of the field, and every solve, ends the walk.
     std::optional<std::string> HistoryOlder(const std::string& typed) {
+        KeepSolvedInHistory();
         return walk_.Older(history_, typed);
     }
-    std::optional<std::string> HistoryNewer() { return walk_.Newer(history_); }
+    std::optional<std::string> HistoryNewer() {
+        KeepSolvedInHistory();
+        return walk_.Newer(history_);
+    }
     void EndHistoryWalk() { walk_.End(); }
 
     // The print and save-as-PDF commands' pages: what the save-solution
@@ -187,6 +199,8 @@ class MainWindowModel {
     HistoryStore& historyStore_;
     EquationHistory history_;
     HistoryWalk walk_;
+    bool historyDeferred_ = false;
+    std::vector<std::string> solvedNotKept_;  // oldest first
     RasterSurface panel_;
     PlotState state_;
     std::optional<std::vector<std::string>> saved_;

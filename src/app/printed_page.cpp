@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <string_view>
 
 #include "app/version.h"
+#include "core/ascii.h"
 #include "core/utf8.h"
 
 namespace parabel {
@@ -88,9 +89,10 @@ int DotsPerPicturePixel(double dotsPerInch) {
 }
 
 std::string PrintedDateText(const PrintedDate& date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", date.day, date.month, date.year);
-    return text;
+    const auto number = [](int value, std::size_t digits) {
+        return ZeroPadded(static_cast<std::uint32_t>(value), digits);
+    };
+    return number(date.day, 2) + "." + number(date.month, 2) + "." + number(date.year, 4);
 }
 
 std::vector<std::string> WrappedLine(std::string_view line, double widthEm) {

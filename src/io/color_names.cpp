@@ -1,7 +1,5 @@
 #include "color_names.h"
 
-#include <cstdio>
-
 #include "core/ascii.h"
 #include "core/errors.h"
 
@@ -118,9 +116,11 @@ std::string ColorToText(std::int32_t color) {
             return identifier.name;
         }
     }
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "$%.8X", static_cast<unsigned>(color));
-    return buffer;
+    std::string digits = ZeroPadded(static_cast<std::uint32_t>(color), 8, 16);
+    for (char& digit : digits) {
+        digit = UpperAscii(digit);
+    }
+    return "$" + digits;
 }
 
 std::int32_t TextToColor(std::string_view text) {

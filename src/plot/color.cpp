@@ -1,7 +1,6 @@
 #include "color.h"
 
 #include <array>
-#include <cstdio>
 
 #include "core/ascii.h"
 
@@ -78,9 +77,7 @@ std::optional<ColorValue> ColorFromHex(std::string_view hex) {
 }
 
 std::string HexOfPixel(Pixel pixel) {
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "#%06x", static_cast<unsigned>(pixel & 0xFFFFFF));
-    return hex;
+    return "#" + ZeroPadded(pixel & 0xFFFFFF, 6, 16);
 }
 
 Pixel ResolveColor(ColorValue value) {

@@ -120,9 +120,9 @@ bool QtPlatform::runPrintDialog(QWidget* parent, const QPageSize& pageSize, int 
                                 const PagePainting& paint) {
     const PrintModule& module = printModule();
     if (module.run == nullptr) {
-        runErrorBox(QStringLiteral("Ошибка"),
-                    QStringLiteral("Печать недоступна: не загружается модуль печати (%1).")
-                        .arg(module.failure));
+        const std::string message =
+            FormatText(Message::kErrorPrintModule, {{"reason", module.failure.toStdString()}});
+        runErrorBox(QString::fromUtf8(Text(Message::kBoxError)), QString::fromStdString(message));
         return false;
     }
     return module.run(parent, pageSize, pageCount, paint);

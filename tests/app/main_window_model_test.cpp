@@ -352,24 +352,35 @@ TEST(WindowHistory, SolvedEquationsAreRememberedAndKept) {
         {"a damaged history is replaced", "x^2\xFF\n", {"x^2"}, {"x^2=0"}, "x^2=0\n"},
         {"a damaged history is not shown", "x^2\xFF\n", {"5+3"}, {}, std::nullopt},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        SettingsText settings;
-        HistoryText history;
-        history.SetText(row.kept);
-        MainWindowModel model("Parabel", settings, history);
-        model.ReadHistory();
-        history.SetText(std::nullopt);  // to see what is written
-        for (const char* typed : row.typed) {
-            model.Solve(EquationFieldText(typed));
+    // The page keeps them once each solve is shown: the same, later.
+    for (const bool deferred : {false, true}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(row.what) + (deferred ? ", deferred" : ""));
+            SettingsText settings;
+            HistoryText history;
+            history.SetText(row.kept);
+            MainWindowModel model("Parabel", settings, history);
+            model.ReadHistory();
+            if (deferred) {
+                model.DeferHistory();
+            }
+            history.SetText(std::nullopt);  // to see what is written
+            for (const char* typed : row.typed) {
+                model.Solve(EquationFieldText(typed));
+            }
+            if (deferred) {
+                EXPECT_EQ(history.text(), std::nullopt);
+                model.KeepSolvedInHistory();
+            }
+            EXPECT_EQ(model.history(), row.history);
+            EXPECT_EQ(history.text(), row.keptAfter);
         }
-        EXPECT_EQ(model.history(), row.history);
-        EXPECT_EQ(history.text(), row.keptAfter);
     }
     // Up and Down walk it; a solve ends the walk; clearing it is kept too.
     SettingsText settings;
     HistoryText history;
     MainWindowModel model("Parabel", settings, history);
+    model.DeferHistory();  // the walk keeps what was solved first
     model.Solve("x^2-1");
     model.Solve("x^2-4");
     EXPECT_EQ(model.HistoryOlder("x^2+"), "x^2-4=0");

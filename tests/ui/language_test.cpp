@@ -121,7 +121,7 @@ class LanguageTest : public QObject {
 
   private slots:
     void inThePseudoLanguageEveryWordIsMarkedAndNoneCutOff() {
-        Program program({}, false, std::nullopt, LanguageStart{"x-pseudo"});
+        Program program({}, false, std::nullopt, LanguageStart{"x-pseudo", {}, nullptr});
         program.Show();
         QStringList texts;
         // Menus, items and their hints.
@@ -283,7 +283,7 @@ class LanguageTest : public QObject {
     }
 
     void theWorkedSolutionInEnglish() {
-        Program program({}, false, std::nullopt, LanguageStart{"en"});
+        Program program({}, false, std::nullopt, LanguageStart{"en", {}, nullptr});
         program.Show();
         const QString rule(26, QLatin1Char('_'));
         const struct Row {

@@ -30,6 +30,15 @@ class PageTest(unittest.TestCase):
         self.site.stop()
         self.assertEqual(errors, [], "the console reports errors")
 
+    def assertSoon(self, read, expected, seconds=5):
+        """What `read` reads becomes `expected`: for what the page writes
+        once it has shown a command's result (the address, the history)."""
+        try:
+            self.page.until(lambda: read() == expected, seconds)
+        except AssertionError:
+            pass
+        self.assertEqual(read(), expected)
+
     def save_dialog(self, name=None, choose_png=False):
         """Answers the save dialog that a command opened: the name it offers
         or `name` typed over it, the first type or PNG."""

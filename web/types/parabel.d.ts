@@ -8,13 +8,17 @@ export interface ErrorBox {
   message: string;
 }
 
-/** The solve and load commands' results: the box, the field, the list. */
+/** The solve and load commands' results: the box, the field, the list, the panel. */
 export interface SolveReport {
   error: ErrorBox | null;
   /** The field's text afterwards; null when the field keeps its own. */
   fieldText: string | null;
   /** The lines the list shows now; null when it keeps its own. */
   lines: string[] | null;
+  /** The panel's picture, as panelRgba gives it: a view valid until the next call. */
+  rgba: OwnBytes;
+  /** The panel's picture in words, as description gives it. */
+  description: string;
 }
 
 export interface PointerReport {
@@ -103,7 +107,10 @@ export interface Page {
   readHistory(read: () => string | null): void;
   /** The equations solved, newest first. */
   history(): string[];
-  /** The text to keep after a solve or a clear; null when nothing was ever kept. */
+  /**
+   * The text to keep after a solve or a clear; null when nothing was ever kept. A solve
+   * adds its equation here, reading the history again first, not at once.
+   */
   historyText(): string | null;
   /** Up in the field: the text to show, or null at the oldest. */
   historyOlder(typed: string): string | null;

@@ -21,15 +21,20 @@ export function acceptEarlyTyping(field) {
   return {
     // Hands the field to the window: the text typed so far as the field
     // keeps it, then the solve that Enter asked for, unless the field
-    // refused the text.
-    /** @param {() => void} solve */
+    // refused the text. True when it solved.
+    /**
+     * @param {() => void} solve
+     * @returns {boolean}
+     */
     handOver(solve) {
       field.removeEventListener('keydown', onKey);
       stopPasting();
       const kept = field.dispatchEvent(new Event('input', { cancelable: true }));
       if (solveWaiting && kept) {
         solve();
+        return true;
       }
+      return false;
     },
   };
 }

@@ -6,6 +6,7 @@
 // Storage that is switched off or full only keeps nothing between visits.
 import { runShortcut } from './keys.js';
 import { running } from './program_life.js';
+import { writeSoon } from './written_soon.js';
 
 const kKey = 'Parabel.history';
 
@@ -77,14 +78,16 @@ export class EquationHistory {
     return !this.list.hidden;
   }
 
-  // Keeps the history after a solve or a clear of it.
+  // Keeps the history after a solve, once the solve has been shown: the
+  // native side reads it again then, adds the equations solved meanwhile
+  // and gives the text to store.
   save() {
-    store(this.page.historyText());
+    writeSoon('history', () => store(this.page.historyText()));
   }
 
   clear() {
     this.page.clearHistory();
-    this.save();
+    store(this.page.historyText());
   }
 
   /** @param {string | null} text */

@@ -6,6 +6,7 @@
 // view is open, as the window's own commands wait for them, and is obeyed
 // once they have closed.
 import { running } from './program_life.js';
+import { dropWaiting, writeSoon, writeWaiting } from './written_soon.js';
 
 // The longest address written: the length RFC 9110 (4.1) asks every sender
 // and recipient of a link to support, 8000 octets. Browsers take far longer
@@ -40,6 +41,7 @@ export class EquationLink {
   }
 
   addressChanged() {
+    dropWaiting('address');  // the address typed replaces the one a solve left
     this.waiting = true;
     this.obeyWaiting();
   }
@@ -61,12 +63,20 @@ export class EquationLink {
   // The address of the equation solved, in place of the current one: none
   // for an empty field, a solve that failed or an address too long to hand
   // on, so that the address never opens another equation than the one the
-  // page shows solved.
+  // page shows solved. Written once the solve has been shown.
   /**
    * @param {string} fieldText
    * @param {boolean} solved
    */
   follow(fieldText, solved) {
+    writeSoon('address', () => this.followNow(fieldText, solved));
+  }
+
+  /**
+   * @param {string} fieldText
+   * @param {boolean} solved
+   */
+  followNow(fieldText, solved) {
     const address = new URL(location.href);
     address.hash = solved && fieldText !== '' ? this.native.fragmentOf(fieldText) : '';
     let text = address.href.replace(/#$/, '');
@@ -81,6 +91,7 @@ export class EquationLink {
 
   // The full address of the equation last solved.
   address() {
+    writeWaiting();
     return location.href;
   }
 }

@@ -21,6 +21,7 @@ import { Printer } from './print.js';
 import { running } from './program_life.js';
 import { readSettings, writeSettings } from './settings.js';
 import { announce, showLines } from './solution_list.js';
+import { writeWaiting } from './written_soon.js';
 
 const kBmp = { label: 'Растровые изображения', extension: 'bmp', mime: 'image/bmp' };
 const kPng = { label: 'Изображения PNG', extension: 'png', mime: 'image/png' };
@@ -236,8 +237,16 @@ export class MainWindow {
   }
 
   showPanel() {
-    this.plot.show(this.page.panelRgba(), this.native.panelWidth, this.native.panelHeight);
-    this.description.textContent = this.page.description();
+    this.showPicture(this.page.panelRgba(), this.page.description());
+  }
+
+  /**
+   * @param {import('../parabel.js').OwnBytes} rgba
+   * @param {string} description
+   */
+  showPicture(rgba, description) {
+    this.plot.show(rgba, this.native.panelWidth, this.native.panelHeight);
+    this.description.textContent = description;
   }
 
   /** @param {string | null} text */
@@ -261,7 +270,7 @@ export class MainWindow {
 
   /** @param {import('../parabel.js').SolveReport} report */
   showSolveReport(report) {
-    this.showPanel();
+    this.showPicture(report.rgba, report.description);
     this.showField(report.fieldText);
     if (report.lines) {
       showLines(this.list, report.lines);
@@ -340,6 +349,7 @@ export class MainWindow {
 
   async exit() {
     if (await askYesNo('Выход', 'Подтверждаете выход из программы ?')) {
+      writeWaiting();  // the address and the history as the program leaves them
       endProgram();
     }
   }
