@@ -42,4 +42,10 @@ FileContent PictureFile(const FramedSurface& picture, RasterFormat format) {
     return format == RasterFormat::kPng ? PngFile(picture) : BmpFile(picture);
 }
 
+#if PARABEL_HAS_PNG
+std::optional<DecodedPng> ReadPngPicture(std::span<const std::uint8_t> file) {
+    return DecodePng(file);
+}
+#endif
+
 }  // namespace parabel

@@ -2,8 +2,15 @@
 // command and parabel-cli all write for a framed surface.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <span>
+
 #include "io/file_content.h"
 #include "plot/picture.h"
+#if PARABEL_HAS_PNG
+#include "io/png.h"
+#endif
 
 namespace parabel {
 
@@ -17,5 +24,11 @@ enum class RasterFormat {
 // two beside the surface (the PNG's size is known only once written).
 // The surface `picture` frames must outlive the content.
 FileContent PictureFile(const FramedSurface& picture, RasterFormat format);
+
+#if PARABEL_HAS_PNG
+// The picture of a PNG file in memory (the program's icon), as libpng reads
+// it; nothing when the bytes are no PNG file.
+std::optional<DecodedPng> ReadPngPicture(std::span<const std::uint8_t> file);
+#endif
 
 }  // namespace parabel

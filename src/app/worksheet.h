@@ -31,7 +31,7 @@ struct WorksheetEquation {
     std::string text;  // as a pupil types it: "2x^2-3x-5", no "=0"
     EquationKind kind;
     // The worked solution as the program saves it: the equation line
-    // ("2x^2-3x-5=0") first, the answer line ("Ответ: ...") last.
+    // ("2x^2-3x-5=0") first, the answer line (the answer: "Answer: ...") last.
     std::vector<std::string> solution;
 };
 
@@ -54,7 +54,7 @@ struct Worksheet {
 Worksheet MakeWorksheet(const WorksheetRequest& request);
 
 // The answer line of an equation's worked solution, as the program writes
-// it: "Ответ: x(1)=3 ; x(2)=2".
+// it: "Answer: x(1)=3 ; x(2)=2".
 const std::string& AnswerLine(const WorksheetEquation& equation);
 
 // The kinds' names on the command line and in a page's address: "whole",

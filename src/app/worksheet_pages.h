@@ -16,8 +16,8 @@ namespace parabel {
 // Empty lines under each equation of a sheet, for the pupil's working.
 inline constexpr std::size_t kWorkLines = 4;
 
-// A variant's sheet: on each page the heading line ("Квадратные уравнения.
-// Вариант 1. Лист № 7"), on the first the pupil's line, then the equations
+// A variant's sheet: on each page the heading line ("Quadratic equations.
+// Variant 1. Sheet no. 7"), on the first the pupil's line, then the equations
 // ("1) 2x^2-3x-5=0") down the first column, then down the second.
 PrintedDocument LayOutWorksheetSheet(const Paper& paper, std::uint32_t seed,
                                      const WorksheetVariant& variant, const PrintedDate& date);

@@ -20,12 +20,12 @@
 #include <vector>
 
 #include "app/language_store.h"
+#include "app/picture_file.h"
 #include "app/program_arguments.h"
 #include "app/version.h"
 #include "core/arithmetic_environment.h"
 #include "core/catalog.h"
 #include "core/decimal_separator.h"
-#include "io/png.h"
 #include "io/settings_location.h"
 #include "layout_keys.h"
 #include "main_window.h"
@@ -177,7 +177,7 @@ QPixmap resourcePng(const QString& name) {
     }
     const QByteArray bytes = file.readAll();
     const std::optional<parabel::DecodedPng> picture =
-        parabel::DecodePng(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+        parabel::ReadPngPicture(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                      static_cast<std::size_t>(bytes.size())));
     if (!picture) {
         return {};

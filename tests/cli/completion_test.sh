@@ -58,7 +58,7 @@ expect "fractions" _parabel_cli parabel-cli worksheet --count 4 --kinds f
 expect "settings solve" _parabel_cli parabel-cli help s
 expect "$files/a.png $files/b.SVG $files/d.bmp $files/sub" _parabel_cli parabel-cli plot x^2 -o "$files/"
 expect "--version" _parabel parabel --v
-expect "-- --equation= --help --version" _parabel parabel --
+expect "-- --equation= --help --language --version" _parabel parabel --
 expect "--equation=" _parabel parabel --eq
 expect "" _parabel parabel -e ""
 expect "" _parabel parabel --equation x

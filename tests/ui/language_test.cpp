@@ -157,11 +157,11 @@ class LanguageTest : public QObject {
             }
         }
         // The full-screen window's menu and title.
-        for (QAction* action : program.fullScreen->actions()) {
+        for (QAction* action : program.FullScreen()->actions()) {
             texts << action->objectName() + QStringLiteral(": ") + action->text();
             texts << action->objectName() + QStringLiteral(" hint: ") + action->statusTip();
         }
-        texts << QStringLiteral("full screen: ") + program.fullScreen->windowTitle();
+        texts << QStringLiteral("full screen: ") + program.FullScreen()->windowTitle();
         checkMarked(texts);
 
         // The list of the equations solved, empty and then with one.
@@ -230,7 +230,7 @@ class LanguageTest : public QObject {
             QCOMPARE(solve->statusTip(), QStringLiteral("Solve !!!"));
             QCOMPARE(solve->accessibleName(), QStringLiteral("Solve !!!"));
             QCOMPARE(program.Field()->accessibleName(), QStringLiteral("Equation"));
-            QCOMPARE(program.fullScreen->windowTitle(), QStringLiteral("The graph, full screen"));
+            QCOMPARE(program.FullScreen()->windowTitle(), QStringLiteral("The graph, full screen"));
             QCOMPARE(program.About()->windowTitle(), QStringLiteral("About Parabel"));
             QVERIFY(program.Action("enLanguageAction")->isChecked());
             QVERIFY(!program.Action("ruLanguageAction")->isChecked());
