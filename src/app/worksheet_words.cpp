@@ -24,11 +24,16 @@ std::string PupilLine() {
 
 std::string KindTitle(EquationKind kind) {
     switch (kind) {
-        case EquationKind::kWhole: return std::string(Text(Message::kWorksheetKindWhole));
-        case EquationKind::kFractions: return std::string(Text(Message::kWorksheetKindFractions));
-        case EquationKind::kOne: return std::string(Text(Message::kWorksheetKindOne));
-        case EquationKind::kNone: return std::string(Text(Message::kWorksheetKindNone));
-        case EquationKind::kDecimal: return std::string(Text(Message::kWorksheetKindDecimal));
+        case EquationKind::kWhole:
+            return std::string(Text(Message::kWorksheetKindWhole));
+        case EquationKind::kFractions:
+            return std::string(Text(Message::kWorksheetKindFractions));
+        case EquationKind::kOne:
+            return std::string(Text(Message::kWorksheetKindOne));
+        case EquationKind::kNone:
+            return std::string(Text(Message::kWorksheetKindNone));
+        case EquationKind::kDecimal:
+            return std::string(Text(Message::kWorksheetKindDecimal));
         case EquationKind::kIncomplete:
             return std::string(Text(Message::kWorksheetKindIncomplete));
     }

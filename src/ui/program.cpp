@@ -178,7 +178,7 @@ QPixmap resourcePng(const QString& name) {
     const QByteArray bytes = file.readAll();
     const std::optional<parabel::DecodedPng> picture =
         parabel::ReadPngPicture(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                     static_cast<std::size_t>(bytes.size())));
+                                          static_cast<std::size_t>(bytes.size())));
     if (!picture) {
         return {};
     }
