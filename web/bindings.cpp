@@ -206,14 +206,20 @@ val AuthorDetails() {
     return details;
 }
 
-// A menu title in the current language: its caption's markup with the
-// access letter underlined, the letter, and the key that types it.
+// A menu title in the current language: its caption cut around the access
+// letter (before, letter, after; all in before without one), and the key
+// that types the letter.
 val MenuTitle(const std::string& id) {
     const std::string caption = PageText(id);
     const AccessKey key = MenuAccessKey(caption);
+    const std::size_t mark = caption.find('&');
     val title = val::object();
-    title.set("markup", TitleMarkup(caption));
-    title.set("letter", key.letter);
+    title.set("before", key.letter.empty() ? caption : caption.substr(0, mark));
+    title.set("letter",
+              key.letter.empty() ? std::string() : caption.substr(mark + 1, key.letter.size()));
+    title.set("after",
+              key.letter.empty() ? std::string() : caption.substr(mark + 1 + key.letter.size()));
+    title.set("accessLetter", key.letter);
     title.set("code", key.code);
     return title;
 }

@@ -81,7 +81,7 @@ std::string CommandText(std::string_view kind, std::string_view name) {
 }
 
 // A title's content: the caption with its access letter underlined.
-std::string TitleMarkupOf(std::string_view caption) {
+std::string TitleMarkup(std::string_view caption) {
     const std::size_t mark = caption.find('&');
     const std::string letter = AccessLetter(caption);
     if (mark == std::string_view::npos || letter.empty()) {
@@ -115,7 +115,7 @@ Tagged TextAttributes(std::string_view pairs) {
             tagged.content = EscapedHtml(text);
         } else if (attribute == "title") {
             const AccessKey key = MenuAccessKey(text);
-            tagged.content = TitleMarkupOf(text);
+            tagged.content = TitleMarkup(text);
             tagged.attributes += " data-access=\"" + EscapedHtml(key.letter) +
                                  "\" data-access-code=\"" + key.code + "\"";
         } else {
@@ -224,10 +224,6 @@ std::string EscapedHtml(std::string_view text) {
         }
     }
     return escaped;
-}
-
-std::string TitleMarkup(std::string_view caption) {
-    return TitleMarkupOf(caption);
 }
 
 std::string PageText(std::string_view key) {

@@ -23,8 +23,6 @@ struct AccessKey {
     std::string code;
 };
 AccessKey MenuAccessKey(std::string_view caption);
-// The caption as a title's markup: "&Файл" -> "<u>Ф</u>айл".
-std::string TitleMarkup(std::string_view caption);
 
 // The markup of the menu bar's titles and menus, of the toolbar and of the
 // full-screen view's menu bar, as the page's script expects them.

@@ -1,10 +1,11 @@
-// The page's start: the equation field at once, the native module, the main
-// window on it, the colour from the stored Inf.ini, the decimal separator of
+// The page's start: the equation field at once, the native module, the
+// interface language, the main window on it, the colour from the stored Inf.ini, the decimal separator of
 // the browser's language, and the service worker that keeps the site for use
 // without a network.
 import { showError } from './dialogs.js';
 import { element } from './dom.js';
 import { acceptEarlyTyping } from './early_field.js';
+import { startLanguage } from './language.js';
 import { decimalSeparatorOf, followLanguage } from './locale.js';
 import { MainWindow } from './main_window.js';
 import { loadNative } from './native.js';
@@ -18,6 +19,7 @@ async function start() {
   const separator = decimalSeparatorOf(navigator.language);
   const native = await loading;
   followLanguage(native, separator);
+  startLanguage(native);
   const window = new MainWindow(native);
   const settingsError = window.readSettings();
   window.showPanel();
