@@ -27,20 +27,20 @@ export function openModalCount() {
 // is open (a copy that failed later, say), it opens once that one has closed.
 /**
  * @param {string} caption
- * @param {string} text
+ * @param {string} message
  * @param {{icon?: string, buttons?: Array<[string, string]>}} [options]
  * @returns {Promise<string>} the value of the button pressed
  */
-export function messageBox(caption, text, { icon = 'error', buttons = [['OK', 'ok']] } = {}) {
+export function messageBox(caption, message, { icon = 'error', buttons = [[text('button.ok'), 'ok']] } = {}) {
   const dialog = element('message-box', HTMLDialogElement);
   if (dialog.open) {
     const closed = new Promise((resolve) => {
       dialog.addEventListener('close', resolve, { signal: running, once: true });
     });
-    return closed.then(() => messageBox(caption, text, { icon, buttons }));
+    return closed.then(() => messageBox(caption, message, { icon, buttons }));
   }
   element('message-caption', HTMLElement).textContent = caption;
-  element('message-text', HTMLElement).textContent = text;
+  element('message-text', HTMLElement).textContent = message;
   elementIn(dialog, '.box-icon', HTMLImageElement).src = `images/${icon}.svg`;
   const choices = buttons.map(([label, value]) => {
     const button = document.createElement('button');
