@@ -174,9 +174,10 @@ class ChosenLanguageTest(PageTest):
 
 
 def cli_speaks_english(cli):
-    # TODO(lead): parabel-cli's --language comes from another branch; until
-    # it is merged the English lines are not compared.
-    return cli.run(".", "--language", "en", "solve", "x^2").returncode == 0
+    # parabel-cli's --language comes from another branch; until it is merged
+    # the English lines are not compared. Once its usage names the option, a
+    # call this test makes wrongly fails rather than skips.
+    return b"--language" in cli.run(".", "--help").stdout
 
 
 class EnglishSolutionTest(PageTest):
