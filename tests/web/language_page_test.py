@@ -190,6 +190,7 @@ class EnglishSolutionTest(PageTest):
             self.skipTest("parabel-cli has no --language yet")
         for equation in ["x^2-5x+6", "x^2+2x+1", "x^2+1", "0.5x^2+x-12", "5+3"]:
             with self.subTest(equation=equation):
+                self.page.keys((CTRL, "a"))
                 self.page.solve(equation)
                 expected = places.cli.run(".", "--language", "en", "solve", "--values", equation)
                 if expected.stderr:
