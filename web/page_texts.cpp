@@ -1,6 +1,7 @@
 #include "page_texts.h"
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -30,6 +31,15 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 33> kCyrilli
     {"\u0418", "KeyB"},      {"\u0422", "KeyN"},        {"\u042C", "KeyM"},
     {"\u0411", "Comma"},     {"\u042E", "Period"},      {"\u0401", "Backquote"},
 }};
+
+// Pieces of markup in one string, allocated once.
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::string joined;
+    for (const std::string_view part : parts) {
+        joined.append(part);
+    }
+    return joined;
+}
 
 std::string_view ToolImageFile(ToolImage image) {
     switch (image) {
@@ -149,15 +159,17 @@ std::string CommandItem(const Command& command) {
            "</kbd></button>\n";
 }
 
+constexpr std::string_view kLanguageItemStart =
+    "<button type=\"button\" role=\"menuitemradio\" aria-checked=\"false\" class=\"menu-item\" "
+    "id=\"language-";
+
 std::string LanguageItems() {
     std::string markup;
     for (const Language language : OfferedLanguages()) {
         const std::string code(LanguageCode(language));
-        markup +=
-            "<button type=\"button\" role=\"menuitemradio\" aria-checked=\"false\" "
-            "class=\"menu-item\" id=\"language-" +
-            code + "\" data-language=\"" + code + "\" lang=\"" + code + "\"><span>" +
-            EscapedHtml(Text(Message::kLanguageName, language)) + "</span><kbd></kbd></button>\n";
+        markup += Joined({kLanguageItemStart, code, "\" data-language=\"", code, "\" lang=\"", code,
+                          "\"><span>", EscapedHtml(Text(Message::kLanguageName, language)),
+                          "</span><kbd></kbd></button>\n"});
     }
     return markup;
 }
@@ -260,14 +272,14 @@ std::string MenuBarMarkup() {
     std::string markup;
     for (const Menu& menu : MainMenus()) {
         const std::string id = "menu-" + std::string(menu.name);
-        markup += "<div class=\"menu-title-holder\">\n" +
-                  Element(
-                      "<button type=\"button\" class=\"menu-title\" role=\"menuitem\" "
-                      "aria-haspopup=\"menu\" aria-expanded=\"false\" id=\"" +
-                          id + "\"",
-                      "title=" + std::string(MessageId(menu.title)), "</button>\n") +
-                  "<div class=\"menu\" role=\"menu\" aria-labelledby=\"" + id + "\" hidden>\n" +
-                  MenuItems(menu.items) + "</div>\n</div>\n";
+        const std::string title =
+            Element(Joined({"<button type=\"button\" class=\"menu-title\" role=\"menuitem\" "
+                            "aria-haspopup=\"menu\" aria-expanded=\"false\" id=\"",
+                            id, "\""}),
+                    Joined({"title=", MessageId(menu.title)}), "</button>\n");
+        markup += Joined({"<div class=\"menu-title-holder\">\n", title,
+                          "<div class=\"menu\" role=\"menu\" aria-labelledby=\"", id,
+                          "\" hidden>\n", MenuItems(menu.items), "</div>\n</div>\n"});
     }
     return markup;
 }
@@ -282,12 +294,13 @@ std::string ToolbarMarkup() {
             continue;
         }
         const std::string name(FindCommand(*tool).name);
-        markup += Element("<button type=\"button\" class=\"tool\" data-command=\"" + name + "\"",
-                          "data-hint=tool-hint:" + name + " aria-label=hint:" + name +
-                              " aria-description=tool-hint:" + name,
-                          "") +
-                  "<img src=\"images/" + std::string(ToolImageFile(CommandToolImage(*tool))) +
-                  ".svg\" alt=\"\" width=\"16\" height=\"16\"></button>\n";
+        markup +=
+            Element(Joined({"<button type=\"button\" class=\"tool\" data-command=\"", name, "\""}),
+                    Joined({"data-hint=tool-hint:", name, " aria-label=hint:", name,
+                            " aria-description=tool-hint:", name}),
+                    "");
+        markup += Joined({"<img src=\"images/", ToolImageFile(CommandToolImage(*tool)),
+                          ".svg\" alt=\"\" width=\"16\" height=\"16\"></button>\n"});
     }
     return markup;
 }
@@ -299,9 +312,10 @@ std::string FullScreenMenuMarkup() {
             markup += "<span class=\"menu-divider\" aria-hidden=\"true\"></span>\n";
         }
         const std::string name(FindCommand(id).name);
-        markup += Element("<button type=\"button\" role=\"menuitem\" class=\"menu-title\" id=\"" +
-                              name + "\" data-command=\"" + name + "\"",
-                          "text=command:" + name + " data-hint=menu-hint:" + name, "</button>\n");
+        markup +=
+            Element(Joined({"<button type=\"button\" role=\"menuitem\" class=\"menu-title\" id=\"",
+                            name, "\" data-command=\"", name, "\""}),
+                    Joined({"text=command:", name, " data-hint=menu-hint:", name}), "</button>\n");
     }
     return markup;
 }
