@@ -6,16 +6,21 @@
 #include <emscripten/val.h>
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/author_details.h"
 #include "app/equation_field.h"
 #include "app/equation_link.h"
 #include "app/full_screen_model.h"
+#include "app/interface_language.h"
 #include "app/main_window_model.h"
 #include "app/printed_page.h"
 #include "app/settings_store.h"
 #include "core/catalog.h"
 #include "core/decimal_separator.h"
+#include "page_texts.h"
 #include "picture_bytes.h"
 #include "plot/color.h"
 #include "plot/picture.h"
@@ -207,6 +212,66 @@ val AuthorDetails() {
     return details;
 }
 
+// A menu title in the current language: its caption cut around the access
+// letter (before, letter, after; all in before without one), and the key
+// that types the letter.
+val MenuTitle(const std::string& id) {
+    const std::string caption = PageText(id);
+    const AccessKey key = MenuAccessKey(caption);
+    const std::size_t mark = caption.find('&');
+    val title = val::object();
+    title.set("before", key.letter.empty() ? caption : caption.substr(0, mark));
+    title.set("letter",
+              key.letter.empty() ? std::string() : caption.substr(mark + 1, key.letter.size()));
+    title.set("after",
+              key.letter.empty() ? std::string() : caption.substr(mark + 1 + key.letter.size()));
+    title.set("accessLetter", key.letter);
+    title.set("code", key.code);
+    return title;
+}
+
+std::optional<std::string> OptionalText(const val& text) {
+    return text.isString() ? std::optional(text.as<std::string>()) : std::nullopt;
+}
+
+// The language to speak: ?lang= for this visit, the remembered choice,
+// the browser's languages (each null or a string; the list an array).
+std::string ChooseLanguageOf(const val& forThisRun, const val& remembered, const val& preferences) {
+    const std::optional<std::string> thisRun = OptionalText(forThisRun);
+    const std::optional<std::string> kept = OptionalText(remembered);
+    std::vector<std::string> wanted;
+    const int count = preferences.isArray() ? preferences["length"].as<int>() : 0;
+    for (int index = 0; index < count; ++index) {
+        if (preferences[index].isString()) {
+            wanted.push_back(preferences[index].as<std::string>());
+        }
+    }
+    LanguageSources sources{.preferences = wanted};
+    if (thisRun) {
+        sources.forThisRun = *thisRun;
+    }
+    if (kept) {
+        sources.remembered = *kept;
+    }
+    return std::string(LanguageCode(ChooseLanguage(sources)));
+}
+
+// Sets the language a code names; a code the catalog lacks changes nothing.
+void SetLanguageOf(const std::string& code) {
+    if (const std::optional<Language> language = LanguageFromCode(code)) {
+        SetLanguage(*language);
+    }
+}
+
+std::string LanguageChoiceOf(const std::string& code) {
+    return LanguageChoiceText(LanguageFromCode(code).value_or(CurrentLanguage()));
+}
+
+val ChangeLanguageOn(Page& page, const std::string& code) {
+    return SolveReportOf(
+        page.window.ChangeLanguage(LanguageFromCode(code).value_or(CurrentLanguage())));
+}
+
 void SetSeparator(const std::string& separator) {
     SetDecimalSeparator(separator.size() == 1 ? separator[0] : '.');
 }
@@ -218,6 +283,13 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
     using emscripten::optional_override;
 
     function("setDecimalSeparator", &SetSeparator);
+    function("text", optional_override([](const std::string& key) { return PageText(key); }));
+    function("menuTitle", &MenuTitle);
+    function("chooseLanguage", &ChooseLanguageOf);
+    function("setLanguage", &SetLanguageOf);
+    function("language",
+             optional_override([] { return std::string(LanguageCode(CurrentLanguage())); }));
+    function("languageChoiceText", &LanguageChoiceOf);
     function("fieldText",
              optional_override([](const std::string& typed) { return EquationFieldText(typed); }));
     function("fitsField", optional_override([](const std::string& fieldText) {
@@ -234,7 +306,8 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
     function("equationOfFragment", optional_override([](const std::string& fragment) {
                  return TextOrNull(EquationOfFragment(fragment));
              }));
-    function("nothingToPrint", optional_override([] { return ErrorOf(MainWindowModel::NothingToPrint()); }));
+    function("nothingToPrint",
+             optional_override([] { return ErrorOf(MainWindowModel::NothingToPrint()); }));
     function("buttonFaceHex",
              optional_override([] { return HexOfPixel(SystemColor(kButtonFace)); }));
     emscripten::constant("maxFirstLine", static_cast<int>(MainWindowModel::kLoadedBytes));
@@ -266,6 +339,7 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
                   }))
         .function("copiedSolution",
                   optional_override([](Page& page) { return page.window.CopiedSolution(); }))
+        .function("changeLanguage", &ChangeLanguageOn)
         .function("readSettings", &ReadSettings)
         .function("settingsText",
                   optional_override([](Page& page) { return BytesOf(page.settings.bytes()); }))
@@ -303,8 +377,7 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
                   }))
         .function("endHistoryWalk",
                   optional_override([](Page& page) { page.window.EndHistoryWalk(); }))
-        .function("clearHistory",
-                  optional_override([](Page& page) { page.window.ClearHistory(); }))
+        .function("clearHistory", optional_override([](Page& page) { page.window.ClearHistory(); }))
         .function("printedDocument", &PrintedDocumentOf);
 }
 

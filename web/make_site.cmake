@@ -6,9 +6,11 @@
 # made from their contents, so that a changed site replaces the one a
 # browser has cached. Run as
 #   cmake -DPAGE_SOURCE=web/site -DICONS=packaging/icons -DMODULE=.../parabel.js
-#         -DESBUILD=/usr/bin/esbuild -DSITE=build-web/site -P make_site.cmake
+#         -DESBUILD=/usr/bin/esbuild -DSITE=build-web/site -DGENERATED=.../page -P make_site.cmake
 file(REMOVE_RECURSE ${SITE})
-file(COPY ${PAGE_SOURCE}/ DESTINATION ${SITE} PATTERN sw.js.in EXCLUDE PATTERN js EXCLUDE)
+file(COPY ${PAGE_SOURCE}/ DESTINATION ${SITE} PATTERN *.in EXCLUDE PATTERN js EXCLUDE)
+# The page and the manifest the generator wrote from their templates.
+file(COPY ${GENERATED}/index.html ${GENERATED}/manifest.webmanifest DESTINATION ${SITE})
 get_filename_component(module_dir ${MODULE} DIRECTORY)
 get_filename_component(module_name ${MODULE} NAME_WE)
 file(COPY ${module_dir}/${module_name}.wasm DESTINATION ${SITE})

@@ -108,7 +108,14 @@ class EarlyTypingTest(PageTest):
 
 
 class SolveInEnglishTest(SolveTest):
+    """The browser's separator whatever language the page speaks: here an
+    English browser, the page in Russian for this visit (?lang=ru)."""
     language = "en"
+
+    def setUp(self):
+        super().setUp()
+        self.page.url = self.site.url + "?lang=ru"
+        self.page.open()
 
     def test_comma_in_russian(self):
         pass  # this browser speaks English

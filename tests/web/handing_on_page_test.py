@@ -94,7 +94,9 @@ class PrintPageTest(PageTest):
     def test_printed_page_and_nothing_to_print(self):
         self.assertEqual(self.print_by(self.page, "keys"), NOTHING)
         self.page.dismiss()
-        english = Page(self.site.url, "en-US", self.size)
+        # An American browser's paper and separator, the page in Russian
+        # for this visit as parabel-cli writes.
+        english = Page(self.site.url + "?lang=ru", "en-US", self.size)
         try:
             for page, separator, paper, route, equation in [
                     (self.page, ",", "A4", "keys", "x^2-5x+6"), (self.page, ",", "A4", "menu", "-x^2+2x+3"),

@@ -35,6 +35,19 @@ export interface AuthorDetails {
   icq: string;
 }
 
+/**
+ * A menu title in the interface language: the caption around its access
+ * letter (all in before when it has none), the letter in capitals as Alt
+ * types it, and the key that types it on any layout ("KeyA").
+ */
+export interface MenuTitle {
+  before: string;
+  letter: string;
+  after: string;
+  accessLetter: string;
+  code: string;
+}
+
 /** One sheet of the printout: its lines, and the plot's top when it stands on it. */
 export interface PrintedPage {
   lines: string[];
@@ -90,6 +103,8 @@ export interface Page {
   solutionFile(): OwnBytes;
   plotBmp(): OwnBytes;
   copiedSolution(): string;
+  /** Sets the language ("en") and gives the last solve's lines written again in it. */
+  changeLanguage(code: string): SolveReport;
   readSettings(settingsBytes: Bytes): ErrorBox | null;
   settingsText(): OwnBytes;
   curveColorHex(): string;
@@ -125,6 +140,22 @@ export interface Page {
 
 export interface Native {
   setDecimalSeparator(separator: string): void;
+  /**
+   * A page text in the interface language by its key: a catalog id
+   * ("button.yes"), "caption:ID", "command:NAME", "hint:NAME",
+   * "menu-hint:NAME" or "tool-hint:NAME"; empty for an unknown key.
+   */
+  text(key: string): string;
+  /** A menu title by its catalog id ("menu.file"). */
+  menuTitle(id: string): MenuTitle;
+  /** The language's code from ?lang= (or null), the kept choice (or null) and the browser's languages. */
+  chooseLanguage(forThisVisit: string | null, remembered: string | null, preferences: string[]): string;
+  /** Sets the interface language by its code; an unknown code changes nothing. */
+  setLanguage(code: string): void;
+  /** The interface language's code: "ru", "en", "x-pseudo". */
+  language(): string;
+  /** The text that keeps a language's choice ("en\n"). */
+  languageChoiceText(code: string): string;
   fieldText(typed: string): string;
   /** Whether the field holds a text (as fieldText keeps it): not longer than its limit. */
   fitsField(fieldText: string): boolean;

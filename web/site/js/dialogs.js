@@ -4,6 +4,7 @@
 // waits for a modal window.
 import { element, elementIn } from './dom.js';
 import { running } from './program_life.js';
+import { text } from './texts.js';
 
 /**
  * @param {HTMLDialogElement} dialog
@@ -26,20 +27,20 @@ export function openModalCount() {
 // is open (a copy that failed later, say), it opens once that one has closed.
 /**
  * @param {string} caption
- * @param {string} text
+ * @param {string} message
  * @param {{icon?: string, buttons?: Array<[string, string]>}} [options]
  * @returns {Promise<string>} the value of the button pressed
  */
-export function messageBox(caption, text, { icon = 'error', buttons = [['OK', 'ok']] } = {}) {
+export function messageBox(caption, message, { icon = 'error', buttons = [[text('button.ok'), 'ok']] } = {}) {
   const dialog = element('message-box', HTMLDialogElement);
   if (dialog.open) {
     const closed = new Promise((resolve) => {
       dialog.addEventListener('close', resolve, { signal: running, once: true });
     });
-    return closed.then(() => messageBox(caption, text, { icon, buttons }));
+    return closed.then(() => messageBox(caption, message, { icon, buttons }));
   }
   element('message-caption', HTMLElement).textContent = caption;
-  element('message-text', HTMLElement).textContent = text;
+  element('message-text', HTMLElement).textContent = message;
   elementIn(dialog, '.box-icon', HTMLImageElement).src = `images/${icon}.svg`;
   const choices = buttons.map(([label, value]) => {
     const button = document.createElement('button');
@@ -65,13 +66,13 @@ export async function showError(error) {
 // True for Yes.
 /**
  * @param {string} caption
- * @param {string} text
+ * @param {string} question
  * @returns {Promise<boolean>}
  */
-export async function askYesNo(caption, text) {
-  const answer = await messageBox(caption, text, {
+export async function askYesNo(caption, question) {
+  const answer = await messageBox(caption, question, {
     icon: 'question',
-    buttons: [['Да', 'yes'], ['Нет', 'no']],
+    buttons: [[text('button.yes'), 'yes'], [text('button.no'), 'no']],
   });
   return answer === 'yes';
 }
@@ -101,11 +102,12 @@ export function aboutBox(author) {
   return shown;
 }
 
-// The save dialog: a file name and one of `types` ({label, extension}).
+// The save dialog: a file name and one of `types` ({labelKey, extension},
+// the label's key in the catalog).
 // Gives {name, type} with the extension added when the name has none, or
 // null after Cancel.
 /**
- * @template {{label: string, extension: string}} T
+ * @template {{labelKey: string, extension: string}} T
  * @param {T[]} types
  * @param {string} defaultName
  * @returns {Promise<{name: string, type: T} | null>}
@@ -115,7 +117,7 @@ export async function saveDialog(types, defaultName) {
   const name = element('save-name', HTMLInputElement);
   const select = element('save-type', HTMLSelectElement);
   select.replaceChildren(
-    ...types.map((type, index) => new Option(`${type.label} (*.${type.extension})`, String(index))),
+    ...types.map((type, index) => new Option(`${text(type.labelKey)} (*.${type.extension})`, String(index))),
   );
   name.value = defaultName;
   const shown = showModal(dialog);

@@ -5,6 +5,7 @@
 // the ended page obeys none of its keys, links or prints; the button makes
 // a new page, and with it a new program.
 import { endRunning } from './program_life.js';
+import { text } from './texts.js';
 
 // True where the browser lets the page close its own tab: one opened by a
 // script, or one that has been on no other page.
@@ -15,11 +16,11 @@ function closable() {
 export function endProgram() {
   endRunning();
   const heading = document.createElement('h1');
-  heading.textContent = 'Программа завершена.';
+  heading.textContent = text('ended.heading');
   const again = document.createElement('button');
   again.type = 'button';
   again.id = 'start-again';
-  again.textContent = 'Запустить снова';
+  again.textContent = text('ended.again');
   // The ended page's own button, which outlives the program's listeners.
   // eslint-disable-next-line no-restricted-syntax
   again.addEventListener('click', () => location.reload());

@@ -6,6 +6,7 @@
 // Storage that is switched off or full only keeps nothing between visits.
 import { runShortcut } from './keys.js';
 import { running } from './program_life.js';
+import { text } from './texts.js';
 import { writeSoon } from './written_soon.js';
 
 const kKey = 'Parabel.history';
@@ -112,7 +113,7 @@ export class EquationHistory {
       const none = document.createElement('li');
       none.setAttribute('role', 'option');
       none.setAttribute('aria-disabled', 'true');
-      none.textContent = 'Решённых уравнений нет';
+      none.textContent = text('history.none');
       options.push(none);
     }
     this.list.replaceChildren(...options);

@@ -14,6 +14,7 @@ import { setHintHandler } from './hints.js';
 import { runShortcut } from './keys.js';
 import { pixelScale, PlotView } from './plot_view.js';
 import { running } from './program_life.js';
+import { text } from './texts.js';
 
 /**
  * The main window's part in the view: saving a picture (as BMP bytes or a
@@ -98,7 +99,7 @@ export class FullScreenView {
     this.view.canvas.addEventListener('pointermove', (event) => this.pointer(event), { signal: running });
     this.view.canvas.addEventListener('pointerdown', (event) => this.pointer(event), { signal: running });
     attachContextMenu(this.view.canvas, () => [
-      { caption: 'Копировать график', enabled: true, run: () => this.hooks.copyPicture(this.view) },
+      { caption: text('copy.plot'), enabled: true, run: () => this.hooks.copyPicture(this.view) },
     ]);
     document.addEventListener('fullscreenchange', () => this.fullScreenChanged(), { signal: running });
     const resized = () => this.isOpen && this.pending === 0 && this.measure();
@@ -268,7 +269,7 @@ export class FullScreenView {
   }
 
   async save() {
-    await this.hooks.save('График', () => this.page.fullScreenBmp(), () => this.view.png());
+    await this.hooks.save(text('window.plot'), () => this.page.fullScreenBmp(), () => this.view.png());
     await this.refresh();  // the dialog covered the picture
   }
 

@@ -6,6 +6,7 @@
 import { showError } from './dialogs.js';
 import { element } from './dom.js';
 import { acceptEarlyTyping } from './early_field.js';
+import { startLanguage } from './language.js';
 import { followLanguage } from './locale.js';
 import { MainWindow } from './main_window.js';
 import { loadNative } from './native.js';
@@ -18,6 +19,7 @@ async function start() {
   // use here would otherwise cost as much as the compiling.
   const native = await loadNative();
   followLanguage(native);
+  startLanguage(native);
   const window = new MainWindow(native);
   const settingsError = window.readSettings();
   // The empty panel, unless an Enter pressed meanwhile draws the solved one.

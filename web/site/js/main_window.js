@@ -15,21 +15,24 @@ import { download, pickFile } from './files.js';
 import { FullScreenView } from './full_screen.js';
 import { setHintHandler, watchHints } from './hints.js';
 import { keyName, runShortcut } from './keys.js';
+import { chooseLanguage } from './language.js';
 import { MenuBar, showAccessKeysWhileAltHeld } from './menus.js';
 import { PlotView } from './plot_view.js';
 import { Printer } from './print.js';
 import { running } from './program_life.js';
 import { readSettings, writeSettings } from './settings.js';
 import { announce, showLines } from './solution_list.js';
+import { text } from './texts.js';
 import { writeWaiting } from './written_soon.js';
 
-const kBmp = { label: 'Растровые изображения', extension: 'bmp', mime: 'image/bmp' };
-const kPng = { label: 'Изображения PNG', extension: 'png', mime: 'image/png' };
-const kText = { label: 'Текстовые файлы', extension: 'txt', mime: 'text/plain' };
+// The file types, each with its label's key in the catalog.
+const kBmp = { labelKey: 'file_type.bitmap', extension: 'bmp', mime: 'image/bmp' };
+const kPng = { labelKey: 'file_type.png', extension: 'png', mime: 'image/png' };
+const kText = { labelKey: 'file_type.text', extension: 'txt', mime: 'text/plain' };
 
 /**
  * A type the save dialog offers, and the bytes saved as it.
- * @typedef {{label: string, extension: string, mime: string,
+ * @typedef {{labelKey: string, extension: string, mime: string,
  *   bytes: () => import('../parabel.js').OwnBytes | Promise<Blob>}} SavedType
  */
 
@@ -159,10 +162,10 @@ export class MainWindow {
       runShortcut(event, { 'Ctrl+C': () => this.copyPictureOf(this.plot) });
     }, { signal: running });
     attachContextMenu(this.list, () => [
-      { caption: 'Копировать решение', enabled: this.list.childElementCount > 0, run: () => this.copySolution() },
+      { caption: text('copy.solution'), enabled: this.list.childElementCount > 0, run: () => this.copySolution() },
     ]);
     attachContextMenu(this.plot.canvas, () => [
-      { caption: 'Копировать график', enabled: true, run: () => this.copyPictureOf(this.plot) },
+      { caption: text('copy.plot'), enabled: true, run: () => this.copyPictureOf(this.plot) },
     ]);
     const holder = parentOf(this.plot.canvas);
     const fit = () => this.plot.fit(...roomFor(holder));
@@ -174,16 +177,18 @@ export class MainWindow {
 
   // The menu bar and the toolbar, which run the commands their items name.
   createMenus() {
-    const run = (/** @type {HTMLElement} */ item) => this.commands[item.dataset.command ?? '']();
+    const run = (/** @type {HTMLElement} */ item) => {
+      if (item.dataset.language) {
+        this.changeLanguage(item.dataset.language);
+      } else {
+        this.commands[item.dataset.command ?? '']();
+      }
+    };
     const menuBar = new MenuBar(element('menubar', HTMLElement), run);
     showAccessKeysWhileAltHeld();
     const toolbar = element('toolbar', HTMLElement);
     const tools = elementsIn(toolbar, '.tool', HTMLElement);
     tools.forEach((tool, index) => {
-      // The name is the hint without its key; the hint says the rest.
-      const hint = tool.dataset.hint ?? '';
-      tool.setAttribute('aria-label', hint.replace(/ \([^()]*\)$/, ''));
-      tool.setAttribute('aria-description', hint);
       tool.tabIndex = index === 0 ? 0 : -1;
       tool.addEventListener('click', () => setTimeout(() => run(tool), 0), { signal: running });
     });
@@ -284,6 +289,20 @@ export class MainWindow {
     this.history.save();
   }
 
+  // The language chosen in the menu: the page's texts, the list's lines of
+  // the last solve and the plot's description written again in it; the
+  // field, the plot and the history stay.
+  /** @param {string} code */
+  changeLanguage(code) {
+    chooseLanguage(this.native, code);
+    this.status.textContent = '';
+    const report = this.page.changeLanguage(code);
+    if (report.lines) {
+      showLines(this.list, report.lines);
+    }
+    this.showPanel();
+  }
+
   async refresh() {
     const error = this.page.refresh();
     this.showPanel();
@@ -314,7 +333,7 @@ export class MainWindow {
   }
 
   async saveSolution() {
-    await this.saveAs('Решение', [{ ...kText, bytes: () => this.page.solutionFile() }]);
+    await this.saveAs(text('window.solution'), [{ ...kText, bytes: () => this.page.solutionFile() }]);
     await this.afterModal();
   }
 
@@ -331,7 +350,7 @@ export class MainWindow {
   }
 
   async savePlot() {
-    await this.savePicture('График', () => this.page.plotBmp(), () => this.plot.png());
+    await this.savePicture(text('window.plot'), () => this.page.plotBmp(), () => this.plot.png());
     await this.afterModal();
   }
 
@@ -348,7 +367,7 @@ export class MainWindow {
   }
 
   async exit() {
-    if (await askYesNo('Выход', 'Подтверждаете выход из программы ?')) {
+    if (await askYesNo(text('command.exit'), text('exit.question'))) {
       writeWaiting();  // the address and the history as the program leaves them
       endProgram();
     }

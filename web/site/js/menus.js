@@ -14,7 +14,8 @@ import { running } from './program_life.js';
 
 const kSubmenuCloseDelay = 400;  // ms, as desktop menus wait
 
-const kItems = ':scope > [role="menuitem"], :scope > .submenu-holder > [role="menuitem"]';
+// Items: commands, submenus' openers, and the languages' radio items.
+const kItems = ':scope > [role^="menuitem"], :scope > .submenu-holder > [role="menuitem"]';
 
 /** @param {HTMLElement} menu */
 function itemsOf(menu) {
@@ -37,7 +38,7 @@ function step(items, current, by) {
  * @returns {HTMLElement | null}
  */
 function itemAt(target) {
-  const item = target instanceof Element ? target.closest('[role="menuitem"]') : null;
+  const item = target instanceof Element ? target.closest('[role^="menuitem"]') : null;
   return item instanceof HTMLElement ? item : null;
 }
 

@@ -3,6 +3,7 @@
 // byte, so what is written back is byte for byte what was read.
 
 const kKey = 'Inf.ini';
+const kLanguageKey = 'language';
 
 function storage() {
   try {
@@ -10,6 +11,17 @@ function storage() {
   } catch {
     return null;  // storage switched off: the colour lasts as long as the page
   }
+}
+
+// The interface language chosen in the menu: its text as the native module
+// writes it ("en\n"), or null when none was chosen or storage is off.
+export function readLanguageChoice() {
+  return storage()?.getItem(kLanguageKey) ?? null;
+}
+
+/** @param {string} text */
+export function writeLanguageChoice(text) {
+  storage()?.setItem(kLanguageKey, text);
 }
 
 export function readSettings() {
