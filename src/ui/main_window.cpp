@@ -275,7 +275,10 @@ void MainWindow::createToolBar() {
 
 void MainWindow::createControls() {
     QWidget* client = centralWidget();
-    equationEdit_ = new EquationEdit(client);
+    {
+        const ApplicationFontScope fieldFont(windowFont(16, true));
+        equationEdit_ = new EquationEdit(client);
+    }
     equationEdit_->setObjectName(QStringLiteral("equationEdit"));
     equationEdit_->setGeometry(8, 32, 289, 26);
     equationEdit_->setFont(windowFont(16, true));

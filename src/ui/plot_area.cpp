@@ -118,13 +118,7 @@ QRect PlotArea::surfaceRect() const {
 
 void PlotArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // The picture the plot exports, the frame with the surface in it, drawn
-    // as one image from the area's corner: at any scale factor the frame and
-    // the plot lie on the one grid of picture pixels that the pointer
-    // read-out counts in.
-    static const RasterSurface kNoSurface(0, 0, kWhitePixel);
-    painter.drawImage(0, 0,
-                      pictureImage(Framed(surface_ != nullptr ? *surface_ : kNoSurface, layout_)));
+    paintPicture(painter);
     if (hasFocus()) {
         // Only in the margin: the plot's own pixels stay as they are.
         painter.setClipRegion(QRegion(rect()).subtracted(surfaceRect()));
@@ -133,6 +127,39 @@ void PlotArea::paintEvent(QPaintEvent*) {
         option.rect = rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset);
         option.backgroundColor = Qt::white;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void PlotArea::paintPicture(QPainter& painter) const {
+    // The picture the plot exports, the frame with the surface in it. At a
+    // fractional scale factor it is drawn as one image from the area's
+    // corner, so that the frame and the plot lie on the one grid of picture
+    // pixels that the pointer read-out counts in. At a whole one each picture
+    // pixel is the same square of device pixels however it is drawn: the
+    // frame is filled and the surface drawn from its own pixels, with no
+    // copy of the whole picture at each paint.
+    static const RasterSurface kNoSurface(0, 0, kWhitePixel);
+    const RasterSurface& surface = surface_ != nullptr ? *surface_ : kNoSurface;
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != std::floor(ratio)) {
+        painter.drawImage(0, 0, pictureImage(Framed(surface, layout_)));
+        return;
+    }
+    painter.fillRect(rect(), Qt::white);
+    for (const QRect& side : {QRect(0, 0, width(), 1), QRect(0, height() - 1, width(), 1),
+                              QRect(0, 0, 1, height()), QRect(width() - 1, 0, 1, height())}) {
+        painter.fillRect(side, Qt::black);
+    }
+    const QRect shown = surfaceRect();
+    if (!shown.isEmpty()) {
+        // The pixels are 0xAARRGGBB words with the alpha byte full, which is
+        // what QImage::Format_RGB32 holds; the image only reads them.
+        const QImage pixels(reinterpret_cast<const uchar*>(surface.pixels().data()),
+                            surface.width(), surface.height(),
+                            static_cast<qsizetype>(surface.width()) * sizeof(Pixel),
+                            QImage::Format_RGB32);
+        painter.drawImage(shown, pixels,
+                          shown.translated(-layout_.surfaceLeft, -layout_.surfaceTop));
     }
 }
 

@@ -13,6 +13,7 @@
 #include "plot/raster_surface.h"
 
 class QAction;
+class QPainter;
 
 namespace parabel::ui {
 
@@ -53,6 +54,7 @@ class PlotArea : public QWidget {
 
   private:
     QRect surfaceRect() const;
+    void paintPicture(QPainter& painter) const;
     // A motion the windowing system reported (NativePointer).
     void nativeMotion(WId window, QPointF devicePosition);
 

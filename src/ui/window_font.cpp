@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace parabel::ui {
@@ -29,6 +30,18 @@ QFont windowFont(int pixelSize, bool bold) {
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
+}
+
+// QGuiApplication's, not QApplication's: the latter would also drop the
+// fonts the platform gives to particular kinds of widget, and tell every
+// window of the change.
+ApplicationFontScope::ApplicationFontScope(const QFont& font)
+    : applicationFont_(QGuiApplication::font()) {
+    QGuiApplication::setFont(font);
+}
+
+ApplicationFontScope::~ApplicationFontScope() {
+    QGuiApplication::setFont(applicationFont_);
 }
 
 }  // namespace parabel::ui

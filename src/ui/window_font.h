@@ -12,4 +12,20 @@ namespace parabel::ui {
 // fallback search for the missing one at every use.
 QFont windowFont(int pixelSize = 11, bool bold = false);
 
+// While it lives, the application's font is the one given. A line edit lays
+// out its empty text with the application's font while it is being made,
+// before it can be given its own: made inside this scope it loads only the
+// font it shows. The application's font is back as the scope ends, so Qt's
+// own dialogs look as always.
+class ApplicationFontScope {
+  public:
+    explicit ApplicationFontScope(const QFont& font);
+    ~ApplicationFontScope();
+    ApplicationFontScope(const ApplicationFontScope&) = delete;
+    ApplicationFontScope& operator=(const ApplicationFontScope&) = delete;
+
+  private:
+    QFont applicationFont_;
+};
+
 }  // namespace parabel::ui

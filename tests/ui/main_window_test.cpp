@@ -144,6 +144,7 @@ class MainWindowTest : public QObject {
 
   private slots:
     void layoutAsDesigned() {
+        const QFont applicationFont = QApplication::font();
         Program program;
         program.Show();
         auto& main = *program.main;
@@ -163,6 +164,8 @@ class MainWindowTest : public QObject {
         QVERIFY(Child<QPushButton>(&main, "solveButton")->isDefault());
         QCOMPARE(program.Field()->font().pixelSize(), 16);
         QVERIFY(program.Field()->font().bold());
+        // The window's fonts are its own: Qt's dialogs keep the application's.
+        QCOMPARE(QApplication::font(), applicationFont);
         QVERIFY(program.Field()->hasFocus());
         // Toolbar buttons 23 pixels apart, separators 8 wide.
         const std::pair<const char*, int> lefts[] = {
