@@ -269,7 +269,7 @@ std::string LanguageChoiceOf(const std::string& code) {
 
 val ChangeLanguageOn(Page& page, const std::string& code) {
     return SolveReportOf(
-        page.window.ChangeLanguage(LanguageFromCode(code).value_or(CurrentLanguage())));
+        page, page.window.ChangeLanguage(LanguageFromCode(code).value_or(CurrentLanguage())));
 }
 
 void SetSeparator(const std::string& separator) {
