@@ -14,22 +14,13 @@
 #include "core/solver.h"
 #include "plot/main_plot.h"
 #include "plot/picture.h"
-
-namespace {
-
-// The described texts of the failed solves and the refused field, exactly.
-const char kFormMessage[] =
-    "Уравнение не соответствует виду ax^2+bx+c, где\n"
-    " a-любое число не равное 0\n"
-    " b-любое число\n"
-    " c-любое число";
-const char kConversionMessage[] = "Коэффициент выражен в неприемлимом виде.";
-const char kEquationTooLongMessage[] =
-    "Уравнение длиннее 10000 знаков не помещается в поле уравнения.";
-
-}  // namespace
+#include "support/described_texts.h"
 
 namespace parabel {
+using parabel::testing::kConversionMessage;
+using parabel::testing::kEquationTooLongMessage;
+using parabel::testing::kFormMessage;
+
 namespace {
 
 // The framed panel that solving `equation` on a bare panel draws: what the

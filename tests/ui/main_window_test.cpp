@@ -26,23 +26,19 @@
 #include "core/solver.h"
 #include "plot/main_plot.h"
 #include "program_fixture.h"
+#include "support/described_texts.h"
 
 using parabel::testing::Child;
 using parabel::testing::Program;
 using parabel::testing::RunQueuedCommands;
 using parabel::testing::WindowProbe;
 
+using parabel::testing::kConversionMessage;
+using parabel::testing::kEquationTooLongMessage;
+using parabel::testing::kFormMessage;
+
 namespace {
 
-// The described texts of the failed solves and the refused field, exactly.
-const char kFormMessage[] =
-    "Уравнение не соответствует виду ax^2+bx+c, где\n"
-    " a-любое число не равное 0\n"
-    " b-любое число\n"
-    " c-любое число";
-const char kConversionMessage[] = "Коэффициент выражен в неприемлимом виде.";
-const char kEquationTooLongMessage[] =
-    "Уравнение длиннее 10000 знаков не помещается в поле уравнения.";
 
 QStringList ListLines(const QListWidget* list) {
     QStringList lines;
