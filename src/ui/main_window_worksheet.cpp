@@ -5,8 +5,8 @@
 
 #include "app/worksheet_pages.h"
 #include "equation_edit.h"
-#include "main_window.h"
 #include "locale_paper.h"
+#include "main_window.h"
 #include "page_painter.h"
 #include "worksheet_dialog.h"
 

@@ -111,7 +111,8 @@ void WorksheetDialog::createChoices() {
 
 void WorksheetDialog::createButtons() {
     auto* buttons = new QDialogButtonBox(this);
-    const auto add = [&](QPushButton*& button, const char* name, QDialogButtonBox::ButtonRole role) {
+    const auto add = [&](QPushButton*& button, const char* name,
+                         QDialogButtonBox::ButtonRole role) {
         button = buttons->addButton(QString(), role);
         button->setObjectName(QString::fromLatin1(name));
         button->setAutoDefault(false);
@@ -165,8 +166,8 @@ void WorksheetDialog::fillList() {
     list_->clear();
     for (const WorksheetVariant& variant : worksheet_.variants) {
         auto* heading = new QListWidgetItem(
-            QString::fromStdString(
-                FormatText(Message::kWorksheetDialogVariant, {{"variant", std::to_string(variant.number)}})),
+            QString::fromStdString(FormatText(Message::kWorksheetDialogVariant,
+                                              {{"variant", std::to_string(variant.number)}})),
             list_);
         heading->setFlags(Qt::ItemIsEnabled);
         QFont bold = heading->font();
@@ -174,10 +175,9 @@ void WorksheetDialog::fillList() {
         heading->setFont(bold);
         int number = 0;
         for (const WorksheetEquation& equation : variant.equations) {
-            auto* item = new QListWidgetItem(
-                QString::number(++number) + QStringLiteral(") ") +
-                    QString::fromStdString(equation.solution.front()),
-                list_);
+            auto* item = new QListWidgetItem(QString::number(++number) + QStringLiteral(") ") +
+                                                 QString::fromStdString(equation.solution.front()),
+                                             list_);
             item->setData(kEquationRole, QString::fromStdString(equation.text));
         }
     }
