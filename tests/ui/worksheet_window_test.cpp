@@ -31,10 +31,7 @@ namespace {
 QStringList ListedLines(const parabel::Worksheet& worksheet) {
     QStringList lines;
     for (const parabel::WorksheetVariant& variant : worksheet.variants) {
-        lines << (parabel::CurrentLanguage() == parabel::Language::kRu
-                      ? QStringLiteral("Вариант ")
-                      : QStringLiteral("Variant ")) +
-                     QString::number(variant.number);
+        lines << QStringLiteral("Вариант ") + QString::number(variant.number);
         for (std::size_t i = 0; i < variant.equations.size(); ++i) {
             lines << QString::number(i + 1) + QStringLiteral(") ") +
                          QString::fromStdString(variant.equations[i].solution.front());
@@ -249,6 +246,12 @@ class WorksheetWindowTest : public QObject {
                 QDir(program.Path(QString()))
                     .entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name);
             QVERIFY(pages.size() >= 2 * row.variants);
+            // Every sheet before the first key.
+            QVERIFY(text.out.rfind("Квадратные уравнения. Вариант") < text.out.find("Ответы."));
+            // The print button prints the same pages.
+            Child<QPushButton>(&dialog, "printButton")->click();
+            RunQueuedCommands();
+            QCOMPARE(program.platform.printedPages.size(), std::size_t(pages.size()));
             for (const QString& name : pages) {
                 const QImage page(program.Path(name));
                 QCOMPARE(DrawnInTheBand(page, 40, 18, 6), 0);
