@@ -25,6 +25,29 @@ std::vector<std::vector<std::string>> EquationBlocks(const WorksheetVariant& var
     return blocks;
 }
 
+// The blocks of a variant's key, each line wrapped to the page: each
+// equation's line and its answer line, or its worked solution.
+std::vector<std::vector<std::string>> KeyBlocks(const WorksheetVariant& variant,
+                                                bool workedSolutions, double widthEm) {
+    std::vector<std::vector<std::string>> blocks;
+    for (std::size_t i = 0; i < variant.equations.size(); ++i) {
+        const WorksheetEquation& equation = variant.equations[i];
+        std::vector<std::string> lines = {NumberedEquation(i + 1, equation)};
+        if (workedSolutions) {
+            lines.insert(lines.end(), equation.solution.begin() + 1, equation.solution.end());
+        } else {
+            lines.push_back(AnswerLine(equation));
+        }
+        std::vector<std::string>& block = blocks.emplace_back();
+        for (const std::string& line : lines) {
+            for (std::string& piece : WrappedLine(line, widthEm)) {
+                block.push_back(std::move(piece));
+            }
+        }
+    }
+    return blocks;
+}
+
 // Starts a sheet's page: the heading, on the first page the pupil's line,
 // then an empty line; the second column empty beside them.
 PrintedPage& StartSheetPage(PrintedDocument& document, const std::string& heading, double widthEm) {
@@ -87,8 +110,39 @@ std::vector<std::string> WorksheetKeyLines(std::uint32_t seed, const WorksheetVa
 PrintedDocument LayOutWorksheetKey(const Paper& paper, std::uint32_t seed,
                                    const WorksheetVariant& variant, bool workedSolutions,
                                    const PrintedDate& date) {
-    return LayOutPrintedDocument(paper, WorksheetKeyLines(seed, variant, workedSolutions), 0, 0,
-                                 date);
+    const std::string heading = WorksheetKeyHeading(seed, variant.number);
+    PrintedDocument document = LayOutPrintedDocument(paper, {heading}, 0, 0, date);
+    document.pages.clear();
+    const double widthEm = TextWidthEm(document);
+    const std::size_t rows = LinesPerPage(document);
+    const auto startPage = [&] {
+        PrintedPage& page = document.pages.emplace_back();
+        page.lines = WrappedLine(heading, widthEm);
+        page.lines.emplace_back();
+        return page.lines.size();
+    };
+    std::size_t top = startPage();
+    for (const std::vector<std::string>& block : KeyBlocks(variant, workedSolutions, widthEm)) {
+        // A block goes whole onto the next page when the rest of this one is
+        // too short; one taller than a page runs on.
+        bool separated = workedSolutions && document.pages.back().lines.size() > top;
+        const std::size_t height = block.size() + (separated ? 1 : 0);
+        if (document.pages.back().lines.size() > top &&
+            document.pages.back().lines.size() + height > rows) {
+            top = startPage();
+            separated = false;
+        }
+        if (separated) {
+            document.pages.back().lines.emplace_back();
+        }
+        for (const std::string& line : block) {
+            if (document.pages.back().lines.size() >= rows) {
+                top = startPage();
+            }
+            document.pages.back().lines.push_back(line);
+        }
+    }
+    return document;
 }
 
 std::vector<PrintedDocument> LayOutWorksheet(const Paper& paper, const Worksheet& worksheet,

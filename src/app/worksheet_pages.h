@@ -28,7 +28,10 @@ PrintedDocument LayOutWorksheetSheet(const Paper& paper, std::uint32_t seed,
 std::vector<std::string> WorksheetKeyLines(std::uint32_t seed, const WorksheetVariant& variant,
                                            bool workedSolutions);
 
-// A variant's key as a printout, in one column.
+// A variant's key as a printout, in one column: its heading on every page,
+// then each equation's line with its answer line, or with `workedSolutions`
+// its worked solution after an empty line; an equation's lines together on
+// one page unless they are longer than a page.
 PrintedDocument LayOutWorksheetKey(const Paper& paper, std::uint32_t seed,
                                    const WorksheetVariant& variant, bool workedSolutions,
                                    const PrintedDate& date);

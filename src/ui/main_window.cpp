@@ -31,6 +31,7 @@
 #include "plot_area.h"
 #include "solution_list.h"
 #include "window_font.h"
+#include "worksheet_dialog.h"
 
 namespace parabel::ui {
 
@@ -79,7 +80,8 @@ MainWindow::MainWindow(AppContext& app)
       solutionDialog_(app.platform(), RememberedFileDialog::Kind::kSave, solutionDialog),
       equationDialog_(app.platform(), RememberedFileDialog::Kind::kOpen, equationDialog),
       plotDialog_(app.platform(), RememberedFileDialog::Kind::kSave, plotDialog),
-      pdfDialog_(app.platform(), RememberedFileDialog::Kind::kSave, pdfDialog) {
+      pdfDialog_(app.platform(), RememberedFileDialog::Kind::kSave, pdfDialog),
+      worksheetPdfDialog_(app.platform(), RememberedFileDialog::Kind::kSave, pdfDialog) {
     // Before any control exists, so screen readers see each as described.
     installAccessibility();
     setWindowTitle(QStringLiteral("Parabel v1.0"));
@@ -113,6 +115,7 @@ MainWindow::~MainWindow() {
     // The dialogs read this window's state: they go before it does.
     delete about_;
     delete fullScreen_;
+    delete worksheet_;
 }
 
 QAction* MainWindow::createAction(const char* name, void (MainWindow::*command)()) {
@@ -151,6 +154,8 @@ void MainWindow::createActions() {
         {kSavePdf, &MainWindow::savePdfAction_, "savePdfAction", &MainWindow::saveAsPdf, true},
         {kLoad, &MainWindow::loadAction_, "loadAction", &MainWindow::loadEquation, true},
         {kPrint, &MainWindow::printAction_, "printAction", &MainWindow::printSolution, true},
+        {kWorksheet, &MainWindow::worksheetAction_, "worksheetAction", &MainWindow::showWorksheet,
+         true},
         {kExit, &MainWindow::exitAction_, "exitAction", &MainWindow::exitProgram, true},
         {kCurveColor, &MainWindow::curveColorAction_, "curveColorAction",
          &MainWindow::chooseCurveColor, true},

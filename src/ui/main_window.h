@@ -43,6 +43,7 @@ class FullScreenWindow;
 class HistoryList;
 class PlotArea;
 class SolutionList;
+class WorksheetDialog;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -86,6 +87,10 @@ class MainWindow : public QMainWindow {
     // Clear, a box says there is nothing to print.
     void printSolution();
     void saveAsPdf();
+    // The worksheet dialog, made when first opened; its sheets and key
+    // printed after the print preview or saved as one PDF file, and any of
+    // its equations opened here.
+    void showWorksheet();
     // The equations solved: the drop-down at the field's end lists them,
     // Up and Down in the field walk through them.
     void showHistory();
@@ -122,6 +127,9 @@ class MainWindow : public QMainWindow {
     void createDialogs();
     AboutDialog& aboutDialog();
     FullScreenWindow& fullScreenWindow();
+    WorksheetDialog& worksheetDialog();
+    void printWorksheet();
+    void saveWorksheetAsPdf();
     void createCopyCommand();
     void createMenuKeys();
     QAction* createAction(const char* name, void (MainWindow::*command)());
@@ -177,6 +185,7 @@ class MainWindow : public QMainWindow {
     QAction* copySolutionAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* savePdfAction_ = nullptr;
+    QAction* worksheetAction_ = nullptr;
     QAction* historyAction_ = nullptr;
     QAction* clearHistoryAction_ = nullptr;
     std::vector<std::pair<CommandId, QAction*>> commandActions_;
@@ -198,8 +207,10 @@ class MainWindow : public QMainWindow {
     RememberedFileDialog equationDialog_;
     RememberedFileDialog plotDialog_;
     RememberedFileDialog pdfDialog_;
+    RememberedFileDialog worksheetPdfDialog_;
     FullScreenWindow* fullScreen_ = nullptr;
     AboutDialog* about_ = nullptr;
+    WorksheetDialog* worksheet_ = nullptr;
     QTimer* redrawTimer_ = nullptr;
     bool centred_ = false;
 

@@ -1,34 +1,12 @@
 // The main window's file and colour commands: save the solution, load an
 // equation, save the plot as a picture, choose the curve colour; and the
 // start-up read of the colour.
-#include <langinfo.h>
-#include <QDate>
 #include <QPainter>
 
 #include "equation_edit.h"
+#include "locale_paper.h"
 #include "main_window.h"
 #include "page_painter.h"
-
-namespace parabel::ui {
-
-namespace {
-
-// The paper of the user's locale (LC_PAPER), which the toolkit has set.
-Paper localePaper() {
-    const auto millimetres = [](nl_item item) {
-        return static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(item)));
-    };
-    return PaperOfSize(millimetres(_NL_PAPER_WIDTH), millimetres(_NL_PAPER_HEIGHT));
-}
-
-PrintedDate today() {
-    const QDate date = QDate::currentDate();
-    return {date.day(), date.month(), date.year()};
-}
-
-}  // namespace
-
-}  // namespace parabel::ui
 
 namespace parabel::ui {
 

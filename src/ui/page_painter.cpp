@@ -82,15 +82,19 @@ void paintPrintedPage(QPainter& painter, double dotsPerInch, const PrintedDocume
     painter.save();
     painter.setPen(Qt::black);
     painter.setFont(printFont(document.fontSizePt, true));
-    for (std::size_t i = 0; i < page.lines.size(); ++i) {
-        // Each line fits the width: drawn whole, never clipped.
-        const QRectF box(
-            dots(document.textLeft), dots(document.textTop + document.lineHeight * double(i)),
-            dots(document.paper.width - 2 * document.margin), dots(document.lineHeight));
-        painter.drawText(box,
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
-                         QString::fromStdString(page.lines[i]));
-    }
+    // Each line fits its column: drawn whole, never clipped.
+    const auto drawColumn = [&](const std::vector<std::string>& lines, double left) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const QRectF box(dots(left), dots(document.textTop + document.lineHeight * double(i)),
+                             dots(document.paper.width - document.margin - left),
+                             dots(document.lineHeight));
+            painter.drawText(
+                box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                QString::fromStdString(lines[i]));
+        }
+    };
+    drawColumn(page.lines, document.textLeft);
+    drawColumn(page.secondColumn, document.secondColumnLeft);
 
     if (page.plotTop) {
         const QPointF corner(std::round(dots(document.plotLeft)), std::round(dots(*page.plotTop)));
@@ -116,25 +120,42 @@ void paintPrintedPage(QPainter& painter, double dotsPerInch, const PrintedDocume
 }
 
 QByteArray printedDocumentPdf(const PrintedDocument& document, const FramedSurface& picture) {
+    return printedDocumentsPdf({&document, 1}, picture);
+}
+
+QByteArray printedDocumentsPdf(std::span<const PrintedDocument> documents,
+                               const FramedSurface& picture) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPrintDotsPerInch);
-        writer.setPageSize(pageSizeOf(document.paper));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(QString::fromStdString(document.title));
+        writer.setTitle(QString::fromStdString(documents.front().title));
         writer.setCreator(QStringLiteral("Parabel"));
+        writer.setPageSize(pageSizeOf(documents.front().paper));
         QPainter painter(&writer);
-        for (int i = 0; i < static_cast<int>(document.pages.size()); ++i) {
+        const std::vector<PageOfDocuments> pages = pagesOf(documents);
+        for (std::size_t i = 0; i < pages.size(); ++i) {
             if (i > 0) {
                 writer.newPage();
             }
-            paintPrintedPage(painter, kPrintDotsPerInch, document, i, picture);
+            paintPrintedPage(painter, kPrintDotsPerInch, documents[pages[i].document],
+                             pages[i].page, picture);
         }
     }
     return bytes;
+}
+
+std::vector<PageOfDocuments> pagesOf(std::span<const PrintedDocument> documents) {
+    std::vector<PageOfDocuments> pages;
+    for (std::size_t i = 0; i < documents.size(); ++i) {
+        for (std::size_t page = 0; page < documents[i].pages.size(); ++page) {
+            pages.push_back({i, static_cast<int>(page)});
+        }
+    }
+    return pages;
 }
 
 }  // namespace parabel::ui

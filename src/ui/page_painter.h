@@ -8,6 +8,8 @@
 
 #include <QByteArray>
 #include <QPageSize>
+#include <span>
+#include <vector>
 
 #include "app/printed_page.h"
 #include "plot/picture.h"
@@ -30,5 +32,18 @@ void paintPrintedPage(QPainter& painter, double dotsPerInch, const PrintedDocume
 // searched and copied, and the plot's pixels at 600 dots per inch (six dots a
 // picture pixel). Its title is the document's.
 QByteArray printedDocumentPdf(const PrintedDocument& document, const FramedSurface& picture);
+
+// Several documents one after the other in one PDF file (a worksheet's
+// sheets, then its key), all on the first one's paper, titled by the first.
+QByteArray printedDocumentsPdf(std::span<const PrintedDocument> documents,
+                               const FramedSurface& picture);
+
+// The pages of documents printed one after the other: which document's
+// which page each is.
+struct PageOfDocuments {
+    std::size_t document = 0;
+    int page = 0;
+};
+std::vector<PageOfDocuments> pagesOf(std::span<const PrintedDocument> documents);
 
 }  // namespace parabel::ui

@@ -273,5 +273,31 @@ TEST(WorksheetPages, KeysGiveTheAnswerLinesOrTheWorkedSolutions) {
     EXPECT_EQ(worked.size(), 2u + 11u + 8u);  // a solution of two roots, one of none
 }
 
+TEST(WorksheetPages, EveryKeyPageHasItsHeadingAndStartsWithAnEquation) {
+    const WorksheetVariant variant = MakeWorksheet({7, 40, 2, {}}).variants[1];
+    for (const bool worked : {false, true}) {
+        SCOPED_TRACE(worked);
+        const PrintedDocument key = LayOutWorksheetKey(kA4, 7, variant, worked, {8, 12, 2026});
+        EXPECT_GT(key.pages.size(), 1u);
+        std::string shown;
+        for (const PrintedPage& page : key.pages) {
+            ASSERT_GT(page.lines.size(), 2u);
+            EXPECT_LE(page.lines.size(), LinesPerPage(key));
+            EXPECT_EQ(page.lines[0], WorksheetKeyHeading(7, 2));
+            EXPECT_EQ(page.lines[1], "");
+            EXPECT_TRUE(page.lines[2].ends_with("=0")) << page.lines[2];
+            for (std::size_t i = 2; i < page.lines.size(); ++i) {
+                shown += page.lines[i];
+            }
+        }
+        // The key's lines, none left out, however the pages cut them.
+        std::string lines;
+        for (const std::string& line : WorksheetKeyLines(7, variant, worked)) {
+            lines += line;
+        }
+        EXPECT_EQ(WorksheetKeyHeading(7, 2) + shown, lines);
+    }
+}
+
 }  // namespace
 }  // namespace parabel

@@ -3,11 +3,15 @@
 // off; switching between Russian and English with a solution on the screen
 // changes menus, hints, names and the list's lines at once, the field
 // untouched, and the choice is the next run's; the English worked solution.
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +24,7 @@
 
 #include "program_fixture.h"
 #include "ui/history_list.h"
+#include "ui/worksheet_dialog.h"
 
 using parabel::Language;
 using parabel::testing::LanguageStart;
@@ -208,6 +213,47 @@ class LanguageTest : public QObject {
         QVERIFY(Fits(ok, ok->text(), ok->width()));
         checkMarked(texts);
         about->close();
+    }
+
+    // The worksheet dialog at its smallest, in each language: every word
+    // marked in the pseudo-language, every label, box and button as wide as
+    // its text needs, the whole within the screen.
+    void theWorksheetDialogFitsInEveryLanguage() {
+        Program program({}, false, std::nullopt, LanguageStart{"x-pseudo", {}, nullptr});
+        program.Show();
+        program.Action("worksheetAction")->trigger();
+        RunQueuedCommands();
+        parabel::ui::WorksheetDialog& dialog =
+            parabel::testing::WindowProbe::Worksheet(*program.main);
+        for (const Language language : {Language::kXPseudo, Language::kRu, Language::kEn}) {
+            program.main->changeLanguage(language);
+            dialog.resize(dialog.minimumSizeHint());
+            dialog.layout()->activate();
+            QVERIFY(dialog.width() <= 1024 && dialog.height() <= 768);
+            QStringList texts{QStringLiteral("worksheet: ") + dialog.windowTitle()};
+            const auto fits = [&](const QWidget* widget, const QString& text) {
+                texts << widget->objectName() + QStringLiteral(": ") + text;
+                QVERIFY2(widget->width() >= widget->minimumSizeHint().width(),
+                         qPrintable(widget->objectName()));
+            };
+            for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+                fits(button, button->text());
+            }
+            for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+                fits(label, label->text());
+            }
+            for (const QGroupBox* box : dialog.findChildren<QGroupBox*>()) {
+                fits(box, box->title());
+            }
+            for (const QAbstractSpinBox* box : dialog.findChildren<QAbstractSpinBox*>()) {
+                fits(box, box->text());
+            }
+            texts << Lines(dialog.findChild<QListWidget*>(QStringLiteral("equationList")))
+                         .replaceInStrings(QRegularExpression("^"), "list: ");
+            if (language == Language::kXPseudo) {
+                checkMarked(texts);
+            }
+        }
     }
 
     void switchingLanguageChangesTheWordsAndLinesAtOnceAndIsTheNextRuns() {

@@ -182,15 +182,17 @@ class MainWindowTest : public QObject {
                  QStringLiteral("Настроить цвет прорисовки функции (Ctrl+W)"));
         // File menu: Решать, Обновить, -, Полноэкранный режим, -, Очистить, -,
         // Сохранить..., Загрузить, -, Выход, with save as PDF and print
-        // beside the save commands; no images in the menus.
+        // beside the save commands and the worksheet after print; no images in
+        // the menus.
         QStringList captions;
         for (QAction* action : main.menuBar()->actions().front()->menu()->actions()) {
             captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
             QVERIFY(action->icon().isNull());
         }
-        QCOMPARE(captions, QStringList({"Решать", "Обновить", "-", "Полноэкранный режим", "-",
-                                        "Очистить", "-", "Сохранить...", "Сохранить в PDF...",
-                                        "Загрузить", "-", "Печать...", "-", "Выход"}));
+        QCOMPARE(captions,
+                 QStringList({"Решать", "Обновить", "-", "Полноэкранный режим", "-", "Очистить",
+                              "-", "Сохранить...", "Сохранить в PDF...", "Загрузить", "-",
+                              "Печать...", "Лист заданий...", "-", "Выход"}));
         QCOMPARE(program.Action("printAction")->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     }
@@ -525,10 +527,10 @@ class MainWindowTest : public QObject {
                                      row[QStringLiteral("answer")].toString(),
                              qPrintable(context));
                 } else {
-                    QVERIFY2(program.platform.boxes.size() == 1 &&
-                                 program.platform.boxes[0].text ==
-                                     QString::fromUtf8(kConversionMessage),
-                             qPrintable(context));
+                    QVERIFY2(
+                        program.platform.boxes.size() == 1 &&
+                            program.platform.boxes[0].text == QString::fromUtf8(kConversionMessage),
+                        qPrintable(context));
                 }
             }
         }
@@ -568,8 +570,7 @@ class MainWindowTest : public QObject {
             QCOMPARE(program.List()->item(program.List()->count() - 1)->text(),
                      QStringLiteral("Ответ: x(1)=2 ; x(2)=-2"));
             QCOMPARE(program.platform.boxes.size(), size_t(1));
-            QCOMPARE(program.platform.boxes[0].text,
-                     QString::fromUtf8(kEquationTooLongMessage));
+            QCOMPARE(program.platform.boxes[0].text, QString::fromUtf8(kEquationTooLongMessage));
         }
         // The longest equation fills the field with its "=0"; one key more is refused.
         program.platform.boxes.clear();

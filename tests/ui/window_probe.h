@@ -7,6 +7,7 @@
 #include "ui/about_dialog.h"
 #include "ui/full_screen_window.h"
 #include "ui/main_window.h"
+#include "ui/worksheet_dialog.h"
 
 namespace parabel::testing {
 
@@ -21,6 +22,10 @@ struct WindowProbe {
     // The full-screen window, likewise.
     static ui::FullScreenWindow& FullScreen(ui::MainWindow& window) {
         return window.fullScreenWindow();
+    }
+    // The worksheet dialog, likewise.
+    static ui::WorksheetDialog& Worksheet(ui::MainWindow& window) {
+        return window.worksheetDialog();
     }
 };
 
