@@ -25,6 +25,7 @@ enum class CommandId : std::uint8_t {
     kSavePdf,
     kLoad,
     kPrint,
+    kWorksheet,
     kCopyLink,
     kExit,
     kCurveColor,
