@@ -67,7 +67,7 @@ WorksheetReading ReadWorksheetFields(const WorksheetFields& fields) {
     }
     request.variants = static_cast<int>(*variants);
     if (fields.kinds.empty()) {
-        return {fields, std::nullopt, Text(Message::kWorksheetDialogNoKinds)};
+        return {fields, std::nullopt, std::string(Text(Message::kWorksheetDialogNoKinds))};
     }
     for (const std::string_view name : Split(fields.kinds, ',')) {
         const std::optional<EquationKind> kind = KindNamed(name);
