@@ -54,7 +54,10 @@ class WorksheetAddressTest(PageTest):
             self.page.close()
             from browser import Page
             self.page = Page(self.site.url, language, self.size, wait=False)
-        # The page in Russian whatever the browser's language, as parabel-cli speaks.
+        # A fresh visit: the open dialog holds a mere change of the fragment
+        # back, as any box does. The page in Russian whatever the browser's
+        # language, as parabel-cli speaks.
+        self.page.driver.get("about:blank")
         self.page.url = self.site.url + "?lang=ru" + fragment
         self.page.open()
         self.page.until(lambda: self.page.js("return document.getElementById('worksheet-box').open"))
