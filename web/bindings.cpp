@@ -25,9 +25,9 @@
 #include "core/decimal_separator.h"
 #include "page_texts.h"
 #include "picture_bytes.h"
-#include "worksheet_request.h"
 #include "plot/color.h"
 #include "plot/picture.h"
+#include "worksheet_request.h"
 
 namespace parabel::web {
 

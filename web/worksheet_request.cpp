@@ -61,7 +61,8 @@ WorksheetReading ReadWorksheetFields(const WorksheetFields& fields) {
         return Refused(fields, Message::kWorksheetDialogBadCount, fields.count);
     }
     request.count = static_cast<int>(*count);
-    const auto variants = WholeNumber(fields.variants, kMinWorksheetVariants, kMaxWorksheetVariants);
+    const auto variants =
+        WholeNumber(fields.variants, kMinWorksheetVariants, kMaxWorksheetVariants);
     if (!variants) {
         return Refused(fields, Message::kWorksheetDialogBadVariants, fields.variants);
     }
@@ -94,8 +95,8 @@ std::optional<WorksheetReading> ReadWorksheetAddress(std::string_view fragment) 
     for (const std::string_view part : Split(fragment, '&')) {
         const std::size_t equals = part.find('=');
         const std::string_view name = part.substr(0, equals);
-        std::string* field = name == "worksheet" ? &fields.seed
-                             : name == "count"   ? &fields.count
+        std::string* field = name == "worksheet"  ? &fields.seed
+                             : name == "count"    ? &fields.count
                              : name == "variants" ? &fields.variants
                              : name == "kinds"    ? &fields.kinds
                                                   : nullptr;

@@ -24,8 +24,13 @@ constexpr Message kAccepted{};  // no message: the address is taken
 
 const AddressCase kAddresses[] = {
     {"#worksheet=7", 7, 20, 1, AllKinds(), kAccepted, ""},
-    {"#worksheet=4294967295&count=40&variants=4&kinds=one,whole", 4294967295U, 40, 4,
-     {kOne, kWhole}, kAccepted, ""},
+    {"#worksheet=4294967295&count=40&variants=4&kinds=one,whole",
+     4294967295U,
+     40,
+     4,
+     {kOne, kWhole},
+     kAccepted,
+     ""},
     {"#worksheet=0&kinds=incomplete&count=1", 0, 1, 1, {kIncomplete}, kAccepted, ""},
     {"#worksheet=4294967296", 0, 0, 0, {}, Message::kWorksheetDialogBadSeed, "4294967296"},
     {"#worksheet=", 0, 0, 0, {}, Message::kWorksheetDialogBadSeed, ""},
