@@ -85,11 +85,13 @@ std::optional<WorksheetReading> ReadWorksheetAddress(std::string_view fragment) 
         return std::nullopt;
     }
     WorksheetFields fields;
-    std::string allKinds;
+    // Every kind unless the address names some.
     for (const EquationKind kind : AllKinds()) {
-        allKinds += (allKinds.empty() ? "" : ",") + std::string(KindName(kind));
+        if (!fields.kinds.empty()) {
+            fields.kinds += ',';
+        }
+        fields.kinds += KindName(kind);
     }
-    fields.kinds = allKinds;
     std::vector<std::string_view> seen;
     fragment.remove_prefix(1);
     for (const std::string_view part : Split(fragment, '&')) {
