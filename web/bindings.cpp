@@ -18,12 +18,16 @@
 #include "app/main_window_model.h"
 #include "app/printed_page.h"
 #include "app/settings_store.h"
+#include "app/worksheet.h"
+#include "app/worksheet_pages.h"
+#include "app/worksheet_words.h"
 #include "core/catalog.h"
 #include "core/decimal_separator.h"
 #include "page_texts.h"
 #include "picture_bytes.h"
 #include "plot/color.h"
 #include "plot/picture.h"
+#include "worksheet_request.h"
 
 namespace parabel::web {
 
@@ -159,40 +163,119 @@ void ReadHistory(Page& page, const val& read) {
     page.window.ReadHistory();
 }
 
+// A printout in millimetres and points: its sheets (each its lines, the
+// plot's top or null, and its second column's lines) and its measures.
+val DocumentOf(const PrintedDocument& printed) {
+    val pages = val::array();
+    for (const PrintedPage& printedPage : printed.pages) {
+        val sheet = val::object();
+        sheet.set("lines", Strings(printedPage.lines));
+        sheet.set("plotTop", printedPage.plotTop ? val(*printedPage.plotTop) : val::null());
+        sheet.set("secondColumn", Strings(printedPage.secondColumn));
+        pages.call<void>("push", sheet);
+    }
+    val result = val::object();
+    result.set("paper", std::string(printed.paper.name));
+    result.set("paperWidth", printed.paper.width);
+    result.set("paperHeight", printed.paper.height);
+    result.set("pages", pages);
+    result.set("textLeft", printed.textLeft);
+    result.set("textTop", printed.textTop);
+    result.set("fontSizePt", printed.fontSizePt);
+    result.set("lineHeight", printed.lineHeight);
+    result.set("plotLeft", printed.plotLeft);
+    result.set("pictureWidth", printed.pictureWidth);
+    result.set("pictureHeight", printed.pictureHeight);
+    result.set("picturePixel", kPicturePixel);
+    result.set("margin", printed.margin);
+    result.set("secondColumnLeft", printed.secondColumnLeft);
+    result.set("footerLeft", printed.footerLeft);
+    result.set("footerRight", printed.footerRight);
+    result.set("footerBaseline", printed.footerBaseline);
+    result.set("footerFontSizePt", printed.footerFontSizePt);
+    return result;
+}
+
 // The printed pages for the browser's language (its paper) and today's date,
 // in millimetres and points; null while there is nothing to print.
 val PrintedDocumentOf(Page& page, const std::string& language, int day, int month, int year) {
     const std::optional<PrintedDocument> printed =
         page.window.PrintedDocumentOn(PaperOfLanguage(language), {day, month, year});
-    if (!printed) {
-        return val::null();
-    }
-    val pages = val::array();
-    for (const PrintedPage& printedPage : printed->pages) {
-        val sheet = val::object();
-        sheet.set("lines", Strings(printedPage.lines));
-        sheet.set("plotTop", printedPage.plotTop ? val(*printedPage.plotTop) : val::null());
-        pages.call<void>("push", sheet);
-    }
+    return printed ? DocumentOf(*printed) : val::null();
+}
+
+// The dialog's fields as JavaScript hands them: {seed, count, variants,
+// kinds}, each a string.
+WorksheetFields FieldsOf(const val& fields) {
+    return {fields["seed"].as<std::string>(), fields["count"].as<std::string>(),
+            fields["variants"].as<std::string>(), fields["kinds"].as<std::string>()};
+}
+
+// A worksheet asked for by text: {fields, error (a message or null),
+// variants: null, or [{number, equations: [{equation, kind, answer}]}]}.
+val WorksheetOf(const WorksheetReading& reading) {
+    val fields = val::object();
+    fields.set("seed", reading.fields.seed);
+    fields.set("count", reading.fields.count);
+    fields.set("variants", reading.fields.variants);
+    fields.set("kinds", reading.fields.kinds);
     val result = val::object();
-    result.set("paper", std::string(printed->paper.name));
-    result.set("paperWidth", printed->paper.width);
-    result.set("paperHeight", printed->paper.height);
-    result.set("pages", pages);
-    result.set("textLeft", printed->textLeft);
-    result.set("textTop", printed->textTop);
-    result.set("fontSizePt", printed->fontSizePt);
-    result.set("lineHeight", printed->lineHeight);
-    result.set("plotLeft", printed->plotLeft);
-    result.set("pictureWidth", printed->pictureWidth);
-    result.set("pictureHeight", printed->pictureHeight);
-    result.set("picturePixel", kPicturePixel);
-    result.set("margin", printed->margin);
-    result.set("footerLeft", printed->footerLeft);
-    result.set("footerRight", printed->footerRight);
-    result.set("footerBaseline", printed->footerBaseline);
-    result.set("footerFontSizePt", printed->footerFontSizePt);
+    result.set("fields", fields);
+    result.set("error", reading.request ? val::null() : val(reading.error));
+    val variants = val::null();
+    if (reading.request) {
+        variants = val::array();
+        for (const WorksheetVariant& variant : MakeWorksheet(*reading.request).variants) {
+            val equations = val::array();
+            for (const WorksheetEquation& equation : variant.equations) {
+                val shown = val::object();
+                shown.set("equation", equation.text);
+                shown.set("kind", std::string(KindName(equation.kind)));
+                shown.set("answer", AnswerLine(equation));
+                equations.call<void>("push", shown);
+            }
+            val shown = val::object();
+            shown.set("number", variant.number);
+            shown.set("equations", equations);
+            variants.call<void>("push", shown);
+        }
+    }
+    result.set("variants", variants);
     return result;
+}
+
+val WorksheetOfAddress(const std::string& fragment) {
+    const std::optional<WorksheetReading> reading = ReadWorksheetAddress(fragment);
+    return reading ? WorksheetOf(*reading) : val::null();
+}
+
+// What a worksheet prints, every variant's sheet and then every variant's
+// key, for the browser's language and today; an empty array for fields that
+// ask for no worksheet.
+val WorksheetDocuments(const val& fields, bool workedSolutions, const std::string& language,
+                       int day, int month, int year) {
+    val documents = val::array();
+    const WorksheetReading reading = ReadWorksheetFields(FieldsOf(fields));
+    if (reading.request) {
+        for (const PrintedDocument& printed :
+             LayOutWorksheet(PaperOfLanguage(language), MakeWorksheet(*reading.request),
+                             workedSolutions, {day, month, year})) {
+            documents.call<void>("push", DocumentOf(printed));
+        }
+    }
+    return documents;
+}
+
+// The kinds from the easiest: [{name, title}].
+val WorksheetKinds() {
+    val kinds = val::array();
+    for (const EquationKind kind : AllKinds()) {
+        val shown = val::object();
+        shown.set("name", std::string(KindName(kind)));
+        shown.set("title", KindTitle(kind));
+        kinds.call<void>("push", shown);
+    }
+    return kinds;
 }
 
 val ReadSettings(Page& page, const std::string& settingsText) {
@@ -310,6 +393,14 @@ EMSCRIPTEN_BINDINGS(parabel_page) {
              optional_override([] { return ErrorOf(MainWindowModel::NothingToPrint()); }));
     function("buttonFaceHex",
              optional_override([] { return HexOfPixel(SystemColor(kButtonFace)); }));
+    function("worksheetKinds", &WorksheetKinds);
+    function("worksheet", optional_override([](const val& fields) {
+                 return WorksheetOf(ReadWorksheetFields(FieldsOf(fields)));
+             }));
+    function("worksheetOfAddress", &WorksheetOfAddress);
+    function("worksheetDocuments", &WorksheetDocuments);
+    function("newWorksheetSeed",
+             optional_override([] { return std::to_string(NewWorksheetSeed()); }));
     emscripten::constant("maxFirstLine", static_cast<int>(MainWindowModel::kLoadedBytes));
     emscripten::constant("panelWidth", MainPictureLayout().width);
     emscripten::constant("panelHeight", MainPictureLayout().height);

@@ -48,10 +48,14 @@ export interface MenuTitle {
   code: string;
 }
 
-/** One sheet of the printout: its lines, and the plot's top when it stands on it. */
+/**
+ * One sheet of the printout: its lines, the plot's top when it stands on
+ * it, and a worksheet's second column of lines, row by row beside the first.
+ */
 export interface PrintedPage {
   lines: string[];
   plotTop: number | null;
+  secondColumn: string[];
 }
 
 /**
@@ -75,10 +79,48 @@ export interface PrintedDocument {
   pictureHeight: number;
   picturePixel: number;
   margin: number;
+  /** Where a page's second column starts. */
+  secondColumnLeft: number;
   footerLeft: string;
   footerRight: string;
   footerBaseline: number;
   footerFontSizePt: number;
+}
+
+/** A worksheet as asked for in the dialog or an address, each value as typed. */
+export interface WorksheetFields {
+  seed: string;
+  count: string;
+  variants: string;
+  /** The kinds' names joined by commas: "whole,one". */
+  kinds: string;
+}
+
+export interface WorksheetEquation {
+  /** As a pupil types it: "2x^2-3x-5". */
+  equation: string;
+  /** "whole", "fractions", "one", "none", "decimal" or "incomplete". */
+  kind: string;
+  /** The answer line of its worked solution. */
+  answer: string;
+}
+
+export interface WorksheetVariant {
+  number: number;
+  equations: WorksheetEquation[];
+}
+
+/** A worksheet asked for: the fields read, and its variants, or the message that says which value is wrong. */
+export interface WorksheetReport {
+  fields: WorksheetFields;
+  error: string | null;
+  variants: WorksheetVariant[] | null;
+}
+
+export interface WorksheetKind {
+  name: string;
+  /** Its plain name in the interface language. */
+  title: string;
 }
 
 /** Texts and files cross the boundary as strings or bytes. */
@@ -172,6 +214,16 @@ export interface Native {
   nothingToPrint(): ErrorBox;
   /** The box for a copy the browser's clipboard refused. */
   copyRefused(): ErrorBox;
+  /** The kinds of equation a worksheet mixes, from the easiest. */
+  worksheetKinds(): WorksheetKind[];
+  worksheet(fields: WorksheetFields): WorksheetReport;
+  /** The worksheet an address's fragment asks for; null when it asks for none. */
+  worksheetOfAddress(fragment: string): WorksheetReport | null;
+  /** Every variant's sheet, then every variant's key; none for fields that ask for no worksheet. */
+  worksheetDocuments(fields: WorksheetFields, workedSolutions: boolean, language: string, day: number,
+    month: number, year: number): PrintedDocument[];
+  /** A seed for a new sheet, as its field shows it. */
+  newWorksheetSeed(): string;
   readonly maxFirstLine: number;
   readonly panelWidth: number;
   readonly panelHeight: number;

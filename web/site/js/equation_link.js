@@ -1,4 +1,5 @@
 // Links to the page with an equation: the address's fragment ("#x^2-5x+6"),
+// or with a worksheet ("#worksheet=7&count=20&variants=2&kinds=whole,one"),
 // which the browser never sends to the server. The page opens solved when
 // its address carries one, solves again when the user changes it, and the
 // address follows each solve in place, without a back-history entry for
@@ -19,19 +20,28 @@ export class EquationLink {
    * @param {import('../parabel.js').Native} native
    * @param {(equation: string) => void} solve puts an equation in the field and solves it
    * @param {() => boolean} busy true while a box or the full-screen view is open
+   * @param {(asked: import('../parabel.js').WorksheetReport) => void} openWorksheet
+   *   opens the worksheet dialog on what an address ("#worksheet=7&count=20") asks
    */
-  constructor(native, solve, busy) {
+  constructor(native, solve, busy, openWorksheet) {
     this.native = native;
     this.solve = solve;
     this.busy = busy;
+    this.openWorksheet = openWorksheet;
     this.waiting = false;  // a change of the address not yet obeyed
     window.addEventListener('hashchange', () => this.addressChanged(), { signal: running });
     // A box's close does not bubble; it is seen on its way down.
     document.addEventListener('close', () => this.obeyWaitingSoon(), { capture: true, signal: running });
   }
 
-  // Solves the address's equation, if it carries one; true when it did.
+  // Solves the address's equation, if it carries one, or opens the
+  // worksheet it names; true when it did.
   openAddress() {
+    const worksheet = this.native.worksheetOfAddress(location.hash);
+    if (worksheet) {
+      this.openWorksheet(worksheet);
+      return true;
+    }
     const equation = this.native.equationOfFragment(location.hash);
     if (equation === null) {
       return false;

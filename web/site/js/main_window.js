@@ -24,6 +24,7 @@ import { readSettings, writeSettings } from './settings.js';
 import { announce, showLines } from './solution_list.js';
 import { text } from './texts.js';
 import { writeWaiting } from './written_soon.js';
+import { WorksheetDialog } from './worksheet.js';
 
 // The file types, each with its label's key in the catalog.
 const kBmp = { labelKey: 'file_type.bitmap', extension: 'bmp', mime: 'image/bmp' };
@@ -103,6 +104,7 @@ export class MainWindow {
       color: () => this.chooseColor(),
       about: () => this.about(),
       print: () => this.print(),
+      worksheet: () => this.worksheet.open(),
       'copy-link': () => this.copyLink(),
       'clear-history': () => this.history.clear(),
     };
@@ -121,6 +123,9 @@ export class MainWindow {
     };
     // Print, the link to the equation and the equations solved before.
     this.printer = new Printer(this.page, element('printed-page', HTMLElement), this.native);
+    this.worksheet = new WorksheetDialog(native, this.printer, (equation) => this.openEquation(equation), () => {
+      this.afterModal();
+    });
     this.link = this.createLink();
     this.history = new EquationHistory(this.page, {
       field: this.field,
@@ -135,12 +140,17 @@ export class MainWindow {
   createLink() {
     return new EquationLink(
       this.native,
-      (equation) => {
-        this.field.value = equation;
-        this.solve();
-      },
+      (equation) => this.openEquation(equation),
       () => openModalCount() > 0 || this.fullScreen.isOpen,
+      (asked) => this.worksheet.open(asked),
     );
+  }
+
+  // An equation of another window's (the worksheet's) in the field, solved.
+  /** @param {string} equation */
+  openEquation(equation) {
+    this.field.value = equation;
+    this.solve();
   }
 
   createControls() {

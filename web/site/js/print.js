@@ -107,40 +107,63 @@ function placedFooter(printed, native) {
 }
 
 /**
- * Fills `holder` with the sheets, one a page, and the paper's size in the
- * print style.
- * @param {HTMLElement} holder
+ * A sheet's lines from `top` down, `left` millimetres from its left edge.
  * @param {import('../parabel.js').PrintedDocument} printed
- * @param {OwnBytes} rgba the framed panel's pixels
+ * @param {string[]} lines
+ * @param {number} left
+ */
+function placedLines(printed, lines, left) {
+  return lines.map((line, index) => {
+    const element = placed('printed-line', {
+      left,
+      top: printed.textTop + printed.lineHeight * index,
+      height: printed.lineHeight,
+      lineHeight: printed.lineHeight,
+    });
+    element.style.fontSize = `${printed.fontSizePt}pt`;
+    element.textContent = line;
+    return element;
+  });
+}
+
+/**
+ * The sheets of one printout, one a page: the lines (and a worksheet's
+ * second column beside them), the plot where it stands, the footer.
+ * @param {import('../parabel.js').PrintedDocument} printed
+ * @param {OwnBytes | null} rgba the framed panel's pixels, for a printout with the plot
  * @param {import('../parabel.js').Native} native its units
  */
-function layOut(holder, printed, rgba, native) {
-  const sheets = printed.pages.map((page) => {
+function sheetsOf(printed, rgba, native) {
+  return printed.pages.map((page) => {
     const sheet = document.createElement('div');
     sheet.className = 'printed-sheet';
     sheet.style.width = `${printed.paperWidth}mm`;
     sheet.style.height = `${printed.paperHeight - 1}mm`;
-    const lines = page.lines.map((line, index) => {
-      const element = placed('printed-line', {
-        left: printed.textLeft,
-        top: printed.textTop + printed.lineHeight * index,
-        height: printed.lineHeight,
-        lineHeight: printed.lineHeight,
-      });
-      element.style.fontSize = `${printed.fontSizePt}pt`;
-      element.textContent = line;
-      return element;
-    });
-    sheet.append(...lines);
-    if (page.plotTop !== null) {
+    sheet.append(...placedLines(printed, page.lines, printed.textLeft));
+    if (page.secondColumn.length > 0) {
+      const column = placedLines(printed, page.secondColumn, printed.secondColumnLeft);
+      sheet.append(...column.filter((line) => line.textContent !== ''));
+    }
+    if (page.plotTop !== null && rgba) {
       sheet.append(placedPlot(printed, rgba, page.plotTop, native));
     }
     sheet.append(placedFooter(printed, native));
     return sheet;
   });
+}
+
+/**
+ * Fills `holder` with the sheets of the printouts in turn, and the paper's
+ * size in the print style.
+ * @param {HTMLElement} holder
+ * @param {import('../parabel.js').PrintedDocument[]} documents
+ * @param {OwnBytes | null} rgba the framed panel's pixels, for a printout with the plot
+ * @param {import('../parabel.js').Native} native its units
+ */
+function layOut(holder, documents, rgba, native) {
   holder.removeAttribute('style');
-  holder.replaceChildren(...sheets);
-  paperStyle().textContent = `@page { size: ${printed.paper} portrait; margin: 0; }`;
+  holder.replaceChildren(...documents.flatMap((printed) => sheetsOf(printed, rgba, native)));
+  paperStyle().textContent = `@page { size: ${documents[0].paper} portrait; margin: 0; }`;
 }
 
 function paperStyle() {
@@ -166,12 +189,18 @@ export class Printer {
     this.holder = holder;
     this.native = native;
     this.nothingToPrint = native.nothingToPrint().message;
+    /** @type {import('../parabel.js').PrintedDocument[] | null} printouts printed in place of the solution */
+    this.documents = null;
     // The browser's own print command prints the same page.
     window.addEventListener('beforeprint', () => this.prepare(), { signal: running });
   }
 
   // Lays the page out for today; false when there is nothing to print.
   prepare() {
+    if (this.documents) {
+      layOut(this.holder, this.documents, null, this.native);
+      return true;
+    }
     const printed = this.page.printedDocument(navigator.language, ...today());
     if (!printed) {
       const message = document.createElement('p');
@@ -181,8 +210,19 @@ export class Printer {
       this.holder.replaceChildren(message);
       return false;
     }
-    layOut(this.holder, printed, this.page.panelRgba(), this.native);
+    layOut(this.holder, [printed], this.page.panelRgba(), this.native);
     return true;
+  }
+
+  // Printouts that the print command and the browser's own print print in
+  // place of the solution (a worksheet's sheets and keys, while its dialog
+  // is open), laid out at once; null prints the solution again.
+  /** @param {import('../parabel.js').PrintedDocument[] | null} documents */
+  printDocuments(documents) {
+    this.documents = documents;
+    if (documents) {
+      layOut(this.holder, documents, null, this.native);
+    }
   }
 
   // The print command: the browser's print of the page, or false when there
