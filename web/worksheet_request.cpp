@@ -12,25 +12,6 @@ namespace {
 
 constexpr std::string_view kAddressStart = "#worksheet=";
 
-// A whole number of decimal digits from `least` to `most`.
-std::optional<std::uint32_t> WholeNumber(std::string_view text, std::uint32_t least,
-                                         std::uint32_t most) {
-    if (text.empty() || text.size() > 10) {
-        return std::nullopt;
-    }
-    std::uint64_t value = 0;
-    for (const char digit : text) {
-        if (digit < '0' || digit > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + static_cast<std::uint64_t>(digit - '0');
-    }
-    if (value < least || value > most) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint32_t>(value);
-}
-
 std::vector<std::string_view> Split(std::string_view text, char separator) {
     std::vector<std::string_view> pieces;
     while (true) {
@@ -51,18 +32,18 @@ WorksheetReading Refused(const WorksheetFields& fields, Message message, std::st
 
 WorksheetReading ReadWorksheetFields(const WorksheetFields& fields) {
     WorksheetRequest request;
-    const auto seed = WholeNumber(fields.seed, 0, UINT32_MAX);
+    const auto seed = WorksheetWholeNumber(fields.seed, 0, UINT32_MAX);
     if (!seed) {
         return Refused(fields, Message::kWorksheetDialogBadSeed, fields.seed);
     }
     request.seed = *seed;
-    const auto count = WholeNumber(fields.count, kMinWorksheetCount, kMaxWorksheetCount);
+    const auto count = WorksheetWholeNumber(fields.count, kMinWorksheetCount, kMaxWorksheetCount);
     if (!count) {
         return Refused(fields, Message::kWorksheetDialogBadCount, fields.count);
     }
     request.count = static_cast<int>(*count);
     const auto variants =
-        WholeNumber(fields.variants, kMinWorksheetVariants, kMaxWorksheetVariants);
+        WorksheetWholeNumber(fields.variants, kMinWorksheetVariants, kMaxWorksheetVariants);
     if (!variants) {
         return Refused(fields, Message::kWorksheetDialogBadVariants, fields.variants);
     }

@@ -135,4 +135,22 @@ std::uint32_t NewWorksheetSeed() {
     return static_cast<std::uint32_t>(source());
 }
 
+std::optional<std::uint32_t> WorksheetWholeNumber(std::string_view text, std::uint32_t least,
+                                                  std::uint32_t most) {
+    if (text.empty() || text.size() > 10) {
+        return std::nullopt;
+    }
+    std::uint64_t value = 0;
+    for (const char digit : text) {
+        if (digit < '0' || digit > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + static_cast<std::uint64_t>(digit - '0');
+    }
+    if (value < least || value > most) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
 }  // namespace parabel

@@ -68,4 +68,9 @@ std::vector<EquationKind> AllKinds();
 // A seed for a new sheet, from the system's source of randomness.
 std::uint32_t NewWorksheetSeed();
 
+// A worksheet's number as typed (a seed, a count, a number of variants):
+// decimal digits alone, from `least` to `most`; nothing for any other text.
+std::optional<std::uint32_t> WorksheetWholeNumber(std::string_view text, std::uint32_t least,
+                                                  std::uint32_t most);
+
 }  // namespace parabel

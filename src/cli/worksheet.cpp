@@ -35,33 +35,13 @@ struct WorksheetOptions {
                                 " [--variants N] [--kinds KIND,...] [--key | --json]");
 }
 
-// A whole number of decimal digits from `least` to `most`; nothing for any
-// other text.
-std::optional<std::uint32_t> WholeNumber(std::string_view text, std::uint32_t least,
-                                         std::uint32_t most) {
-    if (text.empty() || text.size() > 10) {
-        return std::nullopt;
-    }
-    std::uint64_t value = 0;
-    for (const char digit : text) {
-        if (digit < '0' || digit > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + static_cast<std::uint64_t>(digit - '0');
-    }
-    if (value < least || value > most) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint32_t>(value);
-}
-
 void ReadSeeds(const std::string& text, WorksheetOptions& options) {
     const std::size_t dash = text.find('-');
     const std::string_view first = std::string_view(text).substr(0, dash);
     const std::string_view last =
         dash == std::string::npos ? first : std::string_view(text).substr(dash + 1);
-    const auto firstSeed = WholeNumber(first, 0, UINT32_MAX);
-    const auto lastSeed = WholeNumber(last, 0, UINT32_MAX);
+    const auto firstSeed = WorksheetWholeNumber(first, 0, UINT32_MAX);
+    const auto lastSeed = WorksheetWholeNumber(last, 0, UINT32_MAX);
     if (!firstSeed || !lastSeed || *lastSeed < *firstSeed) {
         Usage("--seed " + text +
               ": a seed is a whole number from 0 to 4294967295, or a range"
@@ -108,14 +88,15 @@ WorksheetOptions ParseOptions(const std::vector<std::string>& args) {
             ReadSeeds(value(), options);
         } else if (arg == "--count") {
             const std::string& text = value();
-            const auto count = WholeNumber(text, kMinWorksheetCount, kMaxWorksheetCount);
+            const auto count = WorksheetWholeNumber(text, kMinWorksheetCount, kMaxWorksheetCount);
             if (!count) {
                 Usage("--count " + text + ": the count of equations is 1 to 40");
             }
             options.request.count = static_cast<int>(*count);
         } else if (arg == "--variants") {
             const std::string& text = value();
-            const auto variants = WholeNumber(text, kMinWorksheetVariants, kMaxWorksheetVariants);
+            const auto variants =
+                WorksheetWholeNumber(text, kMinWorksheetVariants, kMaxWorksheetVariants);
             if (!variants) {
                 Usage("--variants " + text + ": the number of variants is 1 to 4");
             }
